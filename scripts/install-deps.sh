@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing mousecfg need, when they are missing.
+set -euo pipefail
+packages=(
+    cmake g++ make pkg-config
+    qtbase5-dev qttools5-dev qttools5-dev-tools
+    libhidapi-dev libudev-dev libx11-dev libxtst-dev
+    xvfb xauth x11-utils imagemagick fonts-dejavu-core
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

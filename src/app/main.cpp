@@ -1,0 +1,40 @@
+#include "platform/SingleInstanceLock.h"
+#include "storage/AppPaths.h"
+#include "ui/main/MousecfgWidget.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSettings>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Set once the application exists, as the tool always has: Qt's own scaling stays off and the
+    // window scales itself from the screen's logical DPI.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+
+    const QString productName = QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat)
+                                    .value(QStringLiteral("PROFILE/ProductName"))
+                                    .toString();
+
+    SingleInstanceLock instanceLock(SingleInstanceLock::mutexName(productName));
+    if (!instanceLock.tryLock()) {
+        QCoreApplication::exit(1);
+        return 1;
+    }
+
+    auto *window = new MousecfgWidget;
+    if (window->connectedCount() != 0) {
+        window->setWindowOpacity(1.0);
+        window->show();
+    }
+    // Relative to the working directory on purpose: the icon belongs to how the tool was started.
+    window->setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
+    window->setWindowTitle(productName);
+
+    const int result = app.exec();
+    delete window;
+    return result;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+// Every path of the program's own files is built here, below one program folder (AppDir).
+namespace AppPaths {
+
+// The program folder: the executable's folder unless setAppDir() pointed it elsewhere.
+QString appDir();
+// Points AppDir at another folder (tests, the command-line tool); an empty path restores the default.
+void setAppDir(const QString &dir);
+
+// AppDir + "/DefaultProfile.bin".
+QString productDefinitionFile();
+// AppDir + "/Configs".
+QString configsDir();
+// Configs + "/Config.ini": global settings, installation data, macro list.
+QString globalConfigFile();
+// Configs + "/LangConfig.ini".
+QString languageFile();
+// Configs + "/Profile": the files of the five on-board slots.
+QString slotProfileDir();
+// Configs + "/MacroDB".
+QString macroDir();
+// Configs + "/" + product name; an empty (or path-like) name gives Configs itself.
+QString productDir(const QString &productName);
+// Product folder + "/Config.ini": the profile library list.
+QString productConfigFile(const QString &productName);
+// Product folder + "/Profile": the profile library.
+QString libraryDir(const QString &productName);
+// AppDir + "/skin" + relative (relative starts with "/").
+QString skinFile(const QString &relative);
+// AppDir + "/lang/" + file name + ".qm".
+QString translationFile(const QString &fileName);
+
+// True when a user-supplied base name can only name a file inside its folder:
+// not empty, not "." or "..", no "/" or "\" and no NUL.
+bool isSafeFileName(const QString &name);
+
+} // namespace AppPaths

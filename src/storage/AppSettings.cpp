@@ -1,0 +1,147 @@
+#include "storage/AppSettings.h"
+
+#include "storage/AppPaths.h"
+
+#include <QSettings>
+
+namespace {
+
+constexpr int LanguageSlots = 10;
+// A damaged "PROFILE_LIST/Count" must not make the reader walk millions of keys.
+constexpr int MaxLibraryEntries = 1000;
+
+QVariant globalValue(const QString &key, const QVariant &defaultValue = QVariant())
+{
+    return QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).value(key, defaultValue);
+}
+
+void setGlobalValue(const QString &key, const QVariant &value)
+{
+    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(key, value);
+}
+
+} // namespace
+
+void SaveLanguage(int id)
+{
+    QSettings(AppPaths::languageFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/LangID"), id);
+}
+
+int LoadLanguage()
+{
+    return QSettings(AppPaths::languageFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt();
+}
+
+LanguageList LoadLanguageList()
+{
+    const QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    LanguageList list;
+    list.count = qBound(0, file.value(QStringLiteral("FONT_LIST/LANGNUM")).toInt(), LanguageSlots);
+    for (int n = 0; n < LanguageSlots; ++n) {
+        LanguageEntry entry;
+        entry.name = file.value(QStringLiteral("FONT_LIST/LangName_%1").arg(n)).toString();
+        entry.file = file.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(n)).toString();
+        list.entries.append(entry);
+    }
+    return list;
+}
+
+LanguageFont LoadLanguageFont(int id)
+{
+    const QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    LanguageFont font;
+    font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(id)).toString();
+    font.size = qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(id)).toInt(), 200);
+    return font;
+}
+
+void SaveCurrentProduct(const QString &name)
+{
+    setGlobalValue(QStringLiteral("Config/CurrentProductName"), name);
+}
+
+QString CurrentProduct()
+{
+    return globalValue(QStringLiteral("Config/CurrentProductName")).toString();
+}
+
+void SaveDiff(int flag)
+{
+    setGlobalValue(QStringLiteral("Config/Diff"), flag);
+}
+
+int LoadDiff()
+{
+    return globalValue(QStringLiteral("Config/Diff")).toInt();
+}
+
+void SaveBattery(int percent)
+{
+    setGlobalValue(QStringLiteral("Config/Battery"), percent);
+}
+
+int LoadBattery()
+{
+    return globalValue(QStringLiteral("Config/Battery")).toInt();
+}
+
+int BatteryFull()
+{
+    // A damaged value would make every reading look full; the installation default stands in for it.
+    bool ok = false;
+    const int millivolts = globalValue(QStringLiteral("Config/BatteryFull"), 4200).toInt(&ok);
+    return ok && millivolts > 0 ? millivolts : 4200;
+}
+
+int AccentColorIndex()
+{
+    return globalValue(QStringLiteral("Config/GColorID")).toInt();
+}
+
+QString Model()
+{
+    return globalValue(QStringLiteral("Config/Model")).toString();
+}
+
+QString MouseListName()
+{
+    return globalValue(QStringLiteral("Mouse_List/0")).toString();
+}
+
+int SensorVariant()
+{
+    return globalValue(QStringLiteral("MouseSenSor/1")).toInt();
+}
+
+int LedVariant()
+{
+    return globalValue(QStringLiteral("MouseLEDMode/") + CurrentProduct()).toInt();
+}
+
+void SaveFileOwner(const QString &path, const QString &name)
+{
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("MouseName/Name"), name);
+}
+
+QString FileOwner(const QString &path)
+{
+    return QSettings(path, QSettings::IniFormat).value(QStringLiteral("MouseName/Name")).toString();
+}
+
+void SaveLibraryList(const QStringList &names)
+{
+    QSettings file(AppPaths::productConfigFile(CurrentProduct()), QSettings::IniFormat);
+    file.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
+    for (int n = 0; n < names.size(); ++n)
+        file.setValue(QStringLiteral("PROFILE_LIST/%1").arg(n + 1), names.at(n));
+}
+
+QStringList LoadLibraryList()
+{
+    const QSettings file(AppPaths::productConfigFile(CurrentProduct()), QSettings::IniFormat);
+    const int count = qBound(0, file.value(QStringLiteral("PROFILE_LIST/Count")).toInt(), MaxLibraryEntries);
+    QStringList names;
+    for (int n = 1; n <= count; ++n)
+        names.append(file.value(QStringLiteral("PROFILE_LIST/%1").arg(n)).toString());
+    return names;
+}

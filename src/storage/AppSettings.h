@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// One entry of the installation's language list ("FONT_LIST").
+struct LanguageEntry
+{
+    QString name; // "FONT_LIST/LangName_<n>"
+    QString file; // "FONT_LIST/LangFile_<n>", a .qm base name below AppDir/lang
+};
+
+// The languages offered: the stated count and always ten entries (entries past the count are empty).
+struct LanguageList
+{
+    int count = 0;
+    QVector<LanguageEntry> entries;
+};
+
+// Font of one language: "FONT_LIST/FONT_<n>" and "FONT_LIST/FONT_SIZE_<n>".
+struct LanguageFont
+{
+    QString family;
+    uint size = 0;
+};
+
+// Settings of Configs/Config.ini, Configs/LangConfig.ini and the product's Config.ini.
+// Each call opens its file and releases it; a missing file or key reads as its default.
+
+// "Config/LangID" of LangConfig.ini.
+void SaveLanguage(int id);
+int LoadLanguage();
+// "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
+LanguageList LoadLanguageList();
+// The font family and size of language `id`.
+LanguageFont LoadLanguageFont(int id);
+// "Config/CurrentProductName".
+void SaveCurrentProduct(const QString &name);
+QString CurrentProduct();
+// "Config/Diff": 1 when the mouse needs a full upload.
+void SaveDiff(int flag);
+int LoadDiff();
+// "Config/Battery": the last percentage shown.
+void SaveBattery(int percent);
+int LoadBattery();
+// "Config/BatteryFull" in millivolts (default 4200).
+int BatteryFull();
+// "Config/GColorID" as stored; AccentColor() maps it to a colour.
+int AccentColorIndex();
+// "Config/Model".
+QString Model();
+// "Mouse_List/0": the name of the supported device entry.
+QString MouseListName();
+// "MouseSenSor/1": the sensor model code.
+int SensorVariant();
+// "MouseLEDMode/" + CurrentProduct().
+int LedVariant();
+// "MouseName/Name" of an exported file: the product it belongs to.
+void SaveFileOwner(const QString &path, const QString &name);
+QString FileOwner(const QString &path);
+// "PROFILE_LIST/Count" and "PROFILE_LIST/<n>" (n = 1..Count) of the product settings file.
+void SaveLibraryList(const QStringList &names);
+QStringList LoadLibraryList();

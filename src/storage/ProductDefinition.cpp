@@ -1,0 +1,153 @@
+#include "storage/ProductDefinition.h"
+
+#include "storage/AppPaths.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <limits>
+
+namespace {
+
+QVariant readValue(const QString &key)
+{
+    return QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat).value(key);
+}
+
+bool productFileExists()
+{
+    return QFileInfo(AppPaths::productDefinitionFile()).isFile();
+}
+
+int readInt(const QString &key, int defaultValue)
+{
+    const QVariant value = readValue(QStringLiteral("PROFILE/") + key);
+    if (!value.isValid())
+        return defaultValue;
+    // Not a number reads as 0; a number beyond int is cut to int's range rather than wrapped.
+    const qlonglong number = value.toLongLong();
+    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), number, std::numeric_limits<int>::max()));
+}
+
+QString indexedKey(const char *group, int index, const char *suffix)
+{
+    return QStringLiteral("PROFILE/%1_%2_%3").arg(QLatin1String(group)).arg(index).arg(QLatin1String(suffix));
+}
+
+} // namespace
+
+QString ProductName()
+{
+    return readValue(QStringLiteral("PROFILE/ProductName")).toString();
+}
+
+QString Version()
+{
+    return readValue(QStringLiteral("PROFILE/Version")).toString();
+}
+
+int ButtonCount()
+{
+    const int count = readInt(QStringLiteral("ButtonCount"), 0) ^ readInt(QStringLiteral("MouseDpi"), 0);
+    return qBound(0, count, ButtonMatrixSize);
+}
+
+int DpiStageCount()
+{
+    return readInt(QStringLiteral("ButtonCount"), 0) ^ readInt(QStringLiteral("MouseDpi"), 0)
+        ^ readInt(QStringLiteral("DPICount"), 0);
+}
+
+int DisableMacro() { return readInt(QStringLiteral("DisableMacro"), 0); }
+int ShowSleep() { return readInt(QStringLiteral("ShowSleep"), 1); }
+int ScrollRev() { return readInt(QStringLiteral("ScrollRev"), 0); }
+int MinDelay() { return qMax(1, readInt(QStringLiteral("MinDelay"), 10)); }
+int Flag33254() { return readInt(QStringLiteral("33254"), 0); }
+int ColorMode() { return readInt(QStringLiteral("ColorMode"), 0); }
+int LedDisable() { return readInt(QStringLiteral("ledDisable"), 0); }
+int SyncMode() { return readInt(QStringLiteral("SyncMode"), 0); }
+int French() { return readInt(QStringLiteral("french"), -1); }
+
+void SleepRange(int &min, int &max)
+{
+    min = qBound(0, readInt(QStringLiteral("SleepMin"), 1), 255);
+    max = qBound(0, readInt(QStringLiteral("SleepMax"), 9), 255);
+}
+
+void UsbIds(int &vid1, int &pid1, int &vid2, int &pid2)
+{
+    vid1 = qBound(0, readInt(QStringLiteral("vid1"), 0x248A), 0xFFFF);
+    pid1 = qBound(0, readInt(QStringLiteral("pid1"), 0xFA02), 0xFFFF);
+    vid2 = qBound(0, readInt(QStringLiteral("vid2"), 0x248A), 0xFFFF);
+    pid2 = qBound(0, readInt(QStringLiteral("pid2"), 0xFB01), 0xFFFF);
+}
+
+int SensorDefaults(quint8 bytes[7])
+{
+    if (!productFileExists())
+        return -1;
+    bytes[0] = quint8(readInt(QStringLiteral("lift"), 0));
+    bytes[1] = quint8(readInt(QStringLiteral("angle"), 0));
+    bytes[2] = quint8(readInt(QStringLiteral("butondelay"), 20));
+    bytes[3] = quint8(readInt(QStringLiteral("jitter"), 0));
+    bytes[4] = quint8(readInt(QStringLiteral("wake"), 0));
+    bytes[5] = quint8(readInt(QStringLiteral("sensormode"), 1));
+    bytes[6] = quint8(readInt(QStringLiteral("sync"), 0));
+    return 0;
+}
+
+static int loadMatrix(const char *suffix, qint8 table[ButtonMatrixSize])
+{
+    if (!productFileExists())
+        return -1;
+    const QSettings file(AppPaths::productDefinitionFile(), QSettings::IniFormat);
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        table[i] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
+    return 0;
+}
+
+int LoadButtonMatrix(qint8 table[ButtonMatrixSize])
+{
+    return loadMatrix("Matrix", table);
+}
+
+int LoadButtonMatrix2(qint8 table[ButtonMatrixSize])
+{
+    if (loadMatrix("Matrix2", table) < 0)
+        return -1;
+    return ButtonCount();
+}
+
+int LoadProfileTemplate(ProfileTemplate &out)
+{
+    if (!productFileExists())
+        return -1;
+    const QSettings file(AppPaths::productDefinitionFile(), QSettings::IniFormat);
+    auto number = [&file](const QString &key) { return file.value(key).toInt(); };
+
+    out.dpi = quint8(number(QStringLiteral("PROFILE/dpi")));
+    out.LedMoveOFF = quint8(number(QStringLiteral("PROFILE/LedMoveOFF")));
+    for (int i = 0; i < 8; ++i)
+        out.stageXY[i] = number(indexedKey("DPI_INFO", i, "xy"));
+    out.pollrate = number(QStringLiteral("PROFILE/pollrate"));
+    out.LedMode = quint8(number(QStringLiteral("PROFILE/LedMode")));
+    for (int i = 0; i < 16; ++i) {
+        ProfileTemplate::Button &b = out.buttons[i];
+        b.ID = number(indexedKey("BUTTON_INFO", i, "ID"));
+        b.Fun = number(indexedKey("BUTTON_INFO", i, "Fun"));
+        b.LoopNumber = number(indexedKey("BUTTON_INFO", i, "LoopNumber"));
+        b.KeyNumber = number(indexedKey("BUTTON_INFO", i, "KeyNumber"));
+        b.Res1 = quint8(number(indexedKey("BUTTON_INFO", i, "Res1")));
+        b.Res2 = quint8(number(indexedKey("BUTTON_INFO", i, "Res2")));
+        b.Res3 = quint8(number(indexedKey("BUTTON_INFO", i, "Res3")));
+        b.Res4 = quint8(number(indexedKey("BUTTON_INFO", i, "Res4")));
+    }
+    for (int m = 0; m < 14; ++m) {
+        const QString prefix = QStringLiteral("PROFILE/LedMode/LED_MODE_%1_").arg(m);
+        ProfileTemplate::Effect &led = out.ledModes[m];
+        led.RGB = file.value(prefix + QStringLiteral("RGB")).value<QColor>();
+        led.bright = number(prefix + QStringLiteral("bright"));
+        led.breath = number(prefix + QStringLiteral("breath"));
+    }
+    return 0;
+}

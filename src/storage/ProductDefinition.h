@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QtGlobal>
+
+// Factory profile values that a product definition carries (the "PROFILE" template keys).
+struct ProfileTemplate
+{
+    struct Button
+    {
+        qint32 ID = 0;
+        qint32 Fun = 0;
+        qint32 LoopNumber = 0;
+        qint32 KeyNumber = 0;
+        quint8 Res1 = 0;
+        quint8 Res2 = 0;
+        quint8 Res3 = 0;
+        quint8 Res4 = 0;
+    };
+    struct Effect
+    {
+        QColor RGB;
+        qint32 bright = 0;
+        qint32 breath = 0;
+    };
+
+    quint8 dpi = 0;
+    qint32 stageXY[8] = {};
+    qint32 pollrate = 0;
+    quint8 LedMode = 0;
+    Button buttons[16];
+    Effect ledModes[14];
+    quint8 LedMoveOFF = 0;
+};
+
+// Number of entries of the product definition's button tables ("_Matrix", "_Matrix2").
+constexpr int ButtonMatrixSize = 16;
+
+// Read-only accessors of the product definition file (AppDir + "/DefaultProfile.bin").
+// A missing file or key reads as the documented default; nothing here ever writes the file.
+
+// "PROFILE/ProductName".
+QString ProductName();
+// "PROFILE/Version".
+QString Version();
+// "ButtonCount" XOR "MouseDpi", cut to 0..16 so that it never indexes past the button tables.
+int ButtonCount();
+// "ButtonCount" XOR "MouseDpi" XOR "DPICount", as stored; the DPI code maps values outside 1..8 to 8.
+int DpiStageCount();
+// "PROFILE/DisableMacro" (default 0).
+int DisableMacro();
+// "PROFILE/ShowSleep" (default 1).
+int ShowSleep();
+// "PROFILE/ScrollRev" (default 0).
+int ScrollRev();
+// "PROFILE/MinDelay" (default 10), at least 1 since delays are divided by it.
+int MinDelay();
+// "PROFILE/33254" (default 0).
+int Flag33254();
+// "PROFILE/ColorMode" (default 0).
+int ColorMode();
+// "PROFILE/ledDisable" (default 0).
+int LedDisable();
+// "PROFILE/SyncMode" (default 0).
+int SyncMode();
+// "PROFILE/french" (default -1).
+int French();
+// "PROFILE/SleepMin" and "PROFILE/SleepMax" (defaults 1 and 9), each cut to 0..255.
+void SleepRange(int &min, int &max);
+// Receiver and cable USB ids (defaults 0x248A:0xFA02 and 0x248A:0xFB01), each cut to 0..0xFFFF.
+void UsbIds(int &vid1, int &pid1, int &vid2, int &pid2);
+// lift, angle, butondelay, jitter, wake, sensormode, sync as bytes; -1 (buffer untouched) without a file.
+int SensorDefaults(quint8 bytes[7]);
+// The "_Matrix" table (device slot of each button); -1 (untouched) without a file.
+int LoadButtonMatrix(qint8 table[ButtonMatrixSize]);
+// The "_Matrix2" table (on-screen position, -1 = hidden); -1 without a file, else ButtonCount().
+int LoadButtonMatrix2(qint8 table[ButtonMatrixSize]);
+// The factory profile template; -1 (untouched) without a file.
+int LoadProfileTemplate(ProfileTemplate &out);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+
+// The utility's one top-level window: frameless and skinned; closing it only hides it.
+class MousecfgWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit MousecfgWidget(QWidget *parent = nullptr);
+    ~MousecfgWidget() override;
+
+    // Number of device entries whose mouse and command interfaces are both present.
+    int connectedCount() const { return m_connectedCount; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private slots:
+    // Shows the window when start-up found no mouse (the entry point shows it otherwise).
+    void slotWarning();
+
+private:
+    int m_connectedCount = 0;
+    bool m_dragging = false;
+    QPoint m_pressGlobal;
+    QPoint m_pressTopLeft;
+};
