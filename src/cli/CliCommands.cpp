@@ -1,0 +1,8 @@
+#include "cli/CliCommand.h"
+
+#include <QVector>
+
+QVector<CliCommand> cliCommands()
+{
+    return {};
+}

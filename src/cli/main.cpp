@@ -1,0 +1,58 @@
+#include "cli/CliCommand.h"
+#include "storage/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QVector>
+
+#include <cstdio>
+
+namespace {
+
+void printUsage(QTextStream &stream)
+{
+    stream << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS]\n\ncommands:\n";
+    for (const CliCommand &command : cliCommands())
+        stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage << "\n";
+    stream << "\nDIR is the program folder (default: the folder of mousecfg-cli).\n";
+    stream.flush();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
+        printUsage(out);
+        return 0;
+    }
+    if (!args.isEmpty() && args.first() == "--appdir") {
+        if (args.size() < 2 || !QDir(args.at(1)).exists()) {
+            err << "mousecfg-cli: --appdir needs an existing folder\n";
+            return ExitUsage;
+        }
+        AppPaths::setAppDir(QDir(args.at(1)).absolutePath());
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) {
+        printUsage(err);
+        return ExitUsage;
+    }
+    const QString name = args.takeFirst();
+    for (const CliCommand &command : cliCommands()) {
+        if (name == QLatin1String(command.name)) {
+            const int code = command.run(args, out, err);
+            out.flush();
+            err.flush();
+            return code;
+        }
+    }
+    err << "mousecfg-cli: unknown command '" << name << "'\n";
+    printUsage(err);
+    return ExitUsage;
+}
