@@ -92,3 +92,16 @@ struct ConfigData
     quint8 SensorMode = 0;
     QString profileNames[ProfileSlots];
 };
+
+// Field-by-field equality; the spare bytes of ProfileData take no part.
+bool operator==(const DpiStage &a, const DpiStage &b);
+bool operator==(const ButtonInfo &a, const ButtonInfo &b);
+bool operator==(const LedModeInfo &a, const LedModeInfo &b);
+bool operator==(const ProfileData &a, const ProfileData &b);
+bool operator==(const ConfigData &a, const ConfigData &b);
+// Negations of the equalities.
+inline bool operator!=(const DpiStage &a, const DpiStage &b) { return !(a == b); }
+inline bool operator!=(const ButtonInfo &a, const ButtonInfo &b) { return !(a == b); }
+inline bool operator!=(const LedModeInfo &a, const LedModeInfo &b) { return !(a == b); }
+inline bool operator!=(const ProfileData &a, const ProfileData &b) { return !(a == b); }
+inline bool operator!=(const ConfigData &a, const ConfigData &b) { return !(a == b); }

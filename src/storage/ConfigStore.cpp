@@ -1,0 +1,186 @@
+#include "storage/ConfigStore.h"
+
+#include "storage/AppPaths.h"
+#include "storage/ProductDefinition.h"
+#include "storage/ProfileFile.h"
+#include "storage/ProfileFileCache.h"
+#include "storage/ProfileKeys.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+#include <atomic>
+
+namespace {
+
+const QString configGroup = QStringLiteral("Config");
+const QString idKey = QStringLiteral("Config/ProfileID");
+const QString countKey = QStringLiteral("Config/Count");
+const QString ownerKey = QStringLiteral("MouseName/Name");
+
+// Read by the button encoder on the upload thread.
+std::atomic<qint8> buttonMatrix[ButtonMatrixSize];
+
+QString slotNameKey(int slot)
+{
+    return QStringLiteral("Config/Profile%1").arg(slot + 1);
+}
+
+QString exportSection(int slot)
+{
+    return QStringLiteral("PROFILE_%1").arg(slot);
+}
+
+struct GlobalKey
+{
+    const char *key;
+    quint8 ConfigData::*field;
+};
+
+// In the order each writer emits them.
+const GlobalKey saveOrder[] = {
+    { "Config/AngleValue", &ConfigData::AngleValue }, { "Config/Sync", &ConfigData::Sync },
+    { "Config/LiftHigh", &ConfigData::LiftHigh },     { "Config/Jitter", &ConfigData::Jitter },
+    { "Config/Debounce", &ConfigData::Debounce },     { "Config/Wake", &ConfigData::Wake },
+    { "Config/SensorMode", &ConfigData::SensorMode }, { "Config/Count", &ConfigData::Count },
+};
+const GlobalKey exportOrder[] = {
+    { "Config/AngleValue", &ConfigData::AngleValue }, { "Config/LiftHigh", &ConfigData::LiftHigh },
+    { "Config/Sync", &ConfigData::Sync },             { "Config/Jitter", &ConfigData::Jitter },
+    { "Config/Debounce", &ConfigData::Debounce },     { "Config/Wake", &ConfigData::Wake },
+    { "Config/SensorMode", &ConfigData::SensorMode }, { "Config/Count", &ConfigData::Count },
+};
+
+template<int N>
+void writeGlobals(QSettings &file, const ConfigData &config, const GlobalKey (&keys)[N])
+{
+    file.setValue(idKey, int(config.ProfileID));
+    for (const GlobalKey &g : keys)
+        file.setValue(QLatin1String(g.key), int(config.*g.field));
+}
+
+void readGlobals(const QSettings &file, ConfigData &config)
+{
+    // A damaged slot number must never index past the five profiles.
+    const int id = file.value(idKey).toInt();
+    config.ProfileID = quint8(id >= 0 && id < ProfileSlots ? id : 0);
+    for (const GlobalKey &g : exportOrder)
+        config.*g.field = quint8(file.value(QLatin1String(g.key)).toInt());
+}
+
+bool written(QSettings &file)
+{
+    file.sync();
+    return file.status() != QSettings::AccessError;
+}
+
+} // namespace
+
+void LoadConfig(ConfigData &config)
+{
+    {
+        const QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+        readGlobals(file, config);
+        for (int k = 0; k < ProfileSlots; ++k) {
+            const QString name = file.value(slotNameKey(k)).toString();
+            config.profileNames[k] = AppPaths::isSafeFileName(name) ? name : QStringLiteral("Profile %1").arg(k + 1);
+        }
+    }
+    for (int k = 0; k < ProfileSlots; ++k)
+        LoadProfileFile(config.profiles[k], SlotProfileFile(config.profileNames[k]));
+
+    qint8 table[ButtonMatrixSize];
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        table[i] = buttonMatrix[i];
+    LoadButtonMatrix(table);
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        buttonMatrix[i] = table[i];
+}
+
+bool SaveConfig(const ConfigData &config)
+{
+    bool ok = true;
+    {
+        QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+        writeGlobals(file, config, saveOrder);
+        for (int k = 0; k < ProfileSlots; ++k) {
+            if (AppPaths::isSafeFileName(config.profileNames[k]))
+                file.setValue(slotNameKey(k), config.profileNames[k]);
+        }
+        ok = written(file);
+    }
+    for (int k = 0; k < ProfileSlots; ++k) {
+        if (!SaveProfileFileIfChanged(config.profiles[k], config.profileNames[k]))
+            ok = false;
+    }
+    return ok;
+}
+
+void SaveProfileList(const ConfigData &config)
+{
+    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    file.setValue(idKey, int(config.ProfileID));
+    file.setValue(countKey, int(config.Count));
+    for (int k = 0; k < ProfileSlots; ++k) {
+        if (AppPaths::isSafeFileName(config.profileNames[k]))
+            file.setValue(slotNameKey(k), config.profileNames[k]);
+    }
+}
+
+void SaveProfileID(int id)
+{
+    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(idKey, id);
+}
+
+bool SaveCurrentStage(const QString &name, int stage)
+{
+    if (!AppPaths::isSafeFileName(name))
+        return false;
+    const QString path = SlotProfileFile(name);
+    if (!QFileInfo(path).isFile())
+        return false;
+    ProfileFileCache::forget(path);
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(QStringLiteral("PROFILE/dpi"), stage);
+    return written(file);
+}
+
+bool ExportConfig(const ConfigData &config, const QString &path, const QString &owner)
+{
+    QSettings file(path, QSettings::IniFormat);
+    const QVariant stamp = owner.isNull() ? file.value(ownerKey) : QVariant(owner);
+    file.clear();
+    if (stamp.isValid())
+        file.setValue(ownerKey, stamp);
+    writeGlobals(file, config, exportOrder);
+    // The slot names travel too, so that an import restores them.
+    for (int k = 0; k < ProfileSlots; ++k)
+        file.setValue(slotNameKey(k), config.profileNames[k]);
+    for (int k = 0; k < ProfileSlots; ++k)
+        WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
+    return written(file);
+}
+
+bool ImportConfig(ConfigData &config, const QString &path)
+{
+    QSettings file(path, QSettings::IniFormat);
+    if (!file.childGroups().contains(configGroup))
+        return false;
+    ConfigData imported = config;
+    readGlobals(file, imported);
+    for (int k = 0; k < ProfileSlots; ++k) {
+        // An absent or path-like name would leave the slot without a file of its own.
+        const QString name = file.value(slotNameKey(k)).toString();
+        if (AppPaths::isSafeFileName(name))
+            imported.profileNames[k] = name;
+        ReadProfileKeys(file, exportSection(k), imported.profiles[k], SleepKeys::Omitted);
+    }
+    config = imported;
+    return true;
+}
+
+int ButtonMatrixSlot(int button)
+{
+    return button >= 0 && button < ButtonMatrixSize ? buttonMatrix[button].load() : -1;
+}

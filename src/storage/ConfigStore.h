@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/ConfigData.h"
+
+#include <QString>
+
+// The whole configuration on disk: the "Config" keys of Config.ini, one profile file per slot, and the
+// export file (*.conf) that carries both in one file.
+
+// Reads Config.ini and the five slot files into `config` and reloads the button position table.
+// A current slot outside 0..4 reads as 0; a missing or path-like slot name reads as "Profile <k>".
+void LoadConfig(ConfigData &config);
+// Writes the global keys, the five slot names and every slot file whose content changed since it was
+// last written or read. False when a write failed or a slot name was refused (that slot is skipped).
+bool SaveConfig(const ConfigData &config);
+// Writes "Config/ProfileID", "Config/Count" and the five slot names.
+void SaveProfileList(const ConfigData &config);
+// Writes "Config/ProfileID" only.
+void SaveProfileID(int id);
+// Writes the current DPI stage into the existing slot file of `name`; false when refused or absent.
+bool SaveCurrentStage(const QString &name, int stage);
+// Replaces the file at `path` by an export of `config`, stamped with `owner` when that is given (else
+// keeping the file's stamp). False when the file could not be written (the old one stays as it was).
+bool ExportConfig(const ConfigData &config, const QString &path, const QString &owner = QString());
+// Reads an export file into `config`; slot names missing from the file and the light-off-on-move and
+// sleep values keep their values. False (config untouched) when the file holds no configuration.
+bool ImportConfig(ConfigData &config, const QString &path);
+// The device slot of button 0..15 from the table LoadConfig() reloaded; -1 for any other button.
+int ButtonMatrixSlot(int button);

@@ -1,0 +1,67 @@
+#include "storage/ProfileFile.h"
+
+#include "storage/AppPaths.h"
+#include "storage/ConfigRecords.h"
+#include "storage/ProfileFileCache.h"
+#include "storage/ProfileKeys.h"
+
+#include <QSettings>
+
+namespace {
+const QString profileSection = QStringLiteral("PROFILE");
+}
+
+QString SlotProfileFile(const QString &name)
+{
+    return AppPaths::slotProfileDir() + QLatin1Char('/') + name + QStringLiteral(".prof");
+}
+
+bool SaveProfileFile(const ProfileData &profile, const QString &name)
+{
+    if (!AppPaths::isSafeFileName(name))
+        return false;
+    return SaveProfileFileAt(profile, SlotProfileFile(name));
+}
+
+bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name)
+{
+    if (!AppPaths::isSafeFileName(name))
+        return false;
+    const QString path = SlotProfileFile(name);
+    return ProfileFileCache::holds(path, profile) || SaveProfileFileAt(profile, path);
+}
+
+bool SaveProfileFileAt(const ProfileData &profile, const QString &path)
+{
+    bool written = false;
+    {
+        QSettings file(path, QSettings::IniFormat);
+        WriteProfileKeys(file, profileSection, profile, SleepKeys::Included);
+        file.sync();
+        // A format error only describes the old content, which has just been replaced.
+        written = file.status() != QSettings::AccessError;
+    }
+    if (written)
+        ProfileFileCache::remember(path, profile);
+    else
+        ProfileFileCache::forget(path);
+    return written;
+}
+
+void LoadProfileFile(ProfileData &profile, const QString &path)
+{
+    ProfileData loaded;
+    {
+        QSettings file(path, QSettings::IniFormat);
+        ReadProfileKeys(file, profileSection, loaded, SleepKeys::Included);
+    }
+    profile = loaded;
+    ProfileFileCache::remember(path, profile);
+}
+
+bool WriteFactoryProfileFile()
+{
+    ProfileData factory;
+    MakeFactoryProfile(factory);
+    return SaveProfileFileAt(factory, AppPaths::slotProfileDir() + QStringLiteral("/DefaultProfile.prof"));
+}

@@ -1,0 +1,200 @@
+#include "storage/ProfileKeys.h"
+
+#include "storage/ConfigData.h"
+
+#include <QSettings>
+#include <QStringList>
+
+namespace {
+
+enum ButtonField { ID, Fun, LoopNumber, KeyNumber, Res1, Res2, Res3, Res4, MacroName, ButtonFields };
+enum EffectField { RGB, Hue, Sat, Val, Bright, Breath, EffectFields };
+enum StageField { Used, Link, XY, X, Y, StageFields };
+
+// Every key name below the section, built once: a profile save or load looks up 8453 of them.
+struct KeyNames
+{
+    QString stage[DpiStageSlots][StageFields];
+    QString button[ButtonSlots][ButtonFields];
+    QString keyInfo[ButtonSlots][KeyInfoSlots][3]; // map, L, H
+    QString effect[LedModeSlots][EffectFields];
+
+    KeyNames()
+    {
+        static const char *const stageSuffix[StageFields] = { "used", "link", "xy", "x", "y" };
+        static const char *const buttonSuffix[ButtonFields]
+            = { "ID", "Fun", "LoopNumber", "KeyNumber", "Res1", "Res2", "Res3", "Res4", "macroname" };
+        // The L byte's key really ends in "_": files written elsewhere use it.
+        static const char *const keyInfoSuffix[3] = { "map", "", "H" };
+        static const char *const effectSuffix[EffectFields] = { "RGB", "h", "s", "v", "bright", "breath" };
+
+        for (int i = 0; i < DpiStageSlots; ++i)
+            for (int f = 0; f < StageFields; ++f)
+                stage[i][f] = QStringLiteral("DPI_INFO_%1_%2").arg(i).arg(QLatin1String(stageSuffix[f]));
+        for (int b = 0; b < ButtonSlots; ++b) {
+            const QString prefix = QStringLiteral("BUTTON_INFO_%1_").arg(b);
+            for (int f = 0; f < ButtonFields; ++f)
+                button[b][f] = prefix + QLatin1String(buttonSuffix[f]);
+            for (int k = 0; k < KeyInfoSlots; ++k)
+                for (int f = 0; f < 3; ++f)
+                    keyInfo[b][k][f] = prefix + QStringLiteral("KeyInfo_%1_").arg(k) + QLatin1String(keyInfoSuffix[f]);
+        }
+        for (int m = 0; m < LedModeSlots; ++m)
+            for (int f = 0; f < EffectFields; ++f)
+                effect[m][f] = QStringLiteral("LedMode/LED_MODE_%1_%2").arg(m).arg(QLatin1String(effectSuffix[f]));
+    }
+};
+
+const KeyNames &keyNames()
+{
+    static const KeyNames names;
+    return names;
+}
+
+const QString pollrateKey = QStringLiteral("pollrate");
+const QString dpiKey = QStringLiteral("dpi");
+const QString pointerKeys[6] = { QStringLiteral("mousespeed"),  QStringLiteral("dbclickspeed"),
+                                 QStringLiteral("scrollispage"), QStringLiteral("scrollspeed"),
+                                 QStringLiteral("accelenable"),  QStringLiteral("acee") };
+const QString profileNameKey = QStringLiteral("ProfileName");
+const QString profilePathKey = QStringLiteral("ProfilePath");
+const QString ledModeKey = QStringLiteral("LedMode");
+const QString ledMoveOffKey = QStringLiteral("LedMoveOFF");
+const QString ledSleepTimeKey = QStringLiteral("LedSleepTime");
+
+// A missing key gives `missing`; anything that is not a number gives 0.
+qint64 number(const QSettings &file, const QString &key, qint64 missing = 0)
+{
+    const QVariant value = file.value(key);
+    return value.isValid() ? value.toLongLong() : missing;
+}
+
+quint8 byteValue(const QSettings &file, const QString &key, qint64 missing = 0)
+{
+    return static_cast<quint8>(number(file, key, missing));
+}
+
+qint32 intValue(const QSettings &file, const QString &key)
+{
+    return static_cast<qint32>(static_cast<quint32>(number(file, key)));
+}
+
+QString text(const QSettings &file, const QString &key)
+{
+    // An unquoted value with commas comes back from the INI reader as a list.
+    const QVariant value = file.value(key);
+    if (value.type() == QVariant::StringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
+}
+
+} // namespace
+
+void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &p, SleepKeys sleepKeys)
+{
+    const KeyNames &names = keyNames();
+    file.beginGroup(section);
+    file.setValue(pollrateKey, int(p.pollrate));
+    file.setValue(dpiKey, int(p.dpi));
+    for (int i = 0; i < DpiStageSlots; ++i) {
+        const DpiStage &s = p.stages[i];
+        file.setValue(names.stage[i][Used], int(s.used));
+        file.setValue(names.stage[i][Link], int(s.link));
+        file.setValue(names.stage[i][XY], s.xy);
+        file.setValue(names.stage[i][X], s.x);
+        file.setValue(names.stage[i][Y], s.y);
+    }
+    const quint8 pointer[6] = { p.mousespeed, p.dbclickspeed, p.scrollispage, p.scrollspeed, p.accelenable, p.acee };
+    for (int n = 0; n < 6; ++n)
+        file.setValue(pointerKeys[n], int(pointer[n]));
+    for (int b = 0; b < ButtonSlots; ++b) {
+        const ButtonInfo &button = p.buttons[b];
+        const QString *key = names.button[b];
+        file.setValue(key[ID], button.ID);
+        file.setValue(key[Fun], button.Fun);
+        file.setValue(key[LoopNumber], button.LoopNumber);
+        file.setValue(key[KeyNumber], button.KeyNumber);
+        file.setValue(key[Res1], int(button.Res1));
+        file.setValue(key[Res2], int(button.Res2));
+        file.setValue(key[Res3], int(button.Res3));
+        file.setValue(key[Res4], int(button.Res4));
+        file.setValue(key[MacroName], button.macroname);
+        for (int k = 0; k < KeyInfoSlots; ++k) {
+            file.setValue(names.keyInfo[b][k][0], int(button.KeyInfo[k].map));
+            file.setValue(names.keyInfo[b][k][1], int(button.KeyInfo[k].L));
+            file.setValue(names.keyInfo[b][k][2], int(button.KeyInfo[k].H));
+        }
+    }
+    file.setValue(profileNameKey, p.ProfileName);
+    file.setValue(profilePathKey, p.ProfilePath);
+    file.setValue(ledModeKey, int(p.LedMode));
+    if (sleepKeys == SleepKeys::Included) {
+        file.setValue(ledMoveOffKey, int(p.LedMoveOFF));
+        file.setValue(ledSleepTimeKey, int(p.LedSleepTime));
+    }
+    for (int m = 0; m < LedModeSlots; ++m) {
+        const LedModeInfo &e = p.ledModes[m];
+        file.setValue(names.effect[m][RGB], e.RGB);
+        file.setValue(names.effect[m][Hue], e.h);
+        file.setValue(names.effect[m][Sat], e.s);
+        file.setValue(names.effect[m][Val], e.v);
+        file.setValue(names.effect[m][Bright], e.bright);
+        file.setValue(names.effect[m][Breath], e.breath);
+    }
+    file.endGroup();
+}
+
+void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, SleepKeys sleepKeys)
+{
+    const KeyNames &names = keyNames();
+    file.beginGroup(section);
+    p.pollrate = byteValue(file, pollrateKey);
+    p.dpi = byteValue(file, dpiKey);
+    for (int i = 0; i < DpiStageSlots; ++i) {
+        DpiStage &s = p.stages[i];
+        s.used = byteValue(file, names.stage[i][Used]);
+        s.link = byteValue(file, names.stage[i][Link]);
+        s.xy = static_cast<quint32>(number(file, names.stage[i][XY]));
+        s.x = static_cast<quint32>(number(file, names.stage[i][X]));
+        s.y = static_cast<quint32>(number(file, names.stage[i][Y]));
+    }
+    quint8 *const pointer[6]
+        = { &p.mousespeed, &p.dbclickspeed, &p.scrollispage, &p.scrollspeed, &p.accelenable, &p.acee };
+    for (int n = 0; n < 6; ++n)
+        *pointer[n] = byteValue(file, pointerKeys[n]);
+    for (int b = 0; b < ButtonSlots; ++b) {
+        ButtonInfo &button = p.buttons[b];
+        const QString *key = names.button[b];
+        button.ID = intValue(file, key[ID]);
+        button.Fun = intValue(file, key[Fun]);
+        button.LoopNumber = intValue(file, key[LoopNumber]);
+        button.KeyNumber = intValue(file, key[KeyNumber]);
+        button.Res1 = byteValue(file, key[Res1]);
+        button.Res2 = byteValue(file, key[Res2]);
+        button.Res3 = byteValue(file, key[Res3]);
+        button.Res4 = byteValue(file, key[Res4]);
+        button.macroname = text(file, key[MacroName]);
+        for (int k = 0; k < KeyInfoSlots; ++k) {
+            button.KeyInfo[k].map = byteValue(file, names.keyInfo[b][k][0]);
+            button.KeyInfo[k].L = byteValue(file, names.keyInfo[b][k][1]);
+            button.KeyInfo[k].H = byteValue(file, names.keyInfo[b][k][2]);
+        }
+    }
+    p.ProfileName = text(file, profileNameKey);
+    p.ProfilePath = text(file, profilePathKey);
+    p.LedMode = byteValue(file, ledModeKey);
+    if (sleepKeys == SleepKeys::Included) {
+        p.LedMoveOFF = byteValue(file, ledMoveOffKey, 255);
+        p.LedSleepTime = byteValue(file, ledSleepTimeKey, 1);
+    }
+    for (int m = 0; m < LedModeSlots; ++m) {
+        LedModeInfo &e = p.ledModes[m];
+        e.RGB = file.value(names.effect[m][RGB]).value<QColor>();
+        e.h = intValue(file, names.effect[m][Hue]);
+        e.s = intValue(file, names.effect[m][Sat]);
+        e.v = intValue(file, names.effect[m][Val]);
+        e.bright = intValue(file, names.effect[m][Bright]);
+        e.breath = intValue(file, names.effect[m][Breath]);
+    }
+    file.endGroup();
+}

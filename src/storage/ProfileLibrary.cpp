@@ -1,0 +1,48 @@
+#include "storage/ProfileLibrary.h"
+
+#include "storage/AppPaths.h"
+#include "storage/AppSettings.h"
+#include "storage/FileCopy.h"
+#include "storage/ProfileFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+QString LibraryProfileFile(const QString &name)
+{
+    return AppPaths::libraryDir(CurrentProduct()) + QLatin1Char('/') + name + QStringLiteral(".prof");
+}
+
+ProfileImport ImportLibraryProfile(const QString &path, QString &name)
+{
+    const QFileInfo source(path);
+    name = source.completeBaseName();
+    if (!source.isFile() || !source.isReadable())
+        return ProfileImport::Unreadable;
+    if (FileOwner(path) != CurrentProduct())
+        return ProfileImport::OtherProduct;
+    if (!AppPaths::isSafeFileName(name))
+        return ProfileImport::BadName;
+    QStringList names = LoadLibraryList();
+    const QString target = LibraryProfileFile(name);
+    if (QFileInfo::exists(target) || names.contains(name))
+        return ProfileImport::Exists;
+    QDir().mkpath(AppPaths::libraryDir(CurrentProduct()));
+    if (!CopyFileReplacing(path, target))
+        return ProfileImport::Failed;
+    names.append(name);
+    SaveLibraryList(names);
+    return ProfileImport::Imported;
+}
+
+bool ExportSlotProfile(const QString &slotName, const QString &path)
+{
+    if (!AppPaths::isSafeFileName(slotName))
+        return false;
+    const QString slotFile = SlotProfileFile(slotName);
+    if (!QFileInfo(slotFile).isFile())
+        return false;
+    SaveFileOwner(slotFile, CurrentProduct());
+    return CopyFileReplacing(slotFile, path);
+}
