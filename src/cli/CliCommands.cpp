@@ -1,8 +1,14 @@
 #include "cli/CliCommand.h"
+#include "cli/CliFiles.h"
 
 #include <QVector>
 
 QVector<CliCommand> cliCommands()
 {
-    return {};
+    return {
+        exportConfigCommand(),
+        importConfigCommand(),
+        exportProfileCommand(),
+        importProfileCommand(),
+    };
 }

@@ -3,8 +3,7 @@
 #include <algorithm>
 
 namespace {
-template<typename T, int N>
-bool sameArray(const T (&a)[N], const T (&b)[N])
+template<typename T, int N> bool sameArray(const T (&a)[N], const T (&b)[N])
 {
     return std::equal(a, a + N, b);
 }
@@ -30,11 +29,13 @@ bool operator==(const LedModeInfo &a, const LedModeInfo &b)
 
 bool operator==(const ProfileData &a, const ProfileData &b)
 {
-    return a.pollrate == b.pollrate && a.dpi == b.dpi && a.LedMode == b.LedMode && a.LedMoveOFF == b.LedMoveOFF
-        && a.LedSleepTime == b.LedSleepTime && a.mousespeed == b.mousespeed && a.dbclickspeed == b.dbclickspeed
-        && a.scrollispage == b.scrollispage && a.scrollspeed == b.scrollspeed && a.accelenable == b.accelenable
-        && a.acee == b.acee && sameArray(a.stages, b.stages) && sameArray(a.buttons, b.buttons)
-        && sameArray(a.ledModes, b.ledModes) && a.ProfileName == b.ProfileName && a.ProfilePath == b.ProfilePath;
+    return a.pollrate == b.pollrate && a.dpi == b.dpi && a.LedMode == b.LedMode
+        && a.LedMoveOFF == b.LedMoveOFF && a.LedSleepTime == b.LedSleepTime && a.mousespeed == b.mousespeed
+        && a.dbclickspeed == b.dbclickspeed && a.scrollispage == b.scrollispage
+        && a.scrollspeed == b.scrollspeed && a.accelenable == b.accelenable && a.acee == b.acee
+        && sameArray(a.stages, b.stages) && sameArray(a.buttons, b.buttons)
+        && sameArray(a.ledModes, b.ledModes) && a.ProfileName == b.ProfileName
+        && a.ProfilePath == b.ProfilePath;
 }
 
 bool operator==(const ConfigData &a, const ConfigData &b)

@@ -100,8 +100,23 @@ bool operator==(const LedModeInfo &a, const LedModeInfo &b);
 bool operator==(const ProfileData &a, const ProfileData &b);
 bool operator==(const ConfigData &a, const ConfigData &b);
 // Negations of the equalities.
-inline bool operator!=(const DpiStage &a, const DpiStage &b) { return !(a == b); }
-inline bool operator!=(const ButtonInfo &a, const ButtonInfo &b) { return !(a == b); }
-inline bool operator!=(const LedModeInfo &a, const LedModeInfo &b) { return !(a == b); }
-inline bool operator!=(const ProfileData &a, const ProfileData &b) { return !(a == b); }
-inline bool operator!=(const ConfigData &a, const ConfigData &b) { return !(a == b); }
+inline bool operator!=(const DpiStage &a, const DpiStage &b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const ButtonInfo &a, const ButtonInfo &b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const LedModeInfo &a, const LedModeInfo &b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const ProfileData &a, const ProfileData &b)
+{
+    return !(a == b);
+}
+inline bool operator!=(const ConfigData &a, const ConfigData &b)
+{
+    return !(a == b);
+}

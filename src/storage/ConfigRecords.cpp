@@ -33,7 +33,8 @@ void applyTemplate(ProfileData &out, const ProfileTemplate &t)
         to.Res4 = from.Res4;
     }
     for (int m = 0; m < LedModeSlots; ++m)
-        out.ledModes[m] = LedModeInfo { t.ledModes[m].RGB, 360, 0, 0, t.ledModes[m].bright, t.ledModes[m].breath };
+        out.ledModes[m]
+            = LedModeInfo { t.ledModes[m].RGB, 360, 0, 0, t.ledModes[m].bright, t.ledModes[m].breath };
 }
 
 void applyBuiltIn(ProfileData &out)
@@ -59,7 +60,8 @@ void applyBuiltIn(ProfileData &out)
 bool generalDiffers(const ConfigData &a, const ConfigData &b)
 {
     for (int k = 0; k < ProfileSlots; ++k) {
-        if (a.profiles[k].pollrate != b.profiles[k].pollrate || a.profiles[k].scrollspeed != b.profiles[k].scrollspeed)
+        if (a.profiles[k].pollrate != b.profiles[k].pollrate
+            || a.profiles[k].scrollspeed != b.profiles[k].scrollspeed)
             return true;
     }
     if (a.LiftHigh != b.LiftHigh || a.Sync != b.Sync || a.Jitter != b.Jitter || a.Debounce != b.Debounce
@@ -171,7 +173,8 @@ void MakeFactoryConfig(ConfigData &out)
     out.Sync = sensor[6];
     MakeFactoryProfile(out.profiles[0]);
     for (int k = 0; k < ProfileSlots; ++k) {
-        // Every slot is reset: the old content of slots 1..4 would otherwise be saved under the factory names.
+        // Every slot is reset: the old content of slots 1..4 would otherwise be saved under the factory
+        // names.
         out.profiles[k] = out.profiles[0];
         out.profileNames[k] = QStringLiteral("Profile %1").arg(k + 1);
     }

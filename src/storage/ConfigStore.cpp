@@ -46,14 +46,17 @@ const GlobalKey saveOrder[] = {
     { "Config/SensorMode", &ConfigData::SensorMode }, { "Config/Count", &ConfigData::Count },
 };
 const GlobalKey exportOrder[] = {
-    { "Config/AngleValue", &ConfigData::AngleValue }, { "Config/LiftHigh", &ConfigData::LiftHigh },
-    { "Config/Sync", &ConfigData::Sync },             { "Config/Jitter", &ConfigData::Jitter },
-    { "Config/Debounce", &ConfigData::Debounce },     { "Config/Wake", &ConfigData::Wake },
-    { "Config/SensorMode", &ConfigData::SensorMode }, { "Config/Count", &ConfigData::Count },
+    { "Config/AngleValue", &ConfigData::AngleValue },
+    { "Config/LiftHigh", &ConfigData::LiftHigh },
+    { "Config/Sync", &ConfigData::Sync },
+    { "Config/Jitter", &ConfigData::Jitter },
+    { "Config/Debounce", &ConfigData::Debounce },
+    { "Config/Wake", &ConfigData::Wake },
+    { "Config/SensorMode", &ConfigData::SensorMode },
+    { "Config/Count", &ConfigData::Count },
 };
 
-template<int N>
-void writeGlobals(QSettings &file, const ConfigData &config, const GlobalKey (&keys)[N])
+template<int N> void writeGlobals(QSettings &file, const ConfigData &config, const GlobalKey (&keys)[N])
 {
     file.setValue(idKey, int(config.ProfileID));
     for (const GlobalKey &g : keys)
@@ -75,6 +78,23 @@ bool written(QSettings &file)
     return file.status() != QSettings::AccessError;
 }
 
+// `owner` null: keep the file's stamp.
+bool exportTo(const ConfigData &config, const QString &path, const QString *owner)
+{
+    QSettings file(path, QSettings::IniFormat);
+    const QVariant stamp = owner ? QVariant(*owner) : file.value(ownerKey);
+    file.clear();
+    if (stamp.isValid())
+        file.setValue(ownerKey, stamp);
+    writeGlobals(file, config, exportOrder);
+    // The slot names travel too, so that an import restores them.
+    for (int k = 0; k < ProfileSlots; ++k)
+        file.setValue(slotNameKey(k), config.profileNames[k]);
+    for (int k = 0; k < ProfileSlots; ++k)
+        WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
+    return written(file);
+}
+
 } // namespace
 
 void LoadConfig(ConfigData &config)
@@ -84,7 +104,8 @@ void LoadConfig(ConfigData &config)
         readGlobals(file, config);
         for (int k = 0; k < ProfileSlots; ++k) {
             const QString name = file.value(slotNameKey(k)).toString();
-            config.profileNames[k] = AppPaths::isSafeFileName(name) ? name : QStringLiteral("Profile %1").arg(k + 1);
+            config.profileNames[k]
+                = AppPaths::isSafeFileName(name) ? name : QStringLiteral("Profile %1").arg(k + 1);
         }
     }
     for (int k = 0; k < ProfileSlots; ++k)
@@ -146,20 +167,14 @@ bool SaveCurrentStage(const QString &name, int stage)
     return written(file);
 }
 
-bool ExportConfig(const ConfigData &config, const QString &path, const QString &owner)
+bool ExportConfig(const ConfigData &config, const QString &path)
 {
-    QSettings file(path, QSettings::IniFormat);
-    const QVariant stamp = owner.isNull() ? file.value(ownerKey) : QVariant(owner);
-    file.clear();
-    if (stamp.isValid())
-        file.setValue(ownerKey, stamp);
-    writeGlobals(file, config, exportOrder);
-    // The slot names travel too, so that an import restores them.
-    for (int k = 0; k < ProfileSlots; ++k)
-        file.setValue(slotNameKey(k), config.profileNames[k]);
-    for (int k = 0; k < ProfileSlots; ++k)
-        WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
-    return written(file);
+    return exportTo(config, path, nullptr);
+}
+
+bool ExportConfigStamped(const ConfigData &config, const QString &path, const QString &owner)
+{
+    return exportTo(config, path, &owner);
 }
 
 bool ImportConfig(ConfigData &config, const QString &path)

@@ -19,9 +19,11 @@ void SaveProfileList(const ConfigData &config);
 void SaveProfileID(int id);
 // Writes the current DPI stage into the existing slot file of `name`; false when refused or absent.
 bool SaveCurrentStage(const QString &name, int stage);
-// Replaces the file at `path` by an export of `config`, stamped with `owner` when that is given (else
-// keeping the file's stamp). False when the file could not be written (the old one stays as it was).
-bool ExportConfig(const ConfigData &config, const QString &path, const QString &owner = QString());
+// Replaces the file at `path` by an export of `config`, keeping the file's product stamp.
+// False when the file could not be written (the old one then stays as it was).
+bool ExportConfig(const ConfigData &config, const QString &path);
+// As ExportConfig, stamping the file with product `owner` in the same write.
+bool ExportConfigStamped(const ConfigData &config, const QString &path, const QString &owner);
 // Reads an export file into `config`; slot names missing from the file and the light-off-on-move and
 // sleep values keep their values. False (config untouched) when the file holds no configuration.
 bool ImportConfig(ConfigData &config, const QString &path);

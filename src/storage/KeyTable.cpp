@@ -7,9 +7,9 @@ namespace {
 struct KeyEntry
 {
     int code;
-    const char *us;     // UTF-8
+    const char *us; // UTF-8
     const char *french; // UTF-8; null = the US name
-    int usage;          // 0 = no keyboard usage
+    int usage; // 0 = no keyboard usage
 };
 
 const KeyEntry keyTable[] = {

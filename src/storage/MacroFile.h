@@ -11,10 +11,10 @@
 struct MacroFileData
 {
     int defaultDelay = 0; // "Setting/DefaultDelay", milliseconds
-    int delayType = 0;    // "Setting/DelayType": 0 none, 1 measured, 2 the default delay
-    int loopType = 0;     // "Setting/LoopType": 0 none, 1..3 the editor's loop options
-    int loopTime = 0;     // "Setting/LoopTime"
-    int count = 0;        // number of events, 0..KeyInfoSlots
+    int delayType = 0; // "Setting/DelayType": 0 none, 1 measured, 2 the default delay
+    int loopType = 0; // "Setting/LoopType": 0 none, 1..3 the editor's loop options
+    int loopTime = 0; // "Setting/LoopTime"
+    int count = 0; // number of events, 0..KeyInfoSlots
     MacroEvent events[KeyInfoSlots];
 };
 

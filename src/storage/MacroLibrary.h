@@ -6,12 +6,12 @@
 
 // Outcome of ImportMacro().
 enum class MacroImport {
-    Imported,   // copied into the macro folder and added to the list
-    Exists,     // a macro of that name exists ("Macro Exist!")
-    ListFull,   // the list has no free slot ("TOO MANY MACROS TO BE CREATE!")
-    BadName,    // the file's base name cannot name a macro
+    Imported, // copied into the macro folder and added to the list
+    Exists, // a macro of that name exists ("Macro Exist!")
+    ListFull, // the list has no free slot ("TOO MANY MACROS TO BE CREATE!")
+    BadName, // the file's base name cannot name a macro
     Unreadable, // the file cannot be read
-    Failed,     // the copy could not be written
+    Failed, // the copy could not be written
 };
 
 // Creates an empty macro "name_<n>" (smallest free n from 1) and lists it; returns its name, or an

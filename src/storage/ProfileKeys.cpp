@@ -37,11 +37,13 @@ struct KeyNames
                 button[b][f] = prefix + QLatin1String(buttonSuffix[f]);
             for (int k = 0; k < KeyInfoSlots; ++k)
                 for (int f = 0; f < 3; ++f)
-                    keyInfo[b][k][f] = prefix + QStringLiteral("KeyInfo_%1_").arg(k) + QLatin1String(keyInfoSuffix[f]);
+                    keyInfo[b][k][f]
+                        = prefix + QStringLiteral("KeyInfo_%1_").arg(k) + QLatin1String(keyInfoSuffix[f]);
         }
         for (int m = 0; m < LedModeSlots; ++m)
             for (int f = 0; f < EffectFields; ++f)
-                effect[m][f] = QStringLiteral("LedMode/LED_MODE_%1_%2").arg(m).arg(QLatin1String(effectSuffix[f]));
+                effect[m][f]
+                    = QStringLiteral("LedMode/LED_MODE_%1_%2").arg(m).arg(QLatin1String(effectSuffix[f]));
     }
 };
 
@@ -53,9 +55,9 @@ const KeyNames &keyNames()
 
 const QString pollrateKey = QStringLiteral("pollrate");
 const QString dpiKey = QStringLiteral("dpi");
-const QString pointerKeys[6] = { QStringLiteral("mousespeed"),  QStringLiteral("dbclickspeed"),
-                                 QStringLiteral("scrollispage"), QStringLiteral("scrollspeed"),
-                                 QStringLiteral("accelenable"),  QStringLiteral("acee") };
+const QString pointerKeys[6]
+    = { QStringLiteral("mousespeed"),  QStringLiteral("dbclickspeed"), QStringLiteral("scrollispage"),
+        QStringLiteral("scrollspeed"), QStringLiteral("accelenable"),  QStringLiteral("acee") };
 const QString profileNameKey = QStringLiteral("ProfileName");
 const QString profilePathKey = QStringLiteral("ProfilePath");
 const QString ledModeKey = QStringLiteral("LedMode");
@@ -104,7 +106,8 @@ void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData
         file.setValue(names.stage[i][X], s.x);
         file.setValue(names.stage[i][Y], s.y);
     }
-    const quint8 pointer[6] = { p.mousespeed, p.dbclickspeed, p.scrollispage, p.scrollspeed, p.accelenable, p.acee };
+    const quint8 pointer[6]
+        = { p.mousespeed, p.dbclickspeed, p.scrollispage, p.scrollspeed, p.accelenable, p.acee };
     for (int n = 0; n < 6; ++n)
         file.setValue(pointerKeys[n], int(pointer[n]));
     for (int b = 0; b < ButtonSlots; ++b) {

@@ -10,7 +10,8 @@ struct ProfileData;
 enum class SleepKeys { Included, Omitted };
 
 // Writes all keys of `profile` into group `section` of `file`, in the stored order.
-void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &profile, SleepKeys sleepKeys);
+void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &profile,
+                      SleepKeys sleepKeys);
 // Reads group `section` of `file` into `profile`: missing keys read as their defaults, every number is
 // cut to its field's width; with SleepKeys::Omitted those two fields keep their values.
 void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &profile, SleepKeys sleepKeys);

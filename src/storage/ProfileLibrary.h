@@ -6,12 +6,12 @@
 
 // Outcome of ImportLibraryProfile().
 enum class ProfileImport {
-    Imported,     // copied into the library and appended to the library list
+    Imported, // copied into the library and appended to the library list
     OtherProduct, // the file's stamp names another product
-    Exists,       // the library already has a profile of that name
-    BadName,      // the file's base name cannot name a profile
-    Unreadable,   // the file cannot be read
-    Failed,       // the copy could not be written
+    Exists, // the library already has a profile of that name
+    BadName, // the file's base name cannot name a profile
+    Unreadable, // the file cannot be read
+    Failed, // the copy could not be written
 };
 
 // The library file of profile `name`.

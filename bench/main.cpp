@@ -1,0 +1,97 @@
+// Timings of the operations that run before every upload, each the median of several runs in a
+// throw-away program folder.
+
+#include "storage/AppPaths.h"
+#include "storage/ConfigRecords.h"
+#include "storage/ConfigStore.h"
+#include "storage/ProfileFile.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+
+constexpr int Runs = 21;
+
+// Median of `Runs` timings of `operation`, in milliseconds.
+double medianMs(const std::function<void(int run)> &operation)
+{
+    std::vector<double> times;
+    for (int run = 0; run < Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        operation(run);
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::nth_element(times.begin(), times.begin() + Runs / 2, times.end());
+    return times[Runs / 2];
+}
+
+double loadConfigMs()
+{
+    return medianMs([](int) {
+        ConfigData config;
+        LoadConfig(config);
+    });
+}
+
+// The usual save before an upload: one slot was edited.
+double saveConfigMs()
+{
+    ConfigData config;
+    LoadConfig(config);
+    return medianMs([&config](int run) {
+        config.profiles[config.ProfileID].dpi = quint8(run % 8);
+        SaveConfig(config);
+    });
+}
+
+double profileLoadMs()
+{
+    ConfigData config;
+    LoadConfig(config);
+    const QString path = SlotProfileFile(config.profileNames[0]);
+    return medianMs([&path](int) {
+        ProfileData profile;
+        LoadProfileFile(profile, path);
+    });
+}
+
+double profileSaveMs()
+{
+    ProfileData profile;
+    MakeFactoryProfile(profile);
+    const QString path = AppPaths::slotProfileDir() + QStringLiteral("/Bench.prof");
+    return medianMs([&](int run) {
+        profile.dpi = quint8(run % 8);
+        SaveProfileFileAt(profile, path);
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString productDefinition = AppPaths::productDefinitionFile();
+    QTemporaryDir dir;
+    AppPaths::setAppDir(dir.path());
+    QFile::copy(productDefinition, AppPaths::productDefinitionFile());
+    ConfigData factory;
+    MakeFactoryConfig(factory);
+    SaveConfig(factory);
+
+    QTextStream out(stdout);
+    out << "LoadConfig: " << QString::number(loadConfigMs(), 'f', 2) << " ms\n";
+    out << "SaveConfig: " << QString::number(saveConfigMs(), 'f', 2) << " ms\n";
+    out << "Profile file load: " << QString::number(profileLoadMs(), 'f', 2) << " ms\n";
+    out << "Profile file save: " << QString::number(profileSaveMs(), 'f', 2) << " ms\n";
+    return 0;
+}
