@@ -1,0 +1,125 @@
+#include "device/DeviceTable.h"
+#include "device/HidBackend.h"
+#include "device/ReportTrace.h"
+
+#include <QReadWriteLock>
+
+#include <cstring>
+
+// The four handles. Worker threads do their I/O under the read lock; opening and closing take the
+// write lock, so a handle is never closed while another thread is inside a read or write on it.
+namespace {
+
+QReadWriteLock handleLock;
+HidDevice *handles[4] = {};
+// Bumped by every close, so that an exchange pinned to a closed handle fails instead of using it.
+quint64 generation = 1;
+
+void closeHandle(HidDevice *&handle)
+{
+    if (handle)
+        CurrentHidBackend()->close(handle);
+    handle = nullptr;
+}
+
+void openHandle(int which, const char *path)
+{
+    // A handle still open here would leak and stay in use by nobody; close it first.
+    closeHandle(handles[which]);
+    handles[which] = CurrentHidBackend()->openPath(path);
+}
+
+} // namespace
+
+namespace DeviceTable {
+
+PinnedHandle pinCommandHandle()
+{
+    QReadLocker lock(&handleLock);
+    HidDevice *device = handles[CableCommand] ? handles[CableCommand] : handles[ReceiverCommand];
+    return { device, generation };
+}
+
+int writePinned(const PinnedHandle &handle, const quint8 *data, int length)
+{
+    QReadLocker lock(&handleLock);
+    if (!handle.device || handle.generation != generation)
+        return -1;
+    const int result = CurrentHidBackend()->write(handle.device, data, length);
+    if (result >= 0)
+        traceReport('W', data, length);
+    return result;
+}
+
+int readPinned(const PinnedHandle &handle, quint8 *data, int length, int timeoutMs)
+{
+    QReadLocker lock(&handleLock);
+    if (!handle.device || handle.generation != generation)
+        return -1;
+    const int result = CurrentHidBackend()->readTimeout(handle.device, data, length, timeoutMs);
+    if (result > 0)
+        traceReport('R', data, length);
+    return result;
+}
+
+} // namespace DeviceTable
+
+void OpenDevice(const char *name)
+{
+    using namespace DeviceTable;
+    if (CurrentHidBackend()->init() != 0)
+        return;
+    QWriteLocker lock(&handleLock);
+    for (quint32 i = 0; i < entryCount(); ++i) {
+        const Entry &entry = table().entries[i];
+        if (std::strncmp(entry.name, name, NameSize) != 0)
+            continue;
+        if (entry.present[ReceiverMouse] && entry.present[ReceiverCommand]) {
+            openHandle(ReceiverMouse, entry.path[ReceiverMouse]);
+            openHandle(ReceiverCommand, entry.path[ReceiverCommand]);
+        }
+        if (entry.present[CableMouse] && entry.present[CableCommand]) {
+            openHandle(CableMouse, entry.path[CableMouse]);
+            openHandle(CableCommand, entry.path[CableCommand]);
+        }
+    }
+}
+
+void CloseDevice()
+{
+    QWriteLocker lock(&handleLock);
+    for (HidDevice *&handle : handles)
+        closeHandle(handle);
+    ++generation;
+}
+
+void ExitHid()
+{
+    CurrentHidBackend()->exit();
+}
+
+quint16 GetReleaseNumber(const char *path)
+{
+    return CurrentHidBackend()->releaseNumber(path);
+}
+
+bool InterfaceOpen(DeviceInterface which)
+{
+    QReadLocker lock(&handleLock);
+    return handles[which] != nullptr;
+}
+
+bool CommandHandleOpen()
+{
+    return DeviceTable::pinCommandHandle().device != nullptr;
+}
+
+int WriteCommandHandle(const quint8 *data, int length)
+{
+    return DeviceTable::writePinned(DeviceTable::pinCommandHandle(), data, length);
+}
+
+int ReadCommandHandle(quint8 *data, int length, int timeoutMs)
+{
+    return DeviceTable::readPinned(DeviceTable::pinCommandHandle(), data, length, timeoutMs);
+}

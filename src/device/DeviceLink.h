@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The device link: the table of supported devices, the four HID handles of the current device and
+// the verified report transport. Discovery, opening, closing and notices run in the GUI thread; the
+// command-handle I/O below may be used from worker threads at the same time.
+
+// Result of every device operation; callers pass the first non-zero code up unchanged.
+enum ReportResult : quint8 {
+    ReportOk = 0,
+    ReportNoDevice = 1,
+    ReportNotConfirmed = 2,
+    ReportWriteFailed = 4,
+    DeviceAsleep = 5
+};
+
+// Size of every report frame, both directions.
+constexpr int ReportLength = 33;
+// Byte 0 of every frame.
+constexpr quint8 ReportId = 0x05;
+// Byte 2 of every frame.
+constexpr quint8 ReportMarker = 0xFA;
+
+// The four interfaces of a device entry: the mouse and command collections of the receiver and cable.
+enum DeviceInterface { ReceiverMouse = 0, ReceiverCommand = 1, CableMouse = 2, CableCommand = 3 };
+
+// What HandleDeviceChange did to the table; the owner of the handles reacts to it.
+struct DeviceChange
+{
+    bool matched = false; // the name named a mouse or command collection of a table entry
+    bool completed = false; // an arrival left a group with both its collections present
+    bool gone = false; // a removal left an entry with no interface at all
+    bool reconnect = false; // the current product must be closed, and reopened after 500 ms
+};
+
+// Kind of a device interface name, as the four notice patterns classify it.
+enum InterfaceNameKind { NoInterface, MouseInterface, CommandInterface };
+
+// Frame checksum: (bytes 2 to 7 summed) modulo 256, XOR 0x66.
+quint8 ReportChecksum(const quint8 *frame);
+
+// Fills the table's one entry from the product definition and "Mouse_List/0".
+void BuildDeviceTable();
+// Records every present interface of the table's entries; -1 when the HID library cannot start.
+int EnumerateDevices();
+// Opens the present interfaces of the entry named `name` (Latin-1).
+void OpenDevice(const char *name);
+// Closes the four handles (receiver mouse, receiver command, cable mouse, cable command).
+void CloseDevice();
+// Ends the HID library.
+void ExitHid();
+// USB release number of the device at `path`.
+quint16 GetReleaseNumber(const char *path);
+// Applies a device notice; `name` is the interface name without its first four characters.
+DeviceChange HandleDeviceChange(const QString &name, int arrived);
+// Classifies a notice's interface name and reads its vendor and product ids (0 when unmatched).
+InterfaceNameKind ClassifyInterfaceName(const QString &name, int &vendorId, int &productId);
+
+// Number of entries whose receiver or cable has both its mouse and command collections present.
+int ConnectedDeviceCount();
+// The name of the table's entry as read by BuildDeviceTable.
+QString DeviceTableName();
+// Presence flag of one interface of the table's first entry.
+bool InterfacePresent(DeviceInterface which);
+// Presence flag of the cable command interface.
+bool CableCommandPresent();
+// Presence flag of the receiver command interface.
+bool ReceiverCommandPresent();
+// Release number of the cable command collection found by the last enumeration (0 if none).
+quint16 CableFirmwareRelease();
+// True while the handle of `which` is open.
+bool InterfaceOpen(DeviceInterface which);
+
+// Frames, writes and confirms one report on the command handle (cable, else receiver).
+quint8 SendReport(const quint8 *frame, int length);
+// Raw write on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
+int WriteCommandHandle(const quint8 *data, int length);
+// Raw read on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
+int ReadCommandHandle(quint8 *data, int length, int timeoutMs);
+// True while the cable or the receiver command handle is open.
+bool CommandHandleOpen();

@@ -1,0 +1,173 @@
+#include "device/DeviceTable.h"
+
+#include "device/HidBackend.h"
+#include "storage/AppSettings.h"
+#include "storage/ProductDefinition.h"
+
+#include <QDebug>
+
+#include <cstring>
+
+namespace {
+
+QString &tableName()
+{
+    static QString name;
+    return name;
+}
+
+std::atomic<quint16> cableRelease { 0 };
+
+void clearEntry(DeviceTable::Entry &entry)
+{
+    std::memset(entry.vendorId, 0, sizeof entry.vendorId);
+    std::memset(entry.productId, 0, sizeof entry.productId);
+    std::memset(entry.minRelease, 0, sizeof entry.minRelease);
+    std::memset(entry.maxRelease, 0, sizeof entry.maxRelease);
+    std::memset(entry.usage, 0, sizeof entry.usage);
+    std::memset(entry.usagePage, 0, sizeof entry.usagePage);
+    std::memset(entry.path, 0, sizeof entry.path);
+    std::memset(entry.name, 0, sizeof entry.name);
+    for (auto &flag : entry.present)
+        flag = 0;
+}
+
+bool matchesSelector(const DeviceTable::Entry &entry, int which, const HidDeviceRecord &record)
+{
+    const int group = which / 2;
+    return record.vendorId == entry.vendorId[group] && record.productId == entry.productId[group]
+        && record.usage == entry.usage[which] && record.usagePage == entry.usagePage[which]
+        && DeviceTable::releaseAccepted(entry, group, record.releaseNumber);
+}
+
+// Records one interface; a path that does not fit its slot leaves the interface absent.
+bool recordInterface(DeviceTable::Entry &entry, int which, const HidDeviceRecord &record)
+{
+    if (!DeviceTable::storePath(entry.path[which], record.path))
+        return false;
+    entry.present[which] = 1;
+    qDebug("%d %s\n", which + 1, record.path.constData());
+    return true;
+}
+
+} // namespace
+
+namespace DeviceTable {
+
+Table &table()
+{
+    static Table instance;
+    return instance;
+}
+
+quint32 entryCount()
+{
+    return qMin(table().count, Capacity);
+}
+
+bool releaseAccepted(const Entry &entry, int group, quint32 release)
+{
+    return entry.maxRelease[group] == 0
+        || (entry.minRelease[group] <= release && release <= entry.maxRelease[group]);
+}
+
+bool storePath(char (&slot)[PathSize], const QByteArray &path)
+{
+    if (path.size() >= PathSize)
+        return false;
+    std::memset(slot, 0, PathSize);
+    std::memcpy(slot, path.constData(), size_t(path.size()));
+    return true;
+}
+
+} // namespace DeviceTable
+
+void BuildDeviceTable()
+{
+    using namespace DeviceTable;
+    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
+    UsbIds(vid1, pid1, vid2, pid2);
+
+    Table &t = table();
+    t.count = 0;
+    for (Entry &entry : t.entries)
+        clearEntry(entry);
+    t.count = 1;
+
+    Entry &entry = t.entries[0];
+    entry.vendorId[Receiver] = quint32(vid1);
+    entry.vendorId[Cable] = quint32(vid2);
+    entry.productId[Receiver] = quint32(pid1);
+    entry.productId[Cable] = quint32(pid2);
+    for (int which = 0; which < 4; ++which) {
+        entry.usage[which] = which % 2 == Mouse ? 2 : 0;
+        entry.usagePage[which] = 1;
+    }
+    // The name is compared byte for byte with the Latin-1 product name; one that does not fit is cut.
+    tableName() = MouseListName();
+    const QByteArray name = tableName().toLatin1().left(NameSize - 1);
+    std::memcpy(entry.name, name.constData(), size_t(name.size()));
+    qDebug() << tableName();
+}
+
+int EnumerateDevices()
+{
+    using namespace DeviceTable;
+    HidBackend *backend = CurrentHidBackend();
+    cableRelease = 0;
+    if (backend->init() != 0)
+        return -1;
+    const QVector<HidDeviceRecord> records = backend->enumerate(0, 0);
+    for (const HidDeviceRecord &record : records) {
+        for (quint32 i = 0; i < entryCount(); ++i) {
+            Entry &entry = table().entries[i];
+            if (matchesSelector(entry, ReceiverMouse, record))
+                recordInterface(entry, ReceiverMouse, record);
+            if (matchesSelector(entry, ReceiverCommand, record) && record.path.toLower().contains("col04"))
+                recordInterface(entry, ReceiverCommand, record);
+            if (matchesSelector(entry, CableMouse, record))
+                recordInterface(entry, CableMouse, record);
+            if (matchesSelector(entry, CableCommand, record) && recordInterface(entry, CableCommand, record))
+                cableRelease = record.releaseNumber;
+        }
+    }
+    return 0;
+}
+
+int ConnectedDeviceCount()
+{
+    using namespace DeviceTable;
+    int count = 0;
+    for (quint32 i = 0; i < entryCount(); ++i) {
+        const Entry &entry = table().entries[i];
+        if ((entry.present[ReceiverMouse] && entry.present[ReceiverCommand])
+            || (entry.present[CableMouse] && entry.present[CableCommand]))
+            ++count;
+    }
+    return count;
+}
+
+QString DeviceTableName()
+{
+    return tableName();
+}
+
+bool InterfacePresent(DeviceInterface which)
+{
+    return DeviceTable::entryCount() > 0 && DeviceTable::table().entries[0].present[which] != 0;
+}
+
+bool CableCommandPresent()
+{
+    return InterfacePresent(CableCommand);
+}
+
+bool ReceiverCommandPresent()
+{
+    return InterfacePresent(ReceiverCommand);
+}
+
+quint16 CableFirmwareRelease()
+{
+    return cableRelease;
+}

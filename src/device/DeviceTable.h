@@ -1,0 +1,71 @@
+#pragma once
+
+#include "device/DeviceLink.h"
+
+#include <QByteArray>
+
+#include <atomic>
+
+class HidDevice;
+
+// Internals of the device link shared by its source files.
+namespace DeviceTable {
+
+constexpr quint32 Capacity = 200;
+constexpr int PathSize = 255;
+constexpr int NameSize = 256;
+
+// A group is the receiver (0) or the cable (1); its interfaces are group * 2 + kind.
+enum Group { Receiver = 0, Cable = 1 };
+enum Kind { Mouse = 0, Command = 1 };
+
+// One supported device. Arrays indexed by group hold receiver then cable; arrays indexed by
+// DeviceInterface hold receiver mouse, receiver command, cable mouse, cable command.
+struct Entry
+{
+    quint32 vendorId[2];
+    quint32 productId[2];
+    quint32 minRelease[2];
+    quint32 maxRelease[2]; // 0: any release
+    quint32 usage[4];
+    quint32 usagePage[4];
+    char path[4][PathSize];
+    std::atomic<quint32> present[4]; // read by the worker threads without a lock
+    char name[NameSize];
+};
+
+// The count and the entries; only the first `count` entries are in use.
+struct Table
+{
+    quint32 count;
+    Entry entries[Capacity];
+};
+
+// The module's one table.
+Table &table();
+// Number of entries in use, never more than the capacity.
+quint32 entryCount();
+// True when `release` lies within the group's bounds (a maximum of 0 accepts any).
+bool releaseAccepted(const Entry &entry, int group, quint32 release);
+// Copies `path` into a slot; false (slot untouched) when it does not fit with its terminating zero.
+bool storePath(char (&slot)[PathSize], const QByteArray &path);
+// The interface index of a group and kind.
+inline int interfaceOf(int group, int kind)
+{
+    return group * 2 + kind;
+}
+
+// A command handle pinned for one exchange: its I/O fails once the handle has been closed.
+struct PinnedHandle
+{
+    HidDevice *device = nullptr;
+    quint64 generation = 0;
+};
+// The command handle in use (cable, else receiver); device is null when none is open.
+PinnedHandle pinCommandHandle();
+// hid_write on a pinned handle; -1 when it has been closed meanwhile.
+int writePinned(const PinnedHandle &handle, const quint8 *data, int length);
+// hid_read_timeout on a pinned handle; -1 when it has been closed meanwhile.
+int readPinned(const PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
+
+} // namespace DeviceTable

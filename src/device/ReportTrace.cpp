@@ -1,0 +1,19 @@
+#include "device/ReportTrace.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QMutex>
+
+void traceReport(char direction, const quint8 *data, int length)
+{
+    const QString path = qEnvironmentVariable("MOUSECFG_TRACE");
+    if (path.isEmpty())
+        return;
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        return;
+    const QByteArray bytes(reinterpret_cast<const char *>(data), length);
+    file.write(QByteArray(1, direction) + ' ' + bytes.toHex() + '\n');
+}

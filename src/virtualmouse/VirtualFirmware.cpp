@@ -1,0 +1,119 @@
+#include "virtualmouse/VirtualFirmware.h"
+
+#include "device/DeviceLink.h"
+
+namespace {
+
+constexpr int MaxPayload = 25;
+constexpr quint8 FirstChunk = 0xD1;
+constexpr quint8 FurtherChunk = 0xD2;
+constexpr quint8 MacroBlock = 0x05;
+
+QByteArray frame(quint8 command)
+{
+    QByteArray report(ReportLength, '\0');
+    report[0] = char(ReportId);
+    report[2] = char(ReportMarker);
+    report[3] = char(command);
+    return report;
+}
+
+void seal(QByteArray &report)
+{
+    report[1] = char(ReportChecksum(reinterpret_cast<const quint8 *>(report.constData())));
+}
+
+bool isValid(const QByteArray &report)
+{
+    const auto *bytes = reinterpret_cast<const quint8 *>(report.constData());
+    return report.size() >= 8 && bytes[0] == ReportId && bytes[2] == ReportMarker && bytes[6] <= MaxPayload
+        && 8 + bytes[6] <= report.size() && bytes[1] == ReportChecksum(bytes);
+}
+
+} // namespace
+
+bool consumeFault(int &count)
+{
+    if (count == VirtualFirmware::Unlimited)
+        return true;
+    if (count <= 0)
+        return false;
+    --count;
+    return true;
+}
+
+QByteArray VirtualFirmware::receive(const QByteArray &report)
+{
+    if (!isValid(report) || consumeFault(silentReports))
+        return QByteArray();
+    const quint8 command = quint8(report[3]);
+    if (asleep) {
+        if (command != 0x48)
+            return QByteArray();
+        QByteArray zeros = frame(0x48);
+        seal(zeros);
+        return zeros;
+    }
+
+    QByteArray echo;
+    if (command <= 10) {
+        store(report);
+        echo = report.left(ReportLength);
+        echo.resize(ReportLength);
+    } else if (command == 0x40 || command == 0x46) {
+        echo = report.left(8);
+        echo.append(QByteArray(ReportLength - 8, '\0'));
+    } else if (command == 0x44) {
+        m_selectedProfile = quint8(report[4]);
+        return QByteArray();
+    } else if (command == 0x48) {
+        return batteryReport();
+    } else {
+        return QByteArray();
+    }
+    if (consumeFault(wrongHeaderEchoes))
+        echo[5] = char(~quint8(echo[5]));
+    if (consumeFault(wrongPayloadEchoes))
+        echo[8] = char(~quint8(echo[8]));
+    seal(echo);
+    return echo;
+}
+
+QByteArray VirtualFirmware::statusReport(quint8 profile, quint8 dpiStage, quint8 rate, quint8 mode)
+{
+    QByteArray report = frame(0x49);
+    report[4] = char(profile);
+    report[5] = char(dpiStage);
+    report[6] = char(rate);
+    report[7] = char(mode);
+    seal(report);
+    return report;
+}
+
+void VirtualFirmware::store(const QByteArray &report)
+{
+    const quint8 command = quint8(report[3]);
+    const quint8 chunk = quint8(report[7]);
+    if (command < 0x01 || command > MacroBlock || (chunk != FirstChunk && chunk != FurtherChunk))
+        return;
+    int offset = quint8(report[4]);
+    if (command == MacroBlock)
+        offset |= quint8(report[5]) << 8;
+    const int length = quint8(report[6]);
+    QByteArray &block = m_memory[command];
+    if (block.size() < offset + length)
+        block.append(QByteArray(offset + length - block.size(), '\0'));
+    block.replace(offset, length, report.mid(8, length));
+}
+
+QByteArray VirtualFirmware::batteryReport() const
+{
+    QByteArray report = frame(0x48);
+    report[4] = char(battery.low);
+    report[5] = char(battery.high);
+    report[6] = char(battery.charge);
+    report[7] = char(battery.status);
+    report[10] = char(battery.deviceType);
+    seal(report);
+    return report;
+}
