@@ -1,0 +1,70 @@
+#include "ui/widgets/ConfirmButtons.h"
+
+#include "ui/widgets/Theme.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QIcon>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ButtonWidth = 110;
+constexpr int ButtonHeight = 34;
+constexpr int IconSize = 16;
+constexpr int TextPixelSize = 14;
+
+QToolButton *createButton(QDialog *dialog, const QString &objectName, const QString &icon)
+{
+    auto *button = new QToolButton(dialog);
+    button->setObjectName(objectName);
+    button->setIcon(QIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setCursor(Qt::PointingHandCursor);
+    StyleConfirmButton(button);
+    return button;
+}
+
+} // namespace
+
+QToolButton *CreateAcceptButton(QDialog *dialog, bool question)
+{
+    QToolButton *button = createButton(dialog, QStringLiteral("msgBoxYesBtn"), QStringLiteral(":/yes_Btn"));
+    RetranslateAcceptButton(button, question);
+    QObject::connect(button, &QToolButton::released, dialog, &QDialog::accept);
+    return button;
+}
+
+QToolButton *CreateRejectButton(QDialog *dialog)
+{
+    QToolButton *button = createButton(dialog, QStringLiteral("msgBoxNoBtn"), QStringLiteral(":/no_Btn"));
+    RetranslateRejectButton(button);
+    QObject::connect(button, &QToolButton::released, dialog, &QDialog::reject);
+    return button;
+}
+
+void RetranslateAcceptButton(QToolButton *button, bool question)
+{
+    button->setText(question ? QCoreApplication::translate("ConfirmButtons", "Yes")
+                             : QCoreApplication::translate("ConfirmButtons", "Ok"));
+}
+
+void RetranslateRejectButton(QToolButton *button)
+{
+    button->setText(QCoreApplication::translate("ConfirmButtons", "No"));
+}
+
+void StyleConfirmButton(QToolButton *button)
+{
+    button->setFixedSize(Scaled(ButtonWidth), Scaled(ButtonHeight));
+    button->setIconSize(QSize(Scaled(IconSize), Scaled(IconSize)));
+    button->setFont(ScaledFont(QStringLiteral("Consolas"), TextPixelSize));
+    const QString accent = AccentColorCss();
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { background-color: black; color: white; border-radius: 3px;"
+                       " border: 1px outset %1; padding: 0px %2px; }"
+                       "QToolButton:hover { background-color: rgb(30,30,30); }"
+                       "QToolButton:pressed { background-color: rgb(50,50,50); }")
+            .arg(accent)
+            .arg(Scaled(8)));
+}
