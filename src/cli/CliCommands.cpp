@@ -1,11 +1,13 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/CliStatus.h"
 
 #include <QVector>
 
 QVector<CliCommand> cliCommands()
 {
     return {
+        statusCommand(),
         exportConfigCommand(),
         importConfigCommand(),
         exportProfileCommand(),

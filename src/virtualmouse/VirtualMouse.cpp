@@ -137,11 +137,16 @@ void VirtualMouse::setAsleep(bool asleep)
 
 void VirtualMouse::sendStatusReport(quint8 profile, quint8 dpiStage, quint8 rate, quint8 mode)
 {
+    injectReport(VirtualFirmware::statusReport(profile, dpiStage, rate, mode));
+}
+
+void VirtualMouse::injectReport(const QByteArray &report)
+{
     QMutexLocker lock(&m_mutex);
     if (m_links[Cable].plugged)
-        queueReply(Cable, VirtualFirmware::statusReport(profile, dpiStage, rate, mode));
+        queueReply(Cable, report);
     else if (m_links[Receiver].plugged)
-        queueReply(Receiver, VirtualFirmware::statusReport(profile, dpiStage, rate, mode));
+        queueReply(Receiver, report);
 }
 
 void VirtualMouse::unplug(Link link)

@@ -55,6 +55,8 @@ public:
     void setAsleep(bool asleep);
     // Queues a status report 0x49 on the cable if plugged, else the receiver; the next read returns it.
     void sendStatusReport(quint8 profile, quint8 dpiStage, quint8 rate, quint8 mode);
+    // Queues any report the same way, as a mouse that answers something unexpected.
+    void injectReport(const QByteArray &report);
 
     // Pulls a link out: its handles fail from now on; removal notices for its four collections.
     void unplug(Link link);

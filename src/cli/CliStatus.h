@@ -1,0 +1,6 @@
+#pragma once
+
+#include "cli/CliCommand.h"
+
+// status: how the mouse is connected and what its battery reports.
+CliCommand statusCommand();

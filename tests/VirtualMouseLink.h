@@ -1,0 +1,56 @@
+#pragma once
+
+#include "TestAppDir.h"
+#include "device/DeviceLink.h"
+#include "storage/AppSettings.h"
+#include "virtualmouse/VirtualMouse.h"
+
+#include <QByteArray>
+
+// An installed program folder with a virtual mouse as the HID backend: the device table is built and
+// enumerated and the current product's device is open.
+class VirtualMouseLink
+{
+public:
+    VirtualMouseLink(bool receiver, bool cable)
+        : mouse(receiver, cable)
+    {
+        UseHidBackend(&mouse);
+        BuildDeviceTable();
+        EnumerateDevices();
+        OpenDevice(CurrentProduct().toLatin1().constData());
+    }
+    ~VirtualMouseLink() { CloseDevice(); }
+
+    TestAppDir dir { TestAppDir::Installed };
+    VirtualMouse mouse;
+};
+
+// A 33-byte request as callers build it: checksum left at 0.
+inline QByteArray requestFrame(quint8 command, quint8 parameter1 = 0, quint8 parameter2 = 0,
+                               const QByteArray &payload = QByteArray(), quint8 chunkType = 0)
+{
+    QByteArray frame(ReportLength, '\0');
+    frame[0] = char(ReportId);
+    frame[2] = char(ReportMarker);
+    frame[3] = char(command);
+    frame[4] = char(parameter1);
+    frame[5] = char(parameter2);
+    frame[6] = char(payload.size());
+    frame[7] = char(chunkType);
+    frame.replace(8, payload.size(), payload);
+    return frame;
+}
+
+// The same frame as it goes on the wire, checksum filled in.
+inline QByteArray wireFrame(QByteArray frame)
+{
+    frame[1] = char(ReportChecksum(reinterpret_cast<const quint8 *>(frame.constData())));
+    return frame;
+}
+
+// SendReport on a frame built by requestFrame.
+inline quint8 send(const QByteArray &frame)
+{
+    return SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+}
