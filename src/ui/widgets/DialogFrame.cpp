@@ -4,6 +4,7 @@
 #include "ui/widgets/Theme.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
 
 void PaintDialogFrame(QPainter &painter, const QRect &rect, const QPixmap &background)
@@ -14,11 +15,11 @@ void PaintDialogFrame(QPainter &painter, const QRect &rect, const QPixmap &backg
     else
         painter.drawPixmap(rect, background);
 
-    // A 2-pixel pen centred 2 pixels in covers exactly the second and third pixel rows from each edge.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(AccentColor(), 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
+    // A ring between two pixel-aligned rectangles covers exactly the second and third pixel from each edge.
+    QPainterPath ring;
+    ring.addRect(QRectF(rect.adjusted(1, 1, -1, -1)));
+    ring.addRect(QRectF(rect.adjusted(3, 3, -3, -3)));
+    painter.fillPath(ring, AccentColor());
     painter.restore();
 }
 

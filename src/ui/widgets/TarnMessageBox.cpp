@@ -66,6 +66,7 @@ TarnMessageBox::TarnMessageBox(int buttonMode, const QString &title, const QStri
 {
     setWindowTitle(title);
     setModal(true);
+    m_iconLabel->setObjectName(QStringLiteral("msgBoxIconLabel"));
     setFixedSize(Scaled(BoxWidth), Scaled(BoxHeight));
     if (buttonMode == QuestionButtons)
         m_rejectButton = CreateRejectButton(this);

@@ -1,0 +1,114 @@
+#include "SkinGenerator.h"
+#include "ui/widgets/Theme.h"
+
+#include <QImageReader>
+#include <QMovie>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestSkin : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyNamedPictureLoads();
+    void mainBackgroundGivesTheWindowItsOutline();
+    void compiledInPictures();
+};
+
+void TestSkin::everyNamedPictureLoads()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY2(WriteImages(SkinImages("SKYLARK"), dir.path(), &error), qPrintable(error));
+
+    // The pictures the program loads by name from its skin folder.
+    const QStringList names = { "cfgMainback.png",
+                                "bat1.png",
+                                "bat2.png",
+                                "dlg.png",
+                                "dlg_gun.png",
+                                "process.png",
+                                "warn.png",
+                                "dongle.png",
+                                "dongle2.png",
+                                "lightning.png",
+                                "mouselogo.png",
+                                "rate.png",
+                                "close-1.png",
+                                "close-2.png",
+                                "close-3.png",
+                                "min-1.png",
+                                "min-2.png",
+                                "min-3.png",
+                                "btn_up1.png",
+                                "btn_up2.png",
+                                "btn_up3.png",
+                                "btn_up4.png",
+                                "btn_down1.png",
+                                "btn_down2.png",
+                                "btn_down3.png",
+                                "btn_down4.png",
+                                "checkbox1-1.png",
+                                "checkbox1-2.png",
+                                "keybo.png",
+                                "keydown.png",
+                                "keyup.png",
+                                "mouse_move.png",
+                                "gunset_slider.png",
+                                "gunset_bullet.png",
+                                "icon.ico",
+                                "icon.png",
+                                "mouse/SKYLARKMouse.png",
+                                "mouse/SKYLARK_Side.png" };
+    for (const QString &name : names) {
+        QImageReader reader(dir.path() + "/" + name);
+        const QImage image = reader.read();
+        QVERIFY2(!image.isNull(), qPrintable(name + ": " + reader.errorString()));
+        // Nothing is blank: every picture paints something visible.
+        QImage blank(image.size(), QImage::Format_ARGB32);
+        blank.fill(Qt::transparent);
+        QVERIFY2(image.convertToFormat(QImage::Format_ARGB32) != blank, qPrintable(name));
+    }
+
+    // Pictures stay crisp up to the largest scale: at least four image pixels per design unit.
+    QCOMPARE(QImage(dir.path() + "/cfgMainback.png").size(), QSize(999, 640) * 4);
+    QVERIFY(QImage(dir.path() + "/bat1.png").width() >= 86 * 5);
+    QVERIFY(QImage(dir.path() + "/dlg.png").width() >= 478 * 4);
+}
+
+void TestSkin::mainBackgroundGivesTheWindowItsOutline()
+{
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(WriteImages(SkinImages("SKYLARK"), dir.path(), &error));
+    const QPixmap background(dir.path() + "/cfgMainback.png");
+    const QPixmap scaled = background.scaled(999, 640, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Rounded corners fall outside the window; the inside is all window.
+    const QImage alpha = scaled.toImage();
+    QCOMPARE(qAlpha(alpha.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(alpha.pixel(998, 639)), 0);
+    QCOMPARE(qAlpha(alpha.pixel(499, 320)), 255);
+    QCOMPARE(qAlpha(alpha.pixel(499, 0)), 255);
+    QCOMPARE(qAlpha(alpha.pixel(0, 320)), 255);
+}
+
+void TestSkin::compiledInPictures()
+{
+    // Any use of the theme brings the library's compiled-in pictures along.
+    QCOMPARE(UiScale(), 1.0);
+    QVERIFY(!QPixmap(":/yes_Btn").isNull());
+    QVERIFY(!QPixmap(":/no_Btn").isNull());
+    QMovie spinner(":/skin/loading.gif");
+    QVERIFY(spinner.isValid());
+    QVERIFY(spinner.frameCount() > 1);
+    QVERIFY(spinner.jumpToFrame(0));
+    const QImage frame = spinner.currentImage();
+    QCOMPARE(frame.size(), QSize(128, 128));
+    // Transparent around the spinner, so the progress dialog's own background shows.
+    QCOMPARE(qAlpha(frame.pixel(0, 0)), 0);
+    QCOMPARE(qAlpha(frame.pixel(64, 64)), 0);
+}
+
+QTEST_MAIN(TestSkin)
+#include "test_skin.moc"

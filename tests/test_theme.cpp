@@ -1,0 +1,120 @@
+#include "TestAppDir.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/Theme.h"
+
+#include <QPainter>
+#include <QSettings>
+#include <QWidget>
+#include <QtTest>
+
+class TestTheme : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void placementAndRescaling();
+    void fontRule();
+    void accentTable();
+    void dialogFrame();
+};
+
+void TestTheme::cleanup()
+{
+    SetUiScale(1.0);
+    SetCurrentLanguage(0);
+}
+
+void TestTheme::placementAndRescaling()
+{
+    SetUiScale(1.5);
+    QCOMPARE(ScaledRect(10, 20, 101, 33), QRect(15, 30, 151, 49));
+    QWidget parent;
+    auto *child = new QWidget(&parent);
+    PlaceWidget(child, 10, 20, 101, 33);
+    QCOMPARE(child->geometry(), QRect(15, 30, 151, 49));
+    // Rescaling truncates each product again, from the current geometry.
+    RescaleWidget(child, 1.25);
+    QCOMPARE(child->geometry(), QRect(18, 37, 188, 61));
+
+    SetUiScale(5.0);
+    QCOMPARE(Scaled(478), 2390);
+}
+
+void TestTheme::fontRule()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    SetUiScale(1.25);
+    QFont font = CurrentLanguageFont();
+    QCOMPARE(font.pixelSize(), 16);
+    QCOMPARE(font.family(), QStringLiteral("DejaVu Sans"));
+
+    // The language number picks the keys; a change shows on the next font built.
+    QSettings settings(dir.path() + "/Configs/Config.ini", QSettings::IniFormat);
+    settings.setValue("FONT_LIST/FONT_2", "DejaVu Serif");
+    settings.setValue("FONT_LIST/FONT_SIZE_2", 20);
+    settings.sync();
+    SetCurrentLanguage(2);
+    font = CurrentLanguageFont();
+    QCOMPARE(font.pixelSize(), 25);
+    QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
+
+    // A language without font keys keeps a usable default instead of a zero-sized font.
+    SetCurrentLanguage(7);
+    QVERIFY(CurrentLanguageFont().pixelSize() > 0 || CurrentLanguageFont().pointSizeF() > 0);
+
+    QCOMPARE(ScaledFont("Consolas", 14).pixelSize(), 17);
+}
+
+void TestTheme::accentTable()
+{
+    TestAppDir dir;
+    QCOMPARE(AccentColor(), QColor(255, 0, 0));
+
+    const QString file = dir.path() + "/Configs/Config.ini";
+    const auto accentFor = [&file](const QVariant &index) {
+        QSettings(file, QSettings::IniFormat).setValue("Config/GColorID", index);
+        return AccentColor();
+    };
+    QCOMPARE(accentFor(1), QColor(0, 255, 0));
+    QCOMPARE(accentFor(3), QColor(219, 200, 182));
+    QCOMPARE(accentFor(6), QColor(255, 125, 0));
+    QCOMPARE(AccentColorCss(), QStringLiteral("rgb(255,125,0)"));
+    // Outside the seven entries, or not a number: the first entry.
+    QCOMPARE(accentFor(7), QColor(255, 0, 0));
+    QCOMPARE(accentFor(-1), QColor(255, 0, 0));
+    QCOMPARE(accentFor("orange"), QColor(255, 0, 0));
+}
+
+void TestTheme::dialogFrame()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    const QColor accent(255, 125, 0);
+    const auto paint = [](const QPixmap &background) {
+        QImage image(40, 30, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        PaintDialogFrame(painter, image.rect(), background);
+        return image;
+    };
+
+    QImage image = paint(QPixmap());
+    // The frame covers the second and third pixel from every edge, nothing else.
+    for (const QPoint &p :
+         { QPoint(1, 1), QPoint(2, 15), QPoint(38, 15), QPoint(37, 15), QPoint(20, 28), QPoint(20, 27) })
+        QCOMPARE(image.pixelColor(p), accent);
+    for (const QPoint &p :
+         { QPoint(0, 0), QPoint(3, 15), QPoint(39, 15), QPoint(36, 15), QPoint(20, 29), QPoint(20, 26) })
+        QCOMPARE(image.pixelColor(p), QColor(30, 30, 30));
+
+    // The background picture is stretched over the whole dialog under the frame.
+    QPixmap blue(4, 4);
+    blue.fill(Qt::blue);
+    image = paint(blue);
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(39, 29), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(20, 15), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(2, 2), accent);
+}
+
+QTEST_MAIN(TestTheme)
+#include "test_theme.moc"
