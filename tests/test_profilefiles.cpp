@@ -1,0 +1,256 @@
+#include "RecordSamples.h"
+#include "TestAppDir.h"
+#include "storage/AppPaths.h"
+#include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
+#include "storage/ProductDefinition.h"
+#include "storage/ProfileFile.h"
+#include "storage/ProfileLibrary.h"
+
+#include <QtTest>
+
+class TestProfileFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void profileRoundTripAndLayout();
+    void readingDefaultsAndTruncation();
+    void saveConfigWritesEverySlotThatChanged();
+    void loadConfigGuardsDamagedValues();
+    void exportImportRestoresConfiguration();
+    void hostileFilesStayInside();
+    void libraryImportAndSlotExport();
+};
+
+namespace {
+QDateTime modified(const QString &path)
+{
+    return QFileInfo(path).lastModified();
+}
+} // namespace
+
+void TestProfileFiles::profileRoundTripAndLayout()
+{
+    TestAppDir dir;
+    const ProfileData written = sampleProfile(5);
+    QVERIFY(SaveProfileFile(written, "Gaming, \"one\""));
+    const QString path = SlotProfileFile("Gaming, \"one\"");
+    ProfileData read;
+    LoadProfileFile(read, path);
+    QVERIFY(read == written);
+
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.childGroups(), QStringList({ "PROFILE" }));
+    QCOMPARE(file.allKeys().size(), 8453);
+    QCOMPARE(file.value("PROFILE/BUTTON_INFO_41_KeyInfo_62_").toInt(),
+             int(written.buttons[41].KeyInfo[62].L));
+    QCOMPARE(file.value("PROFILE/BUTTON_INFO_41_KeyInfo_62_H").toInt(),
+             int(written.buttons[41].KeyInfo[62].H));
+    QCOMPARE(file.value("PROFILE/LedMode/LED_MODE_13_breath").toInt(), written.ledModes[13].breath);
+
+    // A rewrite keeps the product stamp of an exported slot file.
+    SaveFileOwner(path, "SKYLARK");
+    QVERIFY(SaveProfileFile(sampleProfile(6), "Gaming, \"one\""));
+    QCOMPARE(FileOwner(path), QStringLiteral("SKYLARK"));
+}
+
+void TestProfileFiles::readingDefaultsAndTruncation()
+{
+    TestAppDir dir;
+    ProfileData p = sampleProfile(1);
+    LoadProfileFile(p, dir.path() + "/missing.prof");
+    QCOMPARE(p.LedMoveOFF, quint8(255));
+    QCOMPARE(p.LedSleepTime, quint8(1));
+    QCOMPARE(p.pollrate, quint8(0));
+    QCOMPARE(p.stages[3].used, quint8(0));
+    QCOMPARE(p.buttons[7].Fun, 0);
+    QVERIFY(!p.ledModes[2].RGB.isValid());
+    QVERIFY(p.ProfileName.isEmpty());
+
+    const QString path
+        = dir.writeFile("t.prof",
+                        "[PROFILE]\npollrate=300\ndpi=-1\nDPI_INFO_0_xy=4294967295\nDPI_INFO_0_x=-1\n"
+                        "BUTTON_INFO_0_Fun=4294967496\nBUTTON_INFO_0_Res1=257\nBUTTON_INFO_0_ID=banana\n"
+                        "LedMoveOFF=\nLedSleepTime=x\nProfileName=a, b\n"
+                        "LedMode\\LED_MODE_0_RGB=#00ff00\nLedMode\\LED_MODE_1_RGB=@Variant(\\0\\0)\n");
+    LoadProfileFile(p, path);
+    QCOMPARE(p.pollrate, quint8(44));
+    QCOMPARE(p.dpi, quint8(255));
+    QCOMPARE(p.stages[0].xy, 4294967295u);
+    QCOMPARE(p.stages[0].x, 4294967295u);
+    QCOMPARE(p.buttons[0].Fun, 200);
+    QCOMPARE(p.buttons[0].Res1, quint8(1));
+    QCOMPARE(p.buttons[0].ID, 0);
+    // Present but not a number: 0, not the missing-key default.
+    QCOMPARE(p.LedMoveOFF, quint8(0));
+    QCOMPARE(p.LedSleepTime, quint8(0));
+    QCOMPARE(p.ProfileName, QStringLiteral("a, b"));
+    QCOMPARE(p.ledModes[0].RGB, QColor(0, 255, 0));
+    QVERIFY(!p.ledModes[1].RGB.isValid());
+}
+
+void TestProfileFiles::saveConfigWritesEverySlotThatChanged()
+{
+    TestAppDir dir;
+    ConfigData config = sampleConfig(2);
+    QVERIFY(SaveConfig(config));
+    ConfigData loaded;
+    LoadConfig(loaded);
+    QVERIFY(loaded == config);
+
+    const QDateTime slot3 = modified(SlotProfileFile(config.profileNames[3]));
+    QTest::qWait(20);
+    config.profiles[1].buttons[5].Res2 += 1;
+    config.profileNames[4] = "Renamed";
+    QVERIFY(SaveConfig(config));
+    QCOMPARE(modified(SlotProfileFile(config.profileNames[3])), slot3);
+    LoadConfig(loaded);
+    QVERIFY(loaded == config);
+
+    // A slot file changed behind our back is written again.
+    QFile::remove(SlotProfileFile(config.profileNames[3]));
+    QVERIFY(SaveConfig(config));
+    LoadConfig(loaded);
+    QVERIFY(loaded == config);
+
+    QVERIFY(SaveCurrentStage("Renamed", 6));
+    LoadConfig(loaded);
+    QCOMPARE(loaded.profiles[4].dpi, quint8(6));
+    QVERIFY(!SaveCurrentStage("Absent", 6));
+    QVERIFY(!QFile::exists(SlotProfileFile("Absent")));
+}
+
+void TestProfileFiles::loadConfigGuardsDamagedValues()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    dir.writeFile("Configs/Config.ini",
+                  "[Config]\nProfileID=7\nProfile1=../../escape\nProfile2=\nProfile3=ok\n"
+                  "Debounce=300\n");
+    ConfigData config;
+    LoadConfig(config);
+    QCOMPARE(config.ProfileID, quint8(0));
+    QCOMPARE(config.profileNames[0], QStringLiteral("Profile 1"));
+    QCOMPARE(config.profileNames[1], QStringLiteral("Profile 2"));
+    QCOMPARE(config.profileNames[2], QStringLiteral("ok"));
+    QCOMPARE(config.Debounce, quint8(44));
+    dir.writeFile("Configs/Config.ini", "[Config]\nProfileID=-1\n");
+    LoadConfig(config);
+    QCOMPARE(config.ProfileID, quint8(0));
+
+    qint8 matrix[ButtonMatrixSize] = {};
+    LoadButtonMatrix(matrix);
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        QCOMPARE(ButtonMatrixSlot(i), int(matrix[i]));
+    QCOMPARE(ButtonMatrixSlot(16), -1);
+    QCOMPARE(ButtonMatrixSlot(-1), -1);
+}
+
+void TestProfileFiles::exportImportRestoresConfiguration()
+{
+    TestAppDir dir;
+    const ConfigData exported = sampleConfig(3);
+    const QString path = dir.writeFile("out.conf", "[Junk]\nkey=1\n[MouseName]\nName=OTHER\n");
+    QVERIFY(ExportConfigStamped(exported, path, "SKYLARK"));
+    QSettings file(path, QSettings::IniFormat);
+    QCOMPARE(file.childGroups(),
+             QStringList(
+                 { "Config", "MouseName", "PROFILE_0", "PROFILE_1", "PROFILE_2", "PROFILE_3", "PROFILE_4" }));
+    QCOMPARE(FileOwner(path), QStringLiteral("SKYLARK"));
+    QVERIFY(!file.contains("PROFILE_0/LedMoveOFF"));
+
+    ConfigData imported = sampleConfig(4);
+    const ConfigData before = imported;
+    QVERIFY(ImportConfig(imported, path));
+    ConfigData expected = exported;
+    for (int k = 0; k < ProfileSlots; ++k) {
+        expected.profiles[k].LedMoveOFF = before.profiles[k].LedMoveOFF;
+        expected.profiles[k].LedSleepTime = before.profiles[k].LedSleepTime;
+    }
+    QVERIFY(imported == expected);
+
+    // An export without a stamp keeps the file's stamp.
+    QVERIFY(ExportConfig(exported, path));
+    QCOMPARE(FileOwner(path), QStringLiteral("SKYLARK"));
+
+    // Names the file lacks, or that are paths, keep the slot's name.
+    const QString partial
+        = dir.writeFile("partial.conf", "[Config]\nProfileID=9\nProfile2=..\nProfile3=New\n");
+    imported = before;
+    QVERIFY(ImportConfig(imported, partial));
+    QCOMPARE(imported.ProfileID, quint8(0));
+    QCOMPARE(imported.profileNames[0], before.profileNames[0]);
+    QCOMPARE(imported.profileNames[1], before.profileNames[1]);
+    QCOMPARE(imported.profileNames[2], QStringLiteral("New"));
+
+    // A profile file is no configuration: nothing is taken from it.
+    QVERIFY(SaveProfileFile(exported.profiles[0], "p"));
+    imported = before;
+    QVERIFY(!ImportConfig(imported, SlotProfileFile("p")));
+    QVERIFY(!ImportConfig(imported, dir.path() + "/missing.conf"));
+    QVERIFY(imported == before);
+
+    QVERIFY(!ExportConfig(exported, path + "/below-a-file.conf"));
+}
+
+void TestProfileFiles::hostileFilesStayInside()
+{
+    TestAppDir dir;
+    const QString outside = dir.path() + "/escape.prof";
+    ConfigData config = sampleConfig(5);
+    config.profileNames[1] = "../../escape";
+    config.profileNames[2] = "";
+    config.profileNames[3] = "a/b";
+    QVERIFY(!SaveConfig(config));
+    QVERIFY(!SaveProfileFile(config.profiles[0], ".."));
+    QVERIFY(!SaveCurrentStage("../../escape", 1));
+    QVERIFY(!QFile::exists(outside));
+    QVERIFY(!QFile::exists(AppPaths::slotProfileDir() + "/.prof"));
+    QVERIFY(!QFile::exists(AppPaths::slotProfileDir() + "/a"));
+    QVERIFY(QFile::exists(SlotProfileFile(config.profileNames[4])));
+
+    QByteArray garbage(100000, '\0');
+    for (int i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 7919) % 256);
+    const QString bad = dir.writeFile("bad.conf", "[Config]\n" + garbage);
+    ProfileData p;
+    LoadProfileFile(p, bad);
+    ImportConfig(config, bad);
+    QVERIFY(config.ProfileID < ProfileSlots);
+    QVERIFY(SaveProfileFile(p, "over-garbage"));
+}
+
+void TestProfileFiles::libraryImportAndSlotExport()
+{
+    TestAppDir dir;
+    SaveCurrentProduct("SKYLARK");
+    SaveLibraryList({ "Profile 1" });
+    QVERIFY(SaveProfileFile(sampleProfile(1), "Profile 1"));
+
+    const QString exported = dir.writeFile("out/Gaming.prof", "old content");
+    QVERIFY(ExportSlotProfile("Profile 1", exported));
+    QCOMPARE(FileOwner(exported), QStringLiteral("SKYLARK"));
+    QCOMPARE(FileOwner(SlotProfileFile("Profile 1")), QStringLiteral("SKYLARK"));
+    ProfileData p;
+    LoadProfileFile(p, exported);
+    QVERIFY(p == sampleProfile(1));
+    QVERIFY(!ExportSlotProfile("Missing", dir.path() + "/x.prof"));
+    QVERIFY(!ExportSlotProfile("Profile 1", exported + "/below-a-file.prof"));
+    QVERIFY(QFile::exists(exported));
+
+    QString name;
+    QCOMPARE(ImportLibraryProfile(exported, name), ProfileImport::Imported);
+    QCOMPARE(name, QStringLiteral("Gaming"));
+    QCOMPARE(LoadLibraryList(), QStringList({ "Profile 1", "Gaming" }));
+    QVERIFY(QFile::exists(dir.path() + "/Configs/SKYLARK/Profile/Gaming.prof"));
+    QCOMPARE(ImportLibraryProfile(exported, name), ProfileImport::Exists);
+
+    const QString foreign = dir.writeFile("Other.prof", "[MouseName]\nName=OTHER\n");
+    QCOMPARE(ImportLibraryProfile(foreign, name), ProfileImport::OtherProduct);
+    const QString dotted = dir.writeFile("..prof", "[MouseName]\nName=SKYLARK\n");
+    QCOMPARE(ImportLibraryProfile(dotted, name), ProfileImport::BadName);
+    QCOMPARE(ImportLibraryProfile(dir.path() + "/none.prof", name), ProfileImport::Unreadable);
+    QCOMPARE(LoadLibraryList().size(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestProfileFiles)
+#include "test_profilefiles.moc"
