@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QToolButton>
 
@@ -11,6 +12,9 @@ namespace {
 
 constexpr int ButtonWidth = 110;
 constexpr int ButtonHeight = 34;
+constexpr int MinimumPadding = 12;
+// The style's fixed gap between a tool button's icon and its text.
+constexpr int IconTextGap = 4;
 constexpr int IconSize = 16;
 constexpr int TextPixelSize = 14;
 
@@ -21,7 +25,6 @@ QToolButton *createButton(QDialog *dialog, const QString &objectName, const QStr
     button->setIcon(QIcon(icon));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setCursor(Qt::PointingHandCursor);
-    StyleConfirmButton(button);
     return button;
 }
 
@@ -47,24 +50,31 @@ void RetranslateAcceptButton(QToolButton *button, bool question)
 {
     button->setText(question ? QCoreApplication::translate("ConfirmButtons", "Yes")
                              : QCoreApplication::translate("ConfirmButtons", "Ok"));
+    StyleConfirmButton(button);
 }
 
 void RetranslateRejectButton(QToolButton *button)
 {
     button->setText(QCoreApplication::translate("ConfirmButtons", "No"));
+    StyleConfirmButton(button);
 }
 
 void StyleConfirmButton(QToolButton *button)
 {
-    button->setFixedSize(Scaled(ButtonWidth), Scaled(ButtonHeight));
+    // The style draws icon and text from the left edge, so a left padding computed from the text
+    // centres them in a button of the common width.
+    const QFont font = ScaledFont(QStringLiteral("Consolas"), TextPixelSize);
+    const int content = Scaled(IconSize) + IconTextGap + QFontMetrics(font).horizontalAdvance(button->text());
+    const int width = qMax(Scaled(ButtonWidth), content + 2 * Scaled(MinimumPadding));
+    button->setFixedSize(width, Scaled(ButtonHeight));
     button->setIconSize(QSize(Scaled(IconSize), Scaled(IconSize)));
-    button->setFont(ScaledFont(QStringLiteral("Consolas"), TextPixelSize));
-    const QString accent = AccentColorCss();
     button->setStyleSheet(
         QStringLiteral("QToolButton { background-color: black; color: white; border-radius: 3px;"
-                       " border: 1px outset %1; padding: 0px %2px; }"
+                       " border: 1px outset %1; padding: 0px 0px 0px %2px; }"
                        "QToolButton:hover { background-color: rgb(30,30,30); }"
                        "QToolButton:pressed { background-color: rgb(50,50,50); }")
-            .arg(accent)
-            .arg(Scaled(8)));
+            .arg(AccentColorCss())
+            .arg((width - content) / 2 - 1));
+    // After the style sheet, which would otherwise resolve the font again without its fallback hint.
+    button->setFont(font);
 }

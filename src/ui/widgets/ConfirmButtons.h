@@ -10,9 +10,9 @@ class QToolButton;
 QToolButton *CreateAcceptButton(QDialog *dialog, bool question);
 // The declining button "msgBoxNoBtn" of `dialog`, reading "No"; releasing it rejects the dialog.
 QToolButton *CreateRejectButton(QDialog *dialog);
-// Sets the texts again through the translator (after a language change).
+// Sets the text again through the translator (after a language change) and fits the button to it.
 void RetranslateAcceptButton(QToolButton *button, bool question);
-// Sets the "No" text again through the translator.
+// Sets the "No" text again through the translator and fits the button to it.
 void RetranslateRejectButton(QToolButton *button);
-// Applies size, font and style for the current scale and accent colour.
+// Applies size, font and style for the current text, scale and accent colour.
 void StyleConfirmButton(QToolButton *button);

@@ -93,9 +93,11 @@ void TarnMessageBox::buildLayout(int iconKind)
             m_iconLabel->setPixmap(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         m_iconLabel->setFixedSize(side, side);
     }
-    m_titleLabel->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    // Transparent so that a style sheet of the parent window cannot put a plate behind the texts.
+    m_iconLabel->setStyleSheet(QStringLiteral("background: transparent;"));
+    m_titleLabel->setStyleSheet(QStringLiteral("background: transparent; color: white; font-weight: bold;"));
     m_titleLabel->setVisible(!m_titleLabel->text().isEmpty());
-    m_textLabel->setStyleSheet(QStringLiteral("color: rgb(225,225,225);"));
+    m_textLabel->setStyleSheet(QStringLiteral("background: transparent; color: rgb(225,225,225);"));
 
     auto *textColumn = new QVBoxLayout;
     textColumn->setSpacing(Scaled(10));
