@@ -1,0 +1,14 @@
+#pragma once
+
+#include "storage/ConfigData.h"
+
+#include <array>
+
+constexpr int GeneralBlockSize = 19;
+
+// Device effect number (1..10) of a lighting effect index; indexes above 13 give 6.
+quint8 DeviceEffectNumber(int effect);
+// The general settings block of a configuration; `syncMode` is the product's "SyncMode".
+std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &config, int syncMode);
+// Sends the general settings block of the device-side copy; returns the result code.
+quint8 WriteGeneralSettings();

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "storage/ConfigData.h"
+
+#include <array>
+
+constexpr int MacroSlotSize = 200;
+constexpr int MacroSlots = 20;
+// Macros the mouse can hold: indexes 0..11.
+constexpr int MaxMacroIndex = 11;
+// Longest macro without delay events that fits a slot with its inserted pauses.
+constexpr int MaxPlainMacroEvents = 49;
+
+using MacroSlot = std::array<quint8, MacroSlotSize>;
+
+// Encodes macro events into a device slot: (Map, DataL, DataH) triples. A macro without delay events
+// gets a one-unit pause after every fourth event and after its last; longer macros are cut to fit.
+MacroSlot EncodeMacroSlot(const MacroEvent *events, int count);
+
+// Encodes the macros the last button block registered (read from their macro files) and sends the
+// macro block; returns the result code.
+quint8 WriteMacros();

@@ -1,0 +1,96 @@
+#include "device/TarnGetBatteryThread.h"
+
+#include "device/CommandSet.h"
+#include "device/DeviceLink.h"
+#include "device/DpiBlock.h"
+
+#include <QDebug>
+
+#include <cstring>
+
+namespace {
+// One query pass, then listening passes until the counter reaches this value.
+constexpr int PassesPerCycle = 57;
+constexpr int ReadTimeoutMs = 50;
+const quint8 BatteryQuery[ReportLength] = { 0x05, 0x24, 0xFA, CmdBattery };
+} // namespace
+
+TarnGetBatteryThread::TarnGetBatteryThread(QObject *parent)
+    : QThread(parent)
+{ }
+
+void TarnGetBatteryThread::requestStop()
+{
+    QMutexLocker lock(&m_pauseMutex);
+    m_stop = true;
+    m_pauseCondition.wakeAll();
+}
+
+void TarnGetBatteryThread::stopAndWait()
+{
+    requestStop();
+    wait();
+}
+
+void TarnGetBatteryThread::pause(int ms)
+{
+    QMutexLocker lock(&m_pauseMutex);
+    if (!m_stop)
+        m_pauseCondition.wait(&m_pauseMutex, ulong(ms));
+}
+
+void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)
+{
+    SetDeviceTypeByte(reply[10]);
+    emit RefreshBatteryStatus(reply[6], reply[4], reply[5]);
+    if (reply[4] != 0 || reply[5] != 0 || reply[6] != 0)
+        emit RefreshWriteStatus(reply[7]);
+}
+
+void TarnGetBatteryThread::run()
+{
+    qDebug("TarnGetBatteryThread.\n");
+    int pass = 0;
+    quint8 reply[ReportLength];
+    while (!m_stop) {
+        if (!CommandHandleOpen())
+            break;
+        std::memset(reply, 0, sizeof(reply));
+
+        if (pass == 0) {
+            if (WriteCommandHandle(BatteryQuery, ReportLength) < 0)
+                qDebug("Unable to send a feature report.\n");
+            pause(10);
+            if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+                emit RefreshBatteryStatus(0, 0, 0);
+            } else {
+                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3],
+                       reply[4], reply[5], reply[6], reply[7]);
+                if (reply[3] == CmdBattery)
+                    handleBatteryReport(reply);
+            }
+            pass = 2;
+            pause(450);
+            std::memset(reply, 0, sizeof(reply));
+        } else {
+            ++pass;
+        }
+
+        if (m_stop)
+            break;
+        if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+            qDebug("Unable to read a feature report 1.\n");
+            pause(450);
+        } else if (reply[3] == CmdStatus) {
+            emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
+            pause(400);
+        } else {
+            if (reply[3] == CmdBattery)
+                handleBatteryReport(reply);
+            pause(400);
+        }
+        if (pass == PassesPerCycle)
+            pass = 0;
+    }
+    qDebug("TarnGetBatteryThread Stop.\n");
+}

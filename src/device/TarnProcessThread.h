@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QThread>
+
+#include <atomic>
+
+// Runs one upload of UploadSnapshot() to the mouse and reports when it is done.
+class TarnProcessThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit TarnProcessThread(QObject *parent = nullptr);
+
+    // The upload's result: 0 success, 5 mouse asleep, otherwise the transport's code.
+    quint8 status() const { return m_status.load(); }
+    // Sends every group, whatever changed (set before start).
+    void setSendEverything(bool all) { m_sendEverything = all; }
+    // Makes a run that has not started yet do nothing.
+    void requestStop() { m_stop = true; }
+
+signals:
+    // Emitted once at the end of every run that was not stopped.
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    std::atomic<quint8> m_status { 0 };
+    std::atomic<bool> m_sendEverything { false };
+    std::atomic<bool> m_stop { false };
+};
