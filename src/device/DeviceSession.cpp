@@ -1,0 +1,89 @@
+#include "device/DeviceSession.h"
+
+#include "device/DeviceLink.h"
+#include "device/StatusThreadControl.h"
+#include "platform/DeviceNoticeSource.h"
+#include "storage/AppSettings.h"
+
+#include <QThread>
+#include <QTimer>
+
+namespace {
+// Time for a receiver or cable that has just come or gone to settle before it is opened again.
+constexpr int ReconnectPauseMs = 500;
+// Delay between the first complete arrival and opening the device.
+constexpr int FirstArrivalDelayMs = 200;
+} // namespace
+
+DeviceSession::DeviceSession(DeviceNoticeSource *notices, QObject *parent)
+    : QObject(parent)
+{
+    BuildDeviceTable();
+    EnumerateDevices();
+    m_connectedCount = ConnectedDeviceCount();
+    if (notices) {
+        // A child is deleted after this object's destructor has closed the handles it may own.
+        notices->setParent(this);
+        connect(notices, &DeviceNoticeSource::deviceChanged, this, &DeviceSession::handleNotice);
+    }
+}
+
+DeviceSession::~DeviceSession()
+{
+    CloseDevice();
+    ExitHid();
+}
+
+void DeviceSession::openCurrentDevice()
+{
+    OpenDevice(CurrentProduct().toLatin1().constData());
+}
+
+void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
+{
+    const int connectedBefore = m_connectedCount;
+    const DeviceChange change = HandleDeviceChange(interfaceName.mid(4), arrived ? 1 : 0);
+    if (!change.matched)
+        return;
+    m_connectedCount = ConnectedDeviceCount();
+
+    if (change.completed) {
+        if (connectedBefore > 0)
+            reopen(0);
+        else
+            QTimer::singleShot(FirstArrivalDelayMs, this, &DeviceSession::openAfterFirstArrival);
+    } else if (change.gone) {
+        if (m_connectedCount > 0) {
+            reopen(0);
+            emit deviceReady();
+        } else {
+            StopStatusThread();
+            CloseDevice();
+            emit deviceLost();
+        }
+    } else if (change.reconnect) {
+        reopen(ReconnectPauseMs);
+    }
+    emit devicesChanged();
+}
+
+void DeviceSession::reopen(int pauseMs)
+{
+    StopStatusThread();
+    CloseDevice();
+    if (pauseMs > 0)
+        QThread::msleep(pauseMs);
+    openCurrentDevice();
+    StartStatusThread();
+}
+
+void DeviceSession::openAfterFirstArrival()
+{
+    // The mouse may have gone again during the delay.
+    if (m_connectedCount == 0)
+        return;
+    CloseDevice();
+    openCurrentDevice();
+    StartStatusThread();
+    emit deviceReady();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+class DeviceNoticeSource;
+
+// The GUI thread's side of the device link: builds the table, enumerates, opens the current
+// product's device and follows hot-plug notices, stopping and starting the status thread around
+// every close and reopen of the handles (StatusThreadControl).
+class DeviceSession : public QObject
+{
+    Q_OBJECT
+public:
+    // Builds the device table and enumerates; follows the notices of `notices` and takes it over.
+    explicit DeviceSession(DeviceNoticeSource *notices, QObject *parent = nullptr);
+    // Closes the device and ends the HID library (before the notice source goes).
+    ~DeviceSession() override;
+
+    // Number of table entries with a complete receiver or cable.
+    int connectedCount() const { return m_connectedCount; }
+    // Opens the device of the current product ("Config/CurrentProductName").
+    void openCurrentDevice();
+
+public slots:
+    // Applies one notice; `interfaceName` is the full name, "\\?\" prefix included.
+    void handleNotice(const QString &interfaceName, bool arrived);
+
+signals:
+    // A notice changed the table (the window refreshes its connection state and model menu).
+    void devicesChanged();
+    // A device was opened after no mouse or the current one had been connected.
+    void deviceReady();
+    // The last mouse went away; the handles are closed.
+    void deviceLost();
+
+private:
+    void reopen(int pauseMs);
+    void openAfterFirstArrival();
+
+    int m_connectedCount = 0;
+};
