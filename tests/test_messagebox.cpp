@@ -165,10 +165,14 @@ void TestMessageBox::waitingBoxClosesWhenMouseArrives()
     QVERIFY(box.closedByPlugIn());
     QVERIFY(!box.isVisible());
 
-    // Only the waiting variant closes itself.
+    // Only the waiting variant closes itself, and only while it is showing.
+    TarnMessageBox notShown(0, "Warning", "Dongle Disconnect!", TarnMessageBox::DongleIcon, &page, true);
+    QSignalSpy notShownAccepted(&notShown, &QDialog::accepted);
     QTest::qWait(250);
     QCOMPARE(ordinaryAccepted.count(), 0);
     QVERIFY(ordinary.isVisible());
+    QCOMPARE(notShownAccepted.count(), 0);
+    QCOMPARE(accepted.count(), 1);
 
     // Without anyone to ask, a waiting box stays open until answered.
     TarnMessageBox orphan(0, "Warning", "Dongle Disconnect!", TarnMessageBox::DongleIcon, nullptr, true);

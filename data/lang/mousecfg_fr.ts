@@ -4,19 +4,19 @@
 <context>
     <name>ConfirmButtons</name>
     <message>
-        <location filename="../../src/ui/widgets/ConfirmButtons.cpp" line="+48"/>
+        <location filename="../../src/ui/widgets/ConfirmButtons.cpp" line="+51"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,8 @@ QLabel *createTextLabel(const QString &objectName, const QString &text, int pixe
     auto *label = new QLabel(text, parent);
     label->setObjectName(objectName);
     label->setWordWrap(true);
+    // Texts may carry file or profile names: never let them be read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setFont(ScaledFont(QStringLiteral("Consolas"), pixelSize));
     return label;
 }
@@ -74,10 +76,10 @@ TarnMessageBox::TarnMessageBox(int buttonMode, const QString &title, const QStri
 
     if (waitForMouse) {
         m_connection = findConnectionSource(parent);
-        m_plugInTimer = new QTimer(this);
-        m_plugInTimer->setInterval(PlugInPollMs);
-        connect(m_plugInTimer, &QTimer::timeout, this, &TarnMessageBox::GetPlugInSignal);
-        m_plugInTimer->start();
+        auto *plugInTimer = new QTimer(this);
+        plugInTimer->setInterval(PlugInPollMs);
+        connect(plugInTimer, &QTimer::timeout, this, &TarnMessageBox::GetPlugInSignal);
+        plugInTimer->start();
     }
 }
 
@@ -134,9 +136,9 @@ void TarnMessageBox::buildLayout(int iconKind)
 
 void TarnMessageBox::GetPlugInSignal()
 {
-    if (!m_connection || !m_connection->mouseConnected())
+    // A box that is not showing (not yet run, or already answered) has nothing to close.
+    if (!isVisible() || !m_connection || !m_connection->mouseConnected())
         return;
-    m_plugInTimer->stop();
     m_closedByPlugIn = true;
     accept();
 }

@@ -4,7 +4,6 @@
 #include <QPixmap>
 
 class QLabel;
-class QTimer;
 class QToolButton;
 class MouseConnectionSource;
 
@@ -48,5 +47,4 @@ private:
     QLabel *m_iconLabel;
     QToolButton *m_acceptButton;
     QToolButton *m_rejectButton = nullptr;
-    QTimer *m_plugInTimer = nullptr;
 };
