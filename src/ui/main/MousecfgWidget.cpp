@@ -1,6 +1,8 @@
 #include "ui/main/MousecfgWidget.h"
 
+#include "device/DeviceSession.h"
 #include "storage/AppPaths.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,14 +22,29 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     resize(DesignWidth, DesignHeight);
+
+    // The device table, enumeration and hot-plug notices; the virtual mouse when one is asked for.
+    m_session = new DeviceSession(installHidBackend(), this);
+    connect(m_session, &DeviceSession::deviceLost, this,
+            [this] { QTimer::singleShot(200, this, &MousecfgWidget::slotWarning); });
+    m_session->openCurrentDevice();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
-MousecfgWidget::~MousecfgWidget() = default;
+MousecfgWidget::~MousecfgWidget()
+{
+    // Closes the device and ends the HID library before the children go.
+    delete m_session;
+}
+
+int MousecfgWidget::connectedCount() const
+{
+    return m_session->connectedCount();
+}
 
 void MousecfgWidget::slotWarning()
 {
-    if (m_connectedCount == 0)
+    if (m_session->connectedCount() == 0)
         show();
 }
 

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+class DeviceSession;
+
 // The utility's one top-level window: frameless and skinned; closing it only hides it.
 class MousecfgWidget : public QWidget
 {
@@ -12,7 +14,7 @@ public:
     ~MousecfgWidget() override;
 
     // Number of device entries whose mouse and command interfaces are both present.
-    int connectedCount() const { return m_connectedCount; }
+    int connectedCount() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -25,7 +27,7 @@ private slots:
     void slotWarning();
 
 private:
-    int m_connectedCount = 0;
+    DeviceSession *m_session = nullptr;
     bool m_dragging = false;
     QPoint m_pressGlobal;
     QPoint m_pressTopLeft;
