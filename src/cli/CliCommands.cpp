@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
 #include "cli/CliStatus.h"
+#include "cli/CliUpload.h"
 
 #include <QVector>
 
@@ -12,5 +13,7 @@ QVector<CliCommand> cliCommands()
         importConfigCommand(),
         exportProfileCommand(),
         importProfileCommand(),
+        applyCommand(),
+        selectProfileCommand(),
     };
 }

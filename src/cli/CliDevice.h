@@ -1,0 +1,27 @@
+#pragma once
+
+#include "device/DeviceLink.h"
+
+#include <memory>
+
+class VirtualMouse;
+
+// The current product's device for one command: the virtual mouse when MOUSECFG_VIRTUAL_MOUSE asks
+// for it, else the system hidapi. Closed and the HID library ended when the object goes.
+class CliDevice
+{
+public:
+    // Builds the device table, enumerates and opens the device of "Config/CurrentProductName".
+    CliDevice();
+    ~CliDevice();
+    CliDevice(const CliDevice &) = delete;
+    CliDevice &operator=(const CliDevice &) = delete;
+
+    // True when a command handle is open.
+    bool connected() const;
+    // Sends the battery query and waits for the battery report; false when none came.
+    bool queryBattery(quint8 (&reply)[ReportLength]) const;
+
+private:
+    std::unique_ptr<VirtualMouse> m_virtualMouse;
+};

@@ -1,0 +1,94 @@
+#include "cli/CliUpload.h"
+
+#include "cli/CliDevice.h"
+#include "device/CommandSet.h"
+#include "device/DpiBlock.h"
+#include "device/TarnProcessThread.h"
+#include "device/UploadThreadState.h"
+#include "storage/ConfigStore.h"
+
+namespace {
+
+QString resultText(quint8 status)
+{
+    switch (status) {
+    case ReportOk:
+        return QStringLiteral("Done.");
+    case ReportNoDevice:
+        return QStringLiteral("No mouse connected.");
+    case DeviceAsleep:
+        return QStringLiteral("Mouse is sleeping or not connected.");
+    default:
+        return QStringLiteral("Send data failed, please try again. (code %1)").arg(status);
+    }
+}
+
+// Learns from one battery report whether the mouse sleeps and which device type it is.
+void readBatteryState(const CliDevice &device)
+{
+    quint8 reply[ReportLength] = {};
+    if (!device.queryBattery(reply))
+        return;
+    SetDeviceTypeByte(reply[10]);
+    SetMouseAsleep(reply[4] == 0 && reply[5] == 0 && reply[6] == 0);
+}
+
+int apply(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const bool all = args == QStringList { QStringLiteral("--all") };
+    if (!args.isEmpty() && !all) {
+        err << "usage: mousecfg-cli apply [--all]\n";
+        return ExitUsage;
+    }
+    ConfigData config;
+    LoadConfig(config);
+    UploadSnapshot() = config;
+    LastSentConfig() = config;
+
+    CliDevice device;
+    if (!device.connected()) {
+        err << resultText(ReportNoDevice) << "\n";
+        return ReportNoDevice;
+    }
+    readBatteryState(device);
+
+    TarnProcessThread upload;
+    upload.setSendEverything(all);
+    upload.start(QThread::InheritPriority);
+    upload.wait();
+    out << resultText(upload.status()) << "\n";
+    return upload.status();
+}
+
+int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    bool ok = false;
+    const int number = args.size() == 1 ? args.first().toInt(&ok) : 0;
+    if (!ok || number < 1 || number > ProfileSlots) {
+        err << "usage: mousecfg-cli select-profile N   (N = 1 to 5)\n";
+        return ExitUsage;
+    }
+    CliDevice device;
+    if (!device.connected()) {
+        err << resultText(ReportNoDevice) << "\n";
+        return ReportNoDevice;
+    }
+    const int slot = number - 1;
+    SelectProfile(slot);
+    const quint8 result = ApplyAll();
+    SaveProfileID(slot);
+    out << resultText(result) << "\n";
+    return result;
+}
+
+} // namespace
+
+CliCommand applyCommand()
+{
+    return { "apply", "[--all]", apply };
+}
+
+CliCommand selectProfileCommand()
+{
+    return { "select-profile", "N", selectProfile };
+}

@@ -1,0 +1,182 @@
+#include "VirtualMouseLink.h"
+#include "device/ButtonBlock.h"
+#include "device/DpiBlock.h"
+#include "device/TarnGetBatteryThread.h"
+#include "device/TarnProcessThread.h"
+#include "device/UploadThreadState.h"
+#include "storage/ConfigRecords.h"
+#include "storage/ConfigStore.h"
+
+#include <QtTest>
+
+// The upload thread and the status thread against the virtual mouse.
+class TestThreads : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void statusThreadPassesReportsOn();
+    void sleepingMouseReportsZeros();
+    void statusThreadEndsWithoutHandle();
+    void uploadDecidesWhatToSend();
+    void uploadWhileAsleepSendsNothing();
+    void stoppedUploadDoesNothing();
+};
+
+namespace {
+void prepareConfig()
+{
+    ConfigData config;
+    LoadConfig(config);
+    MakeFactoryConfig(config);
+    UploadSnapshot() = config;
+    LastSentConfig() = config;
+}
+
+// Runs one upload thread to its end; returns its status.
+quint8 runUpload(bool sendEverything)
+{
+    TarnProcessThread thread;
+    thread.setSendEverything(sendEverything);
+    QSignalSpy done(&thread, &TarnProcessThread::DoProcessDlg);
+    thread.start(QThread::InheritPriority);
+    thread.wait();
+    return done.count() == 1 ? thread.status() : quint8(0xEE);
+}
+} // namespace
+
+void TestThreads::init()
+{
+    SetMouseAsleep(false);
+    MacroIndices().clear();
+}
+
+void TestThreads::statusThreadPassesReportsOn()
+{
+    VirtualMouseLink link(true, false);
+    VirtualBattery battery;
+    battery.low = 0xA2; // reading 930: about 3836 mV
+    battery.high = 0x03;
+    battery.charge = 7;
+    battery.status = 3;
+    battery.deviceType = 8;
+    link.mouse.setBattery(battery);
+
+    TarnGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
+    QSignalSpy statusSpy(&thread, &TarnGetBatteryThread::RefreshStatus);
+    QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
+    thread.start(QThread::InheritPriority);
+
+    QTRY_COMPARE(batterySpy.count(), 1);
+    QCOMPARE(batterySpy.first(), QVariantList({ quint8(7), quint8(0xA2), quint8(0x03) }));
+    QCOMPARE(writeSpy.count(), 1);
+    QCOMPARE(writeSpy.first().first().value<quint8>(), quint8(3));
+    QCOMPARE(DeviceTypeByte(), quint8(8));
+    QCOMPARE(link.mouse.reports().first(), wireFrame(requestFrame(0x48)));
+
+    link.mouse.sendStatusReport(2, 3, 4, 1);
+    QTRY_COMPARE(statusSpy.count(), 1);
+    QCOMPARE(statusSpy.first(), QVariantList({ quint8(2), quint8(3), quint8(4), quint8(1) }));
+
+    QElapsedTimer timer;
+    timer.start();
+    thread.stopAndWait();
+    QVERIFY(thread.isFinished());
+    QVERIFY2(timer.elapsed() < 400, "a stop must not wait for the pauses between passes");
+    QCOMPARE(link.mouse.reports().size(), 1); // one query per cycle of about 28 s
+}
+
+void TestThreads::sleepingMouseReportsZeros()
+{
+    VirtualMouseLink link(true, false);
+    link.mouse.setAsleep(true);
+    TarnGetBatteryThread thread;
+    QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
+    QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
+    thread.start();
+    QTRY_COMPARE(batterySpy.count(), 1);
+    QCOMPARE(batterySpy.first(), QVariantList({ quint8(0), quint8(0), quint8(0) }));
+    QTest::qWait(100);
+    QCOMPARE(writeSpy.count(), 0);
+    thread.stopAndWait();
+}
+
+void TestThreads::statusThreadEndsWithoutHandle()
+{
+    VirtualMouseLink link(true, false);
+    CloseDevice();
+    TarnGetBatteryThread thread;
+    thread.start();
+    QVERIFY(thread.wait(2000));
+    QVERIFY(link.mouse.reports().isEmpty());
+}
+
+void TestThreads::uploadDecidesWhatToSend()
+{
+    VirtualMouseLink link(true, false);
+    prepareConfig();
+
+    // Nothing changed and the mouse is up to date: nothing is sent, success.
+    SaveDiff(0);
+    QCOMPARE(runUpload(false), quint8(ReportOk));
+    QVERIFY(link.mouse.reports().isEmpty());
+
+    // A changed stage sends the DPI group only.
+    UploadSnapshot().profiles[0].stages[2].x += 1;
+    QCOMPARE(runUpload(false), quint8(ReportOk));
+    QVERIFY(!link.mouse.memory(0x02).isEmpty());
+    QVERIFY(link.mouse.memory(0x04).isEmpty());
+    QCOMPARE(LoadDiff(), 0);
+    QVERIFY(LastSentConfig() == UploadSnapshot());
+
+    // A failed upload marks the mouse out of date; the next one sends every group.
+    link.mouse.clearReports();
+    link.mouse.setWriteErrors(1);
+    UploadSnapshot().profiles[0].pollrate = 2;
+    QCOMPARE(runUpload(false), quint8(ReportWriteFailed));
+    QCOMPARE(LoadDiff(), 1);
+    QVERIFY(LastSentConfig() == UploadSnapshot());
+    QCOMPARE(runUpload(false), quint8(ReportOk));
+    QVERIFY(!link.mouse.memory(0x04).isEmpty());
+    QVERIFY(!link.mouse.memory(0x03).isEmpty());
+    QCOMPARE(LoadDiff(), 0);
+
+    // The send-everything flag sends every group although nothing changed.
+    link.mouse.clearReports();
+    QCOMPARE(runUpload(true), quint8(ReportOk));
+    QVERIFY(link.mouse.reports().size() > 30);
+
+    // The snapshot reached Config.ini and the slot files.
+    ConfigData saved;
+    LoadConfig(saved);
+    QCOMPARE(saved.profiles[0].pollrate, quint8(2));
+}
+
+void TestThreads::uploadWhileAsleepSendsNothing()
+{
+    VirtualMouseLink link(true, false);
+    prepareConfig();
+    SaveDiff(1);
+    SetMouseAsleep(true);
+    QCOMPARE(runUpload(true), quint8(DeviceAsleep));
+    QVERIFY(link.mouse.reports().isEmpty());
+    QCOMPARE(LoadDiff(), 1);
+}
+
+void TestThreads::stoppedUploadDoesNothing()
+{
+    VirtualMouseLink link(true, false);
+    prepareConfig();
+    SaveDiff(1);
+    TarnProcessThread thread;
+    QSignalSpy done(&thread, &TarnProcessThread::DoProcessDlg);
+    thread.requestStop();
+    thread.start();
+    thread.wait();
+    QCOMPARE(done.count(), 0);
+    QVERIFY(link.mouse.reports().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestThreads)
+#include "test_threads.moc"
