@@ -21,6 +21,8 @@ public:
     enum Link { Receiver = 0, Cable = 1 };
     // A fault count that never runs out.
     static constexpr int Unlimited = VirtualFirmware::Unlimited;
+    // Collections per link; collection 1 is the mouse, 4 the command collection.
+    static constexpr int CollectionCount = 4;
 
     // A mouse with the USB ids of the product definition in use, with the given links plugged.
     VirtualMouse(bool receiverPlugged, bool cablePlugged, QObject *parent = nullptr);
