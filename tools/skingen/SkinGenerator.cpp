@@ -8,8 +8,9 @@
 
 namespace {
 
-// Large backgrounds get fewer pixels per unit than small pictures to keep start-up loading quick.
-constexpr int BackgroundFactor = 4;
+// Backgrounds get fewer pixels per unit than small pictures: every window and dialog loads its
+// background when it opens, and decoding time grows with the pixel count.
+constexpr int BackgroundFactor = 3;
 constexpr int PictureFactor = 5;
 
 SkinImage Image(const QString &file, int width, int height, int factor, const SkinPainter &paint)
