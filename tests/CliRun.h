@@ -1,0 +1,52 @@
+#pragma once
+
+#include "TestAppDir.h"
+
+#include <QFile>
+#include <QProcess>
+
+// What one run of mousecfg-cli gave.
+struct CliResult
+{
+    int exitCode = -1; // -1 when it crashed or hung
+    QString output; // standard output, then standard error
+};
+
+// Runs mousecfg-cli on the program folder `dir`. `virtualMouse` is MOUSECFG_VIRTUAL_MOUSE (empty: the
+// real hardware); `trace` is MOUSECFG_TRACE (empty: none).
+inline CliResult runCli(const TestAppDir &dir, const QStringList &args,
+                        const QString &virtualMouse = QString(), const QString &trace = QString())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("MOUSECFG_VIRTUAL_MOUSE");
+    env.remove("MOUSECFG_TRACE");
+    if (!virtualMouse.isEmpty())
+        env.insert("MOUSECFG_VIRTUAL_MOUSE", virtualMouse);
+    if (!trace.isEmpty())
+        env.insert("MOUSECFG_TRACE", trace);
+    env.insert("QT_LOGGING_RULES", "default.debug=false");
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MOUSECFG_APPDIR "/mousecfg-cli"),
+                  QStringList { "--appdir", dir.path() } + args);
+    CliResult result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+    return result;
+}
+
+// The reports written (lines "W ...") in a trace file, as hex strings.
+inline QStringList writtenReports(const QString &trace)
+{
+    QFile file(trace);
+    QStringList written;
+    if (!file.open(QIODevice::ReadOnly))
+        return written;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.startsWith("W "))
+            written << QString::fromLatin1(line.mid(2));
+    }
+    return written;
+}
