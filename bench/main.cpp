@@ -1,12 +1,14 @@
 // Timings of the operations that run before every upload, each the median of several runs in a
 // throw-away program folder.
 
+#include "UploadBench.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/ProfileFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -81,9 +83,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QString productDefinition = AppPaths::productDefinitionFile();
+    const QString installedSettings = AppPaths::globalConfigFile();
     QTemporaryDir dir;
     AppPaths::setAppDir(dir.path());
     QFile::copy(productDefinition, AppPaths::productDefinitionFile());
+    QDir().mkpath(AppPaths::configsDir());
+    QFile::copy(installedSettings, AppPaths::globalConfigFile());
+    QFile::setPermissions(AppPaths::globalConfigFile(), QFile::ReadOwner | QFile::WriteOwner);
     ConfigData factory;
     MakeFactoryConfig(factory);
     SaveConfig(factory);
@@ -93,5 +99,6 @@ int main(int argc, char *argv[])
     out << "SaveConfig: " << QString::number(saveConfigMs(), 'f', 2) << " ms\n";
     out << "Profile file load: " << QString::number(profileLoadMs(), 'f', 2) << " ms\n";
     out << "Profile file save: " << QString::number(profileSaveMs(), 'f', 2) << " ms\n";
+    out << uploadFigure() << "\n";
     return 0;
 }
