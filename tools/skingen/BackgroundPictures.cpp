@@ -23,9 +23,12 @@ void DiagonalTexture(QPainter &painter, const QRectF &area, qreal step, int alph
 
 void Glow(QPainter &painter, const QPointF &centre, qreal radius, const QColor &color)
 {
+    // Falls off as (1 - r)^2, so the glow has no visible rim where it ends.
     QRadialGradient glow(centre, radius);
-    glow.setColorAt(0, color);
-    glow.setColorAt(1, WithAlpha(color, 0));
+    for (int step = 0; step <= 8; ++step) {
+        const qreal t = step / 8.0;
+        glow.setColorAt(t, WithAlpha(color, qRound(color.alpha() * (1 - t) * (1 - t))));
+    }
     painter.fillRect(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), glow);
 }
 
@@ -80,8 +83,8 @@ void PaintMainBackground(QPainter &painter, const QSizeF &size)
     FillVertical(painter, bodyPath, QColor(44, 44, 47), QColor(33, 33, 35));
     painter.save();
     painter.setClipPath(bodyPath);
-    Glow(painter, QPointF(body.left() + 170, body.center().y()), 260, QColor(255, 255, 255, 16));
-    Glow(painter, QPointF(body.left() + 170, body.bottom() + 40), 200, WithAlpha(SkinColor::accent(), 18));
+    Glow(painter, QPointF(body.left() + 170, body.center().y()), 340, QColor(255, 255, 255, 22));
+    Glow(painter, QPointF(body.left() + 170, body.bottom() + 40), 240, WithAlpha(SkinColor::accent(), 26));
     painter.restore();
     painter.setPen(QPen(QColor(62, 62, 66), 1));
     painter.setBrush(Qt::NoBrush);

@@ -3,16 +3,43 @@
 #include <QLinearGradient>
 #include <QPainter>
 
+namespace {
+
+// Reduces a 16-bit image to 8 bits with an ordered dither, so that the soft dark gradients do not
+// show bands.
+QImage DitherTo8Bit(const QImage &deep)
+{
+    static const int Bayer[4][4] = { { 0, 8, 2, 10 }, { 12, 4, 14, 6 }, { 3, 11, 1, 9 }, { 15, 7, 13, 5 } };
+    QImage image(deep.size(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < deep.height(); ++y) {
+        const auto *in = reinterpret_cast<const QRgba64 *>(deep.constScanLine(y));
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < deep.width(); ++x) {
+            // Threshold in 1/16 of an 8-bit step; 257 sixteen-bit units make one step.
+            const int threshold = (Bayer[y & 3][x & 3] * 257 + 8) / 16;
+            const auto reduce = [threshold](int value) { return qMin(255, (value + threshold) / 257); };
+            const QRgba64 pixel = in[x];
+            const int alpha = reduce(pixel.alpha());
+            out[x] = qRgba(qMin(alpha, reduce(pixel.red())), qMin(alpha, reduce(pixel.green())),
+                           qMin(alpha, reduce(pixel.blue())), alpha);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
 QImage PaintSkinImage(const QSize &designSize, int factor, const SkinPainter &paint)
 {
-    QImage image(designSize * factor, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    // Painted with 16 bits per channel, then dithered down.
+    QImage deep(designSize * factor, QImage::Format_RGBA64_Premultiplied);
+    deep.fill(Qt::transparent);
+    QPainter painter(&deep);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     painter.scale(factor, factor);
     paint(painter, QSizeF(designSize));
     painter.end();
-    return image;
+    return DitherTo8Bit(deep);
 }
 
 QPainterPath RoundedRect(const QRectF &rect, qreal radius)
