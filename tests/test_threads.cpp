@@ -1,6 +1,9 @@
 #include "VirtualMouseLink.h"
 #include "device/ButtonBlock.h"
+#include "device/CommandSet.h"
 #include "device/DpiBlock.h"
+#include "device/StatusThreadControl.h"
+#include "device/StatusThreadRunner.h"
 #include "device/TarnGetBatteryThread.h"
 #include "device/TarnProcessThread.h"
 #include "device/UploadThreadState.h"
@@ -21,6 +24,7 @@ private slots:
     void uploadDecidesWhatToSend();
     void uploadWhileAsleepSendsNothing();
     void stoppedUploadDoesNothing();
+    void runnerPausesAroundUpload();
 };
 
 namespace {
@@ -176,6 +180,36 @@ void TestThreads::stoppedUploadDoesNothing()
     thread.wait();
     QCOMPARE(done.count(), 0);
     QVERIFY(link.mouse.reports().isEmpty());
+}
+
+void TestThreads::runnerPausesAroundUpload()
+{
+    VirtualMouseLink link(true, false);
+    prepareConfig();
+    auto *runner = new StatusThreadRunner;
+    QSignalSpy batterySpy(runner, &StatusThreadRunner::RefreshBatteryStatus);
+    runner->start();
+    QTRY_COMPARE(batterySpy.count(), 1); // passed on in this thread
+    QCOMPARE(batterySpy.first().at(1).value<quint8>(), quint8(0xE8));
+
+    // The upload thread stops (joins) the status thread and starts it again once it has succeeded.
+    link.mouse.clearReports();
+    bool runningDuringUpload = true;
+    QThread *upload = QThread::create([&] {
+        StopStatusThread();
+        runningDuringUpload = runner->isRunning();
+        StartStatusThread();
+    });
+    upload->start();
+    upload->wait();
+    delete upload;
+    QVERIFY(!runningDuringUpload);
+    QTRY_VERIFY(runner->isRunning());
+    QTRY_COMPARE(batterySpy.count(), 2);
+
+    delete runner; // stops the thread and uninstalls the control
+    StopStatusThread();
+    QCOMPARE(WriteProfileToDevice(UploadSnapshot(), 0), quint8(ReportOk));
 }
 
 QTEST_GUILESS_MAIN(TestThreads)

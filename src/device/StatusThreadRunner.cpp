@@ -1,0 +1,56 @@
+#include "device/StatusThreadRunner.h"
+
+#include "device/StatusThreadControl.h"
+#include "device/TarnGetBatteryThread.h"
+
+#include <QThread>
+
+StatusThreadRunner::StatusThreadRunner(QObject *parent)
+    : QObject(parent)
+{
+    SetStatusThreadControl([this] { stop(); }, [this] { start(); });
+}
+
+StatusThreadRunner::~StatusThreadRunner()
+{
+    SetStatusThreadControl(nullptr, nullptr);
+    stop();
+}
+
+void StatusThreadRunner::start()
+{
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, &StatusThreadRunner::start, Qt::QueuedConnection);
+        return;
+    }
+    QMutexLocker lock(&m_mutex);
+    if (m_thread)
+        return;
+    m_thread = new TarnGetBatteryThread;
+    connect(m_thread, &TarnGetBatteryThread::RefreshBatteryStatus, this,
+            &StatusThreadRunner::RefreshBatteryStatus);
+    connect(m_thread, &TarnGetBatteryThread::RefreshStatus, this, &StatusThreadRunner::RefreshStatus);
+    connect(m_thread, &TarnGetBatteryThread::RefreshWriteStatus, this,
+            &StatusThreadRunner::RefreshWriteStatus);
+    m_thread->start(QThread::InheritPriority);
+}
+
+void StatusThreadRunner::stop()
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_thread)
+        return;
+    m_thread->stopAndWait();
+    // The thread object belongs to our thread; from another one (the upload) it is freed there.
+    if (QThread::currentThread() == thread())
+        delete m_thread;
+    else
+        m_thread->deleteLater();
+    m_thread = nullptr;
+}
+
+bool StatusThreadRunner::isRunning() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_thread != nullptr;
+}
