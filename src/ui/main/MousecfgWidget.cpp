@@ -1,7 +1,10 @@
 #include "ui/main/MousecfgWidget.h"
 
 #include "device/DeviceSession.h"
+#include "device/StatusThreadRunner.h"
+#include "device/UploadThreadState.h"
 #include "storage/AppPaths.h"
+#include "storage/AppSettings.h"
 #include "virtualmouse/HidBackendSelection.h"
 
 #include <QMouseEvent>
@@ -23,17 +26,31 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     resize(DesignWidth, DesignHeight);
 
+    // Created first: the session pauses it around every close and reopen of the handles.
+    m_statusThread = new StatusThreadRunner(this);
+    connect(m_statusThread, &StatusThreadRunner::RefreshBatteryStatus, this,
+            &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(m_statusThread, &StatusThreadRunner::RefreshWriteStatus, this,
+            &MousecfgWidget::slotRefreshWriteStatus);
+
     // The device table, enumeration and hot-plug notices; the virtual mouse when one is asked for.
     m_session = new DeviceSession(installHidBackend(), this);
     connect(m_session, &DeviceSession::deviceLost, this,
             [this] { QTimer::singleShot(200, this, &MousecfgWidget::slotWarning); });
+    // After every notice the status thread starts afresh on whatever handle is open now.
+    connect(m_session, &DeviceSession::devicesChanged, this, [this] {
+        m_statusThread->stop();
+        m_statusThread->start();
+    });
     m_session->openCurrentDevice();
+    m_statusThread->start();
     QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
 }
 
 MousecfgWidget::~MousecfgWidget()
 {
-    // Closes the device and ends the HID library before the children go.
+    // The status thread leaves the handles before the session closes them and ends the HID library.
+    m_statusThread->stop();
     delete m_session;
 }
 
@@ -46,6 +63,17 @@ void MousecfgWidget::slotWarning()
 {
     if (m_session->connectedCount() == 0)
         show();
+}
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        SaveDiff(1);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
