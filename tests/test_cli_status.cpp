@@ -1,4 +1,4 @@
-#include "TestAppDir.h"
+#include "CliRun.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -22,22 +22,9 @@ private:
 int TestCliStatus::run(const TestAppDir &dir, const QStringList &args, const QString &virtualMouse,
                        QString *output, const QString &trace)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("MOUSECFG_VIRTUAL_MOUSE");
-    env.remove("MOUSECFG_TRACE");
-    if (!virtualMouse.isEmpty())
-        env.insert("MOUSECFG_VIRTUAL_MOUSE", virtualMouse);
-    if (!trace.isEmpty())
-        env.insert("MOUSECFG_TRACE", trace);
-    env.insert("QT_LOGGING_RULES", "default.debug=false");
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(MOUSECFG_APPDIR "/mousecfg-cli"),
-                  QStringList { "--appdir", dir.path() } + args);
-    if (!process.waitForFinished(10000))
-        return -1;
-    *output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-    return process.exitCode();
+    const CliResult result = runCli(dir, args, virtualMouse, trace);
+    *output = result.output;
+    return result.exitCode;
 }
 
 void TestCliStatus::receiverWithDefaults()

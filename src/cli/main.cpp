@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLoggingCategory>
 #include <QVector>
 
 #include <cstdio>
@@ -23,6 +24,8 @@ void printUsage(QTextStream &stream)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The device link's diagnostics stay out of a script's output; QT_LOGGING_RULES brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
