@@ -2,15 +2,17 @@
 #include "device/HidBackend.h"
 #include "device/ReportTrace.h"
 
-#include <QReadWriteLock>
+#include <mutex>
+#include <shared_mutex>
 
 #include <cstring>
 
-// The four handles. Worker threads do their I/O under the read lock; opening and closing take the
-// write lock, so a handle is never closed while another thread is inside a read or write on it.
+// The four handles (standard locks, which ThreadSanitizer can follow). Worker threads do their I/O under the
+// read lock; opening and closing take the write lock, so a handle is never closed while another thread is
+// inside a read or write on it.
 namespace {
 
-QReadWriteLock handleLock;
+std::shared_mutex handleLock;
 HidDevice *handles[4] = {};
 // Bumped by every close, so that an exchange pinned to a closed handle fails instead of using it.
 quint64 generation = 1;
@@ -35,14 +37,14 @@ namespace DeviceTable {
 
 PinnedHandle pinCommandHandle()
 {
-    QReadLocker lock(&handleLock);
+    std::shared_lock<std::shared_mutex> lock(handleLock);
     HidDevice *device = handles[CableCommand] ? handles[CableCommand] : handles[ReceiverCommand];
     return { device, generation };
 }
 
 int writePinned(const PinnedHandle &handle, const quint8 *data, int length)
 {
-    QReadLocker lock(&handleLock);
+    std::shared_lock<std::shared_mutex> lock(handleLock);
     if (!handle.device || handle.generation != generation)
         return -1;
     const int result = CurrentHidBackend()->write(handle.device, data, length);
@@ -53,7 +55,7 @@ int writePinned(const PinnedHandle &handle, const quint8 *data, int length)
 
 int readPinned(const PinnedHandle &handle, quint8 *data, int length, int timeoutMs)
 {
-    QReadLocker lock(&handleLock);
+    std::shared_lock<std::shared_mutex> lock(handleLock);
     if (!handle.device || handle.generation != generation)
         return -1;
     const int result = CurrentHidBackend()->readTimeout(handle.device, data, length, timeoutMs);
@@ -69,7 +71,7 @@ void OpenDevice(const char *name)
     using namespace DeviceTable;
     if (CurrentHidBackend()->init() != 0)
         return;
-    QWriteLocker lock(&handleLock);
+    std::unique_lock<std::shared_mutex> lock(handleLock);
     for (quint32 i = 0; i < entryCount(); ++i) {
         const Entry &entry = table().entries[i];
         if (std::strncmp(entry.name, name, NameSize) != 0)
@@ -87,7 +89,7 @@ void OpenDevice(const char *name)
 
 void CloseDevice()
 {
-    QWriteLocker lock(&handleLock);
+    std::unique_lock<std::shared_mutex> lock(handleLock);
     for (HidDevice *&handle : handles)
         closeHandle(handle);
     ++generation;
@@ -105,7 +107,7 @@ quint16 GetReleaseNumber(const char *path)
 
 bool InterfaceOpen(DeviceInterface which)
 {
-    QReadLocker lock(&handleLock);
+    std::shared_lock<std::shared_mutex> lock(handleLock);
     return handles[which] != nullptr;
 }
 

@@ -2,15 +2,16 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QMutex>
+
+#include <mutex>
 
 void traceReport(char direction, const quint8 *data, int length)
 {
     const QString path = qEnvironmentVariable("MOUSECFG_TRACE");
     if (path.isEmpty())
         return;
-    static QMutex mutex;
-    QMutexLocker lock(&mutex);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;

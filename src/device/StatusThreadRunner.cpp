@@ -23,7 +23,7 @@ void StatusThreadRunner::start()
         QMetaObject::invokeMethod(this, &StatusThreadRunner::start, Qt::QueuedConnection);
         return;
     }
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_thread)
         return;
     m_thread = new TarnGetBatteryThread;
@@ -37,7 +37,7 @@ void StatusThreadRunner::start()
 
 void StatusThreadRunner::stop()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_thread)
         return;
     m_thread->stopAndWait();
@@ -51,6 +51,6 @@ void StatusThreadRunner::stop()
 
 bool StatusThreadRunner::isRunning() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_thread != nullptr;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QMutex>
 #include <QObject>
+
+#include <mutex>
 
 class TarnGetBatteryThread;
 
@@ -32,6 +33,6 @@ signals:
     void RefreshWriteStatus(quint8 iStatus);
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     TarnGetBatteryThread *m_thread = nullptr;
 };

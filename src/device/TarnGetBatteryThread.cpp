@@ -21,9 +21,9 @@ TarnGetBatteryThread::TarnGetBatteryThread(QObject *parent)
 
 void TarnGetBatteryThread::requestStop()
 {
-    QMutexLocker lock(&m_pauseMutex);
+    std::lock_guard<std::mutex> lock(m_pauseMutex);
     m_stop = true;
-    m_pauseCondition.wakeAll();
+    m_pauseCondition.notify_all();
 }
 
 void TarnGetBatteryThread::stopAndWait()
@@ -34,9 +34,8 @@ void TarnGetBatteryThread::stopAndWait()
 
 void TarnGetBatteryThread::pause(int ms)
 {
-    QMutexLocker lock(&m_pauseMutex);
-    if (!m_stop)
-        m_pauseCondition.wait(&m_pauseMutex, ulong(ms));
+    std::unique_lock<std::mutex> lock(m_pauseMutex);
+    m_pauseCondition.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_stop.load(); });
 }
 
 void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMutex>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 // Asks the mouse for its battery state about every 28 s and listens in between for the battery
 // and status reports it sends; passes them on as signals. Runs while a device is open.
@@ -36,6 +36,6 @@ private:
     void pause(int ms);
 
     std::atomic<bool> m_stop { false };
-    QMutex m_pauseMutex;
-    QWaitCondition m_pauseCondition;
+    std::mutex m_pauseMutex;
+    std::condition_variable m_pauseCondition;
 };

@@ -5,7 +5,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
-#include <QMutex>
+
+#include <mutex>
 
 namespace {
 
@@ -42,9 +43,9 @@ FileStamp stampOf(const QString &path)
     return stamp;
 }
 
-QMutex &lock()
+std::mutex &lock()
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     return mutex;
 }
 
@@ -61,7 +62,7 @@ namespace ProfileFileCache {
 bool holds(const QString &path, const ProfileData &profile)
 {
     const FileStamp now = stampOf(path);
-    QMutexLocker locker(&lock());
+    std::lock_guard<std::mutex> locker(lock());
     const auto it = entries().constFind(path);
     return now.exists && it != entries().constEnd() && it->stamp == now && it->profile == profile;
 }
@@ -69,7 +70,7 @@ bool holds(const QString &path, const ProfileData &profile)
 void remember(const QString &path, const ProfileData &profile)
 {
     const FileStamp now = stampOf(path);
-    QMutexLocker locker(&lock());
+    std::lock_guard<std::mutex> locker(lock());
     QHash<QString, Entry> &hash = entries();
     if (!now.exists) {
         hash.remove(path);
@@ -82,7 +83,7 @@ void remember(const QString &path, const ProfileData &profile)
 
 void forget(const QString &path)
 {
-    QMutexLocker locker(&lock());
+    std::lock_guard<std::mutex> locker(lock());
     entries().remove(path);
 }
 

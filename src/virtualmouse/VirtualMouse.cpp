@@ -32,14 +32,14 @@ VirtualMouse::~VirtualMouse()
 
 void VirtualMouse::setUsbIds(Link link, quint16 vendorId, quint16 productId)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_links[link].vendorId = vendorId;
     m_links[link].productId = productId;
 }
 
 void VirtualMouse::setReleaseNumber(Link link, quint16 release)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_links[link].release = release;
 }
 
@@ -51,7 +51,7 @@ QByteArray VirtualMouse::path(Link link, int index) const
 
 QString VirtualMouse::interfaceName(Link link, int index) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return QStringLiteral("\\\\?\\HID#VID_%1&PID_%2&MI_00&Col%3#virtual-%4")
         .arg(QString::number(m_links[link].vendorId, 16).toUpper().rightJustified(4, QLatin1Char('0')))
         .arg(QString::number(m_links[link].productId, 16).toUpper().rightJustified(4, QLatin1Char('0')))
@@ -61,7 +61,7 @@ QString VirtualMouse::interfaceName(Link link, int index) const
 
 QList<QByteArray> VirtualMouse::reports() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QList<QByteArray> all;
     for (const Received &received : m_received)
         all.append(received.report);
@@ -70,7 +70,7 @@ QList<QByteArray> VirtualMouse::reports() const
 
 QList<QByteArray> VirtualMouse::reports(Link link) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QList<QByteArray> ofLink;
     for (const Received &received : m_received) {
         if (received.link == link)
@@ -81,37 +81,37 @@ QList<QByteArray> VirtualMouse::reports(Link link) const
 
 void VirtualMouse::clearReports()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_received.clear();
 }
 
 QByteArray VirtualMouse::memory(quint8 command) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_firmware.memory(command);
 }
 
 quint8 VirtualMouse::selectedProfile() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_firmware.selectedProfile();
 }
 
 int VirtualMouse::openHandles(Link link) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_links[link].openHandles;
 }
 
 void VirtualMouse::setBattery(const VirtualBattery &battery)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_firmware.battery = battery;
 }
 
 void VirtualMouse::setAsleep(bool asleep)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_firmware.asleep = asleep;
 }
 
@@ -122,7 +122,7 @@ void VirtualMouse::sendStatusReport(quint8 profile, quint8 dpiStage, quint8 rate
 
 void VirtualMouse::injectReport(const QByteArray &report)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_links[Cable].plugged)
         queueReply(Cable, report);
     else if (m_links[Receiver].plugged)
@@ -132,14 +132,14 @@ void VirtualMouse::injectReport(const QByteArray &report)
 void VirtualMouse::unplug(Link link)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         LinkState &state = m_links[link];
         if (!state.plugged)
             return;
         state.plugged = false;
         ++state.generation;
         state.replies.clear();
-        m_replyQueued.wakeAll();
+        m_replyQueued.notify_all();
     }
     announce(link, false);
 }
@@ -147,7 +147,7 @@ void VirtualMouse::unplug(Link link)
 void VirtualMouse::plug(Link link)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         if (m_links[link].plugged)
             return;
         m_links[link].plugged = true;
@@ -157,50 +157,50 @@ void VirtualMouse::plug(Link link)
 
 bool VirtualMouse::isPlugged(Link link) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_links[link].plugged;
 }
 
 void VirtualMouse::setSilence(int reports)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_firmware.silentReports = reports;
 }
 
 void VirtualMouse::setWrongHeaderEchoes(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_firmware.wrongHeaderEchoes = count;
 }
 
 void VirtualMouse::setWrongPayloadEchoes(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_firmware.wrongPayloadEchoes = count;
 }
 
 void VirtualMouse::setReadErrors(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_readErrors = count;
 }
 
 void VirtualMouse::setWriteErrors(int count)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_writeErrors = count;
 }
 
 void VirtualMouse::setLatency(int milliseconds)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_latencyMs = qMax(0, milliseconds);
 }
 
 void VirtualMouse::queueReply(Link link, const QByteArray &report)
 {
     m_links[link].replies.append({ report, QDeadlineTimer(m_latencyMs) });
-    m_replyQueued.wakeAll();
+    m_replyQueued.notify_all();
 }
 
 void VirtualMouse::announce(Link link, bool arrived)

@@ -6,8 +6,9 @@
 
 #include <QDeadlineTimer>
 #include <QList>
-#include <QMutex>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 // A simulated mouse behind its receiver and its cable, usable as the HID backend
 // (UseHidBackend(&mouse)). Each plugged link presents four collections: mouse (col01), keyboard,
@@ -112,8 +113,9 @@ private:
     void queueReply(Link link, const QByteArray &report);
     void announce(Link link, bool arrived);
 
-    mutable QMutex m_mutex;
-    QWaitCondition m_replyQueued;
+    // Standard primitives, so that ThreadSanitizer can follow them.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_replyQueued;
     LinkState m_links[2];
     VirtualFirmware m_firmware;
     QList<Received> m_received;

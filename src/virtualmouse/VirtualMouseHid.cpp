@@ -56,7 +56,7 @@ QVector<HidDeviceRecord> VirtualMouse::enumerate(quint16 vendorId, quint16 produ
         for (int index = 1; index <= CollectionCount; ++index) {
             HidDeviceRecord record;
             record.path = path(link, index);
-            QMutexLocker lock(&m_mutex);
+            std::lock_guard<std::mutex> lock(m_mutex);
             const LinkState &state = m_links[link];
             if (!state.plugged || (vendorId && vendorId != state.vendorId)
                 || (productId && productId != state.productId))
@@ -76,7 +76,7 @@ HidDevice *VirtualMouse::openPath(const char *path)
 {
     int index = 0;
     const int link = linkOfPath(QByteArray(path), &index);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (link < 0 || !m_links[link].plugged)
         return nullptr;
     ++m_links[link].openHandles;
@@ -87,7 +87,7 @@ void VirtualMouse::close(HidDevice *device)
 {
     auto *handle = static_cast<VirtualHandle *>(device);
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         --m_links[handle->link].openHandles;
     }
     delete handle;
@@ -96,7 +96,7 @@ void VirtualMouse::close(HidDevice *device)
 int VirtualMouse::write(HidDevice *device, const quint8 *data, int length)
 {
     const auto *handle = static_cast<VirtualHandle *>(device);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     const LinkState &state = m_links[handle->link];
     if (!state.plugged || state.generation != handle->generation || consumeFault(m_writeErrors))
         return -1;
@@ -115,7 +115,7 @@ int VirtualMouse::readTimeout(HidDevice *device, quint8 *data, int length, int m
     const auto *handle = static_cast<VirtualHandle *>(device);
     const QDeadlineTimer deadline
         = milliseconds < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(milliseconds);
-    QMutexLocker lock(&m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     if (handle->command && m_links[handle->link].plugged && consumeFault(m_readErrors))
         return -1;
     for (;;) {
@@ -135,7 +135,7 @@ int VirtualMouse::readTimeout(HidDevice *device, quint8 *data, int length, int m
         }
         if (deadline.hasExpired())
             return 0;
-        m_replyQueued.wait(&m_mutex, wakeAt);
+        m_replyQueued.wait_until(lock, wakeAt.deadline<std::chrono::steady_clock>());
     }
 }
 
@@ -143,6 +143,6 @@ quint16 VirtualMouse::releaseNumber(const char *path)
 {
     int index = 0;
     const int link = linkOfPath(QByteArray(path), &index);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return link < 0 ? 0 : m_links[link].release;
 }
