@@ -44,6 +44,18 @@ bool foreignFile(const QString &path, QTextStream &err)
     return true;
 }
 
+// The checks every import makes on its one argument: 0 when the file may be imported, else the exit code.
+int checkImportFile(const QStringList &args, const char *command, QTextStream &err)
+{
+    if (args.size() != 1)
+        return usageError(err, command, "FILE");
+    if (!readable(args.first()))
+        return noInput(err, args.first());
+    if (foreignFile(args.first(), err))
+        return ExitRefused;
+    return 0;
+}
+
 int exportConfig(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() != 1)
@@ -58,13 +70,9 @@ int exportConfig(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int importConfig(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (args.size() != 1)
-        return usageError(err, "import-config", "FILE");
+    if (const int refused = checkImportFile(args, "import-config", err))
+        return refused;
     const QString path = args.first();
-    if (!readable(path))
-        return noInput(err, path);
-    if (foreignFile(path, err))
-        return ExitRefused;
     ConfigData config;
     LoadConfig(config);
     if (!ImportConfig(config, path)) {
@@ -96,13 +104,9 @@ int exportProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int importProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (args.size() != 1)
-        return usageError(err, "import-profile", "FILE");
+    if (const int refused = checkImportFile(args, "import-profile", err))
+        return refused;
     const QString path = args.first();
-    if (!readable(path))
-        return noInput(err, path);
-    if (foreignFile(path, err))
-        return ExitRefused;
     ConfigData config;
     LoadConfig(config);
     const int current = config.ProfileID;
