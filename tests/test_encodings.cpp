@@ -55,6 +55,10 @@ void TestEncodings::dpiAxisPerSensor()
     QCOMPARE(axis(3333, 0), QByteArray("\x04\x00", 2));
     QCOMPARE(axis(3335, 1000), QByteArray("\xbc\x01", 2));
     QCOMPARE(axis(3311, 100000), QByteArray("\xbc\x01", 2));
+    QCOMPARE(axis(3311, 0xFFFFFFFF), QByteArray("\xbc\x01", 2));
+    // Beyond a byte, only the low byte of the 32-bit arithmetic reaches the mouse.
+    QCOMPARE(axis(3104, 0x80000000), QByteArray("\xcb\x01", 2));
+    QCOMPARE(axis(3370, 0x1FF), QByteArray("\x9a\x01", 2));
 }
 
 void TestEncodings::dpiStagePayload()

@@ -11,9 +11,10 @@ namespace {
 
 std::atomic<quint8> g_deviceType { 0 };
 
-AxisBytes bytes(int reg, int range)
+// Register and range bytes keep the low byte of the 32-bit arithmetic, as the mouse expects.
+AxisBytes bytes(quint32 reg, quint32 range)
 {
-    return { quint8(reg), quint8(range) };
+    return { quint8(reg & 0xFF), quint8(range & 0xFF) };
 }
 
 AxisBytes littleEndian(quint32 value)
@@ -34,7 +35,7 @@ AxisBytes extended(quint32 value, quint32 limit, quint32 offset)
 
 AxisBytes EncodeDpiAxis(int sensor, quint32 value, DpiAxis axis, quint8 deviceType)
 {
-    const int v = int(qMin<quint32>(value, 0x7FFFFFFF));
+    const quint32 v = value;
     switch (sensor) {
     case 3104:
     case 31042:
@@ -63,11 +64,11 @@ AxisBytes EncodeDpiAxis(int sensor, quint32 value, DpiAxis axis, quint8 deviceTy
     case 3370:
         return v <= 200 ? bytes(v - 1, 0) : bytes(v - 101, 1);
     case 3389:
-        return extended(quint32(v), 320, 160);
+        return extended(v, 320, 160);
     case 3395:
-        return littleEndian(deviceType == 8 ? quint32(qMin(v, 399)) : quint32(v));
+        return littleEndian(deviceType == 8 ? qMin<quint32>(v, 399) : v);
     case 33952:
-        return extended(quint32(v), axis == DpiAxis::X ? 519 : 520, 260);
+        return extended(v, axis == DpiAxis::X ? 519 : 520, 260);
     default:
         return {};
     }

@@ -38,27 +38,27 @@ static_assert(std::size(TableB) == 50, "table B covers positions 1..50");
 static_assert(std::size(TableC) == 61, "table C covers positions 1..61");
 static_assert(std::size(TableD) == 79, "table D covers positions 2..80");
 
-template<size_t N> quint8 lookup(const quint8 (&table)[N], int firstIndex, int index)
+template<size_t N> quint8 lookup(const quint8 (&table)[N], qint64 firstIndex, qint64 index)
 {
-    const int offset = qBound(0, index - firstIndex, int(N) - 1);
+    const qint64 offset = qBound<qint64>(0, index - firstIndex, qint64(N) - 1);
     return table[offset];
 }
 
 } // namespace
 
-quint8 RegisterA(int index)
+quint8 RegisterA(qint64 index)
 {
     return lookup(TableA, 1, index);
 }
-quint8 RegisterB(int index)
+quint8 RegisterB(qint64 index)
 {
     return lookup(TableB, 1, index);
 }
-quint8 RegisterC(int index)
+quint8 RegisterC(qint64 index)
 {
     return lookup(TableC, 1, index);
 }
-quint8 RegisterD(int index)
+quint8 RegisterD(qint64 index)
 {
     return lookup(TableD, 2, index);
 }

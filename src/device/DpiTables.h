@@ -6,10 +6,10 @@
 // clamped to its first or last entry, so no stored position can read past a table.
 
 // Table A, positions 1..160.
-quint8 RegisterA(int index);
+quint8 RegisterA(qint64 index);
 // Table B, positions 1..50.
-quint8 RegisterB(int index);
+quint8 RegisterB(qint64 index);
 // Table C, positions 1..61.
-quint8 RegisterC(int index);
+quint8 RegisterC(qint64 index);
 // Table D, positions 2..80.
-quint8 RegisterD(int index);
+quint8 RegisterD(qint64 index);
