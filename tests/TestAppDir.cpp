@@ -25,7 +25,8 @@ TestAppDir::TestAppDir(Contents contents)
 {
     if (contents == Installed) {
         const QString data = QStringLiteral(MOUSECFG_SOURCE_DIR "/data");
-        QFile::copy(data + QStringLiteral("/DefaultProfile.bin"), path() + QStringLiteral("/DefaultProfile.bin"));
+        QFile::copy(data + QStringLiteral("/DefaultProfile.bin"),
+                    path() + QStringLiteral("/DefaultProfile.bin"));
         copyTree(data + QStringLiteral("/Configs"), path() + QStringLiteral("/Configs"));
     }
     AppPaths::setAppDir(path());

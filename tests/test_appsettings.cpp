@@ -55,7 +55,9 @@ void TestAppSettings::languageList()
     const LanguageList list = LoadLanguageList();
     QCOMPARE(list.count, 3);
     QCOMPARE(list.entries.size(), 10);
-    QCOMPARE(list.entries.at(1).name, QString::fromUtf8("Fran\xc3\xa7" "ais"));
+    QCOMPARE(list.entries.at(1).name,
+             QString::fromUtf8("Fran\xc3\xa7"
+                               "ais"));
     QCOMPARE(list.entries.at(2).file, QStringLiteral("mousecfg_de"));
     QVERIFY(list.entries.at(3).name.isEmpty());
     QCOMPARE(LoadLanguageFont(0).size, 13u);
@@ -67,16 +69,16 @@ void TestAppSettings::libraryListSharesGlobalFileWithoutProduct()
 {
     TestAppDir dir;
     SaveCurrentProduct(QString());
-    SaveLibraryList({"Profile 1", "Gaming"});
-    QCOMPARE(LoadLibraryList(), QStringList({"Profile 1", "Gaming"}));
+    SaveLibraryList({ "Profile 1", "Gaming" });
+    QCOMPARE(LoadLibraryList(), QStringList({ "Profile 1", "Gaming" }));
     QSettings global(AppPaths::globalConfigFile(), QSettings::IniFormat);
     QCOMPARE(global.value("PROFILE_LIST/Count").toInt(), 2);
     QCOMPARE(global.value("PROFILE_LIST/2").toString(), QStringLiteral("Gaming"));
 
     SaveCurrentProduct("SKYLARK");
     QCOMPARE(LoadLibraryList(), QStringList());
-    SaveLibraryList({"Work"});
-    QCOMPARE(LoadLibraryList(), QStringList({"Work"}));
+    SaveLibraryList({ "Work" });
+    QCOMPARE(LoadLibraryList(), QStringList({ "Work" }));
 
     const QString exported = dir.path() + "/out.conf";
     SaveFileOwner(exported, "SKYLARK");
@@ -87,8 +89,9 @@ void TestAppSettings::libraryListSharesGlobalFileWithoutProduct()
 void TestAppSettings::hostileValues()
 {
     TestAppDir dir;
-    dir.writeFile("Configs/Config.ini", "[FONT_LIST]\nLANGNUM=-3\n[PROFILE_LIST]\nCount=2000000000\n1=a\n"
-                                        "[Config]\nBatteryFull=banana\n");
+    dir.writeFile("Configs/Config.ini",
+                  "[FONT_LIST]\nLANGNUM=-3\n[PROFILE_LIST]\nCount=2000000000\n1=a\n"
+                  "[Config]\nBatteryFull=banana\n");
     QCOMPARE(LoadLanguageList().count, 0);
     QCOMPARE(LoadLibraryList().size(), 1000);
     QCOMPARE(LoadLibraryList().first(), QStringLiteral("a"));

@@ -34,10 +34,10 @@ void TestProductDefinition::missingFileGivesDefaults()
     QCOMPARE(max, 9);
 
     // The table readers leave their outputs alone without a file.
-    quint8 sensor[7] = {9, 9, 9, 9, 9, 9, 9};
+    quint8 sensor[7] = { 9, 9, 9, 9, 9, 9, 9 };
     QCOMPARE(SensorDefaults(sensor), -1);
     QCOMPARE(sensor[2], quint8(9));
-    qint8 matrix[ButtonMatrixSize] = {7};
+    qint8 matrix[ButtonMatrixSize] = { 7 };
     QCOMPARE(LoadButtonMatrix(matrix), -1);
     QCOMPARE(LoadButtonMatrix2(matrix), -1);
     QCOMPARE(matrix[0], qint8(7));
@@ -50,8 +50,9 @@ void TestProductDefinition::missingFileGivesDefaults()
 void TestProductDefinition::countsAreXoredAndButtonsCut()
 {
     TestAppDir dir;
-    dir.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=16\nMouseDpi=0\nDPICount=3\n"
-                                        "BUTTON_INFO_2_Matrix2=-1\nBUTTON_INFO_0_Matrix=300\n");
+    dir.writeFile("DefaultProfile.bin",
+                  "[PROFILE]\nButtonCount=16\nMouseDpi=0\nDPICount=3\n"
+                  "BUTTON_INFO_2_Matrix2=-1\nBUTTON_INFO_0_Matrix=300\n");
     QCOMPARE(ButtonCount(), 16);
     QCOMPARE(DpiStageCount(), 19);
     qint8 matrix2[ButtonMatrixSize];
@@ -80,8 +81,9 @@ void TestProductDefinition::garbageAndHugeValues()
     QCOMPARE(ShowSleep(), 1);
     QCOMPARE(ButtonCount(), 0);
 
-    const QString path = dir.writeFile("DefaultProfile.bin", "[PROFILE]\nMinDelay=0\nSleepMin=-4\nSleepMax=99999999999\n"
-                                        "vid1=-1\npid1=70000\nbutondelay=1000\nButtonCount=abc\n");
+    const QString path = dir.writeFile("DefaultProfile.bin",
+                                       "[PROFILE]\nMinDelay=0\nSleepMin=-4\nSleepMax=99999999999\n"
+                                       "vid1=-1\npid1=70000\nbutondelay=1000\nButtonCount=abc\n");
     QCOMPARE(MinDelay(), 1);
     int min, max;
     SleepRange(min, max);

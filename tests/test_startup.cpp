@@ -27,7 +27,8 @@ void TestStartup::mutexNameHasOneBlank()
 
 void TestStartup::lockIsPerName()
 {
-    const QString name = SingleInstanceLock::mutexName(QStringLiteral("lock-test-%1").arg(QCoreApplication::applicationPid()));
+    const QString name = SingleInstanceLock::mutexName(
+        QStringLiteral("lock-test-%1").arg(QCoreApplication::applicationPid()));
     SingleInstanceLock first(name);
     QVERIFY(first.tryLock());
     {
@@ -88,7 +89,7 @@ void TestStartup::secondInstanceExitsOne()
     QVERIFY(!other->waitForFinished(1500));
     QCOMPARE(other->state(), QProcess::Running);
 
-    for (QProcess *p : {first, other}) {
+    for (QProcess *p : { first, other }) {
         p->terminate();
         QVERIFY(p->waitForFinished(10000));
     }

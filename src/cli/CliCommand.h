@@ -5,16 +5,16 @@
 
 // Exit codes of mousecfg-cli beyond the device result codes 0..5.
 enum CliExit {
-    ExitUsage = 64,       // wrong command line
-    ExitRefused = 65,     // the file belongs to another product, or the name is taken
-    ExitNoInput = 66,     // a file to read is missing or unreadable
+    ExitUsage = 64, // wrong command line
+    ExitRefused = 65, // the file belongs to another product, or the name is taken
+    ExitNoInput = 66, // a file to read is missing or unreadable
     ExitCannotWrite = 73, // a file could not be written
 };
 
 // One sub-command of mousecfg-cli.
 struct CliCommand
 {
-    const char *name;  // as typed: "status", "apply", ...
+    const char *name; // as typed: "status", "apply", ...
     const char *usage; // the arguments after the name, for the help text
     // Runs the command with the arguments after its name; returns the exit code.
     int (*run)(const QStringList &args, QTextStream &out, QTextStream &err);

@@ -8,12 +8,7 @@
 QVector<CliCommand> cliCommands()
 {
     return {
-        statusCommand(),
-        exportConfigCommand(),
-        importConfigCommand(),
-        exportProfileCommand(),
-        importProfileCommand(),
-        applyCommand(),
-        selectProfileCommand(),
+        statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
+        importProfileCommand(), applyCommand(),        selectProfileCommand(),
     };
 }

@@ -20,13 +20,13 @@ QString SingleInstanceLock::lockFilePath(const QString &mutexName)
         dir = QDir::tempPath();
     // The name may hold any character; a hash keeps the file name safe and the same for the same name.
     const QByteArray digest = QCryptographicHash::hash(mutexName.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(digest.left(20)) + QStringLiteral(".lock");
+    return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(digest.left(20))
+        + QStringLiteral(".lock");
 }
 
 SingleInstanceLock::SingleInstanceLock(const QString &mutexName)
     : m_path(lockFilePath(mutexName))
-{
-}
+{ }
 
 SingleInstanceLock::~SingleInstanceLock()
 {

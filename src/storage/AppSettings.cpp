@@ -29,7 +29,9 @@ void SaveLanguage(int id)
 
 int LoadLanguage()
 {
-    return QSettings(AppPaths::languageFile(), QSettings::IniFormat).value(QStringLiteral("Config/LangID")).toInt();
+    return QSettings(AppPaths::languageFile(), QSettings::IniFormat)
+        .value(QStringLiteral("Config/LangID"))
+        .toInt();
 }
 
 LanguageList LoadLanguageList()

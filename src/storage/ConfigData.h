@@ -16,8 +16,8 @@ constexpr int KeyInfoSlots = 63;
 struct MacroEvent
 {
     quint8 map = 0; // event type (bit 7 = press)
-    quint8 L = 0;   // second data byte ("DataL")
-    quint8 H = 0;   // first data byte ("DataH")
+    quint8 L = 0; // second data byte ("DataL")
+    quint8 H = 0; // first data byte ("DataH")
 
     bool operator==(const MacroEvent &o) const { return map == o.map && L == o.L && H == o.H; }
     bool operator!=(const MacroEvent &o) const { return !(*this == o); }
@@ -27,7 +27,7 @@ struct DpiStage
 {
     quint8 used = 0; // 1 = stage enabled
     quint8 link = 0; // 1 = X and Y linked
-    quint32 xy = 0;  // resolution when linked
+    quint32 xy = 0; // resolution when linked
     quint32 x = 0;
     quint32 y = 0;
 };

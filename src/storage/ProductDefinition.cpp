@@ -58,15 +58,42 @@ int DpiStageCount()
         ^ readInt(QStringLiteral("DPICount"), 0);
 }
 
-int DisableMacro() { return readInt(QStringLiteral("DisableMacro"), 0); }
-int ShowSleep() { return readInt(QStringLiteral("ShowSleep"), 1); }
-int ScrollRev() { return readInt(QStringLiteral("ScrollRev"), 0); }
-int MinDelay() { return qMax(1, readInt(QStringLiteral("MinDelay"), 10)); }
-int Flag33254() { return readInt(QStringLiteral("33254"), 0); }
-int ColorMode() { return readInt(QStringLiteral("ColorMode"), 0); }
-int LedDisable() { return readInt(QStringLiteral("ledDisable"), 0); }
-int SyncMode() { return readInt(QStringLiteral("SyncMode"), 0); }
-int French() { return readInt(QStringLiteral("french"), -1); }
+int DisableMacro()
+{
+    return readInt(QStringLiteral("DisableMacro"), 0);
+}
+int ShowSleep()
+{
+    return readInt(QStringLiteral("ShowSleep"), 1);
+}
+int ScrollRev()
+{
+    return readInt(QStringLiteral("ScrollRev"), 0);
+}
+int MinDelay()
+{
+    return qMax(1, readInt(QStringLiteral("MinDelay"), 10));
+}
+int Flag33254()
+{
+    return readInt(QStringLiteral("33254"), 0);
+}
+int ColorMode()
+{
+    return readInt(QStringLiteral("ColorMode"), 0);
+}
+int LedDisable()
+{
+    return readInt(QStringLiteral("ledDisable"), 0);
+}
+int SyncMode()
+{
+    return readInt(QStringLiteral("SyncMode"), 0);
+}
+int French()
+{
+    return readInt(QStringLiteral("french"), -1);
+}
 
 void SleepRange(int &min, int &max)
 {
