@@ -83,29 +83,30 @@ void Wheel(QPainter &painter, const QRectF &slot)
     painter.drawPath(RoundedRect(wheel.adjusted(-0.6, -0.6, 0.6, 0.6), wheel.width() / 2 + 0.6));
 }
 
-void Highlight(QPainter &painter, const QPointF &centre, qreal rx, qreal ry, int alpha)
+// Fills an ellipse of radii rx, ry around `centre` with a radial gradient of `stops`.
+void EllipticalGradient(QPainter &painter, const QPointF &centre, qreal rx, qreal ry,
+                        const QGradientStops &stops)
 {
     painter.save();
     painter.translate(centre);
     painter.scale(1, ry / rx);
-    QRadialGradient light(QPointF(0, 0), rx);
-    light.setColorAt(0, QColor(255, 255, 255, alpha));
-    light.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(QRectF(-rx, -rx, 2 * rx, 2 * rx), light);
+    QRadialGradient gradient(QPointF(0, 0), rx);
+    gradient.setStops(stops);
+    painter.fillRect(QRectF(-rx, -rx, 2 * rx, 2 * rx), gradient);
     painter.restore();
+}
+
+void Highlight(QPainter &painter, const QPointF &centre, qreal rx, qreal ry, int alpha)
+{
+    EllipticalGradient(painter, centre, rx, ry,
+                       { { 0, QColor(255, 255, 255, alpha) }, { 1, QColor(255, 255, 255, 0) } });
 }
 
 void FloorShadow(QPainter &painter, const QPointF &centre, qreal rx, qreal ry, int alpha)
 {
-    painter.save();
-    painter.translate(centre);
-    painter.scale(1, ry / rx);
-    QRadialGradient shadow(QPointF(0, 0), rx);
-    shadow.setColorAt(0, QColor(0, 0, 0, alpha));
-    shadow.setColorAt(0.7, QColor(0, 0, 0, alpha / 3));
-    shadow.setColorAt(1, QColor(0, 0, 0, 0));
-    painter.fillRect(QRectF(-rx, -rx, 2 * rx, 2 * rx), shadow);
-    painter.restore();
+    EllipticalGradient(
+        painter, centre, rx, ry,
+        { { 0, QColor(0, 0, 0, alpha) }, { 0.7, QColor(0, 0, 0, alpha / 3) }, { 1, QColor(0, 0, 0, 0) } });
 }
 
 } // namespace
