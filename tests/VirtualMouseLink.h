@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestAppDir.h"
-#include "device/DeviceLink.h"
+#include "device/link/DeviceLink.h"
 #include "storage/AppSettings.h"
 #include "virtualmouse/VirtualMouse.h"
 

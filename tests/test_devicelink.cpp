@@ -1,5 +1,5 @@
 #include "VirtualMouseLink.h"
-#include "device/DeviceTable.h"
+#include "device/link/DeviceTable.h"
 
 #include <QThread>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "device/ButtonBlock.h"
-#include "device/DpiBlock.h"
-#include "device/DpiTables.h"
-#include "device/GeneralBlock.h"
-#include "device/LightingBlock.h"
-#include "device/MacroBlock.h"
+#include "device/upload/ButtonBlock.h"
+#include "device/upload/DpiBlock.h"
+#include "device/upload/DpiTables.h"
+#include "device/upload/GeneralBlock.h"
+#include "device/upload/LightingBlock.h"
+#include "device/upload/MacroBlock.h"
 
 #include <QtTest>
 

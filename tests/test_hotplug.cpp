@@ -1,6 +1,6 @@
 #include "VirtualMouseLink.h"
-#include "device/DeviceSession.h"
-#include "device/StatusThreadControl.h"
+#include "device/link/DeviceSession.h"
+#include "device/link/StatusThreadControl.h"
 #include "platform/HidrawNode.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceLink.h"
+#include "device/link/DeviceLink.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "cli/CliStatus.h"
 
 #include "cli/CliDevice.h"
-#include "device/BatteryLevel.h"
-#include "device/DeviceLink.h"
+#include "device/upload/BatteryLevel.h"
+#include "device/link/DeviceLink.h"
 #include "storage/AppSettings.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "cli/CliUpload.h"
 
 #include "cli/CliDevice.h"
-#include "device/CommandSet.h"
-#include "device/DpiBlock.h"
-#include "device/TarnProcessThread.h"
-#include "device/UploadThreadState.h"
+#include "device/upload/CommandSet.h"
+#include "device/upload/DpiBlock.h"
+#include "device/upload/TarnProcessThread.h"
+#include "device/upload/UploadThreadState.h"
 #include "storage/ConfigStore.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "virtualmouse/VirtualFirmware.h"
 
-#include "device/DeviceLink.h"
+#include "device/link/DeviceLink.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/HidBackend.h"
+#include "device/link/HidBackend.h"
 #include "platform/DeviceNoticeSource.h"
 #include "virtualmouse/VirtualFirmware.h"
 

@@ -1,8 +1,8 @@
 #include "ui/main/MousecfgWidget.h"
 
-#include "device/DeviceSession.h"
-#include "device/StatusThreadRunner.h"
-#include "device/UploadThreadState.h"
+#include "device/link/DeviceSession.h"
+#include "device/upload/StatusThreadRunner.h"
+#include "device/upload/UploadThreadState.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "virtualmouse/HidBackendSelection.h"

@@ -1,7 +1,7 @@
-#include "device/DeviceSession.h"
+#include "device/link/DeviceSession.h"
 
-#include "device/DeviceLink.h"
-#include "device/StatusThreadControl.h"
+#include "device/link/DeviceLink.h"
+#include "device/link/StatusThreadControl.h"
 #include "platform/DeviceNoticeSource.h"
 #include "storage/AppSettings.h"
 

@@ -1,6 +1,6 @@
-#include "device/DeviceTable.h"
+#include "device/link/DeviceTable.h"
 
-#include "device/HidBackend.h"
+#include "device/link/HidBackend.h"
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
 

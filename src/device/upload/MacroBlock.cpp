@@ -1,8 +1,8 @@
-#include "device/MacroBlock.h"
+#include "device/upload/MacroBlock.h"
 
-#include "device/ButtonBlock.h"
-#include "device/CommandSet.h"
-#include "device/DeviceLink.h"
+#include "device/upload/ButtonBlock.h"
+#include "device/upload/CommandSet.h"
+#include "device/link/DeviceLink.h"
 #include "storage/MacroFile.h"
 
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "device/DeviceTable.h"
+#include "device/link/DeviceTable.h"
 
 #include <QDebug>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "device/StatusThreadControl.h"
+#include "device/link/StatusThreadControl.h"
 
 namespace {
 struct Hooks

@@ -1,8 +1,8 @@
-#include "device/TarnGetBatteryThread.h"
+#include "device/upload/TarnGetBatteryThread.h"
 
-#include "device/CommandSet.h"
-#include "device/DeviceLink.h"
-#include "device/DpiBlock.h"
+#include "device/upload/CommandSet.h"
+#include "device/link/DeviceLink.h"
+#include "device/upload/DpiBlock.h"
 
 #include <QDebug>
 

@@ -1,4 +1,4 @@
-#include "device/BatteryLevel.h"
+#include "device/upload/BatteryLevel.h"
 
 int batteryLevelFromVoltage(quint8 lo, quint8 hi, int fullMillivolts)
 {

@@ -1,4 +1,4 @@
-#include "device/SystemHidBackend.h"
+#include "device/link/SystemHidBackend.h"
 
 #include "platform/HidReportDescriptor.h"
 #include "platform/HidrawNode.h"

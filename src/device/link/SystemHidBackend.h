@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/HidBackend.h"
+#include "device/link/HidBackend.h"
 
 // The system hidapi (hidraw backend). Collections are presented as the platform's hidraw path
 // convention describes (platform/HidrawNode.h): one record per top-level collection with a

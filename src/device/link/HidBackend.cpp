@@ -1,7 +1,7 @@
-#include "device/HidBackend.h"
+#include "device/link/HidBackend.h"
 
-#include "device/DeviceLink.h"
-#include "device/SystemHidBackend.h"
+#include "device/link/DeviceLink.h"
+#include "device/link/SystemHidBackend.h"
 
 #include <atomic>
 

@@ -1,12 +1,12 @@
-#include "device/CommandSet.h"
+#include "device/upload/CommandSet.h"
 
-#include "device/ButtonBlock.h"
-#include "device/DeviceLink.h"
-#include "device/DpiBlock.h"
-#include "device/GeneralBlock.h"
-#include "device/LightingBlock.h"
-#include "device/MacroBlock.h"
-#include "device/StatusThreadControl.h"
+#include "device/upload/ButtonBlock.h"
+#include "device/link/DeviceLink.h"
+#include "device/upload/DpiBlock.h"
+#include "device/upload/GeneralBlock.h"
+#include "device/upload/LightingBlock.h"
+#include "device/upload/MacroBlock.h"
+#include "device/link/StatusThreadControl.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "device/ReportTrace.h"
+#include "device/link/ReportTrace.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "device/StatusThreadRunner.h"
+#include "device/upload/StatusThreadRunner.h"
 
-#include "device/StatusThreadControl.h"
-#include "device/TarnGetBatteryThread.h"
+#include "device/link/StatusThreadControl.h"
+#include "device/upload/TarnGetBatteryThread.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "device/LightingBlock.h"
+#include "device/upload/LightingBlock.h"
 
-#include "device/CommandSet.h"
+#include "device/upload/CommandSet.h"
 
 namespace {
 

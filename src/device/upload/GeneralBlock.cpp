@@ -1,6 +1,6 @@
-#include "device/GeneralBlock.h"
+#include "device/upload/GeneralBlock.h"
 
-#include "device/CommandSet.h"
+#include "device/upload/CommandSet.h"
 #include "storage/ProductDefinition.h"
 
 quint8 DeviceEffectNumber(int effect)

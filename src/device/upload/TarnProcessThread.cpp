@@ -1,8 +1,8 @@
-#include "device/TarnProcessThread.h"
+#include "device/upload/TarnProcessThread.h"
 
-#include "device/CommandSet.h"
-#include "device/DeviceLink.h"
-#include "device/UploadThreadState.h"
+#include "device/upload/CommandSet.h"
+#include "device/link/DeviceLink.h"
+#include "device/upload/UploadThreadState.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"

@@ -1,7 +1,7 @@
-#include "device/DpiBlock.h"
+#include "device/upload/DpiBlock.h"
 
-#include "device/CommandSet.h"
-#include "device/DpiTables.h"
+#include "device/upload/CommandSet.h"
+#include "device/upload/DpiTables.h"
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
 

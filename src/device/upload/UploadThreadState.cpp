@@ -1,4 +1,4 @@
-#include "device/UploadThreadState.h"
+#include "device/upload/UploadThreadState.h"
 
 #include <atomic>
 

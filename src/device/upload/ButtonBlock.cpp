@@ -1,7 +1,7 @@
-#include "device/ButtonBlock.h"
+#include "device/upload/ButtonBlock.h"
 
-#include "device/CommandSet.h"
-#include "device/DpiTables.h"
+#include "device/upload/CommandSet.h"
+#include "device/upload/DpiTables.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/KeyTable.h"

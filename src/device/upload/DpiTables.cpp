@@ -1,4 +1,4 @@
-#include "device/DpiTables.h"
+#include "device/upload/DpiTables.h"
 
 #include <iterator>
 
