@@ -1,0 +1,10 @@
+#include "ui/macro/MacroDialog.h"
+
+MacroDialog::MacroDialog(QWidget *parent)
+    : ConfigPage(parent)
+{
+    setObjectName(QStringLiteral("MacroDialog"));
+}
+
+void MacroDialog::refreshFrom(ConfigData &, int) {}
+

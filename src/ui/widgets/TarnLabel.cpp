@@ -1,0 +1,49 @@
+#include "ui/widgets/TarnLabel.h"
+
+#include "ui/widgets/Theme.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TarnLabel::TarnLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    // Texts may carry names from files: never markup.
+    setTextFormat(Qt::PlainText);
+}
+
+void TarnLabel::setClickable(bool clickable)
+{
+    m_clickable = clickable;
+    setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TarnLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_clickable && event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        emit EnterSignal(this);
+    QLabel::mouseReleaseEvent(event);
+}
+
+void TarnLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (m_clickable && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        emit EnterSignal(this);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TarnLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        painter.setPen(QPen(AccentColor(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}

@@ -1,0 +1,107 @@
+#include "ui/widgets/TarnPushButton.h"
+
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/Theme.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+TarnPushButton::TarnPushButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    if (!text.isEmpty())
+        setAccessibleName(text);
+    connect(this, &QPushButton::pressed, this, [this] { emit EnterSignal(this); });
+}
+
+void TarnPushButton::setPictures(const QString &normal, const QString &hover, const QString &pressed)
+{
+    m_normal = normal.isEmpty() ? QPixmap() : SkinPixmap(normal);
+    m_hover = hover.isEmpty() ? QPixmap() : SkinPixmap(hover);
+    m_pressed = pressed.isEmpty() ? QPixmap() : SkinPixmap(pressed);
+    update();
+}
+
+void TarnPushButton::setHighlighted(bool highlighted)
+{
+    if (m_highlighted == highlighted)
+        return;
+    m_highlighted = highlighted;
+    update();
+}
+
+void TarnPushButton::setDesignFontSize(int pixelSize)
+{
+    m_designFontSize = pixelSize;
+    update();
+}
+
+void TarnPushButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_normal.isNull()) {
+        paintPlate(painter);
+    } else {
+        const QPixmap &picture = isDown() || isChecked() || m_highlighted
+                                     ? (m_pressed.isNull() ? m_normal : m_pressed)
+                                     : (m_hovered && !m_hover.isNull() ? m_hover : m_normal);
+        painter.setOpacity(isEnabled() ? 1.0 : 0.4);
+        painter.drawPixmap(rect(), picture);
+        painter.setOpacity(1.0);
+    }
+    if (hasFocus()) {
+        QPen pen(AccentColor(), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    }
+}
+
+void TarnPushButton::paintPlate(QPainter &painter)
+{
+    const bool active = isChecked() || m_highlighted || isDown();
+    const QRectF plate = QRectF(rect()).adjusted(1, 1, -1, -1);
+    QColor fill = ThemeColor::panel();
+    if (m_hovered && isEnabled())
+        fill = fill.lighter(130);
+    painter.setPen(QPen(active ? AccentColor() : ThemeColor::disabled(), active ? 2 : 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(plate, 3, 3);
+
+    QFont font = CurrentLanguageFont();
+    font.setPixelSize(qMax(1, Scaled(m_designFontSize)));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(!isEnabled() ? ThemeColor::disabled() : active ? AccentColor() : ThemeColor::text());
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void TarnPushButton::enterEvent(QEvent *event)
+{
+    m_hovered = true;
+    update();
+    emit OverSignal(this, true);
+    QPushButton::enterEvent(event);
+}
+
+void TarnPushButton::leaveEvent(QEvent *event)
+{
+    m_hovered = false;
+    update();
+    emit OverSignal(this, false);
+    QPushButton::leaveEvent(event);
+}
+
+void TarnPushButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick(0);
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
