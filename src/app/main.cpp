@@ -8,6 +8,8 @@
 
 int main(int argc, char *argv[])
 {
+    // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
+    qputenv("QT_XCB_GL_INTEGRATION", "none");
     QApplication app(argc, argv);
     // Set once the application exists, as the tool always has: Qt's own scaling stays off and the
     // window scales itself from the screen's logical DPI.

@@ -1,22 +1,57 @@
 #include "ui/main/MousecfgWidget.h"
 
+#include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
+#include "storage/ProfileFile.h"
+#include "storage/ProductDefinition.h"
+#include "ui/buttons/TarnBtnWindow.h"
+#include "ui/macro/MacroDialog.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/main/HeaderBar.h"
+#include "ui/main/MousePicture.h"
+#include "ui/main/PageStack.h"
+#include "ui/main/ProfileBar.h"
+#include "ui/main/SlotIndicators.h"
+#include "ui/main/TabBar.h"
+#include "ui/main/TrayIcon.h"
+#include "ui/main/WindowScale.h"
+#include "ui/pages/TarnColorWindow.h"
+#include "ui/pages/TarnReportRate.h"
+#include "ui/widgets/TarnMessageBox.h"
+#include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/Theme.h"
+#include "ui/widgets/UserPrompts.h"
 #include "virtualmouse/HidBackendSelection.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QBitmap>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
+#include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
-constexpr int DesignWidth = 999;
-constexpr int DesignHeight = 640;
 // A press must travel further than this (horizontal plus vertical) before the window moves.
 constexpr int DragThreshold = 4;
+// Delay between construction (or the last removal) and the warning.
+constexpr int WarningDelayMs = 200;
+// The product whose lighting lives in the first slot whatever slot is current.
+const QString SharedLightingProduct = QStringLiteral("4630");
+
+double logicalDpiRatio(const QScreen *screen)
+{
+    return screen ? screen->logicalDotsPerInch() / 96.0 : 1.0;
+}
 } // namespace
 
 MousecfgWidget::MousecfgWidget(QWidget *parent)
@@ -24,27 +59,53 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
-    resize(DesignWidth, DesignHeight);
+
+    m_backgrounds = new ScaledBackgrounds(AppPaths::skinFile(QStringLiteral("/cfgMainback.png")));
+    const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
+    SetUiScale(WindowScale::scaleForStep(firstStep));
 
     // Created first: the session pauses it around every close and reopen of the handles.
     m_statusThread = new StatusThreadRunner(this);
-    connect(m_statusThread, &StatusThreadRunner::RefreshBatteryStatus, this,
-            &MousecfgWidget::slotRefreshBatteryStatus);
-    connect(m_statusThread, &StatusThreadRunner::RefreshWriteStatus, this,
-            &MousecfgWidget::slotRefreshWriteStatus);
-
     // The device table, enumeration and hot-plug notices; the virtual mouse when one is asked for.
     m_session = new DeviceSession(installHidBackend(), this);
-    connect(m_session, &DeviceSession::deviceLost, this,
-            [this] { QTimer::singleShot(200, this, &MousecfgWidget::slotWarning); });
-    // After every notice the status thread starts afresh on whatever handle is open now.
-    connect(m_session, &DeviceSession::devicesChanged, this, [this] {
-        m_statusThread->stop();
-        m_statusThread->start();
-    });
+
+    SetCurrentLanguage(LoadLanguage());
+    const LanguageList languages = LoadLanguageList();
+    auto *translator = new QTranslator(this);
+    buildWidgets();
+    rebuildMouseList();
+    const int language = CurrentLanguage();
+    if (language >= 0 && language < languages.entries.size()
+        && translator->load(AppPaths::translationFile(languages.entries[language].file)))
+        QCoreApplication::installTranslator(translator);
+
+    m_library = LoadLibraryList();
     m_session->openCurrentDevice();
     m_statusThread->start();
-    QTimer::singleShot(200, this, &MousecfgWidget::slotWarning);
+    LoadConfig(m_config);
+    m_profileBar->rebuildLibraryMenu();
+
+    m_pages = new PageStack(this);
+    connectParts();
+
+    applyScaleStep(firstStep);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    switchTab(0);
+    refreshPages();
+    retranslateAll();
+    m_profileBar->refresh();
+    WriteFactoryProfileFile();
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
+    setWindowIcon(icon);
+    m_tray = new TrayIcon(icon, ProductName(), this);
+    connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
+    connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
+
+    // The lowest level until the first real report.
+    slotRefreshBatteryStatus(0, 1, 1);
+    QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -52,38 +113,188 @@ MousecfgWidget::~MousecfgWidget()
     // The status thread leaves the handles before the session closes them and ends the HID library.
     m_statusThread->stop();
     delete m_session;
+    m_session = nullptr;
+    delete m_backgrounds;
+}
+
+void MousecfgWidget::buildWidgets()
+{
+    m_header = new HeaderBar(this);
+    m_tabs = new TabBar(this);
+    m_profileBar = new ProfileBar(this, this);
+    m_connection = new ConnectionDisplay(this);
+    m_slots = new SlotIndicators(this);
+    m_picture = new MousePicture(this);
+    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setSelected(0, 0);
+}
+
+void MousecfgWidget::connectParts()
+{
+    connect(m_statusThread, &StatusThreadRunner::RefreshBatteryStatus, this,
+            &MousecfgWidget::slotRefreshBatteryStatus);
+    connect(m_statusThread, &StatusThreadRunner::RefreshStatus, this, &MousecfgWidget::slotRefreshStatus);
+    connect(m_statusThread, &StatusThreadRunner::RefreshWriteStatus, this,
+            &MousecfgWidget::slotRefreshWriteStatus);
+
+    connect(m_session, &DeviceSession::deviceReady, this, &MousecfgWidget::slotWarnClose);
+    connect(m_session, &DeviceSession::deviceLost, this, [this] {
+        m_warningShown = true;
+        QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
+    });
+    // After every notice the status thread starts afresh on whatever handle is open now.
+    connect(m_session, &DeviceSession::devicesChanged, this, [this] {
+        rebuildMouseList();
+        refreshConnectionState();
+        m_statusThread->stop();
+        m_statusThread->start();
+    });
+
+    connect(m_header, &HeaderBar::closeClicked, this, &QWidget::hide);
+    connect(m_header, &HeaderBar::minimiseClicked, this, &QWidget::showMinimized);
+    connect(m_header, &HeaderBar::modelChosen, this, &MousecfgWidget::slot_show_mousename);
+    connect(m_tabs, &TabBar::tabRequested, this, &MousecfgWidget::switchTab);
+    connect(m_slots, &SlotIndicators::slotClicked, m_profileBar, &ProfileBar::selectSlot);
+
+    TarnBtnWindow *buttons = m_pages->buttonPage();
+    connect(buttons, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(buttons, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    connect(buttons, &TarnBtnWindow::SelBtnChanged, this, &MousecfgWidget::SelBtnChanged);
+    connect(buttons, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
+    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+
+    connect(m_picture, &MousePicture::buttonRequested, buttons, &TarnBtnWindow::selectButton);
+    connect(m_picture, &MousePicture::buttonRequested, this,
+            [this](int index, int group) { SelBtnChanged(quint8(index), quint8(group)); });
+    connect(m_picture, &MousePicture::viewRequested, this, [this](bool front) {
+        m_frontView = front;
+        m_picture->setFrontView(front);
+    });
 }
 
 int MousecfgWidget::connectedCount() const
 {
-    return m_session->connectedCount();
+    return m_session ? m_session->connectedCount() : 0;
 }
 
-void MousecfgWidget::slotWarning()
+int MousecfgWidget::lightingSlot() const
 {
-    if (m_session->connectedCount() == 0)
-        show();
+    return ProductName() == SharedLightingProduct ? 0 : m_config.ProfileID;
 }
 
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void MousecfgWidget::refreshPages()
 {
-    SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
+    m_pages->refreshAll(m_config, m_config.ProfileID, lightingSlot());
+    m_slots->setCurrent(m_config.ProfileID);
 }
 
-void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+void MousecfgWidget::collectPageState()
 {
-    if (iStatus == 0)
-        SaveDiff(1);
+    m_pages->collectAll(m_config, m_config.ProfileID);
+}
+
+void MousecfgWidget::applySlotMouseSpeed() {}
+
+void MousecfgWidget::switchTab(int index)
+{
+    if (index == 0 && LedDisable() != 0)
+        index = 1;
+    m_tabs->setCurrent(index);
+    m_pages->showTab(index);
+    m_picture->setVisible(index == TabBar::Lighting || index == TabBar::Customize);
+    m_picture->setInteractive(index == TabBar::Customize);
+    if (index == TabBar::Customize)
+        m_picture->setFrontView(m_frontView);
+}
+
+int MousecfgWidget::currentTab() const
+{
+    return m_tabs->current();
+}
+
+void MousecfgWidget::showAndWarn()
+{
+    show();
+    if (connectedCount() != 0) {
+        activateWindow();
+        raise();
+        return;
+    }
+    m_warningShown = true;
+    const int answer = Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("Warning"), tr("Dongle Disconnect!"),
+                                            TarnMessageBox::DongleIcon, this, true);
+    if (answer == QDialog::Accepted && connectedCount() == 0)
+        hide();
+    m_warningShown = false;
+}
+
+void MousecfgWidget::showOsdText(const QString &text)
+{
+    emit osdTextRequested(text);
+}
+
+void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    if (isHidden())
+        showAndWarn();
+    else if (!m_warningShown)
+        hide();
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
+{
+    m_picture->setSelected(iBtn, iType);
+}
+
+void MousecfgWidget::slotGotoMacro(quint8 index)
+{
+    switchTab(index);
+}
+
+void MousecfgWidget::slotPopOneClickBox()
+{
+    ShowWarning(tr("Warning"), tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this);
+}
+
+void MousecfgWidget::slotEnableButtons(bool enable)
+{
+    m_header->setControlsEnabled(enable);
+    m_tabs->setEnabled(enable);
+    m_profileBar->setControlsEnabled(enable);
+}
+
+void MousecfgWidget::slotLiftChange(quint8 lift)
+{
+    m_config.LiftHigh = lift;
+}
+
+void MousecfgWidget::slotMouseOver(TarnPushButton *button, bool over)
+{
+    // The page's buttons carry their group and index; the callout of the same button follows.
+    const QVariant group = button ? button->property("buttonGroup") : QVariant();
+    const QVariant index = button ? button->property("buttonIndex") : QVariant();
+    if (group.isValid() && index.isValid())
+        m_picture->setHovered(index.toInt(), group.toInt(), over);
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap background(AppPaths::skinFile(QStringLiteral("/cfgMainback.png")));
+    const QPixmap &background = m_backgrounds->forStep(m_scaleStep);
     if (background.isNull())
-        painter.fillRect(rect(), QColor(30, 30, 30));
+        painter.fillRect(rect(), ThemeColor::window());
     else
         painter.drawPixmap(rect(), background);
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent *event)
+{
+    // Only "&Quit" ends the program; closing keeps it in the tray.
+    event->ignore();
+    hide();
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)

@@ -9,3 +9,8 @@ TarnDPIWindow::TarnDPIWindow(QWidget *parent)
 void TarnDPIWindow::refreshFrom(ConfigData &, int) {}
 
 void TarnDPIWindow::setCurrentStage(quint8) {}
+
+int TarnDPIWindow::stageDpi(int) const
+{
+    return 0;
+}

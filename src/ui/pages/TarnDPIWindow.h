@@ -15,4 +15,6 @@ public:
 
     // The mouse reported a new current stage: highlight it.
     void setCurrentStage(quint8 stage);
+    // The resolution in DPI that stage `stage` (0..7) shows.
+    int stageDpi(int stage) const;
 };

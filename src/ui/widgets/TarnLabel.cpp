@@ -2,6 +2,7 @@
 
 #include "ui/widgets/Theme.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,9 +42,23 @@ void TarnLabel::keyPressEvent(QKeyEvent *event)
 void TarnLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QPainter painter(this);
         painter.setPen(QPen(AccentColor(), 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+void TarnLabel::focusInEvent(QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                      || reason == Qt::ShortcutFocusReason;
+    QLabel::focusInEvent(event);
+}
+
+void TarnLabel::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QLabel::focusOutEvent(event);
 }

@@ -18,10 +18,14 @@ signals:
     void EnterSignal(TarnLabel *label);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Focus is shown once it came from the keyboard, as desktop toolkits do.
+    bool m_keyboardFocus = false;
     bool m_clickable = false;
 };

@@ -3,6 +3,7 @@
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Theme.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -53,7 +54,7 @@ void TarnPushButton::paintEvent(QPaintEvent *)
         painter.drawPixmap(rect(), picture);
         painter.setOpacity(1.0);
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_keyboardFocus) {
         QPen pen(AccentColor(), 1, Qt::DotLine);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
@@ -104,4 +105,18 @@ void TarnPushButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void TarnPushButton::focusInEvent(QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+                      || reason == Qt::ShortcutFocusReason;
+    QPushButton::focusInEvent(event);
+}
+
+void TarnPushButton::focusOutEvent(QFocusEvent *event)
+{
+    m_keyboardFocus = false;
+    QPushButton::focusOutEvent(event);
 }

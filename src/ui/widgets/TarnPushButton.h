@@ -29,12 +29,16 @@ signals:
     void OverSignal(TarnPushButton *button, bool over);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Focus is shown once it came from the keyboard, as desktop toolkits do.
+    bool m_keyboardFocus = false;
     void paintPlate(class QPainter &painter);
 
     QPixmap m_normal;

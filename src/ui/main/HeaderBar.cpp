@@ -1,0 +1,122 @@
+#include "ui/main/HeaderBar.h"
+
+#include "storage/AppSettings.h"
+#include "storage/ProductDefinition.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/TarnLabel.h"
+#include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/Theme.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QUrl>
+
+namespace {
+QString labelStyle(const QColor &color)
+{
+    return QStringLiteral("background:transparent;color:%1;").arg(color.name());
+}
+} // namespace
+
+HeaderBar::HeaderBar(QWidget *parent)
+    : QWidget(parent)
+    , m_logo(new QLabel(this))
+    , m_model(new QLabel(this))
+    , m_version(new TarnLabel(QString(), this))
+    , m_modelButton(new TarnPushButton(QString(), this))
+    , m_modelMenu(new QMenu(this))
+    , m_minimise(new TarnPushButton(QString(), this))
+    , m_close(new TarnPushButton(QString(), this))
+{
+    setObjectName(QStringLiteral("HeaderBar"));
+    m_logo->setObjectName(QStringLiteral("logo"));
+    m_logo->setScaledContents(true);
+    m_logo->setStyleSheet(QStringLiteral("background:transparent;"));
+    m_model->setObjectName(QStringLiteral("modelLabel"));
+    m_model->setTextFormat(Qt::PlainText);
+    m_version->setObjectName(QStringLiteral("versionLabel"));
+    m_version->setClickable(true);
+    connect(m_version, &TarnLabel::EnterSignal, this, &HeaderBar::openVersionUrl);
+
+    m_modelButton->setObjectName(QStringLiteral("modelButton"));
+    m_modelButton->setMenu(m_modelMenu);
+    m_modelButton->hide();
+    connect(m_modelMenu, &QMenu::triggered, this, &HeaderBar::modelChosen);
+
+    m_minimise->setObjectName(QStringLiteral("minimiseButton"));
+    m_minimise->setPictures(QStringLiteral("/min-1.png"), QStringLiteral("/min-2.png"), QStringLiteral("/min-3.png"));
+    connect(m_minimise, &QPushButton::clicked, this, &HeaderBar::minimiseClicked);
+    m_close->setObjectName(QStringLiteral("closeButton"));
+    m_close->setPictures(QStringLiteral("/close-1.png"), QStringLiteral("/close-2.png"),
+                         QStringLiteral("/close-3.png"));
+    connect(m_close, &QPushButton::clicked, this, &HeaderBar::closeClicked);
+
+    refreshLabels();
+    retranslate();
+}
+
+void HeaderBar::rebuildMouseList(const QStringList &models, const QString &current)
+{
+    m_modelMenu->clear();
+    for (const QString &name : models)
+        m_modelMenu->addAction(name);
+    m_modelButton->setText(current);
+    m_modelButton->setAccessibleName(tr("Model: %1").arg(current));
+    // An empty or single-model list leaves nothing to choose.
+    m_modelButton->setVisible(models.size() > 1);
+}
+
+void HeaderBar::setModelButtonText(const QString &name)
+{
+    m_modelButton->setText(name);
+    m_modelButton->setAccessibleName(tr("Model: %1").arg(name));
+}
+
+void HeaderBar::refreshLabels()
+{
+    m_logo->setPixmap(SkinPixmap(QStringLiteral("/mouselogo.png")));
+    m_model->setText(Model());
+    m_model->setAccessibleName(Model());
+    m_version->setText(Version());
+    m_version->setAccessibleName(Version());
+}
+
+void HeaderBar::setControlsEnabled(bool enabled)
+{
+    m_modelButton->setEnabled(enabled);
+    m_minimise->setEnabled(enabled);
+    m_close->setEnabled(enabled);
+}
+
+void HeaderBar::relayout()
+{
+    PlaceWidget(this, 0, 0, 999, 62);
+    m_logo->setGeometry(ScaledRect(22, 11, 40, 40));
+    m_model->setGeometry(ScaledRect(70, 10, 250, 24));
+    m_model->setFont(ScaledFont(CurrentLanguageFont().family(), 18));
+    m_model->setStyleSheet(labelStyle(ThemeColor::text()) + QStringLiteral("font-weight:bold;"));
+    m_version->setGeometry(ScaledRect(70, 35, 250, 18));
+    m_version->setFont(ScaledFont(CurrentLanguageFont().family(), 12));
+    m_version->setStyleSheet(labelStyle(ThemeColor::unfilled()));
+    m_modelButton->setGeometry(ScaledRect(790, 17, 100, 28));
+    m_minimise->setGeometry(ScaledRect(906, 19, 24, 24));
+    m_close->setGeometry(ScaledRect(944, 19, 24, 24));
+}
+
+void HeaderBar::retranslate()
+{
+    m_minimise->setAccessibleName(tr("Minimise"));
+    m_minimise->setToolTip(tr("Minimise"));
+    m_close->setAccessibleName(tr("Close"));
+    m_close->setToolTip(tr("Close"));
+    m_version->setToolTip(tr("Open the product page"));
+}
+
+void HeaderBar::openVersionUrl()
+{
+    // Only a full address with a scheme is opened; a plain version text is not a place to go.
+    const QUrl url(Version(), QUrl::StrictMode);
+    if (url.isValid() && !url.scheme().isEmpty())
+        QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,245 @@
+#include "ui/main/MousePicture.h"
+
+#include "ui/main/ModelPictures.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/Theme.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+// Design geometry inside the picture area (24, 124, 406, 430) of the window.
+constexpr int AreaWidth = 406;
+constexpr int AreaHeight = 430;
+constexpr int PictureX = 53;
+constexpr int PictureY = 44;
+constexpr int PictureSide = 300;
+constexpr int CalloutSide = 24;
+constexpr int LeftColumnX = 10;
+constexpr int RightColumnX = 372;
+constexpr int CalloutGap = 30;
+} // namespace
+
+MousePicture::MousePicture(QWidget *parent)
+    : QWidget(parent)
+    , m_up(new TarnPushButton(QString(), this))
+    , m_down(new TarnPushButton(QString(), this))
+    , m_frontSwitch(new TarnPushButton(QString(), this))
+    , m_sideSwitch(new TarnPushButton(QString(), this))
+{
+    setObjectName(QStringLiteral("MousePicture"));
+    for (int i = 0; i < CalloutCount; ++i) {
+        m_front.append(createCallout(i + 1));
+        connect(m_front[i], &QPushButton::clicked, this, [this, i] { emit buttonRequested(i, 0); });
+        m_side.append(createCallout(i + 1));
+        connect(m_side[i], &QPushButton::clicked, this, [this, i] { emit buttonRequested(i, 1); });
+    }
+    m_up->setObjectName(QStringLiteral("wheelUpArrow"));
+    m_down->setObjectName(QStringLiteral("wheelDownArrow"));
+    connect(m_up, &QPushButton::clicked, this, [this] { emit buttonRequested(0, 2); });
+    connect(m_down, &QPushButton::clicked, this, [this] { emit buttonRequested(1, 2); });
+    for (TarnPushButton *arrow : {m_up, m_down}) {
+        connect(arrow, &TarnPushButton::OverSignal, this, [this, arrow](TarnPushButton *, bool over) {
+            setHovered(arrow == m_up ? 0 : 1, 2, over);
+        });
+    }
+    m_frontSwitch->setObjectName(QStringLiteral("frontViewButton"));
+    m_sideSwitch->setObjectName(QStringLiteral("sideViewButton"));
+    m_frontSwitch->setCheckable(true);
+    m_sideSwitch->setCheckable(true);
+    connect(m_frontSwitch, &QPushButton::clicked, this, [this] { emit viewRequested(true); });
+    connect(m_sideSwitch, &QPushButton::clicked, this, [this] { emit viewRequested(false); });
+    retranslate();
+    relayout();
+}
+
+TarnPushButton *MousePicture::createCallout(int number)
+{
+    auto *callout = new TarnPushButton(QString::number(number), this);
+    callout->setObjectName(QStringLiteral("callout%1").arg(number));
+    callout->setDesignFontSize(12);
+    connect(callout, &TarnPushButton::OverSignal, this, [this](TarnPushButton *button, bool over) {
+        const int front = m_front.indexOf(button);
+        if (front >= 0)
+            setHovered(front, 0, over);
+        else
+            setHovered(m_side.indexOf(button), 1, over);
+    });
+    return callout;
+}
+
+void MousePicture::setProduct(const QString &productName, int buttonCount)
+{
+    m_frontPicture = SkinPixmap(ModelPictures::frontPicture(productName));
+    m_sidePicture = SkinPixmap(ModelPictures::sidePicture(productName));
+    const ModelPictures::ArrowPictures up = ModelPictures::upArrow(productName);
+    const ModelPictures::ArrowPictures down = ModelPictures::downArrow(productName);
+    m_up->setPictures(up.normal, up.hover, up.pressed);
+    m_down->setPictures(down.normal, down.hover, down.pressed);
+    m_buttonCount = qBound(0, buttonCount, int(CalloutCount));
+    updateVisibility();
+    relayout();
+    update();
+}
+
+void MousePicture::setFrontView(bool front)
+{
+    m_frontShown = front;
+    updateVisibility();
+    update();
+}
+
+void MousePicture::setInteractive(bool interactive)
+{
+    m_interactive = interactive;
+    updateVisibility();
+    update();
+}
+
+void MousePicture::updateVisibility()
+{
+    const bool front = m_frontShown || !m_interactive;
+    for (int i = 0; i < CalloutCount; ++i) {
+        m_front[i]->setVisible(m_interactive && front && i < m_buttonCount);
+        m_side[i]->setVisible(m_interactive && !front && i < m_buttonCount);
+    }
+    m_up->setVisible(m_interactive && front);
+    m_down->setVisible(m_interactive && front);
+    m_frontSwitch->setVisible(m_interactive);
+    m_sideSwitch->setVisible(m_interactive);
+    m_frontSwitch->setChecked(front);
+    m_sideSwitch->setChecked(!front);
+}
+
+void MousePicture::setSelected(int index, int group)
+{
+    m_selectedIndex = index;
+    m_selectedGroup = group;
+    refreshHighlights();
+}
+
+void MousePicture::setHovered(int index, int group, bool over)
+{
+    if (over) {
+        m_hoverIndex = index;
+        m_hoverGroup = group;
+    } else if (index == m_hoverIndex && group == m_hoverGroup) {
+        m_hoverIndex = m_hoverGroup = -1;
+    }
+    refreshHighlights();
+}
+
+void MousePicture::refreshHighlights()
+{
+    for (int group = 0; group < 3; ++group) {
+        for (int i = 0; i < CalloutCount; ++i) {
+            if (TarnPushButton *button = callout(i, group)) {
+                const bool selected = group == m_selectedGroup && i == m_selectedIndex;
+                const bool hovered = group == m_hoverGroup && i == m_hoverIndex;
+                button->setHighlighted(selected || hovered);
+            }
+        }
+    }
+    update();
+}
+
+TarnPushButton *MousePicture::callout(int index, int group) const
+{
+    if (group == 0)
+        return m_front.value(index);
+    if (group == 1)
+        return m_side.value(index);
+    if (group == 2 && index == 0)
+        return m_up;
+    if (group == 2 && index == 1)
+        return m_down;
+    return nullptr;
+}
+
+QRect MousePicture::pictureRect() const
+{
+    return ScaledRect(PictureX, PictureY, PictureSide, PictureSide);
+}
+
+void MousePicture::relayout()
+{
+    PlaceWidget(this, 24, 124, AreaWidth, AreaHeight);
+    m_frontSwitch->setGeometry(ScaledRect(10, 8, 80, 26));
+    m_sideSwitch->setGeometry(ScaledRect(96, 8, 80, 26));
+    m_up->setGeometry(ScaledRect(163, 360, 32, 32));
+    m_down->setGeometry(ScaledRect(211, 360, 32, 32));
+    // Callouts stand in a column on the side of the picture their button is on, in order of their
+    // point's height so that no two leader lines cross, never closer than the gap.
+    for (const bool front : {true, false}) {
+        const QVector<TarnPushButton *> &callouts = front ? m_front : m_side;
+        QVector<int> order(CalloutCount);
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [front](int a, int b) {
+            return ModelPictures::calloutAnchor(front, a).y() < ModelPictures::calloutAnchor(front, b).y();
+        });
+        int nextY[2] = {0, 0};
+        for (const int i : qAsConst(order)) {
+            const QPointF anchor = ModelPictures::calloutAnchor(front, i);
+            const int column = anchor.x() < 0.5 ? 0 : 1;
+            // Only the callouts shown take room in their column.
+            const bool shown = i < m_buttonCount;
+            int y = int(PictureY + anchor.y() * PictureSide) - CalloutSide / 2;
+            y = qMax(y, nextY[column]);
+            if (shown)
+                nextY[column] = y + CalloutGap;
+            callouts[i]->setGeometry(
+                ScaledRect(column == 0 ? LeftColumnX : RightColumnX, y, CalloutSide, CalloutSide));
+        }
+    }
+    update();
+}
+
+void MousePicture::retranslate()
+{
+    m_frontSwitch->setText(tr("Front"));
+    m_frontSwitch->setAccessibleName(tr("Front"));
+    m_sideSwitch->setText(tr("Side"));
+    m_sideSwitch->setAccessibleName(tr("Side"));
+    m_up->setAccessibleName(tr("Wheel up"));
+    m_up->setToolTip(tr("Wheel up"));
+    m_down->setAccessibleName(tr("Wheel down"));
+    m_down->setToolTip(tr("Wheel down"));
+    for (int i = 0; i < CalloutCount; ++i) {
+        m_front[i]->setAccessibleName(tr("Button %1").arg(i + 1));
+        m_side[i]->setAccessibleName(tr("Side button %1").arg(i + 1));
+    }
+}
+
+void MousePicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const bool front = m_frontShown || !m_interactive;
+    const QPixmap &picture = front ? m_frontPicture : m_sidePicture;
+    const QRect target = pictureRect();
+    if (!picture.isNull())
+        painter.drawPixmap(target, picture);
+    if (!m_interactive)
+        return;
+    // A leader line from each callout to the point of its button on the picture.
+    const QVector<TarnPushButton *> &callouts = front ? m_front : m_side;
+    for (int i = 0; i < m_buttonCount; ++i) {
+        const QRect box = callouts[i]->geometry();
+        const QPointF anchor = ModelPictures::calloutAnchor(front, i);
+        const QPointF point(target.left() + anchor.x() * target.width(),
+                            target.top() + anchor.y() * target.height());
+        const QPointF start(anchor.x() < 0.5 ? box.right() + 1 : box.left(), box.center().y() + 0.5);
+        const bool active = callouts[i]->isHighlighted();
+        QColor line = active ? AccentColor() : ThemeColor::unfilled();
+        line.setAlpha(active ? 255 : 140);
+        painter.setPen(QPen(line, qMax(1.0, UiScale())));
+        painter.drawLine(start, point);
+        painter.setBrush(line);
+        const double dot = 2.5 * UiScale();
+        painter.drawEllipse(point, dot, dot);
+    }
+}

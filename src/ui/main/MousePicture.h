@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPixmap>
+#include <QVector>
+#include <QWidget>
+
+class TarnPushButton;
+
+// The mouse picture of the button page: front or side view with a numbered callout for each button,
+// the wheel's up and down arrows, and the "Front" and "Side" switches.
+class MousePicture : public QWidget
+{
+    Q_OBJECT
+public:
+    // Callouts per view.
+    static constexpr int CalloutCount = 20;
+
+    // An empty picture; setProduct() loads the pictures.
+    explicit MousePicture(QWidget *parent = nullptr);
+
+    // Loads the pictures and arrows of `productName` and shows the first `buttonCount` callouts.
+    void setProduct(const QString &productName, int buttonCount);
+    // Shows the front view (groups 0 and 2) or the side view (group 1).
+    void setFrontView(bool front);
+    // True while the front view is shown.
+    bool frontView() const { return m_frontShown; }
+    // Shows or hides the callouts, arrows and view switches (only the button page has them).
+    void setInteractive(bool interactive);
+    // Marks callout `index` of `group` (0 front, 1 side, 2 wheel: 0 up, 1 down) as selected.
+    void setSelected(int index, int group);
+    // Highlights callout `index` of `group` while the pointer is over its button (or releases it).
+    void setHovered(int index, int group, bool over);
+    // The callout of `index` in `group` (2: the arrows), or null.
+    TarnPushButton *callout(int index, int group) const;
+    // Places the parts again at the current scale.
+    void relayout();
+    // Sets the texts again through the translator.
+    void retranslate();
+
+signals:
+    // A callout or arrow was clicked: select button `index` of `group`.
+    void buttonRequested(int index, int group);
+    // "Front" or "Side" was clicked.
+    void viewRequested(bool front);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    TarnPushButton *createCallout(int number);
+    QRect pictureRect() const;
+    void updateVisibility();
+    void refreshHighlights();
+
+    QPixmap m_frontPicture;
+    QPixmap m_sidePicture;
+    QVector<TarnPushButton *> m_front;
+    QVector<TarnPushButton *> m_side;
+    TarnPushButton *m_up;
+    TarnPushButton *m_down;
+    TarnPushButton *m_frontSwitch;
+    TarnPushButton *m_sideSwitch;
+    int m_buttonCount = 0;
+    bool m_frontShown = true;
+    bool m_interactive = true;
+    int m_selectedIndex = 0;
+    int m_selectedGroup = 0;
+    int m_hoverIndex = -1;
+    int m_hoverGroup = -1;
+};

@@ -1,0 +1,231 @@
+// The main window's device side: status and battery reports, hot plug, model switching and scaling.
+#include "ui/main/MousecfgWidget.h"
+
+#include "device/link/DeviceLink.h"
+#include "device/link/DeviceSession.h"
+#include "device/upload/StatusThreadRunner.h"
+#include "device/upload/UploadThreadState.h"
+#include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
+#include "storage/ProfileFile.h"
+#include "storage/ProductDefinition.h"
+#include "ui/buttons/TarnBtnWindow.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/main/HeaderBar.h"
+#include "ui/main/MousePicture.h"
+#include "ui/main/PageStack.h"
+#include "ui/main/ProfileBar.h"
+#include "ui/main/SlotIndicators.h"
+#include "ui/main/TabBar.h"
+#include "ui/main/TrayIcon.h"
+#include "ui/main/WindowScale.h"
+#include "ui/pages/TarnColorWindow.h"
+#include "ui/pages/TarnDPIWindow.h"
+#include "ui/pages/TarnReportRate.h"
+#include "ui/widgets/Theme.h"
+
+#include <QAction>
+#include <QBitmap>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QResizeEvent>
+#include <QScreen>
+
+namespace {
+// The on-screen text of a polling-rate code; empty for a code the mouse should not send.
+QString rateText(quint8 code)
+{
+    switch (code) {
+    case 8:
+        return MousecfgWidget::tr("125 HZ");
+    case 4:
+        return MousecfgWidget::tr("250 HZ");
+    case 2:
+        return MousecfgWidget::tr("500 HZ");
+    case 1:
+        return MousecfgWidget::tr("1000 HZ");
+    default:
+        return QString();
+    }
+}
+} // namespace
+
+void MousecfgWidget::slotWarning()
+{
+    showAndWarn();
+}
+
+void MousecfgWidget::slotWarnClose()
+{
+    onDeviceReady();
+}
+
+void MousecfgWidget::onDeviceReady()
+{
+    // The session has opened the current product and started the status thread for it.
+    m_frontView = true;
+    m_picture->setProduct(ProductName(), ButtonCount());
+    LoadConfig(m_config);
+    m_library = LoadLibraryList();
+    m_profileBar->refresh();
+    m_profileBar->rebuildLibraryMenu();
+    WriteFactoryProfileFile();
+    switchTab(0);
+    m_pages->buttonPage()->selectButton(0, 0);
+    SelBtnChanged(0, 0);
+    refreshPages();
+    refreshConnectionState();
+}
+
+void MousecfgWidget::rebuildMouseList()
+{
+    QStringList models;
+    if (connectedCount() > 0)
+        models << DeviceTableName();
+    // A connected model becomes the current product when the current one is gone.
+    if (!models.isEmpty() && !models.contains(CurrentProduct()))
+        SaveCurrentProduct(models.first());
+    m_header->rebuildMouseList(models, CurrentProduct());
+}
+
+void MousecfgWidget::slot_show_mousename(QAction *action)
+{
+    if (!action)
+        return;
+    m_statusThread->stop();
+    CloseDevice();
+    m_header->setModelButtonText(action->text());
+    SaveCurrentProduct(action->text());
+    m_session->openCurrentDevice();
+    m_statusThread->start();
+    onDeviceReady();
+}
+
+void MousecfgWidget::refreshConnectionState()
+{
+    m_connection->refreshConnectionState();
+}
+
+void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+{
+    SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
+    m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
+}
+
+void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
+{
+    if (iStatus == 0)
+        SaveDiff(1);
+}
+
+void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+{
+    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
+    if (iProfile != m_config.ProfileID)
+        slotRefreshProfile(iProfile);
+    const ProfileData &slot = m_config.profiles[m_config.ProfileID];
+    if (iDPI != slot.dpi)
+        slotRefreshDPIStage(iDPI);
+    if (iRate != slot.pollrate)
+        slotRefreshRate(iRate);
+}
+
+void MousecfgWidget::slotRefreshProfile(quint8 profile)
+{
+    // A report naming no slot would index past the five slots.
+    if (profile >= ProfileSlots)
+        return;
+    selectProfileSlot(profile);
+    m_profileBar->rebuildLibraryMenu();
+    applySlotMouseSpeed();
+}
+
+void MousecfgWidget::selectProfileSlot(int slot)
+{
+    m_config.ProfileID = quint8(slot);
+    m_profileBar->refresh();
+    refreshPages();
+    SaveProfileID(slot);
+}
+
+void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
+{
+    // A report naming no stage would index past the eight stages.
+    if (stage >= DpiStageSlots)
+        return;
+    ProfileData &slot = m_config.profiles[m_config.ProfileID];
+    slot.dpi = stage;
+    m_pages->dpiPage()->setCurrentStage(stage);
+    SaveCurrentStage(m_config.profileNames[m_config.ProfileID], stage);
+    showOsdText(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(m_pages->dpiPage()->stageDpi(stage)));
+}
+
+void MousecfgWidget::slotRefreshLightMode(quint8 mode)
+{
+    m_pages->lightingPage()->setModeReport(mode);
+}
+
+void MousecfgWidget::slotRefreshRate(quint8 rate)
+{
+    m_config.profiles[m_config.ProfileID].pollrate = rate;
+    m_pages->ratePage()->setRate(rate);
+    showOsdText(rateText(rate));
+}
+
+void MousecfgWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    const int step = WindowScale::stepForRatio(screen ? screen->logicalDotsPerInch() / 96.0
+                                                      : UiScale());
+    if (step != m_scaleStep) {
+        applyScaleStep(step);
+    } else if (size() == m_laidOutSize) {
+        qDebug("singleShot\n");
+        const int snapped = WindowScale::snappedStepForWidth(width());
+        if (snapped >= 0 && snapped != m_scaleStep)
+            applyScaleStep(snapped);
+    }
+    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_scaleStep);
+}
+
+void MousecfgWidget::applyScaleStep(int step)
+{
+    m_scaleStep = step;
+    SetUiScale(WindowScale::scaleForStep(step));
+    const QSize size = WindowScale::windowSizeForStep(step);
+    m_laidOutSize = size;
+    setMinimumSize(size);
+    resize(size);
+    const QPixmap &background = m_backgrounds->forStep(step);
+    if (!background.isNull() && background.hasAlphaChannel())
+        setMask(background.mask());
+    relayoutAll();
+}
+
+void MousecfgWidget::relayoutAll()
+{
+    m_header->relayout();
+    m_tabs->relayout();
+    m_profileBar->relayout();
+    m_connection->relayout();
+    m_slots->relayout();
+    m_picture->relayout();
+    if (m_pages)
+        m_pages->relayout();
+    update();
+}
+
+void MousecfgWidget::retranslateAll()
+{
+    m_header->retranslate();
+    m_tabs->retranslate();
+    m_profileBar->retranslate();
+    m_connection->retranslate();
+    m_slots->retranslate();
+    m_picture->retranslate();
+    m_pages->retranslate();
+    if (m_tray)
+        m_tray->retranslate();
+    setAccessibleName(ProductName());
+}

@@ -1,0 +1,32 @@
+#include "ui/main/TrayIcon.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+TrayIcon::TrayIcon(const QIcon &icon, const QString &toolTip, QObject *parent)
+    : QObject(parent)
+    , m_menu(new QMenu)
+    , m_icon(new QSystemTrayIcon(icon, this))
+{
+    m_loadConfig = m_menu->addAction(QString());
+    m_quit = m_menu->addAction(QString());
+    connect(m_loadConfig, &QAction::triggered, this, &TrayIcon::showRequested);
+    connect(m_quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit);
+    connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
+    m_icon->setContextMenu(m_menu);
+    m_icon->setToolTip(toolTip);
+    retranslate();
+    m_icon->show();
+}
+
+TrayIcon::~TrayIcon()
+{
+    // The menu has no parent: a tray menu must not be a child of the window it shows.
+    delete m_menu;
+}
+
+void TrayIcon::retranslate()
+{
+    m_loadConfig->setText(tr("&Load Config"));
+    m_quit->setText(tr("&Quit"));
+}

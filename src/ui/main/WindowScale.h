@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QVector>
+
+// How the main window follows the screen's logical DPI: 17 scale steps from 1.0 to 5.0.
+namespace WindowScale {
+
+// The window's size in design units.
+constexpr int DesignWidth = 999;
+constexpr int DesignHeight = 640;
+// Number of scale steps.
+constexpr int StepCount = 17;
+
+// The step for a logical DPI ratio (logical DPI / 96).
+int stepForRatio(double ratio);
+// The UiScale of a step (1.0, 1.25, ... 5.0); steps outside 0..16 are clamped.
+double scaleForStep(int step);
+// The window size of a step: design size times its scale, truncated.
+QSize windowSizeForStep(int step);
+// The step whose width (999, 1248, 1498 or 1748) lies within 9 pixels of `width`, or -1.
+int snappedStepForWidth(int width);
+
+} // namespace WindowScale
+
+// The window background at each scale step, scaled from the skin picture once per step and kept.
+class ScaledBackgrounds
+{
+public:
+    // Backgrounds scaled from the skin picture `skinFile` (a full path).
+    explicit ScaledBackgrounds(const QString &skinFile);
+
+    // The background of `step`, made on first use.
+    const QPixmap &forStep(int step);
+
+private:
+    QPixmap m_source;
+    QVector<QPixmap> m_steps;
+};
