@@ -142,12 +142,14 @@ void MousecfgWidget::connectParts()
         m_warningShown = true;
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
     });
-    // After every notice the status thread starts afresh on whatever handle is open now.
+    // After every notice the status thread starts afresh on whatever handle is open now; with no
+    // handle left there is nothing for it to ask.
     connect(m_session, &DeviceSession::devicesChanged, this, [this] {
         rebuildMouseList();
         refreshConnectionState();
         m_statusThread->stop();
-        m_statusThread->start();
+        if (CommandHandleOpen())
+            m_statusThread->start();
     });
 
     connect(m_header, &HeaderBar::closeClicked, this, &QWidget::hide);

@@ -1,0 +1,410 @@
+#include "ScriptedPrompts.h"
+#include "TestAppDir.h"
+#include "device/link/DeviceLink.h"
+#include "device/upload/StatusThreadRunner.h"
+#include "device/upload/UploadThreadState.h"
+#include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/main/HeaderBar.h"
+#include "ui/main/MousePicture.h"
+#include "ui/main/MousecfgWidget.h"
+#include "ui/main/PageStack.h"
+#include "ui/main/SlotIndicators.h"
+#include "ui/main/TabBar.h"
+#include "ui/main/TrayIcon.h"
+#include "ui/main/WindowScale.h"
+#include "ui/buttons/TarnBtnWindow.h"
+#include "ui/pages/TarnColorWindow.h"
+#include "ui/pages/TarnDPIWindow.h"
+#include "ui/widgets/TarnLabel.h"
+#include "ui/widgets/TarnProcessbar.h"
+#include "ui/widgets/TarnPushButton.h"
+#include "virtualmouse/VirtualMouse.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <functional>
+
+// The main window on the virtual mouse: start with and without a mouse, hot plug, battery and
+// connection display, changes made on the mouse, scaling, dragging, tray and accessibility.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+public slots:
+    // URL handler standing in for the desktop's browser.
+    void openUrl(const QUrl &url) { m_openedUrls << url; }
+
+private slots:
+    void init();
+    void cleanup();
+    void startWithoutMouseThenPlugReceiver();
+    void lastMouseUnpluggedAndCableSwap();
+    void batteryAndConnectionDisplay();
+    void changesMadeOnTheMouse();
+    void scaleSteps();
+    void dragNeedsMoreThanFourPixels();
+    void trayToggleKeepsWarningUp();
+    void tabsAndPictures();
+    void versionLabelOpensOnlyAddresses();
+    void everyControlIsNamedAndReachable();
+
+private:
+    MousecfgWidget *createWindow(const QByteArray &connection);
+    VirtualMouse *mouse() const { return m_window->findChild<VirtualMouse *>(); }
+
+    QScopedPointer<TestAppDir> m_dir;
+    QScopedPointer<ScriptedPrompts> m_prompts;
+    QScopedPointer<MousecfgWidget> m_window;
+    QList<QUrl> m_openedUrls;
+};
+
+namespace {
+// A prompts object that runs a hook while a box is "open".
+class HookedPrompts : public ScriptedPrompts
+{
+public:
+    std::function<void()> whileOpen;
+    int messageBox(int buttonMode, const QString &title, const QString &text, int icon, QWidget *parent,
+                   bool waitForMouse) override
+    {
+        if (whileOpen)
+            whileOpen();
+        return ScriptedPrompts::messageBox(buttonMode, title, text, icon, parent, waitForMouse);
+    }
+};
+} // namespace
+
+void TestMainWindow::init()
+{
+    m_dir.reset(new TestAppDir(TestAppDir::Installed));
+    m_prompts.reset(new HookedPrompts);
+    // Slot files on disk, as an installation has them.
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_prompts.reset();
+    m_dir.reset();
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+}
+
+MousecfgWidget *TestMainWindow::createWindow(const QByteArray &connection)
+{
+    const QString scenario = m_dir->writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=" + connection + "\n");
+    qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
+    m_window.reset(new MousecfgWidget);
+    return m_window.data();
+}
+
+void TestMainWindow::startWithoutMouseThenPlugReceiver()
+{
+    MousecfgWidget *window = createWindow("none");
+    QCOMPARE(window->connectedCount(), 0);
+    QVERIFY(m_prompts->boxes.isEmpty());
+    // About 200 ms later the window shows and warns; accepted without a mouse, it hides again.
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->boxes.size(), 1, 1000);
+    QCOMPARE(m_prompts->boxes[0].text, QStringLiteral("Dongle Disconnect!"));
+    QCOMPARE(m_prompts->boxes[0].title, QStringLiteral("Warning"));
+    QVERIFY(m_prompts->boxes[0].waitForMouse);
+    QVERIFY(window->isHidden());
+    QVERIFY(!window->warningShown());
+
+    // The receiver arrives: opened 200 ms after its collections, not at once.
+    mouse()->plug(VirtualMouse::Receiver);
+    QCOMPARE(window->connectedCount(), 1);
+    QVERIFY(!InterfaceOpen(ReceiverCommand));
+    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 1000);
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Receiver);
+    QCOMPARE(m_prompts->boxes.size(), 1);
+}
+
+void TestMainWindow::lastMouseUnpluggedAndCableSwap()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    QVERIFY(InterfaceOpen(ReceiverCommand));
+
+    // The cable comes while the receiver stays: closed, 500 ms, reopened with the cable.
+    QElapsedTimer timer;
+    timer.start();
+    mouse()->plug(VirtualMouse::Cable);
+    QVERIFY(timer.elapsed() >= 500);
+    QVERIFY(InterfaceOpen(CableCommand));
+    QVERIFY(window->findChild<StatusThreadRunner *>()->isRunning());
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Charging);
+
+    // Everything goes: the device closes and the warning follows 200 ms later.
+    mouse()->unplug(VirtualMouse::Cable);
+    QVERIFY(InterfaceOpen(ReceiverCommand));
+    m_prompts->boxes.clear();
+    mouse()->unplug(VirtualMouse::Receiver);
+    QCOMPARE(window->connectedCount(), 0);
+    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!window->findChild<StatusThreadRunner *>()->isRunning());
+    QVERIFY(window->warningShown());
+    QVERIFY(m_prompts->boxes.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->boxes.size(), 1, 1000);
+    QCOMPARE(m_prompts->boxes[0].text, QStringLiteral("Dongle Disconnect!"));
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Disconnected);
+}
+
+void TestMainWindow::batteryAndConnectionDisplay()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    ConnectionDisplay *display = window->connectionDisplay();
+    TarnProcessbar *bar = display->batteryBar();
+
+    // Raw 930 is 3836 mV: 60 %, with the percentage through the receiver.
+    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    QCOMPARE(bar->value(), 60);
+    QCOMPARE(bar->paintedText(), QStringLiteral("60%"));
+    QCOMPARE(LoadBattery(), 60);
+    QVERIFY(!MouseAsleep());
+    QVERIFY(!bar->isHidden());
+    QVERIFY(display->findChild<QLabel *>(QStringLiteral("chargingIcon"))->isHidden());
+
+    // All zeros: the mouse is off; the level stays as it was.
+    window->slotRefreshBatteryStatus(0, 0, 0);
+    QCOMPARE(bar->paintedText(), QStringLiteral("MOUSE OFF"));
+    QVERIFY(MouseAsleep());
+    QCOMPARE(display->state().level(), 60);
+    QCOMPARE(LoadBattery(), 60);
+    QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
+
+    // Charging through the receiver: connection state 1, the bar hidden.
+    window->slotRefreshBatteryStatus(1, 0xA2, 0x03);
+    QVERIFY(!MouseAsleep());
+    QCOMPARE(display->state().connectionState(), BatteryDisplayState::Charging);
+    QVERIFY(bar->isHidden());
+    QVERIFY(bar->styleSheet().contains(QStringLiteral("#FFFFFF")));
+
+    // With the cable the bar reads 100 without any text.
+    m_window.reset();
+    window = createWindow("cable");
+    bar = window->connectionDisplay()->batteryBar();
+    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    QCOMPARE(bar->value(), 100);
+    QCOMPARE(bar->paintedText(), QString());
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Cable);
+}
+
+void TestMainWindow::changesMadeOnTheMouse()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    QSignalSpy osd(window, &MousecfgWidget::osdTextRequested);
+    const quint8 slot = window->workingConfig().ProfileID == 2 ? 3 : 2;
+
+    // The user presses the mouse's own buttons: slot, DPI stage 4 (index 3) and 500 Hz.
+    mouse()->sendStatusReport(slot, 3, 2, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(int(window->workingConfig().ProfileID), int(slot), 5000);
+    QTRY_COMPARE(osd.size(), 2);
+    const ProfileData &profile = window->workingConfig().profiles[slot];
+    QCOMPARE(int(profile.dpi), 3);
+    QCOMPARE(int(profile.pollrate), 2);
+    QVERIFY(osd[0][0].toString().startsWith(QStringLiteral("DPI 4:")));
+    QCOMPARE(osd[1][0].toString(), QStringLiteral("500 HZ"));
+    QVERIFY(window->slotIndicators()->button(slot)->isChecked());
+
+    // The slot and the stage are on disk; nothing went to the mouse for them.
+    ConfigData stored;
+    LoadConfig(stored);
+    QCOMPARE(int(stored.ProfileID), int(slot));
+    QCOMPARE(int(stored.profiles[slot].dpi), 3);
+    QCOMPARE(mouse()->selectedProfile() == slot, false);
+
+    // A report naming no slot or stage changes nothing; an unknown rate shows no text.
+    osd.clear();
+    window->slotRefreshStatus(7, 9, 3, 0);
+    QCOMPARE(int(window->workingConfig().ProfileID), int(slot));
+    QCOMPARE(int(window->workingConfig().profiles[slot].dpi), 3);
+    QCOMPARE(osd.size(), 1);
+    QCOMPARE(osd[0][0].toString(), QString());
+}
+
+void TestMainWindow::scaleSteps()
+{
+    // Logical DPI 120 is a ratio of 1.25: step 1, scale 1.25, a 1248 x 800 window.
+    QCOMPARE(WindowScale::stepForRatio(120 / 96.0), 1);
+    QCOMPARE(WindowScale::scaleForStep(1), 1.25);
+    QCOMPARE(WindowScale::windowSizeForStep(1), QSize(1248, 800));
+    QCOMPARE(WindowScale::stepForRatio(1.09), 0);
+    QCOMPARE(WindowScale::stepForRatio(2.0), 4);
+    QCOMPARE(WindowScale::stepForRatio(4.79), 15);
+    QCOMPARE(WindowScale::stepForRatio(9.0), 16);
+    QCOMPARE(WindowScale::scaleForStep(16), 5.0);
+    QCOMPARE(WindowScale::windowSizeForStep(2), QSize(1498, 960));
+    QCOMPARE(WindowScale::snappedStepForWidth(1257), 1);
+    QCOMPARE(WindowScale::snappedStepForWidth(1258), -1);
+    QCOMPARE(WindowScale::snappedStepForWidth(1740), 3);
+
+    // The offscreen screen has 96 DPI: the window is laid out at its design size.
+    MousecfgWidget *window = createWindow("receiver");
+    QCOMPARE(window->size(), QSize(999, 640));
+    QCOMPARE(window->minimumSize(), QSize(999, 640));
+}
+
+void TestMainWindow::dragNeedsMoreThanFourPixels()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    window->move(100, 100);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QPoint start = window->frameGeometry().topLeft();
+    // A spot in the footer that no child takes.
+    const QPoint press(850, 560);
+    auto send = [window](QEvent::Type type, const QPoint &local, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, local, window->mapToGlobal(local), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(window, &event);
+    };
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseMove, press + QPoint(3, 1), Qt::LeftButton);
+    QCOMPARE(window->frameGeometry().topLeft(), start);
+    send(QEvent::MouseMove, press + QPoint(3, 2), Qt::LeftButton);
+    QCOMPARE(window->frameGeometry().topLeft(), start + QPoint(3, 2));
+    send(QEvent::MouseButtonRelease, press + QPoint(3, 2), Qt::NoButton);
+    const QPoint after = window->frameGeometry().topLeft();
+    send(QEvent::MouseMove, press + QPoint(40, 40), Qt::NoButton);
+    QCOMPARE(window->frameGeometry().topLeft(), after);
+}
+
+void TestMainWindow::trayToggleKeepsWarningUp()
+{
+    MousecfgWidget *window = createWindow("none");
+    auto *prompts = static_cast<HookedPrompts *>(m_prompts.data());
+    bool visibleDuringBox = false;
+    prompts->whileOpen = [&] {
+        // A click on the tray while the warning is up does not hide the window.
+        window->iconActivated(QSystemTrayIcon::Trigger);
+        visibleDuringBox = window->isVisible() && window->warningShown();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->boxes.size(), 1, 1000);
+    QVERIFY(visibleDuringBox);
+    QVERIFY(window->isHidden());
+
+    // With a mouse the tray toggles the window; other activations do nothing.
+    prompts->whileOpen = nullptr;
+    mouse()->plug(VirtualMouse::Receiver);
+    window->iconActivated(QSystemTrayIcon::DoubleClick);
+    QVERIFY(window->isVisible());
+    window->iconActivated(QSystemTrayIcon::Context);
+    QVERIFY(window->isVisible());
+    window->iconActivated(QSystemTrayIcon::Trigger);
+    QVERIFY(window->isHidden());
+    window->tray()->loadConfigAction()->trigger();
+    QVERIFY(window->isVisible());
+
+    // Closing only hides.
+    window->header()->closeButton()->click();
+    QVERIFY(window->isHidden());
+    window->show();
+    QVERIFY(!window->close());
+    QVERIFY(window->isHidden());
+    QCOMPARE(m_prompts->boxes.size(), 1);
+}
+
+void TestMainWindow::tabsAndPictures()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    window->show();
+    QCOMPARE(window->currentTab(), int(TabBar::Lighting));
+    QVERIFY(window->pages()->lightingPage()->isVisible());
+    QVERIFY(!window->mousePicture()->callout(0, 0)->isVisible());
+
+    QTest::mouseClick(window->tabs()->button(TabBar::Dpi), Qt::LeftButton);
+    QCOMPARE(window->currentTab(), int(TabBar::Dpi));
+    QVERIFY(window->pages()->dpiPage()->isVisible());
+    QVERIFY(!window->pages()->lightingPage()->isVisible());
+    QVERIFY(window->tabs()->button(TabBar::Dpi)->isChecked());
+    QVERIFY(!window->tabs()->button(TabBar::Lighting)->isChecked());
+
+    // The button page: front view with one callout per button, the side view on request, and the
+    // view restored when the tab comes back.
+    window->switchTab(TabBar::Customize);
+    MousePicture *picture = window->mousePicture();
+    QVERIFY(picture->callout(6, 0)->isVisible());
+    QVERIFY(!picture->callout(7, 0)->isVisible());
+    QVERIFY(picture->callout(0, 2)->isVisible());
+    QTest::mouseClick(picture->findChild<TarnPushButton *>(QStringLiteral("sideViewButton")), Qt::LeftButton);
+    QVERIFY(picture->callout(0, 1)->isVisible());
+    QVERIFY(!picture->callout(0, 0)->isVisible());
+    QVERIFY(!picture->callout(0, 2)->isVisible());
+    window->switchTab(TabBar::Macro);
+    window->switchTab(TabBar::Customize);
+    QVERIFY(!picture->frontView());
+
+    // A callout click selects that button on the page and marks the callout.
+    QSignalSpy selected(window->pages()->buttonPage(), &TarnBtnWindow::SelBtnChanged);
+    QTest::mouseClick(picture->callout(2, 1), Qt::LeftButton);
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected[0][0].toInt(), 2);
+    QCOMPARE(selected[0][1].toInt(), 1);
+    QVERIFY(picture->callout(2, 1)->isHighlighted());
+    QVERIFY(!picture->callout(0, 0)->isHighlighted());
+
+    // Without lighting the first tab is the button page.
+    QSettings(m_dir->path() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROFILE/ledDisable"), 1);
+    window->switchTab(TabBar::Lighting);
+    QCOMPARE(window->currentTab(), int(TabBar::Customize));
+}
+
+void TestMainWindow::versionLabelOpensOnlyAddresses()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+    MousecfgWidget *window = createWindow("receiver");
+    TarnLabel *version = window->header()->versionLabel();
+    QCOMPARE(version->text(), QStringLiteral("V1.0.3"));
+    QTest::mouseClick(version, Qt::LeftButton);
+    QVERIFY(m_openedUrls.isEmpty());
+
+    QSettings(m_dir->path() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROFILE/Version"), QStringLiteral("https://example.org/mouse"));
+    window->header()->refreshLabels();
+    version->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(version, Qt::Key_Return);
+    QCOMPARE(m_openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/mouse"))});
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+void TestMainWindow::everyControlIsNamedAndReachable()
+{
+    MousecfgWidget *window = createWindow("receiver");
+    window->show();
+    for (int tab = 0; tab < 4; ++tab) {
+        window->switchTab(tab);
+        const auto buttons = window->findChildren<QAbstractButton *>();
+        for (QAbstractButton *button : buttons) {
+            if (!button->isVisibleTo(window))
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+            QVERIFY2(accessible && !accessible->text(QAccessible::Name).isEmpty(),
+                     qPrintable(button->objectName()));
+            QVERIFY2(button->focusPolicy() & Qt::TabFocus, qPrintable(button->objectName()));
+        }
+    }
+    // Keyboard: a focused tab switches on Space, the minimise and close pictures have names.
+    TarnPushButton *dpiTab = window->tabs()->button(TabBar::Dpi);
+    dpiTab->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(dpiTab, Qt::Key_Space);
+    QCOMPARE(window->currentTab(), int(TabBar::Dpi));
+    QTest::keyClick(window->tabs()->button(TabBar::Macro), Qt::Key_Return);
+    QCOMPARE(window->currentTab(), int(TabBar::Macro));
+    QCOMPARE(window->header()->closeButton()->accessibleName(), QStringLiteral("Close"));
+    QCOMPARE(window->header()->minimiseButton()->accessibleName(), QStringLiteral("Minimise"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
