@@ -1,5 +1,6 @@
 #include "ui/main/MousePicture.h"
 
+#include "storage/AppPaths.h"
 #include "ui/main/ModelPictures.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -73,8 +74,7 @@ TarnPushButton *MousePicture::createCallout(int number)
 
 void MousePicture::setProduct(const QString &productName, int buttonCount)
 {
-    m_frontPicture = SkinPixmap(ModelPictures::frontPicture(productName));
-    m_sidePicture = SkinPixmap(ModelPictures::sidePicture(productName));
+    m_productName = productName;
     const ModelPictures::ArrowPictures up = ModelPictures::upArrow(productName);
     const ModelPictures::ArrowPictures down = ModelPictures::downArrow(productName);
     m_up->setPictures(up.normal, up.hover, up.pressed);
@@ -164,9 +164,24 @@ QRect MousePicture::pictureRect() const
     return ScaledRect(PictureX, PictureY, PictureSide, PictureSide);
 }
 
+void MousePicture::loadPictures()
+{
+    // Read at the size they are shown: the skin's pictures are several times larger.
+    const QSize size = pictureRect().size();
+    const QString key = m_productName + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
+    if (key == m_loadedKey)
+        return;
+    m_loadedKey = key;
+    m_frontPicture = ScaledSkinPicture(AppPaths::skinFile(ModelPictures::frontPicture(m_productName)), size,
+                                       Qt::KeepAspectRatio);
+    m_sidePicture = ScaledSkinPicture(AppPaths::skinFile(ModelPictures::sidePicture(m_productName)), size,
+                                      Qt::KeepAspectRatio);
+}
+
 void MousePicture::relayout()
 {
     PlaceWidget(this, 24, 124, AreaWidth, AreaHeight);
+    loadPictures();
     m_frontSwitch->setGeometry(ScaledRect(10, 8, 80, 26));
     m_sideSwitch->setGeometry(ScaledRect(96, 8, 80, 26));
     m_up->setGeometry(ScaledRect(163, 360, 32, 32));

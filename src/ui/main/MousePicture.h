@@ -52,6 +52,10 @@ private:
     void updateVisibility();
     void refreshHighlights();
 
+    void loadPictures();
+
+    QString m_productName;
+    QString m_loadedKey; // product and size of the pictures held
     QPixmap m_frontPicture;
     QPixmap m_sidePicture;
     QVector<TarnPushButton *> m_front;

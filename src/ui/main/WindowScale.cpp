@@ -1,5 +1,7 @@
 #include "ui/main/WindowScale.h"
 
+#include "ui/widgets/DialogFrame.h"
+
 #include <QtGlobal>
 
 namespace WindowScale {
@@ -45,7 +47,7 @@ int snappedStepForWidth(int width)
 } // namespace WindowScale
 
 ScaledBackgrounds::ScaledBackgrounds(const QString &skinFile)
-    : m_source(skinFile)
+    : m_skinFile(skinFile)
     , m_steps(WindowScale::StepCount)
 {
 }
@@ -54,9 +56,7 @@ const QPixmap &ScaledBackgrounds::forStep(int step)
 {
     step = qBound(0, step, WindowScale::StepCount - 1);
     QPixmap &picture = m_steps[step];
-    if (picture.isNull() && !m_source.isNull()) {
-        picture = m_source.scaled(WindowScale::windowSizeForStep(step), Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
-    }
+    if (picture.isNull())
+        picture = ScaledSkinPicture(m_skinFile, WindowScale::windowSizeForStep(step), Qt::IgnoreAspectRatio);
     return picture;
 }

@@ -26,16 +26,17 @@ int snappedStepForWidth(int width);
 } // namespace WindowScale
 
 // The window background at each scale step, scaled from the skin picture once per step and kept.
+// The large source picture is read only while a step is made, never kept.
 class ScaledBackgrounds
 {
 public:
     // Backgrounds scaled from the skin picture `skinFile` (a full path).
     explicit ScaledBackgrounds(const QString &skinFile);
 
-    // The background of `step`, made on first use.
+    // The background of `step`, made on first use; null when the picture cannot be read.
     const QPixmap &forStep(int step);
 
 private:
-    QPixmap m_source;
+    QString m_skinFile;
     QVector<QPixmap> m_steps;
 };

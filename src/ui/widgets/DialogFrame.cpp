@@ -3,6 +3,7 @@
 #include "storage/AppPaths.h"
 #include "ui/widgets/Theme.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -26,4 +27,15 @@ void PaintDialogFrame(QPainter &painter, const QRect &rect, const QPixmap &backg
 QPixmap SkinPixmap(const QString &relative)
 {
     return QPixmap(AppPaths::skinFile(relative));
+}
+
+QPixmap ScaledSkinPicture(const QString &path, const QSize &size, Qt::AspectRatioMode mode)
+{
+    QImageReader reader(path);
+    const QSize full = reader.size();
+    if (!full.isValid() || size.isEmpty())
+        return QPixmap();
+    reader.setScaledSize(full.scaled(size, mode));
+    reader.setQuality(100);
+    return QPixmap::fromImage(reader.read());
 }
