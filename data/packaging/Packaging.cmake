@@ -5,10 +5,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The mousecfg developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure a wireless gaming mouse")
 set(CPACK_PACKAGE_DESCRIPTION
-    "mousecfg sets the DPI stages, the function of every button, recorded macros and recoil patterns,\n"
-    "the lighting and the sensor settings of a wireless gaming mouse, through its USB receiver or its\n"
-    "cable. It keeps five on-board profiles and a library of profile files, shows the battery level and\n"
-    "lives in the system tray. mousecfg-cli does the same from scripts.")
+    "mousecfg sets the DPI stages, the function of every button, recorded macros\n"
+    "and recoil patterns, the lighting and the sensor settings of a wireless gaming\n"
+    "mouse, through its USB receiver or its cable. It keeps five on-board profiles\n"
+    "and a library of profile files, shows the battery level and lives in the\n"
+    "system tray. mousecfg-cli does the same from scripts.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES TRUE)
