@@ -13,6 +13,7 @@ private slots:
     void initTestCase();
     void desktopIntegration();
     void cliKeepsTheUsersFilesAtHome();
+    void cleanupTestCase();
 
 private:
     // Runs `program` as the test's user; stdout and stderr together in `output`.
@@ -181,6 +182,13 @@ void TestInstall::cliKeepsTheUsersFilesAtHome()
     data.insert("XDG_DATA_HOME", m_home + "/data");
     QVERIFY2(run(cli, { "export-config", m_home + "/second.conf" }, &output, data) == 0, qPrintable(output));
     QVERIFY(QFileInfo::exists(m_home + "/data/mousecfg/Configs/Config.ini"));
+}
+
+void TestInstall::cleanupTestCase()
+{
+    // Writable again, so that the temporary folder can go.
+    if (!m_switchUser)
+        QProcess::execute("chmod", { "-R", "u+w", m_prefix });
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
