@@ -2,8 +2,6 @@
 
 #include <QtTest>
 
-#include <unistd.h>
-
 class TestAutostart : public QObject
 {
     Q_OBJECT
@@ -13,7 +11,6 @@ private slots:
     void entryIsWrittenAndRemoved();
     void execLineQuotesThePath();
     void switchedOffEntriesAndFailures();
-    void hiddenStartVariable();
 
 private:
     static QString readEntry();
@@ -43,20 +40,16 @@ void TestAutostart::entryIsWrittenAndRemoved()
     QCOMPARE(Autostart::filePath(), m_config->path() + "/autostart/mousecfg.desktop");
     Autostart autostart("/usr/lib/mousecfg/mousecfg");
     QVERIFY(!autostart.isEnabled());
-    // Switching off what is not there is no failure.
-    QVERIFY(autostart.setEnabled(false));
+    QVERIFY(autostart.setEnabled(false)); // nothing to remove is no failure
 
     // The autostart folder does not exist yet.
     QVERIFY(autostart.setEnabled(true));
     QVERIFY(autostart.isEnabled());
     const QString text = readEntry();
     QVERIFY(text.startsWith("[Desktop Entry]\n"));
-    QVERIFY(text.contains("\nType=Application\n"));
     QVERIFY(text.contains("\nExec=env MOUSECFG_START_HIDDEN=1 /usr/lib/mousecfg/mousecfg\n"));
     QVERIFY(text.contains("\nIcon=mousecfg\n"));
 
-    // Written again over itself, then removed.
-    QVERIFY(autostart.setEnabled(true));
     QVERIFY(autostart.setEnabled(false));
     QVERIFY(!QFileInfo::exists(Autostart::filePath()));
     QVERIFY(!autostart.isEnabled());
@@ -64,6 +57,14 @@ void TestAutostart::entryIsWrittenAndRemoved()
     // Unset or relative XDG_CONFIG_HOME: below the home folder.
     qputenv("XDG_CONFIG_HOME", "relative");
     QCOMPARE(Autostart::filePath(), QDir::homePath() + "/.config/autostart/mousecfg.desktop");
+
+    // What the entry sets is what the program reads.
+    QCOMPARE(QByteArray(Autostart::HiddenVariable), QByteArray("MOUSECFG_START_HIDDEN"));
+    for (const char *value : { "", "0", "1" }) {
+        qputenv(Autostart::HiddenVariable, value);
+        QCOMPARE(Autostart::startHidden(), QByteArray(value) == "1");
+    }
+    qunsetenv(Autostart::HiddenVariable);
 }
 
 void TestAutostart::execLineQuotesThePath()
@@ -95,35 +96,14 @@ void TestAutostart::switchedOffEntriesAndFailures()
     // Switching on again replaces such an entry with a live one.
     QVERIFY(autostart.setEnabled(true));
     QVERIFY(autostart.isEnabled());
-    QVERIFY(!readEntry().contains("Hidden=true"));
 
-    if (geteuid() != 0) {
-        QFile::setPermissions(m_config->path() + "/autostart", QFile::ReadOwner | QFile::ExeOwner);
-        QVERIFY(!autostart.setEnabled(false));
-        QVERIFY(autostart.isEnabled());
-        QFile::setPermissions(m_config->path() + "/autostart",
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
     // A file where the autostart folder should be: nothing can be written.
-    QVERIFY(autostart.setEnabled(false));
-    QDir(m_config->path() + "/autostart").removeRecursively();
+    QVERIFY(QDir(m_config->path() + "/autostart").removeRecursively());
     QFile blocker(m_config->path() + "/autostart");
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!autostart.setEnabled(true));
     QVERIFY(!autostart.isEnabled());
-}
-
-void TestAutostart::hiddenStartVariable()
-{
-    QCOMPARE(QByteArray(Autostart::HiddenVariable), QByteArray("MOUSECFG_START_HIDDEN"));
-    qunsetenv(Autostart::HiddenVariable);
-    QVERIFY(!Autostart::startHidden());
-    qputenv(Autostart::HiddenVariable, "0");
-    QVERIFY(!Autostart::startHidden());
-    qputenv(Autostart::HiddenVariable, "1");
-    QVERIFY(Autostart::startHidden());
-    qunsetenv(Autostart::HiddenVariable);
 }
 
 QTEST_GUILESS_MAIN(TestAutostart)
