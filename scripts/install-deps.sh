@@ -6,6 +6,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
+    dpkg-dev file appstream desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,14 @@
+#include "platform/Autostart.h"
 #include "platform/SingleInstanceLock.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSettings>
+
+#include "mousecfg_version.h"
 
 int main(int argc, char *argv[])
 {
@@ -16,6 +20,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
+    // Lets the desktop match the window to its installed entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mousecfg.mousecfg"));
 
     const QString productName = QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat)
                                     .value(QStringLiteral("PROFILE/ProductName"))
@@ -28,12 +35,16 @@ int main(int argc, char *argv[])
     }
 
     auto *window = new MousecfgWidget;
-    if (window->connectedCount() != 0) {
+    // Started at login: the window waits in the tray until the user opens it.
+    if (window->connectedCount() != 0 && !Autostart::startHidden()) {
         window->setWindowOpacity(1.0);
         window->show();
     }
-    // Relative to the working directory on purpose: the icon belongs to how the tool was started.
-    window->setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
+    // Relative to the working directory on purpose: the icon belongs to how the tool was started. An
+    // installed program started from the desktop finds it by name in the icon theme instead.
+    const QString iconFile = QStringLiteral("./skin/icon.ico");
+    window->setWindowIcon(QFileInfo::exists(iconFile) ? QIcon(iconFile)
+                                                      : QIcon::fromTheme(QStringLiteral("mousecfg")));
     window->setWindowTitle(productName);
 
     const int result = app.exec();

@@ -1,6 +1,8 @@
 #include "cli/CliCommand.h"
 #include "storage/AppPaths.h"
 
+#include "mousecfg_version.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLoggingCategory>
@@ -12,10 +14,13 @@ namespace {
 
 void printUsage(QTextStream &stream)
 {
-    stream << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS]\n\ncommands:\n";
+    stream
+        << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS]\n       mousecfg-cli --version\n\ncommands:\n";
     for (const CliCommand &command : cliCommands())
         stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage << "\n";
-    stream << "\nDIR is the program folder (default: the folder of mousecfg-cli).\n";
+    stream
+        << "\nDIR is the program folder (default: the folder of mousecfg-cli). An installed program keeps\n"
+           "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n";
     stream.flush();
 }
 
@@ -32,6 +37,10 @@ int main(int argc, char *argv[])
     QStringList args = app.arguments().mid(1);
     if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
         printUsage(out);
+        return 0;
+    }
+    if (!args.isEmpty() && args.first() == "--version") {
+        out << "mousecfg-cli " << MOUSECFG_VERSION << "\n";
         return 0;
     }
     if (!args.isEmpty() && args.first() == "--appdir") {

@@ -1,12 +1,64 @@
 #include "storage/AppPaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTemporaryDir>
 
 namespace {
 QString &overriddenAppDir()
 {
     static QString dir;
     return dir;
+}
+
+// Copies the folder tree `from` into the (existing) folder `to`; false when anything failed.
+bool copyTree(const QString &from, const QString &to)
+{
+    bool ok = true;
+    QDirIterator it(from, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            ok = QDir().mkpath(target) && ok;
+        } else {
+            // The installed template is read-only; the user's copy must not be.
+            ok = QFile::copy(source, target) && ok;
+            ok = QFile::setPermissions(target,
+                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                           | QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther)
+                && ok;
+        }
+    }
+    return ok;
+}
+
+// Gives the user a Configs folder made from the template. The copy is built beside it and renamed into
+// place, so an interrupted first start never leaves a half-filled folder behind.
+void fillUserConfigs(const QString &userConfigs, const QString &templateDir)
+{
+    if (QFileInfo::exists(userConfigs))
+        return;
+    const QString parent = QFileInfo(userConfigs).path();
+    if (!QDir().mkpath(parent))
+        return;
+    QTemporaryDir staging(parent + QStringLiteral("/.Configs-XXXXXX"));
+    if (!staging.isValid())
+        return;
+    if (QFileInfo(templateDir).isDir() && !copyTree(templateDir, staging.path()))
+        return;
+    QFile::setPermissions(staging.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser
+                              | QFile::WriteUser | QFile::ExeUser);
+    // Another process may have won the race; its folder is as good as ours.
+    if (QDir().rename(staging.path(), userConfigs))
+        staging.setAutoRemove(false);
 }
 } // namespace
 
@@ -29,6 +81,44 @@ QString productDefinitionFile()
 }
 
 QString configsDir()
+{
+    // Decided once per program folder and user folder, so a process never switches halfway.
+    static QMutex mutex;
+    static QString decidedFor;
+    static QString decided;
+    const QString user = userConfigsDir();
+    const QString key = appDir() + QLatin1Char('\n') + user;
+    QMutexLocker lock(&mutex);
+    if (key != decidedFor) {
+        if (isInstalled()) {
+            fillUserConfigs(user, templateConfigsDir());
+            decided = user;
+        } else {
+            decided = templateConfigsDir();
+        }
+        decidedFor = key;
+    }
+    return decided;
+}
+
+bool isInstalled()
+{
+    const QString dir = appDir();
+    if (QFileInfo::exists(dir + QStringLiteral("/INSTALLED")))
+        return true;
+    const QFileInfo configs(templateConfigsDir());
+    return !(configs.exists() ? configs.isWritable() : QFileInfo(dir).isWritable());
+}
+
+QString userConfigsDir()
+{
+    QString base = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    return base + QStringLiteral("/mousecfg/Configs");
+}
+
+QString templateConfigsDir()
 {
     return appDir() + QStringLiteral("/Configs");
 }

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Every path of the program's own files is built here, below one program folder (AppDir).
+// Every path of the program's own files is built here. Read-only files lie in the program folder
+// (AppDir); the user's files lie in Configs, which configsDir() alone places.
 namespace AppPaths {
 
 // The program folder: the executable's folder unless setAppDir() pointed it elsewhere.
@@ -12,8 +13,16 @@ void setAppDir(const QString &dir);
 
 // AppDir + "/DefaultProfile.bin".
 QString productDefinitionFile();
-// AppDir + "/Configs".
+// Where the user's files live. A portable program folder (writable and without the INSTALLED mark)
+// keeps its own AppDir + "/Configs". Otherwise it is userConfigsDir(), filled from the program
+// folder's Configs on first use.
 QString configsDir();
+// True when the program folder counts as installed: it holds the INSTALLED mark or cannot be written.
+bool isInstalled();
+// $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).
+QString userConfigsDir();
+// AppDir + "/Configs": the portable folder's own files, or an installation's template.
+QString templateConfigsDir();
 // Configs + "/Config.ini": global settings, installation data, macro list.
 QString globalConfigFile();
 // Configs + "/LangConfig.ini".

@@ -106,6 +106,14 @@ QVector<SkinImage> ResourceImages()
     return images;
 }
 
+QVector<SkinImage> IconThemeImages()
+{
+    QVector<SkinImage> images;
+    for (const int size : { 16, 24, 32, 48, 64, 128, 256, 512 })
+        images << Image(QStringLiteral("%1x%1/apps/mousecfg.png").arg(size), size, size, 1, PaintAppIcon);
+    return images;
+}
+
 bool WriteImages(const QVector<SkinImage> &images, const QString &dir, QString *error)
 {
     for (const SkinImage &entry : images) {

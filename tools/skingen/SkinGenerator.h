@@ -25,5 +25,7 @@ constexpr int SpinnerFrames = 24;
 QVector<SkinImage> SkinImages(const QString &productName);
 // The pictures compiled into the program: the dialog button icons and the spinner frames.
 QVector<SkinImage> ResourceImages();
+// The program's icon for the desktop's icon theme: "<n>x<n>/apps/mousecfg.png" in several sizes.
+QVector<SkinImage> IconThemeImages();
 // Paints `images` below `dir`; on failure returns false and names the file in `error`.
 bool WriteImages(const QVector<SkinImage> &images, const QString &dir, QString *error);

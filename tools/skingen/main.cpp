@@ -20,7 +20,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption resourceOption(QStringLiteral("resources"),
                                             QStringLiteral("Folder for the compiled-in pictures."),
                                             QStringLiteral("dir"));
-    parser.addOptions({ skinOption, productOption, resourceOption });
+    const QCommandLineOption iconOption(QStringLiteral("icons"),
+                                        QStringLiteral("Icon theme folder (hicolor) for the program's icon."),
+                                        QStringLiteral("dir"));
+    parser.addOptions({ skinOption, productOption, resourceOption, iconOption });
     parser.process(app);
 
     QString error;
@@ -29,6 +32,8 @@ int main(int argc, char *argv[])
         ok = WriteImages(SkinImages(parser.value(productOption)), parser.value(skinOption), &error);
     if (ok && parser.isSet(resourceOption))
         ok = WriteImages(ResourceImages(), parser.value(resourceOption), &error);
+    if (ok && parser.isSet(iconOption))
+        ok = WriteImages(IconThemeImages(), parser.value(iconOption), &error);
     if (!ok) {
         std::fprintf(stderr, "mousecfg-skingen: cannot write %s\n", qPrintable(error));
         return 1;
