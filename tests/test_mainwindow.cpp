@@ -3,6 +3,7 @@
 #include "device/link/DeviceLink.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
+#include "platform/Autostart.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "ui/main/ConnectionDisplay.h"
@@ -52,6 +53,7 @@ private slots:
     void scaleSteps();
     void dragNeedsMoreThanFourPixels();
     void trayToggleKeepsWarningUp();
+    void startAtLoginFromTheTray();
     void tabsAndPictures();
     void versionLabelOpensOnlyAddresses();
     void everyControlIsNamedAndReachable();
@@ -311,6 +313,41 @@ void TestMainWindow::trayToggleKeepsWarningUp()
     QVERIFY(!window->close());
     QVERIFY(window->isHidden());
     QCOMPARE(m_prompts->boxes.size(), 1);
+}
+
+void TestMainWindow::startAtLoginFromTheTray()
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    MousecfgWidget *window = createWindow("receiver");
+    QAction *startAtLogin = window->tray()->startAtLoginAction();
+    QVERIFY(startAtLogin->isCheckable());
+    QVERIFY(!startAtLogin->isChecked());
+    startAtLogin->trigger();
+    QVERIFY(startAtLogin->isChecked());
+    QVERIFY(QFile::exists(Autostart::filePath()));
+    startAtLogin->trigger();
+    QVERIFY(!QFile::exists(Autostart::filePath()));
+
+    // An entry that cannot be written is reported and the action stays unchecked.
+    QFile::remove(config.path());
+    QVERIFY(QFile(config.path() + QStringLiteral("-blocker")).open(QIODevice::WriteOnly));
+    qputenv("XDG_CONFIG_HOME", (config.path() + QStringLiteral("-blocker")).toLocal8Bit());
+    startAtLogin->trigger();
+    QVERIFY(!startAtLogin->isChecked());
+    QVERIFY(m_prompts->texts().last().contains(QStringLiteral("could not be changed")));
+    QFile::remove(config.path() + QStringLiteral("-blocker"));
+
+    // Started from that entry the window stays in the tray, even without a mouse.
+    m_window.reset();
+    m_prompts->boxes.clear();
+    qputenv(Autostart::HiddenVariable, "1");
+    window = createWindow("none");
+    QTest::qWait(500);
+    qunsetenv(Autostart::HiddenVariable);
+    qunsetenv("XDG_CONFIG_HOME");
+    QVERIFY(m_prompts->boxes.isEmpty());
+    QVERIFY(window->isHidden());
 }
 
 void TestMainWindow::tabsAndPictures()

@@ -7,6 +7,8 @@
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
+#include "mousecfg_version.h"
+
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -110,7 +112,8 @@ void HeaderBar::retranslate()
     m_minimise->setToolTip(tr("Minimise"));
     m_close->setAccessibleName(tr("Close"));
     m_close->setToolTip(tr("Close"));
-    m_version->setToolTip(tr("Open the product page"));
+    // The label shows the product's version; the program's own is one hover away.
+    m_version->setToolTip(tr("mousecfg %1").arg(QStringLiteral(MOUSECFG_VERSION)));
 }
 
 void HeaderBar::openVersionUrl()

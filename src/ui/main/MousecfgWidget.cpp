@@ -4,6 +4,7 @@
 #include "device/link/DeviceSession.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
+#include "platform/Autostart.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -105,7 +106,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 
     // The lowest level until the first real report.
     slotRefreshBatteryStatus(0, 1, 1);
-    QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
+    // Started at login, the window waits in the tray, with or without a mouse.
+    if (!Autostart::startHidden())
+        QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
 }
 
 MousecfgWidget::~MousecfgWidget()

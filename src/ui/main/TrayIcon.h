@@ -6,7 +6,7 @@
 class QAction;
 class QMenu;
 
-// The tray icon with its menu "&Load Config" (show the window) and "&Quit".
+// The tray icon with its menu: "&Load Config" (show the window), "Start at login" and "&Quit".
 class TrayIcon : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     QAction *loadConfigAction() const { return m_loadConfig; }
     // The menu's "&Quit" action.
     QAction *quitAction() const { return m_quit; }
+    // The menu's checkable "Start at login" action.
+    QAction *startAtLoginAction() const { return m_startAtLogin; }
     // Sets the menu texts again through the translator.
     void retranslate();
 
@@ -31,8 +33,11 @@ signals:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
 private:
+    void setStartAtLogin(bool enabled);
+
     QMenu *m_menu;
     QSystemTrayIcon *m_icon;
     QAction *m_loadConfig;
     QAction *m_quit;
+    QAction *m_startAtLogin;
 };
