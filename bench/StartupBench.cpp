@@ -20,8 +20,7 @@ class FirstPaint : public QObject
 public:
     explicit FirstPaint(const QElapsedTimer &clock)
         : m_clock(clock)
-    {
-    }
+    { }
     qint64 elapsedMs = -1;
 
 protected:
@@ -52,10 +51,12 @@ qint64 residentKilobytes()
 bool layOutProgramFolder(const QString &installed, const QString &copy)
 {
     QDir().mkpath(copy + QStringLiteral("/Configs"));
-    return QFile::copy(installed + QStringLiteral("/DefaultProfile.bin"), copy + QStringLiteral("/DefaultProfile.bin"))
-           && QFile::copy(installed + QStringLiteral("/Configs/Config.ini"), copy + QStringLiteral("/Configs/Config.ini"))
-           && QFile::link(installed + QStringLiteral("/skin"), copy + QStringLiteral("/skin"))
-           && QFile::link(installed + QStringLiteral("/lang"), copy + QStringLiteral("/lang"));
+    return QFile::copy(installed + QStringLiteral("/DefaultProfile.bin"),
+                       copy + QStringLiteral("/DefaultProfile.bin"))
+        && QFile::copy(installed + QStringLiteral("/Configs/Config.ini"),
+                       copy + QStringLiteral("/Configs/Config.ini"))
+        && QFile::link(installed + QStringLiteral("/skin"), copy + QStringLiteral("/skin"))
+        && QFile::link(installed + QStringLiteral("/lang"), copy + QStringLiteral("/lang"));
 }
 
 } // namespace
@@ -66,9 +67,10 @@ QString startupFigures(const QString &benchProgram)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("MOUSECFG_VIRTUAL_MOUSE"), QStringLiteral("receiver"));
     child.setProcessEnvironment(environment);
-    child.start(benchProgram, {QStringLiteral("--startup-child"), AppPaths::appDir()});
+    child.start(benchProgram, { QStringLiteral("--startup-child"), AppPaths::appDir() });
     if (!child.waitForFinished(30000) || child.exitCode() != 0)
-        return QStringLiteral("Start-up: failed (%1)").arg(QString::fromLocal8Bit(child.readAllStandardError().trimmed()));
+        return QStringLiteral("Start-up: failed (%1)")
+            .arg(QString::fromLocal8Bit(child.readAllStandardError().trimmed()));
     return QString::fromLocal8Bit(child.readAllStandardOutput().trimmed());
 }
 

@@ -40,7 +40,7 @@ public:
     int messageBox(int buttonMode, const QString &title, const QString &text, int, QWidget *,
                    bool waitForMouse) override
     {
-        boxes.append({buttonMode, title, text, waitForMouse});
+        boxes.append({ buttonMode, title, text, waitForMouse });
         return boxAnswers.isEmpty() ? int(QDialog::Accepted) : boxAnswers.dequeue();
     }
     QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &) override

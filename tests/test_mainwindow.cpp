@@ -6,6 +6,7 @@
 #include "platform/Autostart.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/MousePicture.h"
@@ -15,7 +16,6 @@
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/WindowScale.h"
-#include "ui/buttons/TarnBtnWindow.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/widgets/TarnLabel.h"
@@ -23,9 +23,9 @@
 #include "ui/widgets/TarnPushButton.h"
 #include "virtualmouse/VirtualMouse.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -104,7 +104,8 @@ void TestMainWindow::cleanup()
 
 MousecfgWidget *TestMainWindow::createWindow(const QByteArray &connection)
 {
-    const QString scenario = m_dir->writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=" + connection + "\n");
+    const QString scenario
+        = m_dir->writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=" + connection + "\n");
     qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
     m_window.reset(new MousecfgWidget);
     return m_window.data();
@@ -411,7 +412,7 @@ void TestMainWindow::versionLabelOpensOnlyAddresses()
     window->header()->refreshLabels();
     version->setFocus(Qt::TabFocusReason);
     QTest::keyClick(version, Qt::Key_Return);
-    QCOMPARE(m_openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/mouse"))});
+    QCOMPARE(m_openedUrls, QList<QUrl> { QUrl(QStringLiteral("https://example.org/mouse")) });
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }

@@ -6,7 +6,7 @@ class NoKeyboardCapture : public KeyboardCapture
 {
 public:
     bool start(bool) override { return false; }
-    void stop() override {}
+    void stop() override { }
     bool isSystemWide() const override { return false; }
 };
 } // namespace

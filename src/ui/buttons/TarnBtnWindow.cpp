@@ -6,7 +6,7 @@ TarnBtnWindow::TarnBtnWindow(QWidget *parent)
     setObjectName(QStringLiteral("TarnBtnWindow"));
 }
 
-void TarnBtnWindow::refreshFrom(ConfigData &, int) {}
+void TarnBtnWindow::refreshFrom(ConfigData &, int) { }
 
 void TarnBtnWindow::selectButton(int index, int group)
 {

@@ -6,5 +6,4 @@ MacroDialog::MacroDialog(QWidget *parent)
     setObjectName(QStringLiteral("MacroDialog"));
 }
 
-void MacroDialog::refreshFrom(ConfigData &, int) {}
-
+void MacroDialog::refreshFrom(ConfigData &, int) { }

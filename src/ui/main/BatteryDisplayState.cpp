@@ -43,9 +43,10 @@ QString BatteryDisplayState::styleSheet(double uiScale, const QString &accentCss
 {
     const int fontSize = int(16 * uiScale);
     if (m_mouseOff) {
-        return QStringLiteral("QProgressBar{background-color:rgb(100,100,100);color:rgb(255, 255, 255);"
-                              "font-weight:bold;text-align:center;font-size:%1px;border-radius:2px;border:none;}"
-                              "QProgressBar::chunk{background-color:rgb(100,100,100);border-radius:2px;}")
+        return QStringLiteral(
+                   "QProgressBar{background-color:rgb(100,100,100);color:rgb(255, 255, 255);"
+                   "font-weight:bold;text-align:center;font-size:%1px;border-radius:2px;border:none;}"
+                   "QProgressBar::chunk{background-color:rgb(100,100,100);border-radius:2px;}")
             .arg(fontSize);
     }
     return QStringLiteral("QProgressBar{background-color:#FFFFFF;color:rgb(0, 0, 0);font-weight:bold;"

@@ -68,7 +68,7 @@ void ConnectionDisplay::refreshConnectionState()
     m_chargingIcon->hide();
     m_picture = SkinPixmap(m_state.connectionPicture());
     setAccessibleDescription(m_state.receiverIconShown() ? tr("Connected through the receiver")
-                             : m_state.connectionState() == BatteryDisplayState::Cable
+                                 : m_state.connectionState() == BatteryDisplayState::Cable
                                  ? tr("Connected by cable")
                                  : tr("Not connected"));
     update();

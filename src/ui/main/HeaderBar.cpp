@@ -47,7 +47,8 @@ HeaderBar::HeaderBar(QWidget *parent)
     connect(m_modelMenu, &QMenu::triggered, this, &HeaderBar::modelChosen);
 
     m_minimise->setObjectName(QStringLiteral("minimiseButton"));
-    m_minimise->setPictures(QStringLiteral("/min-1.png"), QStringLiteral("/min-2.png"), QStringLiteral("/min-3.png"));
+    m_minimise->setPictures(QStringLiteral("/min-1.png"), QStringLiteral("/min-2.png"),
+                            QStringLiteral("/min-3.png"));
     connect(m_minimise, &QPushButton::clicked, this, &HeaderBar::minimiseClicked);
     m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setPictures(QStringLiteral("/close-1.png"), QStringLiteral("/close-2.png"),

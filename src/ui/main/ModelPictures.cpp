@@ -7,15 +7,15 @@ namespace ModelPictures {
 namespace {
 bool usesLightArrows(const QString &productName)
 {
-    static const QStringList products = {
-        QStringLiteral("VORTAN2"),    QStringLiteral("HALCYR"),    QStringLiteral("BRISEN"),
-        QStringLiteral("TALOR FPS"),  QStringLiteral("TALOR"),     QStringLiteral("MURANE"),
-        QStringLiteral("MURANE3"),    QStringLiteral("FENWIX"),    QStringLiteral("4617"),
-        QStringLiteral("K314-RGB"),   QStringLiteral("4617-Q7171"), QStringLiteral("DUSKEL"),
-        QStringLiteral("K527"),       QStringLiteral("K528"),      QStringLiteral("K530-RGB"),
-        QStringLiteral("SOLWEN"),     QStringLiteral("K531-PRO"),  QStringLiteral("K531-RGB"),
-        QStringLiteral("K531-RGB2"),  QStringLiteral("QUILLON2"),  QStringLiteral("VESPERA2"),
-        QStringLiteral("GARNOTH")};
+    static const QStringList products
+        = { QStringLiteral("VORTAN2"),   QStringLiteral("HALCYR"),     QStringLiteral("BRISEN"),
+            QStringLiteral("TALOR FPS"), QStringLiteral("TALOR"),      QStringLiteral("MURANE"),
+            QStringLiteral("MURANE3"),   QStringLiteral("FENWIX"),     QStringLiteral("4617"),
+            QStringLiteral("K314-RGB"),  QStringLiteral("4617-Q7171"), QStringLiteral("DUSKEL"),
+            QStringLiteral("K527"),      QStringLiteral("K528"),       QStringLiteral("K530-RGB"),
+            QStringLiteral("SOLWEN"),    QStringLiteral("K531-PRO"),   QStringLiteral("K531-RGB"),
+            QStringLiteral("K531-RGB2"), QStringLiteral("QUILLON2"),   QStringLiteral("VESPERA2"),
+            QStringLiteral("GARNOTH") };
     return products.contains(productName);
 }
 
@@ -24,20 +24,22 @@ ArrowPictures arrow(const QString &productName, const QString &direction)
     const bool light = usesLightArrows(productName);
     const QString normal = QStringLiteral("/btn_%1%2.png").arg(direction).arg(light ? 4 : 2);
     const QString active = QStringLiteral("/btn_%1%2.png").arg(direction).arg(light ? 3 : 1);
-    return {normal, active, active};
+    return { normal, active, active };
 }
 
 // Anchors on a mouse seen from above: the two main buttons, wheel, DPI button, the side buttons
 // on both flanks, then further points down the shell for products with many buttons.
-constexpr QPointF FrontAnchors[20] = {
-    {0.38, 0.14}, {0.62, 0.14}, {0.50, 0.20}, {0.50, 0.36}, {0.28, 0.42}, {0.28, 0.52}, {0.72, 0.42},
-    {0.72, 0.52}, {0.50, 0.60}, {0.30, 0.62}, {0.70, 0.62}, {0.33, 0.72}, {0.67, 0.72}, {0.36, 0.30},
-    {0.64, 0.30}, {0.50, 0.28}, {0.31, 0.80}, {0.69, 0.80}, {0.40, 0.88}, {0.60, 0.88}};
+constexpr QPointF FrontAnchors[20]
+    = { { 0.38, 0.14 }, { 0.62, 0.14 }, { 0.50, 0.20 }, { 0.50, 0.36 }, { 0.28, 0.42 },
+        { 0.28, 0.52 }, { 0.72, 0.42 }, { 0.72, 0.52 }, { 0.50, 0.60 }, { 0.30, 0.62 },
+        { 0.70, 0.62 }, { 0.33, 0.72 }, { 0.67, 0.72 }, { 0.36, 0.30 }, { 0.64, 0.30 },
+        { 0.50, 0.28 }, { 0.31, 0.80 }, { 0.69, 0.80 }, { 0.40, 0.88 }, { 0.60, 0.88 } };
 // Anchors on the side view: the thumb buttons first, then along the flank.
-constexpr QPointF SideAnchors[20] = {
-    {0.33, 0.53}, {0.48, 0.53}, {0.27, 0.47}, {0.62, 0.50}, {0.40, 0.45}, {0.55, 0.45}, {0.70, 0.48},
-    {0.20, 0.55}, {0.80, 0.55}, {0.35, 0.60}, {0.50, 0.60}, {0.65, 0.60}, {0.25, 0.62}, {0.75, 0.62},
-    {0.30, 0.42}, {0.45, 0.40}, {0.60, 0.42}, {0.15, 0.58}, {0.85, 0.58}, {0.50, 0.65}};
+constexpr QPointF SideAnchors[20]
+    = { { 0.33, 0.53 }, { 0.48, 0.53 }, { 0.27, 0.47 }, { 0.62, 0.50 }, { 0.40, 0.45 },
+        { 0.55, 0.45 }, { 0.70, 0.48 }, { 0.20, 0.55 }, { 0.80, 0.55 }, { 0.35, 0.60 },
+        { 0.50, 0.60 }, { 0.65, 0.60 }, { 0.25, 0.62 }, { 0.75, 0.62 }, { 0.30, 0.42 },
+        { 0.45, 0.40 }, { 0.60, 0.42 }, { 0.15, 0.58 }, { 0.85, 0.58 }, { 0.50, 0.65 } };
 } // namespace
 
 ArrowPictures upArrow(const QString &productName)

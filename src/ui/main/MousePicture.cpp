@@ -42,10 +42,9 @@ MousePicture::MousePicture(QWidget *parent)
     m_down->setObjectName(QStringLiteral("wheelDownArrow"));
     connect(m_up, &QPushButton::clicked, this, [this] { emit buttonRequested(0, 2); });
     connect(m_down, &QPushButton::clicked, this, [this] { emit buttonRequested(1, 2); });
-    for (TarnPushButton *arrow : {m_up, m_down}) {
-        connect(arrow, &TarnPushButton::OverSignal, this, [this, arrow](TarnPushButton *, bool over) {
-            setHovered(arrow == m_up ? 0 : 1, 2, over);
-        });
+    for (TarnPushButton *arrow : { m_up, m_down }) {
+        connect(arrow, &TarnPushButton::OverSignal, this,
+                [this, arrow](TarnPushButton *, bool over) { setHovered(arrow == m_up ? 0 : 1, 2, over); });
     }
     m_frontSwitch->setObjectName(QStringLiteral("frontViewButton"));
     m_sideSwitch->setObjectName(QStringLiteral("sideViewButton"));
@@ -188,14 +187,14 @@ void MousePicture::relayout()
     m_down->setGeometry(ScaledRect(211, 360, 32, 32));
     // Callouts stand in a column on the side of the picture their button is on, in order of their
     // point's height so that no two leader lines cross, never closer than the gap.
-    for (const bool front : {true, false}) {
+    for (const bool front : { true, false }) {
         const QVector<TarnPushButton *> &callouts = front ? m_front : m_side;
         QVector<int> order(CalloutCount);
         std::iota(order.begin(), order.end(), 0);
         std::stable_sort(order.begin(), order.end(), [front](int a, int b) {
             return ModelPictures::calloutAnchor(front, a).y() < ModelPictures::calloutAnchor(front, b).y();
         });
-        int nextY[2] = {0, 0};
+        int nextY[2] = { 0, 0 };
         for (const int i : qAsConst(order)) {
             const QPointF anchor = ModelPictures::calloutAnchor(front, i);
             const int column = anchor.x() < 0.5 ? 0 : 1;

@@ -8,8 +8,8 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ProfileFile.h"
 #include "storage/ProductDefinition.h"
+#include "storage/ProfileFile.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/main/ConnectionDisplay.h"
@@ -167,7 +167,8 @@ void MousecfgWidget::connectParts()
     connect(buttons, &TarnBtnWindow::SelBtnChanged, this, &MousecfgWidget::SelBtnChanged);
     connect(buttons, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
+    connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this,
+            &MousecfgWidget::slotEnableButtons);
 
     connect(m_picture, &MousePicture::buttonRequested, buttons, &TarnBtnWindow::selectButton);
     connect(m_picture, &MousePicture::buttonRequested, this,
@@ -199,7 +200,7 @@ void MousecfgWidget::collectPageState()
     m_pages->collectAll(m_config, m_config.ProfileID);
 }
 
-void MousecfgWidget::applySlotMouseSpeed() {}
+void MousecfgWidget::applySlotMouseSpeed() { }
 
 void MousecfgWidget::switchTab(int index)
 {
@@ -227,8 +228,8 @@ void MousecfgWidget::showAndWarn()
         return;
     }
     m_warningShown = true;
-    const int answer = Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("Warning"), tr("Dongle Disconnect!"),
-                                            TarnMessageBox::DongleIcon, this, true);
+    const int answer = Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("Warning"),
+                                            tr("Dongle Disconnect!"), TarnMessageBox::DongleIcon, this, true);
     if (answer == QDialog::Accepted && connectedCount() == 0)
         hide();
     m_warningShown = false;

@@ -7,8 +7,8 @@
 #include "device/upload/UploadThreadState.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ProfileFile.h"
 #include "storage/ProductDefinition.h"
+#include "storage/ProfileFile.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
@@ -176,8 +176,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const QScreen *screen = QGuiApplication::screenAt(geometry().center());
-    const int step = WindowScale::stepForRatio(screen ? screen->logicalDotsPerInch() / 96.0
-                                                      : UiScale());
+    const int step = WindowScale::stepForRatio(screen ? screen->logicalDotsPerInch() / 96.0 : UiScale());
     if (step != m_scaleStep) {
         applyScaleStep(step);
     } else if (size() == m_laidOutSize) {

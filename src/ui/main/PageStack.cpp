@@ -2,11 +2,11 @@
 
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/macro/MacroDialog.h"
+#include "ui/main/TabBar.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnPointSpeed.h"
 #include "ui/pages/TarnReportRate.h"
-#include "ui/main/TabBar.h"
 #include "ui/widgets/Theme.h"
 
 #include <QScrollArea>
@@ -29,7 +29,7 @@ PageStack::PageStack(QWidget *window)
     m_buttonArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttonArea->setStyleSheet(QStringLiteral("background:transparent;"));
     m_buttonArea->viewport()->setAutoFillBackground(false);
-    m_pages = {m_buttons, m_dpi, m_performance, m_rate, m_macro, m_lighting};
+    m_pages = { m_buttons, m_dpi, m_performance, m_rate, m_macro, m_lighting };
 }
 
 void PageStack::showTab(int index)

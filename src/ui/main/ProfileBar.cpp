@@ -7,17 +7,17 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     setObjectName(QStringLiteral("ProfileBar"));
 }
 
-void ProfileBar::refresh() {}
+void ProfileBar::refresh() { }
 
-void ProfileBar::rebuildLibraryMenu() {}
+void ProfileBar::rebuildLibraryMenu() { }
 
-void ProfileBar::selectSlot(int) {}
+void ProfileBar::selectSlot(int) { }
 
 void ProfileBar::setControlsEnabled(bool enabled)
 {
     setEnabled(enabled);
 }
 
-void ProfileBar::relayout() {}
+void ProfileBar::relayout() { }
 
-void ProfileBar::retranslate() {}
+void ProfileBar::retranslate() { }

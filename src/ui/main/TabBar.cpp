@@ -36,7 +36,7 @@ void TabBar::relayout()
 
 void TabBar::retranslate()
 {
-    const QString texts[] = {tr("LIGHTING"), tr("CUSTOMIZE"), tr("DPI"), tr("MACRO")};
+    const QString texts[] = { tr("LIGHTING"), tr("CUSTOMIZE"), tr("DPI"), tr("MACRO") };
     for (int i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i]->setText(texts[i]);
         m_buttons[i]->setAccessibleName(texts[i]);

@@ -45,6 +45,6 @@ void TrayIcon::setStartAtLogin(bool enabled)
     if (autostart.setEnabled(enabled))
         return;
     m_startAtLogin->setChecked(autostart.isEnabled());
-    ShowWarning(tr("Warning"), tr("The login start entry %1 could not be changed.").arg(Autostart::filePath()),
-                nullptr);
+    ShowWarning(tr("Warning"),
+                tr("The login start entry %1 could not be changed.").arg(Autostart::filePath()), nullptr);
 }

@@ -8,10 +8,10 @@ namespace WindowScale {
 
 namespace {
 // Upper ratio bound of every step but the last.
-constexpr double StepBounds[StepCount - 1] = {1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8,
-                                              3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8};
+constexpr double StepBounds[StepCount - 1]
+    = { 1.1, 1.4, 1.6, 1.8, 2.1, 2.3, 2.6, 2.8, 3.1, 3.3, 3.6, 3.8, 4.1, 4.3, 4.6, 4.8 };
 // Widths a window manager may have left the window at after the user dragged it across screens.
-constexpr int SnapWidths[] = {999, 1248, 1498, 1748};
+constexpr int SnapWidths[] = { 999, 1248, 1498, 1748 };
 constexpr int SnapTolerance = 9;
 } // namespace
 
@@ -49,8 +49,7 @@ int snappedStepForWidth(int width)
 ScaledBackgrounds::ScaledBackgrounds(const QString &skinFile)
     : m_skinFile(skinFile)
     , m_steps(WindowScale::StepCount)
-{
-}
+{ }
 
 const QPixmap &ScaledBackgrounds::forStep(int step)
 {

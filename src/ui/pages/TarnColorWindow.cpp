@@ -6,6 +6,6 @@ TarnColorWindow::TarnColorWindow(QWidget *parent)
     setObjectName(QStringLiteral("TarnColorWindow"));
 }
 
-void TarnColorWindow::refreshFrom(ConfigData &, int) {}
+void TarnColorWindow::refreshFrom(ConfigData &, int) { }
 
-void TarnColorWindow::setModeReport(quint8) {}
+void TarnColorWindow::setModeReport(quint8) { }

@@ -6,9 +6,9 @@ TarnDPIWindow::TarnDPIWindow(QWidget *parent)
     setObjectName(QStringLiteral("TarnDPIWindow"));
 }
 
-void TarnDPIWindow::refreshFrom(ConfigData &, int) {}
+void TarnDPIWindow::refreshFrom(ConfigData &, int) { }
 
-void TarnDPIWindow::setCurrentStage(quint8) {}
+void TarnDPIWindow::setCurrentStage(quint8) { }
 
 int TarnDPIWindow::stageDpi(int) const
 {

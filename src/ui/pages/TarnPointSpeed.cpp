@@ -6,5 +6,4 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
     setObjectName(QStringLiteral("TarnPointSpeed"));
 }
 
-void TarnPointSpeed::refreshFrom(ConfigData &, int) {}
-
+void TarnPointSpeed::refreshFrom(ConfigData &, int) { }

@@ -12,5 +12,4 @@ public:
 
     // Shows slot `slot` of `config`.
     void refreshFrom(ConfigData &config, int slot) override;
-
 };

@@ -6,6 +6,6 @@ TarnReportRate::TarnReportRate(QWidget *parent)
     setObjectName(QStringLiteral("TarnReportRate"));
 }
 
-void TarnReportRate::refreshFrom(ConfigData &, int) {}
+void TarnReportRate::refreshFrom(ConfigData &, int) { }
 
-void TarnReportRate::setRate(quint8) {}
+void TarnReportRate::setRate(quint8) { }

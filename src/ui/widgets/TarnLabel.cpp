@@ -53,7 +53,7 @@ void TarnLabel::focusInEvent(QFocusEvent *event)
 {
     const Qt::FocusReason reason = event->reason();
     m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-                      || reason == Qt::ShortcutFocusReason;
+        || reason == Qt::ShortcutFocusReason;
     QLabel::focusInEvent(event);
 }
 

@@ -48,8 +48,8 @@ void TarnPushButton::paintEvent(QPaintEvent *)
         paintPlate(painter);
     } else {
         const QPixmap &picture = isDown() || isChecked() || m_highlighted
-                                     ? (m_pressed.isNull() ? m_normal : m_pressed)
-                                     : (m_hovered && !m_hover.isNull() ? m_hover : m_normal);
+            ? (m_pressed.isNull() ? m_normal : m_pressed)
+            : (m_hovered && !m_hover.isNull() ? m_hover : m_normal);
         painter.setOpacity(isEnabled() ? 1.0 : 0.4);
         painter.drawPixmap(rect(), picture);
         painter.setOpacity(1.0);
@@ -111,7 +111,7 @@ void TarnPushButton::focusInEvent(QFocusEvent *event)
 {
     const Qt::FocusReason reason = event->reason();
     m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-                      || reason == Qt::ShortcutFocusReason;
+        || reason == Qt::ShortcutFocusReason;
     QPushButton::focusInEvent(event);
 }
 

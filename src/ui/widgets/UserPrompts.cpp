@@ -44,11 +44,13 @@ void SetPrompts(UserPrompts *prompts)
 
 int ShowWarning(const QString &title, const QString &text, QWidget *parent)
 {
-    return Prompts().messageBox(TarnMessageBox::NoticeButtons, title, text, TarnMessageBox::WarningIcon, parent);
+    return Prompts().messageBox(TarnMessageBox::NoticeButtons, title, text, TarnMessageBox::WarningIcon,
+                                parent);
 }
 
 bool AskQuestion(const QString &title, const QString &text, QWidget *parent)
 {
-    return Prompts().messageBox(TarnMessageBox::QuestionButtons, title, text, TarnMessageBox::WarningIcon, parent)
-           == QDialog::Accepted;
+    return Prompts().messageBox(TarnMessageBox::QuestionButtons, title, text, TarnMessageBox::WarningIcon,
+                                parent)
+        == QDialog::Accepted;
 }
