@@ -37,6 +37,8 @@ struct Window
 {
     Window()
     {
+        // The skin pictures the build painted.
+        QFile::link(QStringLiteral(MOUSECFG_APPDIR "/skin"), link.dir.path() + QStringLiteral("/skin"));
         LoadConfig(host.config);
         WriteFactoryProfileFile();
         SaveConfig(host.config);
@@ -171,8 +173,14 @@ void TestProfileBar::uploadRunsBehindTheDialog()
     Window w;
     w.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
-    if (!shots.isEmpty())
+    if (!shots.isEmpty()) {
         w.widget.grab().save(shots + QStringLiteral("/profilebar-%1.png").arg(scale));
+        QMenu *menu = w.bar->libraryMenu();
+        menu->popup(w.control("libraryButton")->mapToGlobal(QPoint(0, Scaled(30))));
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        menu->grab().save(shots + QStringLiteral("/librarymenu-%1.png").arg(scale));
+        menu->hide();
+    }
 
     // A slow link keeps the upload busy for a while; the user-interface thread must keep running.
     w.link.mouse.setLatency(15);

@@ -45,11 +45,13 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
         QAction *action = m_slotMenu->addAction(QString());
         connect(action, &QAction::triggered, this, [this, slot] { selectSlot(slot); });
     }
-    styleMenu(m_slotMenu);
 
     m_nameLabel->setObjectName(QStringLiteral("nameLabel"));
     m_nameLabel->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
     m_nameLabel->setBuddy(m_nameField);
+    QPalette labelColours = m_nameLabel->palette();
+    labelColours.setColor(QPalette::WindowText, ThemeColor::softText());
+    m_nameLabel->setPalette(labelColours);
     m_nameField->setObjectName(QStringLiteral("nameField"));
     connect(m_nameField, &QLineEdit::returnPressed, this,
             [this] { m_operations->renameProfile(m_nameField->text()); });
@@ -57,7 +59,6 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     m_libraryButton->setObjectName(QStringLiteral("libraryButton"));
     m_libraryButton->setMenu(m_libraryMenu);
     m_libraryMenu->setObjectName(QStringLiteral("libraryMenu"));
-    styleMenu(m_libraryMenu);
     connect(m_libraryMenu, &QMenu::triggered, this, [this](QAction *action) {
         m_operations->pickLibraryEntry(m_libraryMenu->actions().indexOf(action));
     });
@@ -105,9 +106,11 @@ void ProfileBar::styleMenu(QMenu *menu) const
 {
     menu->setStyleSheet(QStringLiteral("QMenu { background: rgb(40,40,40); color: white; border: 1px solid "
                                        "rgb(100,100,100); }"
-                                       "QMenu::item { padding: 4px 12px; }"
+                                       "QMenu::item { padding: %2px %3px; }"
                                        "QMenu::item:selected { background: %1; color: black; }")
-                            .arg(AccentColorCss()));
+                            .arg(AccentColorCss())
+                            .arg(Scaled(4))
+                            .arg(Scaled(12)));
 }
 
 void ProfileBar::refresh()
@@ -169,8 +172,10 @@ void ProfileBar::relayout()
                        "QLineEdit:focus { border: 1px solid %2; }")
             .arg(Scaled(6))
             .arg(AccentColorCss()));
-    m_slotMenu->setFont(font);
-    m_libraryMenu->setFont(font);
+    for (QMenu *menu : { m_slotMenu, m_libraryMenu }) {
+        styleMenu(menu);
+        menu->setFont(font);
+    }
     m_libraryMenu->setFixedWidth(Scaled(LibraryMenuWidth));
     if (m_actions) {
         PlaceWidget(m_actions, ActionsRect.x(), ActionsRect.y(), ActionsRect.width(), ActionsRect.height());
