@@ -95,6 +95,32 @@ void PaintCloseButton(QPainter &painter, const QSizeF &size, int state)
     painter.drawLine(c + QPointF(-5.5, 5.5), c + QPointF(5.5, -5.5));
 }
 
+void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state)
+{
+    const QRectF plate = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
+    const QColor top = state == 1 ? QColor(56, 56, 60) : state == 2 ? QColor(74, 74, 79) : QColor(40, 40, 44);
+    FillVertical(painter, RoundedRect(plate, 3), top, top.darker(125));
+    painter.setPen(QPen(state == 3 ? SkinColor::accent() : QColor(100, 100, 100), state == 3 ? 1.4 : 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(RoundedRect(plate, 3));
+
+    const QPointF c(size.width() / 2, size.height() / 2);
+    const QColor glyph = state == 1 ? SkinColor::glyph() : SkinColor::glyphHot();
+    painter.setPen(GlyphPen(glyph, 1.6));
+    // The tray.
+    QPainterPath tray(c + QPointF(-7, 2));
+    tray.lineTo(c + QPointF(-7, 7));
+    tray.lineTo(c + QPointF(7, 7));
+    tray.lineTo(c + QPointF(7, 2));
+    painter.drawPath(tray);
+    // The arrow: down into the tray, or up out of it.
+    painter.setPen(GlyphPen(state == 1 ? glyph : SkinColor::accentLight(), 1.8));
+    const qreal tip = into ? 4 : -8;
+    const qreal tail = into ? -8 : 4;
+    painter.drawLine(c + QPointF(0, tail), c + QPointF(0, tip));
+    painter.drawPath(Chevron(c + QPointF(0, into ? tip - 1.5 : tip + 1.5), 4, !into));
+}
+
 void PaintMinimiseButton(QPainter &painter, const QSizeF &size, int state)
 {
     if (state == 2)

@@ -72,6 +72,10 @@ QVector<SkinImage> SkinImages(const QString &productName)
                           [state](QPainter &p, const QSizeF &s) { PaintCloseButton(p, s, state); });
         images << Picture(QStringLiteral("min-%1.png").arg(state), 32, 32,
                           [state](QPainter &p, const QSizeF &s) { PaintMinimiseButton(p, s, state); });
+        images << Picture(QStringLiteral("profile_import-%1.png").arg(state), 34, 30,
+                          [state](QPainter &p, const QSizeF &s) { PaintFileButton(p, s, true, state); });
+        images << Picture(QStringLiteral("profile_export-%1.png").arg(state), 34, 30,
+                          [state](QPainter &p, const QSizeF &s) { PaintFileButton(p, s, false, state); });
     }
     // Wheel arrows: 2 and 4 are the normal looks, 1 and 3 their hover and pressed looks.
     for (int variant = 1; variant <= 4; ++variant) {

@@ -2,10 +2,17 @@
 
 #include <QWidget>
 
+class ProfileActions;
 class ProfileHost;
+class ProfileOperations;
+class QLineEdit;
+class QMenu;
+class TarnLabel;
+class TarnPushButton;
 
-// The profile bar: slot selector, profile name, the profile library and its file operations, and the
-// configuration's "OK", "Cancel" and "Apply".
+// The profile bar: slot selector, profile name, the profile library and its file operations. It also
+// creates the footer with the configuration's "OK", "Cancel" and "Apply" (actions()), a sibling in the
+// same parent that relayout() places at the bottom right of the window.
 class ProfileBar : public QWidget
 {
     Q_OBJECT
@@ -26,6 +33,37 @@ public:
     // Sets every text again through the translator.
     void retranslate();
 
+    // The rules behind the bar (library list loading, uploads), for the window.
+    ProfileOperations *operations() const { return m_operations; }
+    // The footer with "OK", "Cancel" and "Apply".
+    ProfileActions *actions() const { return m_actions; }
+    // The slot selector's menu and the library drop-down's menu.
+    QMenu *slotMenu() const { return m_slotMenu; }
+    QMenu *libraryMenu() const { return m_libraryMenu; }
+    // The name field.
+    QLineEdit *nameField() const { return m_nameField; }
+
 private:
+    TarnPushButton *addButton(const char *objectName, void (ProfileOperations::*operation)());
+    TarnPushButton *addButton(const char *objectName, bool (ProfileOperations::*operation)());
+    void styleMenu(QMenu *menu) const;
+
     ProfileHost *m_host;
+    ProfileOperations *m_operations;
+    ProfileActions *m_actions = nullptr;
+    TarnPushButton *m_slotButton;
+    QMenu *m_slotMenu;
+    TarnLabel *m_nameLabel;
+    QLineEdit *m_nameField;
+    TarnPushButton *m_libraryButton;
+    QMenu *m_libraryMenu;
+    TarnPushButton *m_add;
+    TarnPushButton *m_copy;
+    TarnPushButton *m_delete;
+    TarnPushButton *m_reset;
+    TarnPushButton *m_resetAll;
+    TarnPushButton *m_import;
+    TarnPushButton *m_export;
+    TarnPushButton *m_load;
+    TarnPushButton *m_save;
 };

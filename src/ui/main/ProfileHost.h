@@ -25,4 +25,8 @@ public:
     virtual QWidget *dialogParent() = 0;
     // Hides the main window ("OK", "Cancel").
     virtual void hideWindow() = 0;
+    // Sets every text of the window again (after a profile reset, as the window's text pass does).
+    virtual void retranslateWindow() { }
+    // Shows the first tab and the product's arrow pictures (after a configuration was loaded).
+    virtual void showFirstTab() { }
 };

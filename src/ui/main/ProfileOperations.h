@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class ProfileHost;
+class TarnProcessThread;
+struct ConfigData;
+struct ProfileData;
+
+// Every rule of the profile bar: the five slots, the profile library and its files, profile and
+// configuration files, and the uploads that follow them. No widgets: the bar forwards the user's acts
+// here and shows what the signals report; tests drive it directly.
+class ProfileOperations : public QObject
+{
+    Q_OBJECT
+public:
+    // Waits, with the event loop running, until a started upload thread has finished its run.
+    using UploadWaiter = std::function<void(TarnProcessThread &thread)>;
+    // Library entries beyond this position are never looked up.
+    static constexpr int LibraryLookupLimit = 200;
+
+    // Operations on `host`'s working configuration and library list.
+    explicit ProfileOperations(ProfileHost *host, QObject *parent = nullptr);
+
+    // Replaces the wait of every upload (the bar's progress dialog); an empty one waits in an event loop.
+    void setUploadWaiter(UploadWaiter waiter);
+    // Uploads the working configuration, waits, and tells the user of a failure; returns the result code.
+    // `sendEverything` sends every group whatever changed.
+    quint8 applyToDevice(bool sendEverything = false);
+
+    // The current slot, 0 to 4.
+    int currentSlot() const;
+    // The name the current slot holds.
+    QString currentName() const;
+
+    // Makes `slot` current, shows it, and tells the mouse to switch to it.
+    void selectSlot(int slot);
+    // Makes `slot` current and shows it; `reload` reads its file again, dropping unsaved edits.
+    void selectProfileSlot(int slot, bool reload);
+    // Loads library entry `index` into the current slot (entries past the lookup limit are ignored).
+    bool pickLibraryEntry(int index);
+    // Loads the library profile `name` into the current slot.
+    bool pickLibraryProfile(const QString &name);
+    // Gives the current slot's profile, its library entry and its file the name `newName`.
+    bool renameProfile(const QString &newName);
+    // Creates a library profile from the factory template and loads it into the current slot.
+    bool addProfile();
+    // Copies the current slot's file to a new library profile, which the slot then holds.
+    bool copyProfile();
+    // Deletes the current slot's library profile, after asking; another one takes the slot.
+    bool deleteProfile();
+    // Resets the current slot to the factory profile, after asking, and uploads it.
+    bool resetProfile();
+    // Resets the whole configuration, after asking, and uploads everything.
+    bool resetAllProfiles();
+    // Copies the current slot's file, stamped with the product, to a file the user chooses.
+    bool exportProfile();
+    // Adds a profile file of this product to the library, loads it into the current slot and uploads.
+    bool importProfile();
+    // Writes the whole configuration, stamped with the product, to a file the user chooses.
+    bool saveConfiguration();
+    // Reads the whole configuration from a file of this product and uploads it.
+    bool loadConfiguration();
+    // "Apply": takes the pages' values, then uploads.
+    void apply();
+    // "OK": uploads the configuration as held, then hides the window.
+    void ok();
+    // "Cancel": hides the window and reloads the current slot from its file.
+    void cancel();
+    // Writes the library list to the product settings.
+    void saveLibraryList();
+    // Reads the library list from the product settings.
+    void loadLibraryList();
+
+signals:
+    // The library list changed: its menu must be built again.
+    void libraryChanged();
+    // The current slot, or the name it holds, changed (or a refused name must be shown again).
+    void slotChanged();
+
+private:
+    ConfigData &config() const;
+    ProfileData &currentProfile() const;
+    // Names held by the slots other than the current one.
+    QStringList otherSlotNames() const;
+    // True when `name` cannot be given to a new library profile.
+    bool nameTaken(const QString &name) const;
+    // Loads library profile `name` into the current slot, which takes the name.
+    void loadIntoCurrentSlot(const QString &name);
+    void notice(const QString &text) const;
+    bool ask(const QString &text) const;
+    void fileNotice(const QString &pattern, const QString &path) const;
+
+    ProfileHost *m_host;
+    UploadWaiter m_waiter;
+    bool m_uploading = false;
+};
