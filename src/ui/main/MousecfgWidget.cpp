@@ -17,6 +17,7 @@
 #include "ui/main/MousePicture.h"
 #include "ui/main/PageStack.h"
 #include "ui/main/ProfileBar.h"
+#include "ui/main/ProfileOperations.h"
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
@@ -80,7 +81,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
         && translator->load(AppPaths::translationFile(languages.entries[language].file)))
         QCoreApplication::installTranslator(translator);
 
-    m_library = LoadLibraryList();
+    m_profileBar->operations()->loadLibraryList();
     m_session->openCurrentDevice();
     m_statusThread->start();
     LoadConfig(m_config);
@@ -202,6 +203,17 @@ void MousecfgWidget::collectPageState()
 
 void MousecfgWidget::applySlotMouseSpeed() { }
 
+void MousecfgWidget::retranslateWindow()
+{
+    retranslateAll();
+}
+
+void MousecfgWidget::showFirstTab()
+{
+    switchTab(0);
+    m_picture->setProduct(ProductName(), ButtonCount());
+}
+
 void MousecfgWidget::switchTab(int index)
 {
     if (index == 0 && LedDisable() != 0)
@@ -269,6 +281,7 @@ void MousecfgWidget::slotEnableButtons(bool enable)
 {
     m_header->setControlsEnabled(enable);
     m_tabs->setEnabled(enable);
+    m_slots->setEnabled(enable);
     m_profileBar->setControlsEnabled(enable);
 }
 

@@ -57,6 +57,8 @@ public:
     void applySlotMouseSpeed() override;
     QWidget *dialogParent() override { return this; }
     void hideWindow() override { hide(); }
+    void retranslateWindow() override;
+    void showFirstTab() override;
 
     // The parts, for tests and the other window parts.
     HeaderBar *header() const { return m_header; }
@@ -122,7 +124,6 @@ private:
     void onDeviceReady();
     void rebuildMouseList();
     void refreshConnectionState();
-    void selectProfileSlot(int slot);
     void applyScaleStep(int step);
     void relayoutAll();
     void retranslateAll();

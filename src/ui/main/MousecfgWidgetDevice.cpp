@@ -15,6 +15,7 @@
 #include "ui/main/MousePicture.h"
 #include "ui/main/PageStack.h"
 #include "ui/main/ProfileBar.h"
+#include "ui/main/ProfileOperations.h"
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
@@ -66,7 +67,7 @@ void MousecfgWidget::onDeviceReady()
     m_frontView = true;
     m_picture->setProduct(ProductName(), ButtonCount());
     LoadConfig(m_config);
-    m_library = LoadLibraryList();
+    m_profileBar->operations()->loadLibraryList();
     m_profileBar->refresh();
     m_profileBar->rebuildLibraryMenu();
     WriteFactoryProfileFile();
@@ -135,17 +136,9 @@ void MousecfgWidget::slotRefreshProfile(quint8 profile)
     // A report naming no slot would index past the five slots.
     if (profile >= ProfileSlots)
         return;
-    selectProfileSlot(profile);
+    m_profileBar->operations()->selectProfileSlot(profile, false);
     m_profileBar->rebuildLibraryMenu();
     applySlotMouseSpeed();
-}
-
-void MousecfgWidget::selectProfileSlot(int slot)
-{
-    m_config.ProfileID = quint8(slot);
-    m_profileBar->refresh();
-    refreshPages();
-    SaveProfileID(slot);
 }
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
