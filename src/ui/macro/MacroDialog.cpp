@@ -45,6 +45,8 @@ MacroDialog::MacroDialog(QWidget *parent)
     , m_editPanel(new MacroEditPanel(m_unit, this))
 {
     setObjectName(QStringLiteral("MacroDialog"));
+    // Transparent without passing "background" down: it would blank the table's header sections.
+    setStyleSheet(QStringLiteral("#MacroDialog{background:transparent;}"));
     buildTable();
     m_editPanel->hide();
     showMouseActions(false);
@@ -440,4 +442,6 @@ void MacroDialog::relayout()
         m_table->setColumnWidth(column, Scaled(160));
     m_table->verticalHeader()->setDefaultSectionSize(Scaled(24));
     m_table->horizontalHeader()->setFixedHeight(Scaled(26));
+    m_table->horizontalHeader()->setStyleSheet(MacroStyle::header());
+    MacroStyle::setFont(m_table->horizontalHeader(), 12);
 }

@@ -60,6 +60,7 @@ QString itemView()
                           "QAbstractItemView:focus{border:1px solid %1;}"
                           "QAbstractItemView::item:selected{background:%1;color:rgb(255,255,255);}"
                           "QAbstractItemView:disabled{color:rgb(100,100,100);}"
+                          "QHeaderView{background:rgb(50,50,50);color:rgb(225,225,225);}"
                           "QHeaderView::section{background:rgb(50,50,50);color:rgb(225,225,225);"
                           "border:0;border-right:1px solid rgb(30,30,30);padding:0 %2;}"
                           "QTableView{gridline-color:rgb(50,50,50);}"
@@ -71,6 +72,15 @@ QString itemView()
                           "QScrollBar::add-line,QScrollBar::sub-line{height:0;}")
         .arg(accent, px(4), px(10), px(20), px(16), skinUrl(QStringLiteral("/checkbox1-1.png")),
              skinUrl(QStringLiteral("/checkbox1-2.png")));
+}
+
+QString header()
+{
+    return QStringLiteral("QHeaderView{background:rgb(50,50,50);color:rgb(225,225,225);border:0;}"
+                          "QHeaderView::section{background:rgb(50,50,50);color:rgb(225,225,225);border:0;"
+                          "border-right:1px solid rgb(30,30,30);padding:0 %1;}"
+                          "QHeaderView::section:disabled{color:rgb(100,100,100);}")
+        .arg(px(4));
 }
 
 QString menu()

@@ -13,6 +13,8 @@ QString checkBox();
 QString lineEdit();
 // Lists, trees and tables: dark rows, the selected row in the accent colour.
 QString itemView();
+// Header rows of tables and trees, set on the header itself so no page style can blank it.
+QString header();
 // Drop-down menus: accent border on the hovered entry, accent background on the pressed one.
 QString menu();
 // Labels: white text.

@@ -39,7 +39,7 @@ void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     const bool selected = option.state & QStyle::State_Selected;
     if (selected)
-        painter->fillRect(option.rect, AccentColor());
+        painter->fillRect(option.rect, AccentColor().darker(220)); // the accent pictures stay visible
     else if (index.row() % 2 == 1)
         painter->fillRect(option.rect, QColor(36, 36, 36));
 

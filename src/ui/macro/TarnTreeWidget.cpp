@@ -65,10 +65,12 @@ void TarnTreeWidget::retranslate()
 
 void TarnTreeWidget::relayout()
 {
-    setStyleSheet(MacroStyle::itemView() + MacroStyle::lineEdit());
+    setStyleSheet(MacroStyle::itemView());
     MacroStyle::setFont(this, 12);
-    setColumnWidth(1, Scaled(64));
+    setColumnWidth(1, Scaled(78));
+    header()->setStyleSheet(MacroStyle::header());
     for (QLineEdit *edit : m_distance) {
+        edit->setStyleSheet(MacroStyle::lineEdit());
         MacroStyle::setFont(edit, 12);
         edit->setFixedHeight(Scaled(20));
     }
