@@ -67,6 +67,8 @@ void MacroListPanel::refresh(const QString &select)
             if (m_batch) {
                 item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
                 item->setCheckState(Qt::Unchecked);
+            } else {
+                item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
             }
         }
         int row = names.indexOf(keep);
