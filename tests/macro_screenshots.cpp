@@ -56,9 +56,17 @@ int main(int argc, char **argv)
     copySkin(dir.path() + QStringLiteral("/skin"));
 
     MacroFileData data;
-    const MacroEvent events[] = { key(true, 0x04), delay(12),         key(false, 0x04),       delay(5),
-                                  button(true, LeftButton), delay(1), button(false, LeftButton),
-                                  MacroEvents::move(MoveLeft, 10), delay(300), key(true, 0xE1), key(false, 0xE1) };
+    const MacroEvent events[] = { key(true, 0x04),
+                                  delay(12),
+                                  key(false, 0x04),
+                                  delay(5),
+                                  button(true, LeftButton),
+                                  delay(1),
+                                  button(false, LeftButton),
+                                  MacroEvents::move(MoveLeft, 10),
+                                  delay(300),
+                                  key(true, 0xE1),
+                                  key(false, 0xE1) };
     data.count = int(sizeof(events) / sizeof(events[0]));
     std::copy(std::begin(events), std::end(events), data.events);
     data.delayType = 1;
@@ -114,7 +122,8 @@ int main(int argc, char **argv)
     page.listPanel()->listWidget()->item(1)->setCheckState(Qt::Checked);
     save(&host, out, QStringLiteral("page-batch"));
 
-    TarnMacroSelect select(QStringLiteral("Macro"), QStringLiteral("MACRO SELECT"), QStringLiteral("typing"), 3, 1);
+    TarnMacroSelect select(QStringLiteral("Macro"), QStringLiteral("MACRO SELECT"), QStringLiteral("typing"),
+                           3, 1);
     select.show();
     QTest::qWaitForWindowExposed(&select);
     save(&select, out, QStringLiteral("macro-select"));

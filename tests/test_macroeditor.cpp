@@ -124,7 +124,8 @@ void TestMacroEditor::newRenameDelete()
     QCOMPARE(LoadMacroList(), QStringList({ "name_1", "name_2", "name_1_2" }));
 
     // A name that cannot name a file is refused; nothing is written outside the macro folder.
-    for (const QString &bad : { QStringLiteral("../outside"), QStringLiteral(".."), QStringLiteral("a\\b") }) {
+    for (const QString &bad :
+         { QStringLiteral("../outside"), QStringLiteral(".."), QStringLiteral("a\\b") }) {
         list->nameEdit()->setText(bad);
         click(list->renameButton());
         QVERIFY(notice(prompts).contains(QStringLiteral("CANNOT NAME A FILE")));
@@ -259,8 +260,9 @@ void TestMacroEditor::recordingThroughThePage()
     QCOMPARE(enable[1][0].toBool(), true);
     QCOMPARE(prompts.boxes.last().title, QStringLiteral("Warning"));
     QCOMPARE(notice(prompts), QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
-    QCOMPARE(storedEvents("typed"), QVector<MacroEvent>({ ev(0x84, 0, 0xE1), ev(6, 0, 5), ev(0x84, 0, 4),
-                                                          ev(6, 0, 12), ev(4, 0, 4) }));
+    QCOMPARE(
+        storedEvents("typed"),
+        QVector<MacroEvent>({ ev(0x84, 0, 0xE1), ev(6, 0, 5), ev(0x84, 0, 4), ev(6, 0, 12), ev(4, 0, 4) }));
     QCOMPARE(LoadMacroFile("typed").delayType, 1);
     QVERIFY(MacroChanged("typed"));
 
@@ -341,11 +343,12 @@ void TestMacroEditor::mouseActionsAndRowLimit()
     tree->itemClickedSlot(tree->buttonItem(MiddleButton));
     QVERIFY(!tree->buttonItem(LeftButton)->isExpanded());
     tree->itemClickedSlot(tree->buttonItem(MiddleButton)); // a full click
-    QCOMPARE(page.model()->events().mid(1), QVector<MacroEvent>({ ev(0x81, 0, 4), ev(6, 0, 3), ev(1, 0, 4),
-                                                                  ev(6, 0, 3) }));
+    QCOMPARE(page.model()->events().mid(1),
+             QVector<MacroEvent>({ ev(0x81, 0, 4), ev(6, 0, 3), ev(1, 0, 4), ev(6, 0, 3) }));
     page.SelectRow(0);
     tree->itemClickedSlot(tree->buttonItem(RightButton)->child(1)); // BOUNCE UP after row 0
-    QCOMPARE(page.model()->events().mid(0, 3), QVector<MacroEvent>({ ev(0x84, 0, 4), ev(1, 0, 2), ev(6, 0, 3) }));
+    QCOMPARE(page.model()->events().mid(0, 3),
+             QVector<MacroEvent>({ ev(0x84, 0, 4), ev(1, 0, 2), ev(6, 0, 3) }));
     tree->distanceEdit(MoveRight)->setText("7");
     tree->itemClickedSlot(tree->moveItem(MoveRight));
     QCOMPARE(page.model()->event(3), ev(2, 0, 7));

@@ -160,8 +160,8 @@ void TestMacroRules::recordAfterARow()
     recorder.start(1, MacroRecorder::MeasuredDelays, 10);
     recorder.record(48, true, false, 0);
     QCOMPARE(recorder.record(48, false, false, 50), 3);
-    QCOMPARE(model.events(), QVector<MacroEvent>({ ev(0x84, 0, 4), ev(0x84, 0, 5), ev(6, 0, 5), ev(4, 0, 5),
-                                                    ev(4, 0, 4) }));
+    QCOMPARE(model.events(),
+             QVector<MacroEvent>({ ev(0x84, 0, 4), ev(0x84, 0, 5), ev(6, 0, 5), ev(4, 0, 5), ev(4, 0, 4) }));
 }
 
 void TestMacroRules::stuckKeys()
@@ -182,15 +182,15 @@ void TestMacroRules::loadingDropsInvalidRows()
 {
     const MacroEvent stored[] = {
         ev(0x81, 0, 3), // no such button
-        ev(0x81, 0, 16), ev(0x01, 0, 16),
-        ev(0x82, 0, 10), // a move stored with the press bit
+        ev(0x81, 0, 16),  ev(0x01, 0, 16), ev(0x82, 0, 10), // a move stored with the press bit
         ev(0x02, 0, 0), // a move that goes nowhere
         ev(0x02, 200, 0), // up 56
-        ev(0x86, 1, 2), ev(0x84, 7, 4), ev(0x03, 0, 1), ev(0x00, 0, 0),
+        ev(0x86, 1, 2),   ev(0x84, 7, 4),  ev(0x03, 0, 1),  ev(0x00, 0, 0),
     };
     const QVector<MacroEvent> rows = sanitized(stored, int(sizeof(stored) / sizeof(stored[0])));
-    QCOMPARE(rows, QVector<MacroEvent>({ ev(0x81, 0, 16), ev(0x01, 0, 16), ev(0x02, 0, 10), ev(0x02, 200, 0),
-                                         ev(0x06, 1, 2), ev(0x84, 0, 4) }));
+    QCOMPARE(rows,
+             QVector<MacroEvent>({ ev(0x81, 0, 16), ev(0x01, 0, 16), ev(0x02, 0, 10), ev(0x02, 200, 0),
+                                   ev(0x06, 1, 2), ev(0x84, 0, 4) }));
     Direction direction;
     int distance = 0;
     QVERIFY(moveOf(rows[3], direction, distance));
@@ -286,8 +286,9 @@ void TestMacroRules::gunSetEvents()
 {
     QCOMPARE(GunSetEvents({ { 100, 5, 0 } }),
              QVector<MacroEvent>({ ev(0x01, 0, 1), ev(0x81, 0, 1), ev(0x02, 5, 0), ev(0x06, 0, 10) }));
-    QCOMPARE(GunSetEvents({ { 250, -3, 4 } }), QVector<MacroEvent>({ ev(0x01, 0, 1), ev(0x81, 0, 1), ev(0x02, 253, 0),
-                                                                     ev(0x02, 0, 4), ev(0x06, 0, 25) }));
+    QCOMPARE(GunSetEvents({ { 250, -3, 4 } }),
+             QVector<MacroEvent>(
+                 { ev(0x01, 0, 1), ev(0x81, 0, 1), ev(0x02, 253, 0), ev(0x02, 0, 4), ev(0x06, 0, 25) }));
     QCOMPARE(GunSetEvents({ { 0, 0, 0 } }), QVector<MacroEvent>({ ev(0x01, 0, 1), ev(0x81, 0, 1) }));
     QCOMPARE(GunSetEvents({ { 999, -100, -100 } }).mid(2),
              QVector<MacroEvent>({ ev(0x02, 156, 0), ev(0x02, 0, 156), ev(0x06, 0, 99) }));
@@ -305,8 +306,8 @@ void TestMacroRules::freeNames()
     QCOMPARE(FreeMacroName("listed"), QStringLiteral("listed_2"));
     QCOMPARE(FreeMacroName("fresh"), QStringLiteral("fresh"));
     QVERIFY(UsableMacroName("a b.c"));
-    for (const QString &bad : { QString(), QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("a\\b"),
-                                QString(101, QLatin1Char('x')) })
+    for (const QString &bad : { QString(), QStringLiteral(".."), QStringLiteral("a/b"),
+                                QStringLiteral("a\\b"), QString(101, QLatin1Char('x')) })
         QVERIFY2(!UsableMacroName(bad), qPrintable(bad));
 }
 

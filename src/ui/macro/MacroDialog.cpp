@@ -122,8 +122,8 @@ void MacroDialog::SelectRow(int row)
         return;
     }
     const QModelIndex index = m_model->index(row, 0);
-    m_table->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                                          | QItemSelectionModel::Rows);
+    m_table->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     m_table->scrollTo(index);
 }
 

@@ -142,9 +142,8 @@ void MacroEditPanel::refreshTexts()
                                                                                  : QString());
     Direction direction = MoveLeft;
     int distance = 0;
-    m_moveMenuButton->setText(k == MoveKind && moveOf(m_event, direction, distance)
-                                  ? MacroDirectionName(direction)
-                                  : QString());
+    m_moveMenuButton->setText(
+        k == MoveKind && moveOf(m_event, direction, distance) ? MacroDirectionName(direction) : QString());
     m_buttonMenuButton->setAccessibleName(tr("KEY") + QLatin1Char(' ') + m_buttonMenuButton->text());
     m_moveMenuButton->setAccessibleName(tr("MOVEMENT") + QLatin1Char(' ') + m_moveMenuButton->text());
 }
@@ -190,9 +189,9 @@ void MacroEditPanel::relayout()
     PlaceWidget(m_distanceEdit, fieldX, 96, fieldWidth, rowHeight);
     PlaceWidget(m_save, 0, 134, 96, 28);
     PlaceWidget(m_cancel, 105, 134, 96, 28);
-    m_keyDisplay->setStyleSheet(
-        QStringLiteral("QLabel{color:rgb(255,255,255);background:rgb(20,20,20);border:1px solid rgb(100,100,100);}"
-                       "QLabel:disabled{color:rgb(100,100,100);}"));
+    m_keyDisplay->setStyleSheet(QStringLiteral(
+        "QLabel{color:rgb(255,255,255);background:rgb(20,20,20);border:1px solid rgb(100,100,100);}"
+        "QLabel:disabled{color:rgb(100,100,100);}"));
     MacroStyle::setFont(m_keyDisplay, 12);
     for (QLineEdit *edit : { m_delayEdit, m_distanceEdit }) {
         edit->setStyleSheet(MacroStyle::lineEdit());

@@ -17,8 +17,8 @@ MacroEventButtons::MacroEventButtons(QWidget *parent)
 void MacroEventButtons::retranslate()
 {
     const QString texts[ActionCount] = {
-        tr("RECORD AFTER"), tr("DELETE"), tr("MOVE UP"), tr("MOVE DOWN"), tr("TOP"),
-        tr("BOTTOM"),       tr("CLEAR"),  tr("EDIT"),    tr("COPY"),      tr("CUT"),
+        tr("RECORD AFTER"), tr("DELETE"),       tr("MOVE UP"), tr("MOVE DOWN"), tr("TOP"),
+        tr("BOTTOM"),       tr("CLEAR"),        tr("EDIT"),    tr("COPY"),      tr("CUT"),
         tr("PASTE"),        tr("INSERT DELAY"), tr("GUN SET"),
     };
     for (int a = 0; a < ActionCount; ++a) {

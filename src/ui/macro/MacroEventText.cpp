@@ -9,7 +9,7 @@ namespace {
 const char *const Context = "MacroDialog";
 
 const char *const ButtonNames[MacroEvents::ButtonCount] = {
-    QT_TRANSLATE_NOOP("MacroDialog", "LEFT CLICK"), QT_TRANSLATE_NOOP("MacroDialog", "MIDDLE CLICK"),
+    QT_TRANSLATE_NOOP("MacroDialog", "LEFT CLICK"),  QT_TRANSLATE_NOOP("MacroDialog", "MIDDLE CLICK"),
     QT_TRANSLATE_NOOP("MacroDialog", "RIGHT CLICK"), QT_TRANSLATE_NOOP("MacroDialog", "FORWARD"),
     QT_TRANSLATE_NOOP("MacroDialog", "BACKWARD"),
 };
@@ -25,13 +25,14 @@ const char *const DirectionNames[MacroEvents::DirectionCount] = {
 
 QString MacroButtonName(MacroEvents::Button button)
 {
-    return QCoreApplication::translate(Context, ButtonNames[qBound(0, int(button), MacroEvents::ButtonCount - 1)]);
+    return QCoreApplication::translate(Context,
+                                       ButtonNames[qBound(0, int(button), MacroEvents::ButtonCount - 1)]);
 }
 
 QString MacroDirectionName(MacroEvents::Direction direction)
 {
-    return QCoreApplication::translate(Context,
-                                       DirectionNames[qBound(0, int(direction), MacroEvents::DirectionCount - 1)]);
+    return QCoreApplication::translate(
+        Context, DirectionNames[qBound(0, int(direction), MacroEvents::DirectionCount - 1)]);
 }
 
 QString MacroDelayText(int units, int unit)

@@ -207,8 +207,8 @@ void MacroListPanel::exportMacros()
         const QString name = selectedName();
         if (name.isEmpty())
             return;
-        const QString path = Prompts().saveFileName(this, tr("Save Macro File"),
-                                                    name + QStringLiteral(".MSMACRO"), filter);
+        const QString path
+            = Prompts().saveFileName(this, tr("Save Macro File"), name + QStringLiteral(".MSMACRO"), filter);
         if (!path.isEmpty() && !ExportMacro(name, path))
             MacroNotices::copyFailed(this);
         return;

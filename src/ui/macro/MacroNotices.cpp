@@ -29,7 +29,8 @@ void tooManyMacros(QWidget *parent)
 
 void macroExists(QWidget *parent)
 {
-    warn(QT_TRANSLATE_NOOP("MacroDialog", "Warning"), QT_TRANSLATE_NOOP("MacroDialog", "Macro Exist!"), parent);
+    warn(QT_TRANSLATE_NOOP("MacroDialog", "Warning"), QT_TRANSLATE_NOOP("MacroDialog", "Macro Exist!"),
+         parent);
 }
 
 void unusableName(QWidget *parent)
@@ -61,8 +62,8 @@ void stuckKeys(QWidget *parent)
 
 void missingFileName(QWidget *parent)
 {
-    warn(QT_TRANSLATE_NOOP("MacroDialog", "Warning"), QT_TRANSLATE_NOOP("MacroDialog", "Please input file name."),
-         parent);
+    warn(QT_TRANSLATE_NOOP("MacroDialog", "Warning"),
+         QT_TRANSLATE_NOOP("MacroDialog", "Please input file name."), parent);
 }
 
 } // namespace MacroNotices

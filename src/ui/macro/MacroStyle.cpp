@@ -86,10 +86,11 @@ QString header()
 QString menu()
 {
     const QString accent = AccentColorCss();
-    return QStringLiteral("QMenu{background:rgb(50,50,50);color:rgb(255,255,255);border:1px solid rgb(100,100,100);}"
-                          "QMenu::item{padding:%1 %2;border:1px solid transparent;}"
-                          "QMenu::item:selected{border:1px solid %3;}"
-                          "QMenu::item:pressed{background:%3;}")
+    return QStringLiteral(
+               "QMenu{background:rgb(50,50,50);color:rgb(255,255,255);border:1px solid rgb(100,100,100);}"
+               "QMenu::item{padding:%1 %2;border:1px solid transparent;}"
+               "QMenu::item:selected{border:1px solid %3;}"
+               "QMenu::item:pressed{background:%3;}")
         .arg(px(4), px(16), accent);
 }
 

@@ -123,7 +123,8 @@ void TarnGunsetDialog::OnYesClick()
     }
     QVector<GunBullet> bullets;
     for (int bullet = 0; bullet < m_bulletCount; ++bullet)
-        bullets.append({ m_delay[bullet]->value(), m_vertical[bullet]->value(), m_horizontal[bullet]->value() });
+        bullets.append(
+            { m_delay[bullet]->value(), m_vertical[bullet]->value(), m_horizontal[bullet]->value() });
     m_events = GunSetEvents(bullets);
     accept();
 }
@@ -133,9 +134,9 @@ void TarnGunsetDialog::paintEvent(QPaintEvent *)
     QPainter painter(this);
     PaintDialogFrame(painter, rect(), m_background);
     if (!m_groove.isNull())
-        painter.drawPixmap(QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]),
-                                 scaled(6)),
-                           m_groove);
+        painter.drawPixmap(
+            QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]), scaled(6)),
+            m_groove);
 }
 
 void TarnGunsetDialog::place(QWidget *widget, int x, int y, int width, int height) const

@@ -31,8 +31,8 @@ void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     const QVariantList bytes = index.data(MacroEventModel::EventRole).toList();
     if (bytes.size() != 3)
         return;
-    const MacroEvent event = MacroEvents::make(quint8(bytes[0].toInt()), quint8(bytes[1].toInt()),
-                                               quint8(bytes[2].toInt()));
+    const MacroEvent event
+        = MacroEvents::make(quint8(bytes[0].toInt()), quint8(bytes[1].toInt()), quint8(bytes[2].toInt()));
     const MacroEventText text = DescribeMacroEvent(event, m_unit);
 
     painter->save();
@@ -49,14 +49,14 @@ void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     case 0:
         label = text.key;
         icon = text.keyIcon == MacroEventText::KeyboardIcon ? &m_keyboard
-               : text.keyIcon == MacroEventText::MouseIcon  ? &m_mouse
+            : text.keyIcon == MacroEventText::MouseIcon     ? &m_mouse
                                                             : nullptr;
         break;
     case 1:
         label = text.action;
-        icon = text.actionIcon == MacroEventText::PressIcon     ? &m_press
-               : text.actionIcon == MacroEventText::ReleaseIcon ? &m_release
-                                                                : nullptr;
+        icon = text.actionIcon == MacroEventText::PressIcon  ? &m_press
+            : text.actionIcon == MacroEventText::ReleaseIcon ? &m_release
+                                                             : nullptr;
         break;
     default:
         label = text.delay;

@@ -46,8 +46,8 @@ TarnMacroSelect::TarnMacroSelect(const QString &windowTitle, const QString &capt
     m_nameButton->setDesignFontSize(12);
     PlaceWidget(m_nameButton, 40, 64, 398, 30);
 
-    const QString modeTexts[3] = { tr("LOOPS TIME(1-255)"), tr("REPEAT RUN WHEN KEY DOWN"),
-                                   tr("REPEAT RUN UNTILL THE KEY DOWN") };
+    const QString modeTexts[3]
+        = { tr("LOOPS TIME(1-255)"), tr("REPEAT RUN WHEN KEY DOWN"), tr("REPEAT RUN UNTILL THE KEY DOWN") };
     for (int mode = 0; mode < 3; ++mode) {
         QCheckBox *box = new QCheckBox(modeTexts[mode], this);
         box->setStyleSheet(MacroStyle::checkBox());
