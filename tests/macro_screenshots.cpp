@@ -73,7 +73,7 @@ int main(int argc, char **argv)
     data.defaultDelay = 10;
     data.loopType = 1;
     data.loopTime = 3;
-    for (const QString &name : { "typing", "reload", "jump_crouch", "name_1" }) {
+    for (const char *name : { "typing", "reload", "jump_crouch", "name_1" }) {
         SaveMacroFile(name, data);
         AddToMacroList(name);
     }
@@ -87,7 +87,8 @@ int main(int argc, char **argv)
     MacroDialog page(&host);
     PlaceWidget(&page, 0, 0, 951, 430);
     host.show();
-    QTest::qWaitForWindowExposed(&host);
+    if (!QTest::qWaitForWindowExposed(&host))
+        return 1;
     save(&host, out, QStringLiteral("page-list"));
 
     page.SelectRow(1);
@@ -125,14 +126,16 @@ int main(int argc, char **argv)
     TarnMacroSelect select(QStringLiteral("Macro"), QStringLiteral("MACRO SELECT"), QStringLiteral("typing"),
                            3, 1);
     select.show();
-    QTest::qWaitForWindowExposed(&select);
+    if (!QTest::qWaitForWindowExposed(&select))
+        return 1;
     save(&select, out, QStringLiteral("macro-select"));
 
     TarnGunsetDialog gun(UiScale());
     gun.setBulletCount(3);
     gun.verticalBox(0)->setValue(5);
     gun.show();
-    QTest::qWaitForWindowExposed(&gun);
+    if (!QTest::qWaitForWindowExposed(&gun))
+        return 1;
     save(&gun, out, QStringLiteral("gun-set"));
     return 0;
 }
