@@ -27,6 +27,7 @@ public:
     QQueue<int> boxAnswers; // QDialog::Accepted or QDialog::Rejected
     QQueue<QString> fileAnswers; // file names; an empty string cancels
     QStringList fileCaptions; // captions of every file dialog asked
+    QQueue<QStringList> fileListAnswers; // chosen files of multi-select dialogs; empty cancels
 
     // The texts of every box asked, in order.
     QStringList texts() const
@@ -49,6 +50,17 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
     QString openFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        fileCaptions << caption;
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+    QStringList openFileNames(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        fileCaptions << caption;
+        return fileListAnswers.isEmpty() ? QStringList() : fileListAnswers.dequeue();
+    }
+    // Folder dialogs take their answers from fileAnswers.
+    QString existingDirectory(QWidget *, const QString &caption, const QString &) override
     {
         fileCaptions << caption;
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();

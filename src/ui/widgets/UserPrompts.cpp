@@ -25,12 +25,33 @@ public:
     {
         return QFileDialog::getOpenFileName(parent, caption, dir, filter);
     }
+    QStringList openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                              const QString &filter) override
+    {
+        return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+    }
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, dir);
+    }
 };
 
 DialogPrompts g_dialogs;
 UserPrompts *g_prompts = &g_dialogs;
 
 } // namespace
+
+QStringList UserPrompts::openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                       const QString &filter)
+{
+    const QString file = openFileName(parent, caption, dir, filter);
+    return file.isEmpty() ? QStringList() : QStringList { file };
+}
+
+QString UserPrompts::existingDirectory(QWidget *, const QString &, const QString &)
+{
+    return QString();
+}
 
 UserPrompts &Prompts()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -23,6 +24,11 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
         = 0;
+    // Existing files to read (several may be chosen), or an empty list when the user cancelled.
+    virtual QStringList openFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                      const QString &filter);
+    // An existing folder, or an empty string when the user cancelled.
+    virtual QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir);
 };
 
 // The prompts in use: real dialogs unless a test installed others.
