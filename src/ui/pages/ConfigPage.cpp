@@ -7,8 +7,8 @@ ConfigPage::ConfigPage(QWidget *parent)
     setStyleSheet(QStringLiteral("background:transparent;"));
 }
 
-void ConfigPage::collectInto(ConfigData &, int) const {}
+void ConfigPage::collectInto(ConfigData &, int) const { }
 
-void ConfigPage::relayout() {}
+void ConfigPage::relayout() { }
 
-void ConfigPage::retranslate() {}
+void ConfigPage::retranslate() { }
