@@ -84,6 +84,7 @@ void TarnPointSpeed::refreshFrom(ConfigData &config, int slot)
     m_values.debounce = config.Debounce;
     m_values.wake = config.Wake;
     m_values.sensorMode = config.SensorMode;
+    m_liftChosenHere = false;
     showValues();
     relayout();
 }
@@ -118,12 +119,21 @@ void TarnPointSpeed::collectInto(ConfigData &config, int slot) const
         config.profiles[slot].scrollspeed = m_profile->scrollspeed;
     }
     config.Sync = m_values.sync;
-    config.LiftHigh = m_values.lift;
+    // The polling-rate page stores its lift-off choice at once; a stale copy must not undo it.
+    if (m_liftChosenHere)
+        config.LiftHigh = m_values.lift;
     config.AngleValue = m_values.angle;
     config.Jitter = m_values.jitter;
     config.Debounce = m_values.debounce;
     config.Wake = m_values.wake;
     config.SensorMode = m_values.sensorMode;
+}
+
+void TarnPointSpeed::setLift(quint8 lift)
+{
+    m_values.lift = lift;
+    m_liftChosenHere = false;
+    m_liftBoxes[lift == 1 ? 0 : 1]->setChecked(true);
 }
 
 void TarnPointSpeed::sValueChangedSlot(int value)
@@ -136,7 +146,10 @@ void TarnPointSpeed::sValueChangedSlot(int value)
 void TarnPointSpeed::checkbtn_clicked()
 {
     m_values.sync = m_syncBox->isChecked() ? 1 : 0;
-    m_values.lift = m_liftBoxes[0]->isChecked() ? 1 : 2;
+    const quint8 lift = m_liftBoxes[0]->isChecked() ? 1 : 2;
+    if (lift != m_values.lift)
+        m_liftChosenHere = true;
+    m_values.lift = lift;
     // These three switch a filter on when checked, which the mouse stores as 0.
     m_values.angle = m_angleBox->isChecked() ? 0 : 1;
     m_values.jitter = m_jitterBox->isChecked() ? 0 : 1;

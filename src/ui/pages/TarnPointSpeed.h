@@ -26,7 +26,8 @@ public:
 
     // Shows slot `slot` of `config` (kept, its scroll speed edited in place) and the global values.
     void refreshFrom(ConfigData &config, int slot) override;
-    // Copies the slot's pointer and scroll speed and the seven global values into `config`.
+    // Copies the slot's pointer and scroll speed and the global values into `config`; the lift-off
+    // value only when it was chosen here since the last refresh or setLift().
     void collectInto(ConfigData &config, int slot) const override;
     // Places the controls of the product's arrangement at the current scale.
     void relayout() override;
@@ -58,6 +59,8 @@ public:
     TarnPushButton *mouseSettingButton() const { return m_settingsButton; }
 
 public slots:
+    // The lift-off value was chosen elsewhere (the polling-rate page): show it and keep it.
+    void setLift(quint8 lift);
     // The scroll speed box changed.
     void sValueChangedSlot(int value);
     // Any check box was clicked: store every switch.
@@ -70,6 +73,7 @@ private:
 
     ProfileData *m_profile = nullptr;
     SensorValues m_values;
+    bool m_liftChosenHere = false;
 
     QLabel *m_keyTitle;
     QSlider *m_keySlider;
