@@ -124,7 +124,7 @@ QSpinBox *TarnColorArea::createBox(int maximum, const QString &prefix)
 
 void TarnColorArea::setColor(const QColor &colour)
 {
-    m_colour = colour;
+    m_colour = colour.toRgb();
     m_colour.setAlpha(255);
     showRgb();
     takeHsvFrom(m_colour);
@@ -218,7 +218,8 @@ void TarnColorArea::hsvBoxChanged()
     m_hue = m_h->value();
     m_saturation = m_s->value();
     m_value = m_v->value();
-    m_colour.setHsv(m_hue >= 360 ? 0 : m_hue, m_saturation, m_value, 255);
+    // Stored files keep colours in RGB form.
+    m_colour = QColor::fromHsv(m_hue >= 360 ? 0 : m_hue, m_saturation, m_value, 255).toRgb();
     showRgb();
     showHex();
     showPickers();
@@ -263,7 +264,7 @@ void TarnColorArea::updateEditData(int h, int s, int v)
     m_hue = h >= 360 ? 0 : h;
     m_saturation = s;
     m_value = v;
-    m_colour.setHsv(m_hue, s, v, 255);
+    m_colour = QColor::fromHsv(m_hue, s, v, 255).toRgb();
     showHsv();
     showRgb();
     showHex();

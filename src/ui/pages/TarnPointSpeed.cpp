@@ -69,6 +69,7 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
             &TarnPointSpeed::sValueChangedSlot);
     for (QCheckBox *box : findChildren<QCheckBox *>())
         connect(box, &QCheckBox::clicked, this, &TarnPointSpeed::checkbtn_clicked);
+    connect(m_liftGroup, &QButtonGroup::idClicked, this, [this] { m_liftChosenHere = true; });
     connect(m_settingsButton, &QPushButton::clicked, this, &TarnPointSpeed::btn_clicked);
     showValues();
     retranslate();
@@ -146,10 +147,7 @@ void TarnPointSpeed::sValueChangedSlot(int value)
 void TarnPointSpeed::checkbtn_clicked()
 {
     m_values.sync = m_syncBox->isChecked() ? 1 : 0;
-    const quint8 lift = m_liftBoxes[0]->isChecked() ? 1 : 2;
-    if (lift != m_values.lift)
-        m_liftChosenHere = true;
-    m_values.lift = lift;
+    m_values.lift = m_liftBoxes[0]->isChecked() ? 1 : 2;
     // These three switch a filter on when checked, which the mouse stores as 0.
     m_values.angle = m_angleBox->isChecked() ? 0 : 1;
     m_values.jitter = m_jitterBox->isChecked() ? 0 : 1;
