@@ -1,6 +1,7 @@
 #include "PageTestSupport.h"
 #include "ScriptedPrompts.h"
 #include "platform/DesktopMouseSettings.h"
+#include "platform/PointerSpeed.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "ui/pages/TarnMenuButton.h"
@@ -27,6 +28,7 @@ private slots:
     void pollingRateAndLift();
     void liftChosenOnEitherPage();
     void mouseSettingsProgram();
+    void pointerSpeedWithoutX11();
 };
 
 namespace {
@@ -215,6 +217,16 @@ void TestPerformancePage::mouseSettingsProgram()
     qputenv("PATH", path);
     QCOMPARE(prompts.boxes.size(), 1);
     QCOMPARE(prompts.boxes.first().title, QStringLiteral("Warning"));
+}
+
+void TestPerformancePage::pointerSpeedWithoutX11()
+{
+    // Offscreen (as on Wayland) the speed is only remembered.
+    const int before = GetSystemMouseSpeed();
+    QVERIFY(!ApplySlotMouseSpeed(before == 7 ? 8 : 7));
+    QCOMPARE(GetSystemMouseSpeed(), before == 7 ? 8 : 7);
+    QVERIFY(!ApplySlotMouseSpeed(0));
+    QCOMPARE(GetSystemMouseSpeed(), before == 7 ? 8 : 7);
 }
 
 QTEST_MAIN(TestPerformancePage)
