@@ -113,7 +113,8 @@ void TestPerformancePage::arrangementsPerSyncMode()
         int mode;
         bool sync, angle, jitter;
     };
-    for (const Case &c : { Case { 0, false, false, false }, Case { 1, true, true, true }, Case { 2, false, true, true } }) {
+    for (const Case &c :
+         { Case { 0, false, false, false }, Case { 1, true, true, true }, Case { 2, false, true, true } }) {
         setDefinition(dir, QStringLiteral("SyncMode"), QString::number(c.mode));
         TarnPointSpeed page;
         page.resize(470, 280);

@@ -91,3 +91,24 @@ void StyleMenu(QMenu *menu)
                             .arg(Scaled(14))
                             .arg(AccentColorCss()));
 }
+
+void StyleField(QWidget *field)
+{
+    // Its own background rule: the pages' transparent background would otherwise reach the field.
+    // The arrows stay the style's own, drawn in the palette's button colours.
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Button, ThemeColor::panel());
+    palette.setColor(QPalette::ButtonText, ThemeColor::text());
+    palette.setColor(QPalette::Text, ThemeColor::text());
+    palette.setColor(QPalette::Base, QColor(20, 20, 20));
+    palette.setColor(QPalette::Highlight, AccentColor());
+    field->setPalette(palette);
+    field->setStyleSheet(
+        QStringLiteral(
+            "QSpinBox, QLineEdit { background: rgb(20,20,20); color: white; selection-background-color: %1;"
+            " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %2px; }"
+            "QSpinBox:focus, QLineEdit:focus { border: 1px solid %1; }")
+            .arg(AccentColorCss())
+            .arg(Scaled(3)));
+    field->setFont(PageFont(12));
+}

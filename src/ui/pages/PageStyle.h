@@ -7,6 +7,7 @@ class QCheckBox;
 class QMenu;
 class QRadioButton;
 class QSlider;
+class QSpinBox;
 class QWidget;
 
 // The look the settings pages share: skinned check boxes, thin accent sliders, white texts.
@@ -21,5 +22,7 @@ void StyleRadioButton(QRadioButton *button);
 void StyleSlider(QSlider *slider);
 // Drop-down menu in the dark theme with the accent colour on the selected entry.
 void StyleMenu(QMenu *menu);
+// Number box or text field in the dark theme, with an accent frame when focused.
+void StyleField(QWidget *field);
 // Sets the window-text colour of a widget (labels, check boxes).
 void SetTextColor(QWidget *widget, const QColor &color);

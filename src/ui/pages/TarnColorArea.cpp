@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int DialogWidth = 400;
-constexpr int DialogHeight = 290;
+constexpr int DialogHeight = 310;
 
 const QColor PresetColours[TarnColorArea::PresetCount] = {
     QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),     QColor(0, 255, 255),
@@ -324,16 +324,8 @@ void TarnColorArea::relayout()
     m_cancel->move(width() - Scaled(20) - m_cancel->width(), bottom);
     m_apply->move(m_cancel->x() - Scaled(12) - m_apply->width(), bottom);
 
-    const QString fieldStyle
-        = QStringLiteral("QSpinBox, QLineEdit { background: rgb(20,20,20); color: white;"
-                         " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %1px; }"
-                         "QSpinBox:focus, QLineEdit:focus { border: 1px solid %2; }")
-              .arg(Scaled(3))
-              .arg(AccentColorCss());
-    for (QWidget *w : std::initializer_list<QWidget *> { m_h, m_s, m_v, m_r, m_g, m_b, m_hex }) {
-        w->setStyleSheet(fieldStyle);
-        w->setFont(PageFont(12));
-    }
+    for (QWidget *w : std::initializer_list<QWidget *> { m_h, m_s, m_v, m_r, m_g, m_b, m_hex })
+        StyleField(w);
     m_caption->setFont(PageFont(16));
     m_presetLabel->setFont(PageFont(13));
     m_hexPrefix->setFont(PageFont(13));

@@ -197,11 +197,7 @@ void TarnPointSpeed::relayout()
     StyleSlider(m_keySlider);
     for (QCheckBox *box : findChildren<QCheckBox *>())
         StyleCheckBox(box);
-    m_scrollBox->setFont(PageFont(12));
-    m_scrollBox->setStyleSheet(QStringLiteral("QSpinBox { background: rgb(20,20,20); color: white;"
-                                              " border: 1px solid rgb(90,90,90); border-radius: 2px; }"
-                                              "QSpinBox:focus { border: 1px solid %1; }")
-                                   .arg(AccentColorCss()));
+    StyleField(m_scrollBox);
 }
 
 void TarnPointSpeed::retranslate()
