@@ -74,6 +74,8 @@ int main(int argc, char **argv)
     for (DpiStage &s : config.profiles[0].stages)
         s.x = s.y = 40;
     shoot<TarnDPIWindow>("dpi-4stages", 470, 430, [&](TarnDPIWindow &p) { p.refreshFrom(config, 0); });
+    setStageCount(dir, 8);
+    shoot<TarnDPIWindow>("dpi-8stages", 470, 430, [&](TarnDPIWindow &p) { p.refreshFrom(config, 0); });
     setDefinition(dir, QStringLiteral("ledDisable"), QStringLiteral("0"));
 
     for (const QString effect : { "FULL LIGHTED", "7 COLOR BREATHING", "RAINBOW" }) {

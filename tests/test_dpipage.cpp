@@ -175,6 +175,10 @@ void TestDpiPage::editsReachTheSlot()
     // Linking shows the combined slider, which moves both axes.
     QTest::mouseClick(row->linkBox(), Qt::LeftButton, {}, QPoint(5, row->linkBox()->height() / 2));
     QVERIFY(row->slider()->combinedSlider()->isVisible());
+    QCOMPARE(row->dpiLabel()->text(), QStringLiteral("DPI : 5000"));
+    ConfigData linked = config;
+    page.collectInto(linked, 2);
+    QCOMPARE(linked.profiles[2].stages[1].y, 100u);
     row->slider()->combinedSlider()->setValue(64);
 
     // Every stage may be switched off; the page keeps that.

@@ -137,12 +137,13 @@ void TarnSingleDPI::retranslate()
 void TarnSingleDPI::onStateChanged(int state)
 {
     m_link = state == Qt::Checked ? 1 : 0;
-    if (m_link) {
-        // The combined slider starts from the X position; Y follows it at the next move.
-        m_slider->setValues(m_x, m_y);
-    }
     showLinkMode();
     emit LinkSignal(m_link, m_stage);
+    // Linked axes share one resolution: Y takes X's, as the combined slider shows.
+    if (m_link && m_y != m_x) {
+        m_slider->setValues(m_x, m_x);
+        onSliderChanged(m_x, m_x);
+    }
 }
 
 void TarnSingleDPI::onSliderChanged(int x, int y)
