@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    libhidapi-dev libudev-dev libx11-dev libxtst-dev
+    libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
     dpkg-dev file appstream desktop-file-utils
 )

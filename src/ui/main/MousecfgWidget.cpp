@@ -5,6 +5,7 @@
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
+#include "platform/PointerSpeed.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -23,6 +24,7 @@
 #include "ui/main/TrayIcon.h"
 #include "ui/main/WindowScale.h"
 #include "ui/pages/TarnColorWindow.h"
+#include "ui/pages/TarnPointSpeed.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -85,6 +87,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     m_session->openCurrentDevice();
     m_statusThread->start();
     LoadConfig(m_config);
+    m_config.profiles[m_config.ProfileID].mousespeed = quint8(GetSystemMouseSpeed());
     m_profileBar->rebuildLibraryMenu();
 
     m_pages = new PageStack(this);
@@ -168,6 +171,7 @@ void MousecfgWidget::connectParts()
     connect(buttons, &TarnBtnWindow::SelBtnChanged, this, &MousecfgWidget::SelBtnChanged);
     connect(buttons, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
+    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, m_pages->performancePage(), &TarnPointSpeed::setLift);
     connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this,
             &MousecfgWidget::slotEnableButtons);
 
@@ -201,7 +205,10 @@ void MousecfgWidget::collectPageState()
     m_pages->collectAll(m_config, m_config.ProfileID);
 }
 
-void MousecfgWidget::applySlotMouseSpeed() { }
+void MousecfgWidget::applySlotMouseSpeed()
+{
+    ApplySlotMouseSpeed(m_config.profiles[m_config.ProfileID].mousespeed);
+}
 
 void MousecfgWidget::retranslateWindow()
 {

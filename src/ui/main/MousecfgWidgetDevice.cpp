@@ -20,6 +20,7 @@
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/WindowScale.h"
+#include "ui/pages/DpiRules.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnReportRate.h"
@@ -150,7 +151,9 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
     slot.dpi = stage;
     m_pages->dpiPage()->setCurrentStage(stage);
     SaveCurrentStage(m_config.profileNames[m_config.ProfileID], stage);
-    showOsdText(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(m_pages->dpiPage()->stageDpi(stage)));
+    // The resolution as the stage's row shows it.
+    const int dpi = DpiFromCode(int(slot.stages[stage].y), SensorVariant());
+    showOsdText(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 mode)

@@ -1,0 +1,142 @@
+#include "ui/pages/LightingEffects.h"
+
+#include "storage/ConfigData.h"
+#include "storage/ProductDefinition.h"
+
+#include <QColor>
+#include <QCoreApplication>
+
+namespace {
+
+struct EffectRow
+{
+    const char *name;
+    LightingControls controls;
+};
+
+const EffectRow Effects[LightingEffectCount] = {
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "OFF"), { false, false, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "FULL LIGHTED"), { true, false, true, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "BREATHING"), { false, true, true, true } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "7 COLOR BREATHING"), { false, true, false, true } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "RAINBOW"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "FLASH"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "Horizontal WAVE"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "Horizontal GO WITHOUT TRACE"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "Raindrop"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "WAVE"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "GO WITHOUT TRACE"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "REACTIVE"), { true, false, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "yo-yo"), { true, true, false, false } },
+    { QT_TRANSLATE_NOOP("TarnColorWindow", "Marbles"), { true, true, false, false } },
+};
+
+// An effect index as stored may be anything; entries past the table are never touched.
+int safeEffect(int effect)
+{
+    return effect >= 0 && effect < LightingEffectCount ? effect : 0;
+}
+
+} // namespace
+
+const char *LightingEffectName(int effect)
+{
+    return Effects[safeEffect(effect)].name;
+}
+
+LightingControls LightingControlsOf(int effect)
+{
+    if (effect < 0 || effect >= LightingEffectCount)
+        return {};
+    return Effects[effect].controls;
+}
+
+QVector<int> LightingMenuOrder()
+{
+    return { 1, 2, 3, 4, 9, 11, 10, 12, 13, 0 };
+}
+
+int LightingSlotIndex(int currentSlot)
+{
+    if (ProductName() == QLatin1String("4630"))
+        return 0;
+    return qBound(0, currentSlot, ProfileSlots - 1);
+}
+
+void LightingEditor::attach(ConfigData &config, int currentSlot)
+{
+    m_config = &config;
+    m_lightingSlot = LightingSlotIndex(currentSlot);
+}
+
+int LightingEditor::effect() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].LedMode : 0;
+}
+
+int LightingEditor::brightness() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].ledModes[safeEffect(effect())].bright : 0;
+}
+
+int LightingEditor::speed() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].ledModes[safeEffect(effect())].breath : 0;
+}
+
+QColor LightingEditor::colour() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].ledModes[safeEffect(effect())].RGB : QColor();
+}
+
+int LightingEditor::sleepTime() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].LedSleepTime : 0;
+}
+
+int LightingEditor::moveOff() const
+{
+    return m_config ? m_config->profiles[m_lightingSlot].LedMoveOFF : 0;
+}
+
+void LightingEditor::chooseEffect(int effect)
+{
+    if (m_config && effect >= 0 && effect < LightingEffectCount)
+        m_config->profiles[m_lightingSlot].LedMode = quint8(effect);
+}
+
+void LightingEditor::setBrightness(int value)
+{
+    if (m_config) {
+        ProfileData &first = m_config->profiles[0];
+        first.ledModes[safeEffect(first.LedMode)].bright = value;
+    }
+}
+
+void LightingEditor::setSpeed(int value)
+{
+    if (m_config) {
+        ProfileData &first = m_config->profiles[0];
+        first.ledModes[safeEffect(first.LedMode)].breath = value;
+    }
+}
+
+void LightingEditor::setColour(const QColor &colour)
+{
+    if (m_config) {
+        ProfileData &slot = m_config->profiles[m_lightingSlot];
+        slot.ledModes[safeEffect(slot.LedMode)].RGB = colour;
+    }
+}
+
+void LightingEditor::setSleepTime(int minutes)
+{
+    if (m_config)
+        m_config->profiles[0].LedSleepTime = quint8(qBound(0, minutes, 255));
+}
+
+void LightingEditor::setMoveOffChecked(bool checked)
+{
+    if (m_config)
+        m_config->profiles[m_lightingSlot].LedMoveOFF = checked ? 0 : 255;
+}
