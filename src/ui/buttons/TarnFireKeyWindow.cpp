@@ -109,6 +109,7 @@ void TarnFireKeyWindow::choose(int kind)
         const QSignalBlocker blocker(m_choices[k]);
         m_choices[k]->setChecked(k == m_kind);
     }
+    m_display->setEnabled(m_kind == FireKeySetting::KeyboardKey);
     if (m_kind == FireKeySetting::KeyboardKey) {
         startCapture(false);
         m_display->setFocus();
@@ -117,7 +118,6 @@ void TarnFireKeyWindow::choose(int kind)
         m_keyCode = 0;
         m_display->clear();
     }
-    m_display->setEnabled(m_kind == FireKeySetting::KeyboardKey);
     emitValue();
 }
 
@@ -139,7 +139,7 @@ void TarnFireKeyWindow::onEditReturn()
 
 void TarnFireKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
 {
-    QWidget *focus = QApplication::focusWidget();
+    QWidget *focus = focusWidget();
     if (focus == m_times || focus == m_delay)
         return;
     if (m_skipNextKey) {
