@@ -2,8 +2,8 @@
 #include "TestAppDir.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
-#include "storage/MacroList.h"
 #include "storage/KeyTable.h"
+#include "storage/MacroList.h"
 #include "ui/buttons/ButtonMenus.h"
 #include "ui/buttons/MacroChooser.h"
 #include "ui/buttons/TarnAction.h"
@@ -74,7 +74,8 @@ void pick(TarnBtnWindow &page, int fun)
 
 void setProduct(const QString &key, const QVariant &value)
 {
-    QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat).setValue(QStringLiteral("PROFILE/") + key, value);
+    QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat)
+        .setValue(QStringLiteral("PROFILE/") + key, value);
 }
 
 class FixedChooser : public MacroChooser
@@ -115,8 +116,8 @@ void TestButtonPage::menusAndLanguageChange()
     TarnBtnWindow page;
     const QMenu *function = page.menus()->functionMenu();
     QCOMPARE(texts(function),
-             QStringList({ "Left", "Right", "Middle", "Forward", "Back", "Basic>", "Windows>", "Advance>", "Media>",
-                           "DPI>", "Polling Rate>", "Macro Manager", "Led Switch", "Button Off" }));
+             QStringList({ "Left", "Right", "Middle", "Forward", "Back", "Basic>", "Windows>", "Advance>",
+                           "Media>", "DPI>", "Polling Rate>", "Macro Manager", "Led Switch", "Button Off" }));
     QCOMPARE(texts(page.menus()->wheelMenu()),
              QStringList({ "Scroll Up", "Scroll Down", "Volume Up", "Volume Down", "Left", "Right", "Middle",
                            "Forward", "Back", "SINGLE KEY", "COMBO KEY" }));
