@@ -1,5 +1,6 @@
 #include "ui/buttons/TarnFireKeyWindow.h"
 
+#include "storage/AppPaths.h"
 #include "storage/KeyTable.h"
 #include "ui/widgets/Theme.h"
 
@@ -31,9 +32,16 @@ TarnFireKeyWindow::TarnFireKeyWindow(QWidget *parent)
     const int w[4] = { 76, 76, 84, 120 };
     for (int k = 0; k < 4; ++k) {
         m_choices[k] = new QCheckBox(tr(texts[k]), this);
-        m_choices[k]->setStyleSheet(QStringLiteral("QCheckBox { background: transparent; color: white; }"
-                                                   "QCheckBox:focus { color: %1; }")
-                                        .arg(AccentColorCss()));
+        m_choices[k]->setStyleSheet(
+            QStringLiteral("QCheckBox { background: transparent; color: white; spacing: %2px; }"
+                           "QCheckBox:focus { color: %1; }"
+                           "QCheckBox::indicator { width: %3px; height: %3px; border-image: url(%4); }"
+                           "QCheckBox::indicator:checked { border-image: url(%5); }")
+                .arg(AccentColorCss())
+                .arg(Scaled(6))
+                .arg(Scaled(14))
+                .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
+                     AppPaths::skinFile(QStringLiteral("/checkbox1-2.png"))));
         place(m_choices[k], x[k], 50, w[k], 24);
         connect(m_choices[k], &QCheckBox::clicked, this, &TarnFireKeyWindow::checkbtn_clicked);
         connect(m_choices[k], &QCheckBox::stateChanged, this, &TarnFireKeyWindow::onStateChanged);
