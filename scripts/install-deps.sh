@@ -3,9 +3,10 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
+    xdotool
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils imagemagick fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
