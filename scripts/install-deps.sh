@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
+    xdotool
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core

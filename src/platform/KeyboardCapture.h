@@ -38,6 +38,9 @@ signals:
     void keyEvent(const CapturedKey &key);
 };
 
+// The monotonic clock of CapturedKey::timestampMs, in milliseconds.
+qint64 CaptureClockMs();
+
 // The best capture this session offers; `window` is the one whose key events serve when no
 // system-wide capture is possible.
 std::unique_ptr<KeyboardCapture> CreateKeyboardCapture(QWidget *window);

@@ -1,17 +1,24 @@
 #include "platform/KeyboardCapture.h"
 
-namespace {
-// Until a platform capture exists nothing is captured.
-class NoKeyboardCapture : public KeyboardCapture
-{
-public:
-    bool start(bool) override { return false; }
-    void stop() override { }
-    bool isSystemWide() const override { return false; }
-};
-} // namespace
+#include "platform/WindowKeyCapture.h"
+#include "platform/X11RecordCapture.h"
 
-std::unique_ptr<KeyboardCapture> CreateKeyboardCapture(QWidget *)
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+qint64 CaptureClockMs()
 {
-    return std::make_unique<NoKeyboardCapture>();
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+std::unique_ptr<KeyboardCapture> CreateKeyboardCapture(QWidget *window)
+{
+    CaptureClockMs();
+    // System-wide only where the program's own windows live on the X server too.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && X11RecordCapture::available())
+        return std::make_unique<X11RecordCapture>();
+    return std::make_unique<WindowKeyCapture>(window);
 }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "storage/ConfigData.h"
+
+#include <QString>
+#include <QVector>
+
+// The rules of putting a function on a button record, without any window. Every store writes only
+// the fields its function uses; the others keep what they held.
+
+// Why a pick is refused before any dialog opens.
+enum class PickCheck {
+    Allowed,
+    LastLeftClick, // the record holds the profile's only left click
+    GunFileOnLeftButton, // gun files are not allowed on record 0
+    NoMacros, // a macro function was picked while no macro is stored
+};
+
+// Checks picking function `fun` for record `record` of `profile`; `storedMacros` is the number of
+// macros in the macro list.
+PickCheck CheckPick(const ProfileData &profile, int record, int fun, int storedMacros);
+
+// The keys of a combination in the order Shift, Ctrl, Win, Alt, other key, as key codes.
+using ComboKeys = QVector<quint8>;
+
+// Function 6 with key code `keyCode`.
+void StoreSingleKey(ButtonInfo &button, quint8 keyCode);
+// Function 7: KeyInfo cleared, then the presses of `keys` in order and their releases in reverse;
+// a modifier is stored by its left-hand code. KeyNumber is left alone.
+void StoreCombination(ButtonInfo &button, const ComboKeys &keys);
+// The combination a record holds: the keys of its presses (read back through their HID usage).
+ComboKeys CombinationOf(const ButtonInfo &button);
+
+// What the fire-key dialog yields.
+struct FireKeySetting
+{
+    enum Kind { LeftButton = 0, RightButton = 1, MiddleButton = 2, KeyboardKey = 3 };
+    int kind = LeftButton;
+    quint8 keyCode = 0; // the key for KeyboardKey
+    int times = 3; // 1..255
+    int delay = 100; // 1..255
+};
+// Function 12: Res1 = 0x81/0x82/0x84 or the key's HID usage (0 when it has none), LoopNumber, KeyNumber.
+void StoreFireKey(ButtonInfo &button, const FireKeySetting &setting);
+// The dialog's preset from a record holding function 12 (delay 10 and times 3 where 0 is stored).
+FireKeySetting FireKeyOf(const ButtonInfo &button);
+
+// Function 55 with resolution step `step`.
+void StoreSniper(ButtonInfo &button, quint8 step);
+
+// Function 200 or 510 with macro `name`: loop count and mode, and the events of its macro file
+// (KeyNumber = its count; a missing file gives 0 and leaves KeyInfo alone).
+void StoreMacro(ButtonInfo &button, int fun, const QString &name, int loopCount, int loopMode);
+
+// True when the record carries a macro or gun file.
+bool HoldsMacro(const ButtonInfo &button);

@@ -1,0 +1,100 @@
+#include "ui/buttons/ButtonMenus.h"
+
+#include "ui/buttons/TarnAction.h"
+#include "ui/widgets/Theme.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+
+namespace {
+
+struct SubmenuTitle
+{
+    CatalogueMenu menu;
+    const char *title;
+};
+
+// Submenus in the order of the function menu; "Profile Menu" is built but never attached.
+const SubmenuTitle submenuTitles[] = {
+    { CatalogueMenu::Basic, QT_TRANSLATE_NOOP("ButtonCatalogue", "Basic") },
+    { CatalogueMenu::Windows, QT_TRANSLATE_NOOP("ButtonCatalogue", "Windows") },
+    { CatalogueMenu::Advance, QT_TRANSLATE_NOOP("ButtonCatalogue", "Advance") },
+    { CatalogueMenu::Media, QT_TRANSLATE_NOOP("ButtonCatalogue", "Media") },
+    { CatalogueMenu::Dpi, QT_TRANSLATE_NOOP("ButtonCatalogue", "DPI") },
+    { CatalogueMenu::PollingRate, QT_TRANSLATE_NOOP("ButtonCatalogue", "Polling Rate") },
+    { CatalogueMenu::Profile, QT_TRANSLATE_NOOP("ButtonCatalogue", "Profile Menu") },
+};
+
+constexpr int MenuWidth = 160;
+
+} // namespace
+
+ButtonMenus::ButtonMenus(QWidget *parent)
+    : QObject(parent)
+    , m_function(new QMenu(parent))
+    , m_wheel(new QMenu(parent))
+{
+    m_function->setObjectName(QStringLiteral("functionMenu"));
+    m_wheel->setObjectName(QStringLiteral("wheelMenu"));
+    for (const SubmenuTitle &submenu : submenuTitles)
+        m_submenus.insert(submenu.menu, new QMenu(parent));
+    for (const CatalogueEntry &entry : Catalogue()) {
+        m_owned.push_back(std::make_unique<TarnAction>(entry.fun));
+        TarnAction *action = m_owned.back().get();
+        m_actions.insert(entry.fun, action);
+        connect(action, &QAction::triggered, this, [this, fun = entry.fun] { emit picked(fun); });
+    }
+}
+
+ButtonMenus::~ButtonMenus() = default;
+
+void ButtonMenus::rebuild(bool offerMacros, bool offerLedSwitch)
+{
+    for (const SubmenuTitle &submenu : submenuTitles) {
+        QMenu *menu = m_submenus.value(submenu.menu);
+        menu->clear();
+        menu->setTitle(QCoreApplication::translate("ButtonCatalogue", submenu.title));
+    }
+    for (const CatalogueEntry &entry : Catalogue()) {
+        m_actions.value(entry.fun)->setText(CatalogueText(entry));
+        if (QMenu *submenu = m_submenus.value(entry.menu))
+            submenu->addAction(m_actions.value(entry.fun));
+    }
+
+    m_function->clear();
+    for (int fun : { 1, 2, 3, 4, 5 })
+        m_function->addAction(m_actions.value(fun));
+    for (const SubmenuTitle &submenu : submenuTitles) {
+        if (submenu.menu != CatalogueMenu::Profile)
+            m_function->addMenu(m_submenus.value(submenu.menu));
+    }
+    if (offerMacros)
+        m_function->addAction(m_actions.value(FunMacro));
+    if (offerLedSwitch)
+        m_function->addAction(m_actions.value(FunLedSwitch));
+    m_function->addAction(m_actions.value(16));
+
+    m_wheel->clear();
+    for (int fun : WheelMenuCodes())
+        m_wheel->addAction(m_actions.value(fun));
+    restyle();
+}
+
+void ButtonMenus::restyle()
+{
+    const QString style
+        = QStringLiteral("QMenu { background: rgb(30,30,30); color: white; border: 1px solid %1; }"
+                         "QMenu::item { padding: %2px %3px; }"
+                         "QMenu::item:selected { background: %1; color: white; }")
+              .arg(AccentColorCss())
+              .arg(Scaled(4))
+              .arg(Scaled(12));
+    const QFont font = CurrentLanguageFont();
+    QList<QMenu *> menus = m_submenus.values();
+    menus << m_function << m_wheel;
+    for (QMenu *menu : menus) {
+        menu->setFixedWidth(Scaled(MenuWidth));
+        menu->setStyleSheet(style);
+        menu->setFont(font);
+    }
+}

@@ -1,0 +1,169 @@
+#include "ui/buttons/TarnFireKeyWindow.h"
+
+#include "storage/AppPaths.h"
+#include "storage/KeyTable.h"
+#include "ui/widgets/Theme.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+int boundedValue(const QLineEdit *edit, int fallback)
+{
+    bool ok = false;
+    const int value = edit->text().toInt(&ok);
+    return ok ? qBound(1, value, 255) : fallback;
+}
+} // namespace
+
+TarnFireKeyWindow::TarnFireKeyWindow(QWidget *parent)
+    : KeyDialogFrame(tr("FireKey Setting"), parent)
+    , m_display(createKeyDisplay())
+    , m_times(createEdit(QStringLiteral("3")))
+    , m_delay(createEdit(QStringLiteral("100")))
+{
+    setObjectName(QStringLiteral("TarnFireKeyWindow"));
+    const char *texts[4]
+        = { QT_TR_NOOP("Left"), QT_TR_NOOP("Right"), QT_TR_NOOP("Middle"), QT_TR_NOOP("Keyboard Key") };
+    const int x[4] = { 20, 100, 180, 268 };
+    const int w[4] = { 76, 76, 84, 120 };
+    for (int k = 0; k < 4; ++k) {
+        m_choices[k] = new QCheckBox(tr(texts[k]), this);
+        m_choices[k]->setStyleSheet(
+            QStringLiteral("QCheckBox { background: transparent; color: white; spacing: %2px; }"
+                           "QCheckBox:focus { color: %1; }"
+                           "QCheckBox::indicator { width: %3px; height: %3px; border-image: url(%4); }"
+                           "QCheckBox::indicator:checked { border-image: url(%5); }")
+                .arg(AccentColorCss())
+                .arg(Scaled(6))
+                .arg(Scaled(14))
+                .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
+                     AppPaths::skinFile(QStringLiteral("/checkbox1-2.png"))));
+        place(m_choices[k], x[k], 50, w[k], 24);
+        connect(m_choices[k], &QCheckBox::clicked, this, &TarnFireKeyWindow::checkbtn_clicked);
+        connect(m_choices[k], &QCheckBox::stateChanged, this, &TarnFireKeyWindow::onStateChanged);
+    }
+    place(m_display, 60, 84, 280, 34);
+
+    auto *timesLabel = new QLabel(tr("Times:"), this);
+    auto *delayLabel = new QLabel(tr("Delay:"), this);
+    for (QLabel *label : { timesLabel, delayLabel }) {
+        label->setStyleSheet(QStringLiteral("background: transparent; color: white;"));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    timesLabel->setBuddy(m_times);
+    delayLabel->setBuddy(m_delay);
+    m_times->setAccessibleName(tr("Times:"));
+    m_delay->setAccessibleName(tr("Delay:"));
+    place(timesLabel, 20, 132, 70, 28);
+    place(m_times, 96, 132, 70, 28);
+    place(delayLabel, 190, 132, 70, 28);
+    place(m_delay, 266, 132, 70, 28);
+    choose(FireKeySetting::LeftButton);
+}
+
+QLineEdit *TarnFireKeyWindow::createEdit(const QString &text)
+{
+    auto *edit = new QLineEdit(text, this);
+    edit->setMaxLength(3);
+    edit->setValidator(new QIntValidator(1, 255, edit));
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setStyleSheet(
+        QStringLiteral("QLineEdit { background: rgb(20,20,20); color: white; border: 1px solid "
+                       "rgb(100,100,100); border-radius: 3px; }"
+                       "QLineEdit:focus { border: 1px solid %1; }")
+            .arg(AccentColorCss()));
+    connect(edit, &QLineEdit::textChanged, this, &TarnFireKeyWindow::OnEditDataChanged);
+    connect(edit, &QLineEdit::returnPressed, this, &TarnFireKeyWindow::onEditReturn);
+    return edit;
+}
+
+void TarnFireKeyWindow::preset(const FireKeySetting &setting)
+{
+    m_times->setText(QString::number(setting.times));
+    m_delay->setText(QString::number(setting.delay));
+    choose(setting.kind);
+    if (setting.kind == FireKeySetting::KeyboardKey) {
+        m_keyCode = setting.keyCode;
+        m_display->setText(KeyName(setting.keyCode));
+    }
+}
+
+FireKeySetting TarnFireKeyWindow::setting() const
+{
+    FireKeySetting setting;
+    setting.kind = m_kind;
+    setting.keyCode = m_keyCode;
+    setting.times = boundedValue(m_times, 3);
+    setting.delay = boundedValue(m_delay, 100);
+    return setting;
+}
+
+void TarnFireKeyWindow::checkbtn_clicked()
+{
+    for (int k = 0; k < 4; ++k) {
+        if (sender() == m_choices[k])
+            choose(k);
+    }
+}
+
+void TarnFireKeyWindow::choose(int kind)
+{
+    m_kind = qBound(0, kind, 3);
+    for (int k = 0; k < 4; ++k) {
+        const QSignalBlocker blocker(m_choices[k]);
+        m_choices[k]->setChecked(k == m_kind);
+    }
+    m_display->setEnabled(m_kind == FireKeySetting::KeyboardKey);
+    if (m_kind == FireKeySetting::KeyboardKey) {
+        startCapture(false);
+        m_display->setFocus();
+    } else {
+        stopCapture();
+        m_keyCode = 0;
+        m_display->clear();
+    }
+    emitValue();
+}
+
+void TarnFireKeyWindow::onStateChanged(int)
+{
+    // Unchecking the chosen box by a click leaves the choice where it was.
+    const QSignalBlocker blocker(m_choices[m_kind]);
+    m_choices[m_kind]->setChecked(true);
+}
+
+void TarnFireKeyWindow::OnEditDataChanged(const QString &) { }
+
+void TarnFireKeyWindow::onEditReturn()
+{
+    m_display->setFocus();
+    m_skipNextKey = true;
+    emitValue();
+}
+
+void TarnFireKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
+{
+    QWidget *focus = focusWidget();
+    if (focus == m_times || focus == m_delay)
+        return;
+    if (m_skipNextKey) {
+        m_skipNextKey = false;
+        return;
+    }
+    if (keyCode == m_lastCode && pressed == m_lastPressed)
+        return;
+    m_lastCode = keyCode;
+    m_lastPressed = pressed;
+    m_keyCode = keyCode;
+    m_display->setText(KeyName(keyCode));
+}
+
+void TarnFireKeyWindow::emitValue()
+{
+    const FireKeySetting value = setting();
+    emit SetFireKeyValue(value.keyCode, value.kind, value.times, value.delay);
+}
