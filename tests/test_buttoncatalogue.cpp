@@ -5,6 +5,7 @@
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
 #include "ui/buttons/SniperRules.h"
+#include "ui/pages/DpiRules.h"
 
 #include <QtTest>
 
@@ -186,13 +187,13 @@ void TestButtonCatalogue::sniperRangesAndPresets()
     QCOMPARE(SniperRangeOf(3389).maximum, 20);
     QCOMPARE(SniperRangeOf(3212).maximum, 32);
     QCOMPARE(SniperRangeOf(9999).maximum, 10);
-    QCOMPARE(SensorResolution(3389, 6), 300);
-    QCOMPARE(SensorResolution(3212, 16), 600);
-    QCOMPARE(SensorResolution(3212, 111), 7200);
-    QCOMPARE(SensorResolution(3104, 14), 500);
-    QCOMPARE(SensorResolution(3327, 106), 16400);
-    QCOMPARE(SensorResolution(3327, 62), 6400);
-    QCOMPARE(SensorResolution(1, 5), 0);
+    QCOMPARE(DpiFromCode(6, 3389), 300);
+    QCOMPARE(DpiFromCode(16, 3212), 600);
+    QCOMPARE(DpiFromCode(111, 3212), 7200);
+    QCOMPARE(DpiFromCode(14, 3104), 500);
+    QCOMPARE(DpiFromCode(106, 3327), 16400);
+    QCOMPARE(DpiFromCode(62, 3327), 6400);
+    QCOMPARE(DpiFromCode(5, 1), 0);
 }
 
 void TestButtonCatalogue::frontLayout()

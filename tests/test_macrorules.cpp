@@ -1,7 +1,7 @@
 #include "TestAppDir.h"
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
-#include "ui/macro/CapturedKeyCode.h"
+#include "platform/KeyScanCodes.h"
 #include "ui/macro/GunSetEvents.h"
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroEventText.h"
@@ -61,18 +61,18 @@ void typeKey(MacroRecorder &recorder, int code, int times, qint64 start = 0)
 
 void TestMacroRules::capturedKeyCodes()
 {
-    QCOMPARE(CapturedKeyCode(captured(30, false)), 30); // A
-    QCOMPARE(CapturedKeyCode(captured(71, false)), 235); // keypad 7
-    QCOMPARE(CapturedKeyCode(captured(71, true)), 71); // Home
-    QCOMPARE(CapturedKeyCode(captured(29, true)), 238); // right Ctrl
-    QCOMPARE(CapturedKeyCode(captured(29, false)), 29);
-    QCOMPARE(CapturedKeyCode(captured(56, true)), 239); // right Alt
-    QCOMPARE(CapturedKeyCode(captured(28, true)), 229); // keypad Enter
-    QCOMPARE(CapturedKeyCode(captured(55, true)), 55); // Print Screen
-    QCOMPARE(CapturedKeyCode(captured(55, false)), 227); // keypad *
-    QCOMPARE(CapturedKeyCode(captured(69, false)), 69); // Pause
-    QCOMPARE(CapturedKeyCode(captured(69, true)), 225); // Num Lock
-    QCOMPARE(CapturedKeyCode(captured(83, false, false)), 224); // keypad . released
+    QCOMPARE(CaptureKeyCode(30, false), 30); // A
+    QCOMPARE(CaptureKeyCode(71, false), 235); // keypad 7
+    QCOMPARE(CaptureKeyCode(71, true), 71); // Home
+    QCOMPARE(CaptureKeyCode(29, true), 238); // right Ctrl
+    QCOMPARE(CaptureKeyCode(29, false), 29);
+    QCOMPARE(CaptureKeyCode(56, true), 239); // right Alt
+    QCOMPARE(CaptureKeyCode(28, true), 229); // keypad Enter
+    QCOMPARE(CaptureKeyCode(55, true), 55); // Print Screen
+    QCOMPARE(CaptureKeyCode(55, false), 227); // keypad *
+    QCOMPARE(CaptureKeyCode(69, false), 69); // Pause
+    QCOMPARE(CaptureKeyCode(69, true), 225); // Num Lock
+    QCOMPARE(CaptureKeyCode(83, false), 224); // keypad . released
 }
 
 void TestMacroRules::recordedDelays()

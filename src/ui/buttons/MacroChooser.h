@@ -23,7 +23,7 @@ public:
     virtual bool choose(QWidget *owner, const QString &caption, MacroChoice &choice) = 0;
 };
 
-// The chooser in use: a plain list dialog unless another one was installed.
+// The chooser in use: the macro editor's selection dialog unless another one was installed.
 MacroChooser &CurrentMacroChooser();
-// Installs `chooser` (not owned); nullptr restores the plain one.
+// Installs `chooser` (not owned); nullptr restores the selection dialog.
 void SetMacroChooser(MacroChooser *chooser);

@@ -11,5 +11,3 @@ struct SniperRange
 SniperRange SniperRangeOf(int sensor);
 // The step a dialog opens at for a stored step: out-of-range values are replaced per sensor.
 int SniperPreset(int sensor, int stored);
-// The resolution in DPI of slider position `position` on sensor `sensor` (0 for an unknown sensor).
-int SensorResolution(int sensor, int position);

@@ -1,5 +1,7 @@
 #include "ui/buttons/TarnSniperWindow.h"
 
+#include "ui/pages/DpiRules.h"
+
 #include "ui/buttons/SniperRules.h"
 #include "ui/widgets/Theme.h"
 
@@ -62,5 +64,5 @@ QString TarnSniperWindow::resolutionText() const
 
 void TarnSniperWindow::showResolution(int step)
 {
-    m_resolution->setText(tr("%1 DPI").arg(SensorResolution(m_sensor, step)));
+    m_resolution->setText(tr("%1 DPI").arg(DpiFromCode(step, m_sensor)));
 }

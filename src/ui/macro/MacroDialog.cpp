@@ -3,7 +3,7 @@
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
 #include "storage/ProductDefinition.h"
-#include "ui/macro/CapturedKeyCode.h"
+#include "platform/KeyScanCodes.h"
 #include "ui/macro/MacroEditPanel.h"
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroEvents.h"
@@ -237,7 +237,7 @@ void MacroDialog::keyCaptured(const CapturedKey &key)
         // No button may keep the focus while keys are typed.
         setFocus();
     } else if (m_state == Editing && key.pressed && !key.autoRepeat) {
-        m_editPanel->takeKey(CapturedKeyCode(key));
+        m_editPanel->takeKey(CaptureKeyCode(key.makeCode, key.extended));
     }
 }
 

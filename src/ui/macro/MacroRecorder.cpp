@@ -1,7 +1,7 @@
 #include "ui/macro/MacroRecorder.h"
 
 #include "storage/KeyTable.h"
-#include "ui/macro/CapturedKeyCode.h"
+#include "platform/KeyScanCodes.h"
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroEvents.h"
 
@@ -28,7 +28,7 @@ void MacroRecorder::stop()
 
 int MacroRecorder::record(const CapturedKey &key)
 {
-    return record(CapturedKeyCode(key), key.pressed, key.autoRepeat, key.timestampMs);
+    return record(CaptureKeyCode(key.makeCode, key.extended), key.pressed, key.autoRepeat, key.timestampMs);
 }
 
 int MacroRecorder::record(int keyCode, bool pressed, bool autoRepeat, qint64 timestampMs)

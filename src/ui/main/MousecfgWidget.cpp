@@ -299,11 +299,16 @@ void MousecfgWidget::slotLiftChange(quint8 lift)
 
 void MousecfgWidget::slotMouseOver(TarnPushButton *button, bool over)
 {
-    // The page's buttons carry their group and index; the callout of the same button follows.
-    const QVariant group = button ? button->property("buttonGroup") : QVariant();
-    const QVariant index = button ? button->property("buttonIndex") : QVariant();
-    if (group.isValid() && index.isValid())
-        m_picture->setHovered(index.toInt(), group.toInt(), over);
+    // The callout of the page's button under the pointer follows it.
+    const TarnBtnWindow *page = m_pages->buttonPage();
+    for (int group = 0; group < 3; ++group) {
+        for (int index = 0; index < MousePicture::CalloutCount; ++index) {
+            if (button && page->button(group, index) == button) {
+                m_picture->setHovered(index, group, over);
+                return;
+            }
+        }
+    }
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)
