@@ -148,6 +148,8 @@ void ProfileBar::setControlsEnabled(bool enabled)
 
 void ProfileBar::relayout()
 {
+    // The top row of the content panel.
+    PlaceWidget(this, 24, 80, 951, 40);
     PlaceWidget(m_slotButton, 0, ControlTop, 104, ControlHeight);
     PlaceWidget(m_nameLabel, 110, ControlTop, 46, ControlHeight);
     PlaceWidget(m_nameField, 160, ControlTop, 170, ControlHeight);
