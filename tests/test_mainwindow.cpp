@@ -18,6 +18,7 @@
 #include "ui/main/WindowScale.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
+#include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/TarnLabel.h"
 #include "ui/widgets/TarnProcessbar.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -218,6 +219,8 @@ void TestMainWindow::changesMadeOnTheMouse()
     QVERIFY(osd[0][0].toString().startsWith(QStringLiteral("DPI 4:")));
     QCOMPARE(osd[1][0].toString(), QStringLiteral("500 HZ"));
     QVERIFY(window->slotIndicators()->button(slot)->isChecked());
+    QCOMPARE(int(window->pages()->ratePage()->rate()), 2);
+    QCOMPARE(int(window->pages()->dpiPage()->profile().dpi), 3);
 
     // The slot and the stage are on disk; nothing went to the mouse for them.
     ConfigData stored;

@@ -33,25 +33,6 @@
 #include <QResizeEvent>
 #include <QScreen>
 
-namespace {
-// The on-screen text of a polling-rate code; empty for a code the mouse should not send.
-QString rateText(quint8 code)
-{
-    switch (code) {
-    case 8:
-        return MousecfgWidget::tr("125 HZ");
-    case 4:
-        return MousecfgWidget::tr("250 HZ");
-    case 2:
-        return MousecfgWidget::tr("500 HZ");
-    case 1:
-        return MousecfgWidget::tr("1000 HZ");
-    default:
-        return QString();
-    }
-}
-} // namespace
-
 void MousecfgWidget::slotWarning()
 {
     showAndWarn();
@@ -165,7 +146,7 @@ void MousecfgWidget::slotRefreshRate(quint8 rate)
 {
     m_config.profiles[m_config.ProfileID].pollrate = rate;
     m_pages->ratePage()->setRate(rate);
-    showOsdText(rateText(rate));
+    showOsdText(TarnReportRate::rateText(rate));
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent *event)
