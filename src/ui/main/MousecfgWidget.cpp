@@ -171,7 +171,8 @@ void MousecfgWidget::connectParts()
     connect(buttons, &TarnBtnWindow::SelBtnChanged, this, &MousecfgWidget::SelBtnChanged);
     connect(buttons, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
     connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, m_pages->performancePage(), &TarnPointSpeed::setLift);
+    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, m_pages->performancePage(),
+            &TarnPointSpeed::setLift);
     connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this,
             &MousecfgWidget::slotEnableButtons);
 
