@@ -12,6 +12,7 @@ OsdServer::OsdServer(QObject *parent)
     : QObject(parent)
     , m_server(new QLocalServer(this))
 {
+    qRegisterMetaType<OsdMessage>();
     connect(m_server, &QLocalServer::newConnection, this, &OsdServer::accept);
 }
 

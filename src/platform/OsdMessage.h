@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QMetaType>
 #include <QString>
 
 // The notice sent to the on-screen display companion: a fixed 1044-byte little-endian record.
@@ -32,6 +33,8 @@ struct OsdMessage
     // Reads a record; false (and `message` untouched) when `bytes` is not exactly Size long.
     static bool fromBytes(const QByteArray &bytes, OsdMessage &message);
 };
+
+Q_DECLARE_METATYPE(OsdMessage)
 
 // The display's name: the title the companion's window is known by.
 extern const char OsdDisplayTitle[];
