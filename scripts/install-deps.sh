@@ -5,7 +5,7 @@ packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev
-    xvfb xauth x11-utils imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils imagemagick fonts-dejavu-core dbus-daemon
     dpkg-dev file appstream desktop-file-utils
 )
 missing=()

@@ -10,6 +10,14 @@
 
 namespace {
 constexpr int IdleQuitMs = 10 * 60 * 1000;
+
+// MOUSECFG_OSD_IDLE_MS shortens the quiet spell (tests that start a companion let it end soon).
+int idleQuitMs()
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue("MOUSECFG_OSD_IDLE_MS", &ok);
+    return ok && ms > 0 ? qMin(ms, IdleQuitMs) : IdleQuitMs;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -31,7 +39,7 @@ int main(int argc, char *argv[])
     OsdNotice notice;
     QTimer idle;
     idle.setSingleShot(true);
-    idle.setInterval(IdleQuitMs);
+    idle.setInterval(idleQuitMs());
     QObject::connect(&idle, &QTimer::timeout, &app, &QCoreApplication::quit);
     QObject::connect(&server, &OsdServer::messageReceived, &notice, [&](const OsdMessage &message) {
         notice.showMessage(message);
