@@ -215,7 +215,8 @@ void TestWindowServices::firmwareUpdateByCableEndsTheProcess()
 void TestWindowServices::languageSwitchAndMissingTranslation()
 {
     QDir().mkpath(m_dir->path() + QStringLiteral("/lang"));
-    QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_SAMPLE_QM), m_dir->path() + QStringLiteral("/lang/mousecfg_fr.qm")));
+    QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_SAMPLE_QM),
+                        m_dir->path() + QStringLiteral("/lang/mousecfg_fr.qm")));
     MousecfgWidget *window = createWindow("receiver");
     LanguageButton *button = window->header()->languageButton();
     TarnPushButton *lightingTab = window->tabs()->button(TabBar::Lighting);
@@ -313,8 +314,9 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
     if (daemon.isEmpty())
         QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
     QProcess bus;
-    bus.start(daemon, QStringList { QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
-                        QStringLiteral("--print-address=1") });
+    bus.start(daemon,
+              QStringList { QStringLiteral("--session"), QStringLiteral("--nofork"),
+                            QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1") });
     QVERIFY(bus.waitForReadyRead(5000));
     const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     {
@@ -346,7 +348,8 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
         off.takeReport(0, 0, 0, 4200, false);
         alerts.takeReport(off, QStringLiteral("SKYLARK"));
         alerts.takeReport(receiverState(700, true), QStringLiteral("SKYLARK"));
-        QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/BatteryNotices"), 0);
+        QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("Config/BatteryNotices"), 0);
         alerts.takeReport(receiverState(800), QStringLiteral("SKYLARK"));
         QTest::qWait(200);
         QCOMPARE(sink.notices.size(), 2);

@@ -21,9 +21,10 @@ void BatteryAlerts::takeReport(const BatteryDisplayState &state, const QString &
         return;
     if (m_notifications) {
         if (notice == BatteryNotices::CriticalNotice)
-            m_notifications->notify(tr("Mouse battery almost empty"),
-                                    tr("%1: %2% left. Connect the cable to charge it.").arg(product).arg(state.level()),
-                                    DesktopNotifications::Critical);
+            m_notifications->notify(
+                tr("Mouse battery almost empty"),
+                tr("%1: %2% left. Connect the cable to charge it.").arg(product).arg(state.level()),
+                DesktopNotifications::Critical);
         else
             m_notifications->notify(tr("Mouse battery low"),
                                     tr("%1: %2% left. Charge it soon.").arg(product).arg(state.level()),

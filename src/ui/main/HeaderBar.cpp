@@ -138,14 +138,15 @@ void HeaderBar::placeVersionAndFirmware()
     // "Firmware Update" follows the version text, whose length is the product's.
     const int right = Scaled(320);
     const int top = Scaled(35);
-    const int versionWidth = qMin(m_version->fontMetrics().horizontalAdvance(m_version->text()) + Scaled(4),
-                                  right - Scaled(70));
+    const int versionWidth
+        = qMin(m_version->fontMetrics().horizontalAdvance(m_version->text()) + Scaled(4), right - Scaled(70));
     m_version->setGeometry(Scaled(70), top, versionWidth, Scaled(18));
     QFont buttonFont = ScaledFont(CurrentLanguageFont().family(), 11);
     buttonFont.setBold(true);
     const int buttonWidth = QFontMetrics(buttonFont).horizontalAdvance(m_firmware->text()) + Scaled(16);
     const int buttonLeft = Scaled(70) + versionWidth + Scaled(10);
-    m_firmware->setGeometry(buttonLeft, top - Scaled(1), qMin(buttonWidth, qMax(0, right - buttonLeft)), Scaled(20));
+    m_firmware->setGeometry(buttonLeft, top - Scaled(1), qMin(buttonWidth, qMax(0, right - buttonLeft)),
+                            Scaled(20));
 }
 
 void HeaderBar::openVersionUrl()

@@ -49,12 +49,6 @@ bool LanguageSwitch::choose(int index)
     return true;
 }
 
-QString LanguageSwitch::currentName() const
-{
-    return m_current >= 0 && m_current < m_languages.entries.size() ? m_languages.entries[m_current].name
-                                                                     : QString();
-}
-
 bool LanguageSwitch::loadTranslation(int index)
 {
     if (index < 0 || index >= m_languages.entries.size())

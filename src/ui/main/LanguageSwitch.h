@@ -29,8 +29,6 @@ public:
     const LanguageList &languages() const { return m_languages; }
     // Index of the current language.
     int current() const { return m_current; }
-    // Display name of the current language (empty when the list does not name it).
-    QString currentName() const;
 
 signals:
     // A new translation is installed: every text must be set again.

@@ -1,7 +1,11 @@
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "storage/ConfigStore.h"
+#include "ui/main/HeaderBar.h"
+#include "ui/main/LanguageButton.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/main/TabBar.h"
+#include "ui/widgets/TarnAction.h"
 #include "ui/widgets/Theme.h"
 #include "virtualmouse/VirtualMouse.h"
 
@@ -11,13 +15,14 @@
 #include <QtTest>
 
 // On a real X server: a DPI stage changed on the mouse starts the display companion, whose notice
-// shows in the accent colour near the bottom of the screen and goes away after its time.
-// MOUSECFG_SCREENSHOT_DIR keeps the screens looked at.
-class TestOsdScreen : public QObject
+// shows in the accent colour near the bottom of the screen and goes away after its time; the shipped
+// translations switch the window's language. MOUSECFG_SCREENSHOT_DIR keeps the screens looked at.
+class TestWindowScreens : public QObject
 {
     Q_OBJECT
 private slots:
     void noticeOfAnOnMouseChange();
+    void shippedLanguages();
 };
 
 namespace {
@@ -47,7 +52,7 @@ QImage grabScreen(const QString &name)
 }
 } // namespace
 
-void TestOsdScreen::noticeOfAnOnMouseChange()
+void TestWindowScreens::noticeOfAnOnMouseChange()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
         QSKIP("needs an X server");
@@ -76,8 +81,8 @@ void TestOsdScreen::noticeOfAnOnMouseChange()
     mouse->sendStatusReport(slot, stage, window.workingConfig().profiles[slot].pollrate, 0);
     QElapsedTimer shown;
     QImage screen;
-    QTRY_VERIFY_WITH_TIMEOUT((screen = grabScreen(QStringLiteral("osd-shown")), colorPixels(screen, accent) > 200),
-                             6000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (screen = grabScreen(QStringLiteral("osd-shown")), colorPixels(screen, accent) > 200), 6000);
     shown.start();
     QTRY_VERIFY_WITH_TIMEOUT(colorPixels(grabScreen(QStringLiteral("osd-gone")), accent) == 0, 4000);
     QVERIFY2(shown.elapsed() >= 1000, qPrintable(QString::number(shown.elapsed())));
@@ -86,5 +91,39 @@ void TestOsdScreen::noticeOfAnOnMouseChange()
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
-QTEST_MAIN(TestOsdScreen)
-#include "test_osdscreen.moc"
+void TestWindowScreens::shippedLanguages()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    QDir().mkpath(dir.path() + QStringLiteral("/lang"));
+    for (const QString &file :
+         QDir(QStringLiteral(MOUSECFG_APPDIR "/lang")).entryList({ QStringLiteral("*.qm") }))
+        QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/lang/") + file,
+                            dir.path() + QStringLiteral("/lang/") + file));
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+    ScriptedPrompts prompts;
+    qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    MousecfgWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString screenshots = QString::fromLocal8Bit(qgetenv("MOUSECFG_SCREENSHOT_DIR"));
+    const QStringList languages = { QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de") };
+    const QStringList yes = { QStringLiteral("Yes"), QStringLiteral("Oui"), QStringLiteral("Ja") };
+    LanguageButton *button = window.header()->languageButton();
+    for (int language = languages.size() - 1; language >= 0; --language) {
+        button->action(language)->trigger();
+        QCOMPARE(QCoreApplication::translate("ConfirmButtons", "Yes"), yes[language]);
+        for (int tab = 0; tab < 4; ++tab) {
+            window.switchTab(tab);
+            QTest::qWait(50);
+            if (!screenshots.isEmpty())
+                window.grab().save(
+                    screenshots + QStringLiteral("/window-%1-tab%2.png").arg(languages[language]).arg(tab));
+        }
+    }
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+}
+
+QTEST_MAIN(TestWindowScreens)
+#include "test_windowscreens.moc"
