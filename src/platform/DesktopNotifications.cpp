@@ -12,7 +12,7 @@ const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 } // namespace
 
 DesktopNotifications::DesktopNotifications(QObject *parent)
-    : DesktopNotifications(QDBusConnection::sessionBus(), parent)
+    : QObject(parent)
 { }
 
 DesktopNotifications::DesktopNotifications(const QDBusConnection &bus, QObject *parent)
@@ -22,7 +22,9 @@ DesktopNotifications::DesktopNotifications(const QDBusConnection &bus, QObject *
 
 void DesktopNotifications::notify(const QString &summary, const QString &body, Urgency urgency)
 {
-    if (!m_bus.isConnected())
+    if (!m_bus)
+        m_bus = QDBusConnection::sessionBus();
+    if (!m_bus->isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
     QVariantMap hints;
@@ -31,7 +33,7 @@ void DesktopNotifications::notify(const QString &summary, const QString &body, U
     // Application, replaced notice, icon name, summary, body, actions, hints, expiry (-1: the server's).
     call << QStringLiteral("mousecfg") << m_lastId << QStringLiteral("mousecfg") << summary << body
          << QStringList() << hints << qint32(-1);
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *finished) {
         const QDBusPendingReply<uint> reply = *finished;
         if (reply.isValid()) {
