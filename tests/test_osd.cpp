@@ -158,10 +158,9 @@ void TestOsd::companionMissingThenLate()
         return true;
     });
     client.send(message);
-    QTest::qWait(OsdClient::RetryDelayMs + 100);
+    QTRY_COMPARE_WITH_TIMEOUT(client.startsMade(), 2, 3000);
     message.text = QStringLiteral("DPI 3:3200");
     client.send(message);
-    QCOMPARE(client.startsMade(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(received.size(), 1, 3000);
     QCOMPARE(received[0][0].value<OsdMessage>().text, QStringLiteral("DPI 3:3200"));
     QCOMPARE(started.size(), 3);

@@ -13,6 +13,8 @@ OsdClient::OsdClient(const QString &program, const QString &serverName, QObject 
     })
 {
     m_retry.setSingleShot(true);
+    // A coarse timer may fire 5 % early; the companion gets its full half second to come up.
+    m_retry.setTimerType(Qt::PreciseTimer);
     m_retry.setInterval(RetryDelayMs);
     connect(&m_retry, &QTimer::timeout, this, &OsdClient::connectToCompanion);
 }
