@@ -3,10 +3,9 @@
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
-    xdotool
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core
+    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus-daemon
     dpkg-dev file appstream desktop-file-utils
 )
 missing=()

@@ -152,6 +152,8 @@ void TestInstall::cliKeepsTheUsersFilesAtHome()
     const QStringList installed = listing(programDir);
     QVERIFY(installed.size() > 10);
     QVERIFY(QFileInfo::exists(programDir + "/Configs/Config.ini"));
+    // The display companion sits beside the program, where the window starts it.
+    QVERIFY(QFileInfo(programDir + "/OSD").isExecutable());
 
     QString output;
     QCOMPARE(run(cli, { "--version" }, &output), 0);

@@ -95,6 +95,11 @@ int BatteryFull()
     return ok && millivolts > 0 ? millivolts : 4200;
 }
 
+bool BatteryNoticesEnabled()
+{
+    return globalValue(QStringLiteral("Config/BatteryNotices"), 1).toInt() != 0;
+}
+
 int AccentColorIndex()
 {
     return globalValue(QStringLiteral("Config/GColorID")).toInt();

@@ -46,6 +46,8 @@ void SaveBattery(int percent);
 int LoadBattery();
 // "Config/BatteryFull" in millivolts (default 4200).
 int BatteryFull();
+// "Config/BatteryNotices": desktop notices of a low battery (on unless set to 0).
+bool BatteryNoticesEnabled();
 // "Config/GColorID" as stored; AccentColor() maps it to a colour.
 int AccentColorIndex();
 // "Config/Model".

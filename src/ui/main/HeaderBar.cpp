@@ -2,6 +2,7 @@
 
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
+#include "ui/main/LanguageButton.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/TarnLabel.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -26,6 +27,8 @@ HeaderBar::HeaderBar(QWidget *parent)
     , m_logo(new QLabel(this))
     , m_model(new QLabel(this))
     , m_version(new TarnLabel(QString(), this))
+    , m_firmware(new TarnPushButton(QString(), this))
+    , m_language(new LanguageButton(this))
     , m_modelButton(new TarnPushButton(QString(), this))
     , m_modelMenu(new QMenu(this))
     , m_minimise(new TarnPushButton(QString(), this))
@@ -40,6 +43,9 @@ HeaderBar::HeaderBar(QWidget *parent)
     m_version->setObjectName(QStringLiteral("versionLabel"));
     m_version->setClickable(true);
     connect(m_version, &TarnLabel::EnterSignal, this, &HeaderBar::openVersionUrl);
+
+    m_firmware->setObjectName(QStringLiteral("firmwareButton"));
+    m_firmware->setDesignFontSize(11);
 
     m_modelButton->setObjectName(QStringLiteral("modelButton"));
     m_modelButton->setMenu(m_modelMenu);
@@ -83,11 +89,14 @@ void HeaderBar::refreshLabels()
     m_model->setAccessibleName(Model());
     m_version->setText(Version());
     m_version->setAccessibleName(Version());
+    placeVersionAndFirmware();
 }
 
 void HeaderBar::setControlsEnabled(bool enabled)
 {
     m_modelButton->setEnabled(enabled);
+    m_firmware->setEnabled(enabled);
+    m_language->setEnabled(enabled);
     m_minimise->setEnabled(enabled);
     m_close->setEnabled(enabled);
 }
@@ -99,10 +108,13 @@ void HeaderBar::relayout()
     m_model->setGeometry(ScaledRect(70, 10, 250, 24));
     m_model->setFont(ScaledFont(CurrentLanguageFont().family(), 18));
     m_model->setStyleSheet(labelStyle(ThemeColor::text()) + QStringLiteral("font-weight:bold;"));
-    m_version->setGeometry(ScaledRect(70, 35, 250, 18));
     m_version->setFont(ScaledFont(CurrentLanguageFont().family(), 12));
     m_version->setStyleSheet(labelStyle(ThemeColor::unfilled()));
+    placeVersionAndFirmware();
     m_modelButton->setGeometry(ScaledRect(790, 17, 100, 28));
+    m_language->setGeometry(ScaledRect(800, 19, 90, 24));
+    m_language->setDesignFontSize(12);
+    m_language->restyle();
     m_minimise->setGeometry(ScaledRect(906, 19, 24, 24));
     m_close->setGeometry(ScaledRect(944, 19, 24, 24));
 }
@@ -111,10 +123,30 @@ void HeaderBar::retranslate()
 {
     m_minimise->setAccessibleName(tr("Minimise"));
     m_minimise->setToolTip(tr("Minimise"));
+    m_firmware->setText(tr("Firmware Update"));
+    m_firmware->setAccessibleName(tr("Firmware Update"));
+    m_language->retranslate();
+    placeVersionAndFirmware();
     m_close->setAccessibleName(tr("Close"));
     m_close->setToolTip(tr("Close"));
     // The label shows the product's version; the program's own is one hover away.
     m_version->setToolTip(tr("mousecfg %1").arg(QStringLiteral(MOUSECFG_VERSION)));
+}
+
+void HeaderBar::placeVersionAndFirmware()
+{
+    // "Firmware Update" follows the version text, whose length is the product's.
+    const int right = Scaled(320);
+    const int top = Scaled(35);
+    const int versionWidth
+        = qMin(m_version->fontMetrics().horizontalAdvance(m_version->text()) + Scaled(4), right - Scaled(70));
+    m_version->setGeometry(Scaled(70), top, versionWidth, Scaled(18));
+    QFont buttonFont = ScaledFont(CurrentLanguageFont().family(), 11);
+    buttonFont.setBold(true);
+    const int buttonWidth = QFontMetrics(buttonFont).horizontalAdvance(m_firmware->text()) + Scaled(16);
+    const int buttonLeft = Scaled(70) + versionWidth + Scaled(10);
+    m_firmware->setGeometry(buttonLeft, top - Scaled(1), qMin(buttonWidth, qMax(0, right - buttonLeft)),
+                            Scaled(20));
 }
 
 void HeaderBar::openVersionUrl()

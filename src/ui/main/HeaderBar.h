@@ -6,10 +6,12 @@ class QMenu;
 class QActionGroup;
 class QAction;
 class QLabel;
+class LanguageButton;
 class TarnLabel;
 class TarnPushButton;
 
-// The window's header: logo, model and version labels, the model menu, minimise and close.
+// The window's header: logo, model and version labels, "Firmware Update", the model menu, the language
+// button, minimise and close.
 class HeaderBar : public QWidget
 {
     Q_OBJECT
@@ -38,6 +40,10 @@ public:
     TarnPushButton *modelButton() const { return m_modelButton; }
     // The version label.
     TarnLabel *versionLabel() const { return m_version; }
+    // The "Firmware Update" button.
+    TarnPushButton *firmwareButton() const { return m_firmware; }
+    // The language button.
+    LanguageButton *languageButton() const { return m_language; }
 
 signals:
     // Close was clicked.
@@ -49,10 +55,13 @@ signals:
 
 private:
     void openVersionUrl();
+    void placeVersionAndFirmware();
 
     QLabel *m_logo;
     QLabel *m_model;
     TarnLabel *m_version;
+    TarnPushButton *m_firmware;
+    LanguageButton *m_language;
     TarnPushButton *m_modelButton;
     QMenu *m_modelMenu;
     TarnPushButton *m_minimise;

@@ -15,6 +15,7 @@
 #include "ui/macro/MacroDialog.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
+#include "ui/main/LanguageSwitch.h"
 #include "ui/main/MousePicture.h"
 #include "ui/main/PageStack.h"
 #include "ui/main/ProfileBar.h"
@@ -42,7 +43,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <QTranslator>
 
 namespace {
 // A press must travel further than this (horizontal plus vertical) before the window moves.
@@ -73,15 +73,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     // The device table, enumeration and hot-plug notices; the virtual mouse when one is asked for.
     m_session = new DeviceSession(installHidBackend(), this);
 
-    SetCurrentLanguage(LoadLanguage());
-    const LanguageList languages = LoadLanguageList();
-    auto *translator = new QTranslator(this);
+    m_languages = new LanguageSwitch(this);
     buildWidgets();
     rebuildMouseList();
-    const int language = CurrentLanguage();
-    if (language >= 0 && language < languages.entries.size()
-        && translator->load(AppPaths::translationFile(languages.entries[language].file)))
-        QCoreApplication::installTranslator(translator);
+    m_languages->installCurrent();
 
     m_profileBar->operations()->loadLibraryList();
     m_session->openCurrentDevice();
@@ -110,6 +105,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 
     // The lowest level until the first real report.
     slotRefreshBatteryStatus(0, 1, 1);
+    setUpServices();
     // Started at login, the window waits in the tray, with or without a mouse.
     if (!Autostart::startHidden())
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
@@ -253,11 +249,6 @@ void MousecfgWidget::showAndWarn()
     if (answer == QDialog::Accepted && connectedCount() == 0)
         hide();
     m_warningShown = false;
-}
-
-void MousecfgWidget::showOsdText(const QString &text)
-{
-    emit osdTextRequested(text);
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)

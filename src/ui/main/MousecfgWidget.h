@@ -9,10 +9,14 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+class BatteryAlerts;
 class ConnectionDisplay;
 class DeviceSession;
+class FirmwareUpdate;
 class HeaderBar;
+class LanguageSwitch;
 class MousePicture;
+class OsdClient;
 class PageStack;
 class ProfileBar;
 class QAction;
@@ -47,7 +51,7 @@ public:
     int currentTab() const;
     // Shows the window; without a mouse, runs the waiting "Dongle Disconnect!" box.
     void showAndWarn();
-    // Sends a short notice to the on-screen display.
+    // Sends a short notice to the on-screen display; never waits for it.
     void showOsdText(const QString &text);
 
     // ProfileHost
@@ -69,6 +73,10 @@ public:
     SlotIndicators *slotIndicators() const { return m_slots; }
     ProfileBar *profileBar() const { return m_profileBar; }
     TrayIcon *tray() const { return m_tray; }
+    OsdClient *osdClient() const { return m_osd; }
+    FirmwareUpdate *firmwareUpdate() const { return m_firmware; }
+    LanguageSwitch *languageSwitch() const { return m_languages; }
+    BatteryAlerts *batteryAlerts() const { return m_alerts; }
 
 signals:
     // A text for the on-screen display (DPI stage or polling rate changed on the mouse).
@@ -128,6 +136,9 @@ private:
     void relayoutAll();
     void retranslateAll();
     int lightingSlot() const;
+    void setUpServices();
+    void onLanguageChanged(int index);
+    void refreshTrayToolTip();
 
     ConfigData m_config;
     QStringList m_library;
@@ -142,6 +153,10 @@ private:
     MousePicture *m_picture = nullptr;
     PageStack *m_pages = nullptr;
     TrayIcon *m_tray = nullptr;
+    LanguageSwitch *m_languages = nullptr;
+    OsdClient *m_osd = nullptr;
+    FirmwareUpdate *m_firmware = nullptr;
+    BatteryAlerts *m_alerts = nullptr;
     bool m_warningShown = false;
     bool m_frontView = true;
     int m_scaleStep = -1;

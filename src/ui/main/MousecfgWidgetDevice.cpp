@@ -10,6 +10,7 @@
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "ui/buttons/TarnBtnWindow.h"
+#include "ui/main/BatteryAlerts.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/MousePicture.h"
@@ -87,12 +88,17 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
 void MousecfgWidget::refreshConnectionState()
 {
     m_connection->refreshConnectionState();
+    refreshTrayToolTip();
 }
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
     SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
     m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
+    // Created after the placeholder report of the constructor, which says nothing of the battery.
+    if (m_alerts)
+        m_alerts->takeReport(m_connection->state(), ProductName());
+    refreshTrayToolTip();
 }
 
 void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)

@@ -1,0 +1,73 @@
+#include "ui/main/LanguageSwitch.h"
+
+#include "storage/AppPaths.h"
+#include "storage/KeyTable.h"
+#include "storage/ProductDefinition.h"
+#include "ui/widgets/Theme.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace {
+void makeCurrent(int index)
+{
+    SetCurrentLanguage(index);
+    SetKeyLayoutLanguage(index);
+}
+} // namespace
+
+LanguageSwitch::LanguageSwitch(QObject *parent)
+    : QObject(parent)
+    , m_languages(LoadLanguageList())
+    , m_current(LoadLanguage())
+{
+    SetKeyLayoutFrench(French());
+    makeCurrent(m_current);
+}
+
+LanguageSwitch::~LanguageSwitch()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator);
+}
+
+bool LanguageSwitch::installCurrent()
+{
+    return loadTranslation(m_current);
+}
+
+bool LanguageSwitch::choose(int index)
+{
+    if (index < 0 || index >= m_languages.count)
+        return false;
+    m_current = index;
+    makeCurrent(index);
+    SaveLanguage(index);
+    if (!loadTranslation(index))
+        return false;
+    emit languageChanged(index);
+    return true;
+}
+
+bool LanguageSwitch::loadTranslation(int index)
+{
+    if (index < 0 || index >= m_languages.entries.size())
+        return false;
+    const QString file = m_languages.entries[index].file;
+    if (!AppPaths::isSafeFileName(file))
+        return false;
+    // A fresh translator: loading into the installed one would empty it when the file is missing,
+    // and every text set afterwards would fall back to English.
+    auto *translator = new QTranslator(this);
+    if (!translator->load(AppPaths::translationFile(file))) {
+        delete translator;
+        return false;
+    }
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator);
+        delete m_translator;
+    }
+    m_translator = translator;
+    QCoreApplication::installTranslator(m_translator);
+    return true;
+}
