@@ -8,7 +8,7 @@
 #include "storage/MacroList.h"
 #include "ui/buttons/ButtonMenus.h"
 #include "ui/buttons/MacroChooser.h"
-#include "ui/buttons/TarnAction.h"
+#include "ui/widgets/TarnAction.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/buttons/TarnFireKeyWindow.h"
 #include "ui/buttons/TarnSniperWindow.h"

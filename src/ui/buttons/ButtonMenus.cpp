@@ -1,6 +1,6 @@
 #include "ui/buttons/ButtonMenus.h"
 
-#include "ui/buttons/TarnAction.h"
+#include "ui/widgets/TarnAction.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCoreApplication>
@@ -39,7 +39,7 @@ ButtonMenus::ButtonMenus(QWidget *parent)
     for (const SubmenuTitle &submenu : submenuTitles)
         m_submenus.insert(submenu.menu, new QMenu(parent));
     for (const CatalogueEntry &entry : Catalogue()) {
-        m_owned.push_back(std::make_unique<TarnAction>(entry.fun));
+        m_owned.push_back(std::make_unique<TarnAction>(QString(), entry.fun));
         TarnAction *action = m_owned.back().get();
         m_actions.insert(entry.fun, action);
         connect(action, &QAction::triggered, this, [this, fun = entry.fun] { emit picked(fun); });

@@ -18,7 +18,7 @@ LanguageButton::LanguageButton(QWidget *parent)
     setMenu(m_menu);
     connect(m_menu, &QMenu::triggered, this, [this](QAction *action) {
         if (auto *language = qobject_cast<TarnAction *>(action))
-            emit languageChosen(language->index());
+            emit languageChosen(language->value());
     });
     hide();
     retranslate();
@@ -66,7 +66,7 @@ void LanguageButton::restyle()
                               .arg(Scaled(20))
                               .arg(AccentColorCss()));
     for (TarnAction *action : qAsConst(m_actions)) {
-        const LanguageFont font = LoadLanguageFont(action->index());
+        const LanguageFont font = LoadLanguageFont(action->value());
         if (!font.family.isEmpty())
             action->setFont(QFont(font.family));
     }

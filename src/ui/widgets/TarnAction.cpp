@@ -1,6 +1,6 @@
 #include "ui/widgets/TarnAction.h"
 
-TarnAction::TarnAction(const QString &text, int index, QObject *parent)
+TarnAction::TarnAction(const QString &text, int value, QObject *parent)
     : QAction(text, parent)
-    , m_index(index)
+    , m_value(value)
 { }

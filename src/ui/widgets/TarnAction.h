@@ -2,17 +2,19 @@
 
 #include <QAction>
 
-// A menu action that knows its place in the list it was built from (a language, a slot, a model).
+// A menu action that carries the value it stands for: a function code of the button catalogue, or
+// the place of a language in its list. Created without an owner where clearing a menu must only
+// take it out of that menu.
 class TarnAction : public QAction
 {
     Q_OBJECT
 public:
-    // An action reading `text` for entry `index` of its list.
-    TarnAction(const QString &text, int index, QObject *parent = nullptr);
+    // An action reading `text` for `value`.
+    TarnAction(const QString &text, int value, QObject *parent = nullptr);
 
-    // The entry of the list this action stands for.
-    int index() const { return m_index; }
+    // The value the action stands for.
+    int value() const { return m_value; }
 
 private:
-    int m_index;
+    int m_value;
 };
