@@ -163,24 +163,24 @@ QRect MousePicture::pictureRect() const
     return ScaledRect(PictureX, PictureY, PictureSide, PictureSide);
 }
 
-void MousePicture::loadPictures()
+const QPixmap &MousePicture::picture(bool front)
 {
-    // Read at the size they are shown: the skin's pictures are several times larger.
+    // Read when first shown, at the size shown: the skin's pictures are several times larger.
     const QSize size = pictureRect().size();
     const QString key = m_productName + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
-    if (key == m_loadedKey)
-        return;
-    m_loadedKey = key;
-    m_frontPicture = ScaledSkinPicture(AppPaths::skinFile(ModelPictures::frontPicture(m_productName)), size,
-                                       Qt::KeepAspectRatio);
-    m_sidePicture = ScaledSkinPicture(AppPaths::skinFile(ModelPictures::sidePicture(m_productName)), size,
-                                      Qt::KeepAspectRatio);
+    ShownPicture &shown = front ? m_frontPicture : m_sidePicture;
+    if (shown.key != key) {
+        shown.key = key;
+        const QString file = front ? ModelPictures::frontPicture(m_productName)
+                                   : ModelPictures::sidePicture(m_productName);
+        shown.pixmap = ScaledSkinPicture(AppPaths::skinFile(file), size, Qt::KeepAspectRatio);
+    }
+    return shown.pixmap;
 }
 
 void MousePicture::relayout()
 {
     PlaceWidget(this, 24, 124, AreaWidth, AreaHeight);
-    loadPictures();
     m_frontSwitch->setGeometry(ScaledRect(10, 8, 80, 26));
     m_sideSwitch->setGeometry(ScaledRect(96, 8, 80, 26));
     m_up->setGeometry(ScaledRect(163, 360, 32, 32));
@@ -233,10 +233,10 @@ void MousePicture::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const bool front = m_frontShown || !m_interactive;
-    const QPixmap &picture = front ? m_frontPicture : m_sidePicture;
     const QRect target = pictureRect();
-    if (!picture.isNull())
-        painter.drawPixmap(target, picture);
+    const QPixmap &shown = picture(front);
+    if (!shown.isNull())
+        painter.drawPixmap(target, shown);
     if (!m_interactive)
         return;
     // A leader line from each callout to the point of its button on the picture.

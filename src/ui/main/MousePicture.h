@@ -52,12 +52,17 @@ private:
     void updateVisibility();
     void refreshHighlights();
 
-    void loadPictures();
+    const QPixmap &picture(bool front);
 
     QString m_productName;
-    QString m_loadedKey; // product and size of the pictures held
-    QPixmap m_frontPicture;
-    QPixmap m_sidePicture;
+    // A view's picture with the product and size it was read for.
+    struct ShownPicture
+    {
+        QString key;
+        QPixmap pixmap;
+    };
+    ShownPicture m_frontPicture;
+    ShownPicture m_sidePicture;
     QVector<TarnPushButton *> m_front;
     QVector<TarnPushButton *> m_side;
     TarnPushButton *m_up;

@@ -63,6 +63,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 {
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
+    // Set before the children exist, so that each is styled once.
+    setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
     m_backgrounds = new ScaledBackgrounds(AppPaths::skinFile(QStringLiteral("/cfgMainback.png")));
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
@@ -96,7 +98,6 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     retranslateAll();
     m_profileBar->refresh();
     WriteFactoryProfileFile();
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
     setWindowIcon(icon);
     m_tray = new TrayIcon(icon, ProductName(), this);

@@ -1,5 +1,6 @@
 #include "ui/widgets/DialogFrame.h"
 
+#include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
 #include "ui/widgets/Theme.h"
 
@@ -37,5 +38,8 @@ QPixmap ScaledSkinPicture(const QString &path, const QSize &size, Qt::AspectRati
         return QPixmap();
     reader.setScaledSize(full.scaled(size, mode));
     reader.setQuality(100);
-    return QPixmap::fromImage(reader.read());
+    const QPixmap picture = QPixmap::fromImage(reader.read());
+    // The full-size decode is gone again: give its memory back rather than keep it in the heap.
+    ReleaseFreedMemory();
+    return picture;
 }
