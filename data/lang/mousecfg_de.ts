@@ -6,42 +6,42 @@
     <message>
         <location filename="../../src/ui/main/BatteryAlerts.cpp" line="+25"/>
         <source>Mouse battery almost empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausakku fast leer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Connect the cable to charge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch %2 %. Schließen Sie das Kabel zum Aufladen an.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse battery low</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausakku schwach</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Charge it soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch %2 %. Bitte bald aufladen.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Battery: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Akku: %1 %</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MAUS AUS</translation>
     </message>
 </context>
 <context>
@@ -49,322 +49,322 @@
     <message>
         <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>GUNFILE-AUSWAHL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO-AUSWAHL</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonCatalogue.cpp" line="+14"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsklick</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelklick</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SINGLE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>EINZELTASTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COMBO KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTENKOMBINATION</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FIRE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>FEUERTASTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste deaktiviert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles auswählen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster wechseln</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenster schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsplatz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausführen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Desktop anzeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock PC</source>
-        <translation type="unfinished"></translation>
+        <translation>PC sperren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Startseite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Vorwärts</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Abbrechen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Aktualisieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Suchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser: Favoriten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boss Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Boss-Taste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabe/Pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Lauter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Leiser</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediaplayer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI-Wechsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI +</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI -</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenwechsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate +</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate -</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate -</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben scrollen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten scrollen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Led Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>LED ein/aus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SNIPER</source>
-        <translation type="unfinished"></translation>
+        <translation>SNIPER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Profilwechsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile +</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile -</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Makroverwaltung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GunFile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GunFile-Verwaltung</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonMenus.cpp" line="+19"/>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Medien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfragerate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -391,42 +391,42 @@
         <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+51"/>
         <location line="+43"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MAUS AUS</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Connected through the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den Empfänger verbunden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connected by cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Per Kabel verbunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Connection and battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung und Akku</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery level</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkustand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen</translation>
     </message>
 </context>
 <context>
@@ -435,17 +435,17 @@
         <location filename="../../src/ui/main/FirmwareUpdate.cpp" line="+33"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Aktualisieren der Firmware verbinden Sie die Maus bitte per Kabel mit dem Computer.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
     </message>
 </context>
 <context>
@@ -454,30 +454,30 @@
         <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modell: %1</translation>
     </message>
     <message>
         <location line="+42"/>
         <location line="+1"/>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>mousecfg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mousecfg %1</translation>
     </message>
 </context>
 <context>
@@ -485,22 +485,22 @@
     <message>
         <location filename="../../src/ui/buttons/KeyDialogFrame.cpp" line="+41"/>
         <source>Keys are read only while this window has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten werden nur gelesen, solange dieses Fenster den Fokus hat.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Captured key</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfasste Taste</translation>
     </message>
 </context>
 <context>
@@ -508,12 +508,12 @@
     <message>
         <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
 </context>
 <context>
@@ -522,82 +522,82 @@
         <location filename="../../src/ui/macro/MacroDialog.cpp" line="+298"/>
         <location line="+1"/>
         <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>MAUSAKTION</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO-EREIGNISSE</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroEventText.cpp" line="+12"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>LINKSKLICK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>MITTELKLICK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>RECHTSKLICK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>VORWÄRTS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>ZURÜCK</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH LINKS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH RECHTS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH OBEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH UNTEN</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Loslassen</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroNotices.cpp" line="+26"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNUNG</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>ZU VIELE MAKROS: ES KANN KEINES MEHR ERSTELLT WERDEN!</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -607,47 +607,47 @@
         <location line="+6"/>
         <location line="+6"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Makro existiert bereits!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>THIS NAME CANNOT NAME A FILE: USE NO &quot;/&quot;, &quot;\&quot; OR &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>DIESER NAME TAUGT NICHT ALS DATEINAME: KEIN &quot;/&quot;, &quot;\&quot; ODER &quot;..&quot; VERWENDEN.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A MACRO HOLDS AT MOST %1 EVENTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>EIN MAKRO ENTHÄLT HÖCHSTENS %1 EREIGNISSE.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>THE MACRO FILE COULD NOT BE COPIED.</source>
-        <translation type="unfinished"></translation>
+        <translation>DIE MAKRODATEI KONNTE NICHT KOPIERT WERDEN.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Dateinamen ein.</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/TarnTreeItem.cpp" line="+28"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>DRÜCKEN</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>LOSLASSEN</translation>
     </message>
 </context>
 <context>
@@ -657,35 +657,35 @@
         <location line="+6"/>
         <location line="+4"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTE</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+7"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>BEWEGUNG</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+4"/>
         <source>DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEICHERN</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ABBRECHEN</translation>
     </message>
 </context>
 <context>
@@ -693,67 +693,67 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventButtons.cpp" line="+20"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>AUFN. DANACH</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH OBEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>NACH UNTEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>GANZ OBEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>GANZ UNTEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>LEEREN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>BEARBEITEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>KOPIEREN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSSCHN.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>EINFÜGEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE EINF.</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHUSSEINSTELLUNG</translation>
     </message>
 </context>
 <context>
@@ -761,17 +761,17 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventModel.cpp" line="+38"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TASTE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>AKTION</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE (ms)</translation>
     </message>
 </context>
 <context>
@@ -779,61 +779,61 @@
     <message>
         <location filename="../../src/ui/macro/MacroListPanel.cpp" line="+20"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrodatei (*.MSMACRO)</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+23"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrodatei laden</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+8"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Makrodatei speichern</translation>
     </message>
     <message>
         <location line="+45"/>
         <location line="+1"/>
         <source>MACRO LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKROLISTE</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRONAME</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NEU</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>UMBENENNEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>STAPEL</translation>
     </message>
 </context>
 <context>
@@ -841,52 +841,52 @@
     <message>
         <location filename="../../src/ui/macro/MacroRecordPanel.cpp" line="+126"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOPP</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSEN MITAUFNEHMEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>FESTE PAUSE EINFÜGEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>DURCHLÄUFE (1-255)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLANGE TASTE GEDRÜCKT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BIS TASTE ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>STANDARDPAUSE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>ANZAHL DER DURCHLÄUFE</translation>
     </message>
 </context>
 <context>
@@ -895,35 +895,35 @@
         <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
         <location line="+1"/>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorne</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Rad nach oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Rad nach unten</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Side button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentaste %1</translation>
     </message>
 </context>
 <context>
@@ -932,22 +932,22 @@
         <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+247"/>
         <location line="+29"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Dongle Disconnect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfänger getrennt!</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+143"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -955,17 +955,17 @@
     <message>
         <location filename="../../src/ui/main/ProfileActions.cpp" line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
 </context>
 <context>
@@ -974,71 +974,71 @@
         <location filename="../../src/ui/main/ProfileBar.cpp" line="+119"/>
         <location line="+72"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Press Enter To Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe zum Anwenden</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Stored profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Profile</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>NEU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>KOPIE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>RESET</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei laden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOAD1</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORT</translation>
     </message>
 </context>
 <context>
@@ -1047,13 +1047,13 @@
         <location filename="../../src/ui/main/ProfileOperations.cpp" line="+69"/>
         <location line="+5"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+120"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Profil wird bereits verwendet!</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1062,30 +1062,30 @@
         <location line="+28"/>
         <location line="+38"/>
         <source>The file &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+104"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Standardprofil kann weder gelöscht noch umbenannt werden.</translation>
     </message>
     <message>
         <location line="-99"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-41"/>
         <source>&quot;%1&quot; cannot name a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht als Name einer Profildatei dienen.</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-3"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Profil existiert bereits!</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The file &quot;%1&quot; could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht umbenannt werden.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1096,83 +1096,83 @@
         <location line="+42"/>
         <location line="+19"/>
         <source>The file &quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Every other profile is held by another slot, so this one cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anderen Profile sind bereits einem anderen Platz zugeordnet, daher kann dieses nicht gelöscht werden.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The file &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-139"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei (*.prof)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei (*.conf)</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Mouse is sleeping or not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send data failed, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Senden der Daten ist fehlgeschlagen, bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei speichern</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Profildatei laden</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+15"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei laden</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     <message>
         <location filename="../../src/ui/main/SlotIndicators.cpp" line="+42"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>
@@ -1188,22 +1188,22 @@
     <message>
         <location filename="../../src/ui/main/TabBar.cpp" line="+39"/>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>LICHT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUSTOMIZE</source>
-        <translation type="unfinished"></translation>
+        <translation>ANPASSEN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1211,32 @@
     <message>
         <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+133"/>
         <source>WHEEL UP</source>
-        <translation type="unfinished"></translation>
+        <translation>RAD NACH OBEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WHEEL DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>RAD NACH UNTEN</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der linken Taste kann keine Schussfunktion zugewiesen werden.</translation>
     </message>
 </context>
 <context>
@@ -1245,86 +1245,86 @@
         <location filename="../../src/ui/pages/TarnColorArea.cpp" line="+32"/>
         <location line="+317"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <location line="-318"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <location line="+304"/>
         <location line="+1"/>
         <source>Color Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>FARBE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>ANWENDEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Saturation and value</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung und Hellwert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Hellwert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hexadecimal colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadezimale Farbe</translation>
     </message>
 </context>
 <context>
@@ -1332,112 +1332,112 @@
     <message>
         <location filename="../../src/ui/pages/LightingEffects.cpp" line="+18"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>AUS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FULL LIGHTED</source>
-        <translation type="unfinished"></translation>
+        <translation>DAUERLICHT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>ATMEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>7 COLOR BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>ATMEN IN 7 FARBEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RAINBOW</source>
-        <translation type="unfinished"></translation>
+        <translation>REGENBOGEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLASH</source>
-        <translation type="unfinished"></translation>
+        <translation>BLINKEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontale WELLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal SPURLOS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Raindrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Regentropfen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>WELLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPURLOS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>REAKTIV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jo-Jo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Murmeln</translation>
     </message>
     <message>
         <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+138"/>
         <location line="+63"/>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFEKT</translation>
     </message>
     <message>
         <location line="-48"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MIN</translation>
     </message>
     <message>
         <location line="+49"/>
         <location line="+5"/>
         <source>BRIGHTNESS</source>
-        <translation type="unfinished"></translation>
+        <translation>HELLIGKEIT</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+5"/>
         <source>SPEED</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPO</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+6"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>FARBE</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+4"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>RUHEZUSTAND NACH</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>BEI BEWEGUNG AUS</translation>
     </message>
 </context>
 <context>
@@ -1445,12 +1445,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnComboKeyWindow.cpp" line="+6"/>
         <source>Combo Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombination</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hold the modifiers and press the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten Sie die Sondertasten gedrückt und drücken Sie die Taste.</translation>
     </message>
 </context>
 <context>
@@ -1458,23 +1458,23 @@
     <message>
         <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
         <source>DPI STAGES</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI-STUFEN</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>RUHEZUSTAND NACH</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>BEI BEWEGUNG AUS</translation>
     </message>
     <message>
         <location line="+64"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MIN</translation>
     </message>
 </context>
 <context>
@@ -1482,39 +1482,39 @@
     <message>
         <location filename="../../src/ui/buttons/TarnFireKeyWindow.cpp" line="+23"/>
         <source>FireKey Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuertaste einstellen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keyboard Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastaturtaste</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+8"/>
         <source>Times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+8"/>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause:</translation>
     </message>
 </context>
 <context>
@@ -1522,42 +1522,42 @@
     <message>
         <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+36"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Schusseinstellung</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHUSSEINSTELLUNG</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>GUNFILE-NAME</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+51"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHÜSSE</translation>
     </message>
     <message>
         <location line="-42"/>
         <location line="+13"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>PAUSE (MS)</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>VERTICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTIKAL</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+15"/>
         <source>HORIZONTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>HORIZONTAL</translation>
     </message>
 </context>
 <context>
@@ -1565,27 +1565,27 @@
     <message>
         <location filename="../../src/ui/macro/TarnMacroSelect.cpp" line="+50"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>DURCHLÄUFE (1-255)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLANGE TASTE GEDRÜCKT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>BIS TASTE ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>ANZAHL DER DURCHLÄUFE</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>SELECT A MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>MAKRO WÄHLEN</translation>
     </message>
 </context>
 <context>
@@ -1593,85 +1593,85 @@
     <message>
         <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+162"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No mouse settings program of the desktop was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Mauseinstellungsprogramm der Arbeitsumgebung gefunden.</translation>
     </message>
     <message>
         <location line="+43"/>
         <location line="+1"/>
         <source>Key Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenreaktion</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Scroll Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrolltempo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sync aktivieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lift Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhebedistanz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Angle Snapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Winkelkorrektur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motion Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecken durch Bewegung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensormodus</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Competitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Wettkampf</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Mouse Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauseinstellungen</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@
     <message>
         <location filename="../../src/ui/main/TarnProcessDialog.cpp" line="+24"/>
         <source>Sending data to the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden an die Maus gesendet</translation>
     </message>
 </context>
 <context>
@@ -1687,43 +1687,43 @@
     <message>
         <location filename="../../src/ui/pages/TarnReportRate.cpp" line="+20"/>
         <source>125 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>125 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>250 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>250 HZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>500 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>1000 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 HZ</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+7"/>
         <source>REPORT RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>ABFRAGERATE</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Lift off Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhebedistanz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mm</translation>
     </message>
 </context>
 <context>
@@ -1731,17 +1731,17 @@
     <message>
         <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link XY</source>
-        <translation type="unfinished"></translation>
+        <translation>XY koppeln</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktivieren</translation>
     </message>
 </context>
 <context>
@@ -1749,12 +1749,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+8"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzeltaste</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Press the key for this button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie die Taste für diese Maustaste.</translation>
     </message>
 </context>
 <context>
@@ -1762,17 +1762,17 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
         <source>Sniper Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sniper-Einstellung</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sniper resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Sniper-Auflösung</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
 </context>
 <context>
@@ -1781,13 +1781,13 @@
         <location filename="../../src/ui/macro/TarnTreeWidget.cpp" line="+53"/>
         <location line="+1"/>
         <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>MAUSBEFEHL</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+9"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANZ</translation>
     </message>
 </context>
 <context>
@@ -1795,27 +1795,27 @@
     <message>
         <location filename="../../src/ui/main/TrayIcon.cpp" line="+37"/>
         <source>&amp;Load Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;laden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Autostart-Eintrag %1 konnte nicht geändert werden.</translation>
     </message>
 </context>
 </TS>

@@ -6,42 +6,42 @@
     <message>
         <location filename="../../src/ui/main/BatteryAlerts.cpp" line="+25"/>
         <source>Mouse battery almost empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse battery almost empty</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Connect the cable to charge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2% left. Connect the cable to charge it.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse battery low</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse battery low</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Charge it soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2% left. Charge it soon.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Not connected</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Charging</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Battery: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery: %1%</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUSE OFF</translation>
     </message>
 </context>
 <context>
@@ -49,322 +49,322 @@
     <message>
         <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>GUNFILE SELECT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO SELECT</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonCatalogue.cpp" line="+14"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Back</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SINGLE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>SINGLE KEY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COMBO KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>COMBO KEY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FIRE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>FIRE KEY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Button Off</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Find</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch Window</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Close Window</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>My Computer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Run</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Desktop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock PC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Home</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Backward</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Forward</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Stop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Refresh</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Search</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser Favorite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Mail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boss Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Boss Key</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Play/Pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous Track</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Next Track</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume Up</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume Down</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mute</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Media Player</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI Switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI +</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI -</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate Switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate +</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate -</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate -</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Up</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Down</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Led Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Led Switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SNIPER</source>
-        <translation type="unfinished"></translation>
+        <translation>SNIPER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile Switch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile +</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile -</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro Manager</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GunFile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>GunFile Manager</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonMenus.cpp" line="+19"/>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Advance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Polling Rate</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile Menu</translation>
     </message>
 </context>
 <context>
@@ -391,42 +391,42 @@
         <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+51"/>
         <location line="+43"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUSE OFF</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Connected through the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected through the receiver</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connected by cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected by cable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Not connected</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Connection and battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Connection and battery</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery level</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery level</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Receiver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>Charging</translation>
     </message>
 </context>
 <context>
@@ -435,17 +435,17 @@
         <location filename="../../src/ui/main/FirmwareUpdate.cpp" line="+33"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>To update the firmware, please connect to the computer with a cable.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to upgrade the firmware?</translation>
     </message>
 </context>
 <context>
@@ -454,30 +454,30 @@
         <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Model: %1</translation>
     </message>
     <message>
         <location line="+42"/>
         <location line="+1"/>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimise</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware Update</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>mousecfg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mousecfg %1</translation>
     </message>
 </context>
 <context>
@@ -485,22 +485,22 @@
     <message>
         <location filename="../../src/ui/buttons/KeyDialogFrame.cpp" line="+41"/>
         <source>Keys are read only while this window has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keys are read only while this window has the focus.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Captured key</source>
-        <translation type="unfinished"></translation>
+        <translation>Captured key</translation>
     </message>
 </context>
 <context>
@@ -508,12 +508,12 @@
     <message>
         <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Language: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
 </context>
 <context>
@@ -522,82 +522,82 @@
         <location filename="../../src/ui/macro/MacroDialog.cpp" line="+298"/>
         <location line="+1"/>
         <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUSE ACTION</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO EVENTS</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroEventText.cpp" line="+12"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>LEFT CLICK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>MIDDLE CLICK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>RIGHT CLICK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>FORWARD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>BACKWARD</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE LEFT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE RIGHT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE UP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE DOWN</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Press</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Release</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroNotices.cpp" line="+26"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -607,47 +607,47 @@
         <location line="+6"/>
         <location line="+6"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro Exist!</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>THIS NAME CANNOT NAME A FILE: USE NO &quot;/&quot;, &quot;\&quot; OR &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>THIS NAME CANNOT NAME A FILE: USE NO &quot;/&quot;, &quot;\&quot; OR &quot;..&quot;.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A MACRO HOLDS AT MOST %1 EVENTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>A MACRO HOLDS AT MOST %1 EVENTS.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>THE MACRO FILE COULD NOT BE COPIED.</source>
-        <translation type="unfinished"></translation>
+        <translation>THE MACRO FILE COULD NOT BE COPIED.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please input file name.</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/TarnTreeItem.cpp" line="+28"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>PRESS DOWN</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>BOUNCE UP</translation>
     </message>
 </context>
 <context>
@@ -657,35 +657,35 @@
         <location line="+6"/>
         <location line="+4"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+7"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVEMENT</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+4"/>
         <source>DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANCE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SAVE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCEL</translation>
     </message>
 </context>
 <context>
@@ -693,67 +693,67 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventButtons.cpp" line="+20"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD AFTER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>DELETE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE UP</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE DOWN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>TOP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>BOTTOM</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>CLEAR</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>EDIT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>COPY</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>CUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>PASTE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>INSERT DELAY</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>GUN SET</translation>
     </message>
 </context>
 <context>
@@ -761,17 +761,17 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventModel.cpp" line="+38"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTION</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY(ms)</translation>
     </message>
 </context>
 <context>
@@ -779,61 +779,61 @@
     <message>
         <location filename="../../src/ui/macro/MacroListPanel.cpp" line="+20"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro File(*.MSMACRO)</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+23"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Macro File</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+8"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Macro File</translation>
     </message>
     <message>
         <location line="+45"/>
         <location line="+1"/>
         <source>MACRO LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO LIST</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO NAME</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NEW</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>DELETE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>CHANGE NAME</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>BATCH</translation>
     </message>
 </context>
 <context>
@@ -841,52 +841,52 @@
     <message>
         <location filename="../../src/ui/macro/MacroRecordPanel.cpp" line="+126"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>START</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>STOP</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>INSERT DEFAULT DELAY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DEFAULT DELAY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOP COUNT</translation>
     </message>
 </context>
 <context>
@@ -895,35 +895,35 @@
         <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
         <location line="+1"/>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Front</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Side</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel up</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Wheel down</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Button %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Side button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Side button %1</translation>
     </message>
 </context>
 <context>
@@ -932,22 +932,22 @@
         <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+247"/>
         <location line="+29"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Dongle Disconnect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dongle Disconnect!</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+143"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -955,17 +955,17 @@
     <message>
         <location filename="../../src/ui/main/ProfileActions.cpp" line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
 </context>
 <context>
@@ -974,71 +974,71 @@
         <location filename="../../src/ui/main/ProfileBar.cpp" line="+119"/>
         <location line="+72"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Press Enter To Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Press Enter To Apply</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Stored profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored profiles</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>ADD</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>COPY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>DELETE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>RESET</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset All</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Profile File</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Profile File</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOAD1</source>
-        <translation type="unfinished"></translation>
+        <translation>LOAD1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SAVE</translation>
     </message>
 </context>
 <context>
@@ -1047,13 +1047,13 @@
         <location filename="../../src/ui/main/ProfileOperations.cpp" line="+69"/>
         <location line="+5"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+120"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile is Already Used!</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1062,30 +1062,30 @@
         <location line="+28"/>
         <location line="+38"/>
         <source>The file &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be read.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+104"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
     </message>
     <message>
         <location line="-99"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-41"/>
         <source>&quot;%1&quot; cannot name a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; cannot name a profile file.</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-3"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile Exist!</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The file &quot;%1&quot; could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be renamed.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1096,83 +1096,83 @@
         <location line="+42"/>
         <location line="+19"/>
         <source>The file &quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be written.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want delete this profile?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Every other profile is held by another slot, so this one cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Every other profile is held by another slot, so this one cannot be deleted.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The file &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be deleted.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want reset this profile?</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want reset all profiles?</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-139"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile File(*.prof)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Config File(*.conf)</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Mouse is sleeping or not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse is sleeping or not connected.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send data failed, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Send data failed, please try again.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Profile File</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Profile File</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+15"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not match current mouse!</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Config File</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load Config File</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     <message>
         <location filename="../../src/ui/main/SlotIndicators.cpp" line="+42"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile</translation>
     </message>
 </context>
 <context>
@@ -1188,22 +1188,22 @@
     <message>
         <location filename="../../src/ui/main/TabBar.cpp" line="+39"/>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>LIGHTING</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUSTOMIZE</source>
-        <translation type="unfinished"></translation>
+        <translation>CUSTOMIZE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1211,32 @@
     <message>
         <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+133"/>
         <source>WHEEL UP</source>
-        <translation type="unfinished"></translation>
+        <translation>WHEEL UP</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WHEEL DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>WHEEL DOWN</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Button %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Left Button Can not be Gun Function.</translation>
     </message>
 </context>
 <context>
@@ -1245,86 +1245,86 @@
         <location filename="../../src/ui/pages/TarnColorArea.cpp" line="+32"/>
         <location line="+317"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <location line="-318"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>White</translation>
     </message>
     <message>
         <location line="+304"/>
         <location line="+1"/>
         <source>Color Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Color Edit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLOR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Saturation and value</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation and value</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hexadecimal colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Hexadecimal colour</translation>
     </message>
 </context>
 <context>
@@ -1332,112 +1332,112 @@
     <message>
         <location filename="../../src/ui/pages/LightingEffects.cpp" line="+18"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FULL LIGHTED</source>
-        <translation type="unfinished"></translation>
+        <translation>FULL LIGHTED</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>BREATHING</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>7 COLOR BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>7 COLOR BREATHING</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RAINBOW</source>
-        <translation type="unfinished"></translation>
+        <translation>RAINBOW</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLASH</source>
-        <translation type="unfinished"></translation>
+        <translation>FLASH</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal WAVE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal GO WITHOUT TRACE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Raindrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Raindrop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>WAVE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>GO WITHOUT TRACE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>REACTIVE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>yo-yo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Marbles</translation>
     </message>
     <message>
         <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+138"/>
         <location line="+63"/>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFECT</translation>
     </message>
     <message>
         <location line="-48"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MINUTE</translation>
     </message>
     <message>
         <location line="+49"/>
         <location line="+5"/>
         <source>BRIGHTNESS</source>
-        <translation type="unfinished"></translation>
+        <translation>BRIGHTNESS</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+5"/>
         <source>SPEED</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEED</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+6"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COLOR</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+4"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>SLEEP TIME</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE TO LIGHT OFF</translation>
     </message>
 </context>
 <context>
@@ -1445,12 +1445,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnComboKeyWindow.cpp" line="+6"/>
         <source>Combo Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Combo Key</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hold the modifiers and press the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold the modifiers and press the key.</translation>
     </message>
 </context>
 <context>
@@ -1458,23 +1458,23 @@
     <message>
         <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
         <source>DPI STAGES</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI STAGES</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>SLEEP TIME</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>MOVE TO LIGHT OFF</translation>
     </message>
     <message>
         <location line="+64"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MINUTE</translation>
     </message>
 </context>
 <context>
@@ -1482,39 +1482,39 @@
     <message>
         <location filename="../../src/ui/buttons/TarnFireKeyWindow.cpp" line="+23"/>
         <source>FireKey Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>FireKey Setting</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Left</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Right</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keyboard Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyboard Key</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+8"/>
         <source>Times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Times:</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+8"/>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay:</translation>
     </message>
 </context>
 <context>
@@ -1522,42 +1522,42 @@
     <message>
         <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+36"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Gun Set</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>GUN SET</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>GUNFILE NAME</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+51"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>BULLETS</translation>
     </message>
     <message>
         <location line="-42"/>
         <location line="+13"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>DELAY(MS)</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>VERTICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTICAL</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+15"/>
         <source>HORIZONTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>HORIZONTAL</translation>
     </message>
 </context>
 <context>
@@ -1565,27 +1565,27 @@
     <message>
         <location filename="../../src/ui/macro/TarnMacroSelect.cpp" line="+50"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOPS TIME(1-255)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>REPEAT RUN UNTILL THE KEY DOWN</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>LOOP COUNT</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>SELECT A MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>SELECT A MACRO</translation>
     </message>
 </context>
 <context>
@@ -1593,85 +1593,85 @@
     <message>
         <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+162"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No mouse settings program of the desktop was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No mouse settings program of the desktop was found.</translation>
     </message>
     <message>
         <location line="+43"/>
         <location line="+1"/>
         <source>Key Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Key Response</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Scroll Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Scroll Speed</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable sync</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lift Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lift Distance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Angle Snapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle Snapping</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motion Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Motion Wake</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor Mode</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Eco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Competitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Competitive</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Mouse Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse Setting</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@
     <message>
         <location filename="../../src/ui/main/TarnProcessDialog.cpp" line="+24"/>
         <source>Sending data to the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Sending data to the mouse</translation>
     </message>
 </context>
 <context>
@@ -1687,43 +1687,43 @@
     <message>
         <location filename="../../src/ui/pages/TarnReportRate.cpp" line="+20"/>
         <source>125 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>125 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>250 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>250 HZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>500 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>1000 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 HZ</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+7"/>
         <source>REPORT RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>REPORT RATE</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Lift off Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lift off Distance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mm</translation>
     </message>
 </context>
 <context>
@@ -1731,17 +1731,17 @@
     <message>
         <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link XY</source>
-        <translation type="unfinished"></translation>
+        <translation>Link XY</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable %1</translation>
     </message>
 </context>
 <context>
@@ -1749,12 +1749,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+8"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Single Key</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Press the key for this button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Press the key for this button.</translation>
     </message>
 </context>
 <context>
@@ -1762,17 +1762,17 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
         <source>Sniper Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sniper Setting</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sniper resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Sniper resolution</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
 </context>
 <context>
@@ -1781,13 +1781,13 @@
         <location filename="../../src/ui/macro/TarnTreeWidget.cpp" line="+53"/>
         <location line="+1"/>
         <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUSE COMMAND</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+9"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANCE</translation>
     </message>
 </context>
 <context>
@@ -1795,27 +1795,27 @@
     <message>
         <location filename="../../src/ui/main/TrayIcon.cpp" line="+37"/>
         <source>&amp;Load Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Load Config</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Start at login</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The login start entry %1 could not be changed.</translation>
     </message>
 </context>
 </TS>

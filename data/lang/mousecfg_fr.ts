@@ -6,42 +6,42 @@
     <message>
         <location filename="../../src/ui/main/BatteryAlerts.cpp" line="+25"/>
         <source>Mouse battery almost empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie de la souris presque vide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Connect the cable to charge it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 % restants. Branchez le câble pour la recharger.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse battery low</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie de la souris faible</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2% left. Charge it soon.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 % restants. Rechargez-la bientôt.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connectée</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>En charge</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Battery: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie : %1 %</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURIS ÉTEINTE</translation>
     </message>
 </context>
 <context>
@@ -49,322 +49,322 @@
     <message>
         <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOIX DU GUNFILE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOIX DE LA MACRO</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonCatalogue.cpp" line="+14"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic gauche</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic droit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic milieu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SINGLE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE SIMPLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COMBO KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>COMBINAISON</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FIRE KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE DE TIR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Button Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton désactivé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Switch Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de fenêtre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Close Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>My Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Poste de travail</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Run</source>
-        <translation type="unfinished"></translation>
+        <translation>Exécuter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le bureau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouiller le PC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : accueil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : précédent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : suivant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : arrêter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : actualiser</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : rechercher</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser Favorite</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur : favoris</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Messagerie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Boss Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche boss</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture/Pause</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next Track</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste suivante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Muet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de DPI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI +</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI -</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de taux</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate +</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate -</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux -</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le haut</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Défiler vers le bas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Led Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>LED marche/arrêt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SNIPER</source>
-        <translation type="unfinished"></translation>
+        <translation>SNIPER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile +</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile -</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de macros</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GunFile Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestionnaire de GunFile</translation>
     </message>
     <message>
         <location filename="../../src/ui/buttons/ButtonMenus.cpp" line="+19"/>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Advance</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Media</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimédia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Polling Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de rapport</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils</translation>
     </message>
 </context>
 <context>
@@ -391,42 +391,42 @@
         <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+51"/>
         <location line="+43"/>
         <source>MOUSE OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>SOURIS ÉTEINTE</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>Connected through the receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectée par le récepteur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Connected by cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectée par câble</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connectée</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Connection and battery</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion et batterie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Battery level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de batterie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Receiver</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Charging</source>
-        <translation type="unfinished"></translation>
+        <translation>En charge</translation>
     </message>
 </context>
 <context>
@@ -435,17 +435,17 @@
         <location filename="../../src/ui/main/FirmwareUpdate.cpp" line="+33"/>
         <location line="+4"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>To update the firmware, please connect to the computer with a cable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour mettre à jour le micrologiciel, reliez la souris à l&apos;ordinateur avec le câble.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Do you want to upgrade the firmware?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous mettre à jour le micrologiciel ?</translation>
     </message>
 </context>
 <context>
@@ -454,30 +454,30 @@
         <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle : %1</translation>
     </message>
     <message>
         <location line="+42"/>
         <location line="+1"/>
         <source>Minimise</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Firmware Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du micrologiciel</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+1"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>mousecfg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mousecfg %1</translation>
     </message>
 </context>
 <context>
@@ -485,22 +485,22 @@
     <message>
         <location filename="../../src/ui/buttons/KeyDialogFrame.cpp" line="+41"/>
         <source>Keys are read only while this window has the focus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les touches ne sont lues que lorsque cette fenêtre a le focus.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>Captured key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche saisie</translation>
     </message>
 </context>
 <context>
@@ -508,12 +508,12 @@
     <message>
         <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
         <source>Language: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
 </context>
 <context>
@@ -522,82 +522,82 @@
         <location filename="../../src/ui/macro/MacroDialog.cpp" line="+298"/>
         <location line="+1"/>
         <source>MOUSE ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTION DE LA SOURIS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MACRO EVENTS</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉVÉNEMENTS DE LA MACRO</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroEventText.cpp" line="+12"/>
         <source>LEFT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLIC GAUCHE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MIDDLE CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLIC MILIEU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RIGHT CLICK</source>
-        <translation type="unfinished"></translation>
+        <translation>CLIC DROIT</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>FORWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>SUIVANT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BACKWARD</source>
-        <translation type="unfinished"></translation>
+        <translation>PRÉCÉDENT</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>MOVE LEFT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERS LA GAUCHE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE RIGHT</source>
-        <translation type="unfinished"></translation>
+        <translation>VERS LA DROITE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>VERS LE HAUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>VERS LE BAS</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1 ms</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Relâchement</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/MacroNotices.cpp" line="+26"/>
         <source>WARNING</source>
-        <translation type="unfinished"></translation>
+        <translation>AVERTISSEMENT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TOO MANY MACROS TO BE CREATE!</source>
-        <translation type="unfinished"></translation>
+        <translation>TROP DE MACROS : IMPOSSIBLE D&apos;EN CRÉER UNE AUTRE !</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -607,47 +607,47 @@
         <location line="+6"/>
         <location line="+6"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="-33"/>
         <source>Macro Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette macro existe déjà !</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>THIS NAME CANNOT NAME A FILE: USE NO &quot;/&quot;, &quot;\&quot; OR &quot;..&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>CE NOM NE PEUT PAS NOMMER UN FICHIER : N&apos;UTILISEZ NI &quot;/&quot;, NI &quot;\&quot;, NI &quot;..&quot;.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A MACRO HOLDS AT MOST %1 EVENTS.</source>
-        <translation type="unfinished"></translation>
+        <translation>UNE MACRO CONTIENT AU PLUS %1 ÉVÉNEMENTS.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>THE MACRO FILE COULD NOT BE COPIED.</source>
-        <translation type="unfinished"></translation>
+        <translation>LE FICHIER DE LA MACRO N&apos;A PAS PU ÊTRE COPIÉ.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
-        <translation type="unfinished"></translation>
+        <translation>UNE OU PLUSIEURS TOUCHES N&apos;ONT PAS ÉTÉ RELÂCHÉES.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please input file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nom de fichier.</translation>
     </message>
     <message>
         <location filename="../../src/ui/macro/TarnTreeItem.cpp" line="+28"/>
         <source>PRESS DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>APPUI</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>BOUNCE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>RELÂCHEMENT</translation>
     </message>
 </context>
 <context>
@@ -657,35 +657,35 @@
         <location line="+6"/>
         <location line="+4"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+7"/>
         <source>MOVEMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>MOUVEMENT</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+4"/>
         <source>DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉLAI</translation>
     </message>
     <message>
         <location line="-2"/>
         <location line="+3"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANCE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
 </context>
 <context>
@@ -693,67 +693,67 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventButtons.cpp" line="+20"/>
         <source>RECORD AFTER</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREG. APRÈS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE UP</source>
-        <translation type="unfinished"></translation>
+        <translation>MONTER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MOVE DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>DESCENDRE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>TOP</source>
-        <translation type="unfinished"></translation>
+        <translation>EN HAUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BOTTOM</source>
-        <translation type="unfinished"></translation>
+        <translation>EN BAS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CLEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFACER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EDIT</source>
-        <translation type="unfinished"></translation>
+        <translation>MODIFIER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>COPIER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUT</source>
-        <translation type="unfinished"></translation>
+        <translation>COUPER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PASTE</source>
-        <translation type="unfinished"></translation>
+        <translation>COLLER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>INSERT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>INSÉRER DÉLAI</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉGLAGE DE TIR</translation>
     </message>
 </context>
 <context>
@@ -761,17 +761,17 @@
     <message>
         <location filename="../../src/ui/macro/MacroEventModel.cpp" line="+38"/>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>TOUCHE</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ACTION</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DELAY(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉLAI (ms)</translation>
     </message>
 </context>
 <context>
@@ -779,61 +779,61 @@
     <message>
         <location filename="../../src/ui/macro/MacroListPanel.cpp" line="+20"/>
         <source>Macro File(*.MSMACRO)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de macro (*.MSMACRO)</translation>
     </message>
     <message>
         <location line="+134"/>
         <location line="+23"/>
         <source>Load Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de macro</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+8"/>
         <source>Save Macro File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de macro</translation>
     </message>
     <message>
         <location line="+45"/>
         <location line="+1"/>
         <source>MACRO LIST</source>
-        <translation type="unfinished"></translation>
+        <translation>LISTE DES MACROS</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>MACRO NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DE LA MACRO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>NOUVELLE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPRIMER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CHANGE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>RENOMMER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>IMPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>EXPORT</source>
-        <translation type="unfinished"></translation>
+        <translation>EXPORTER</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>BATCH</source>
-        <translation type="unfinished"></translation>
+        <translation>LOT</translation>
     </message>
 </context>
 <context>
@@ -841,52 +841,52 @@
     <message>
         <location filename="../../src/ui/macro/MacroRecordPanel.cpp" line="+126"/>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉMARRER</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>STOP</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTER</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>RECORD DELAYS BETWEEN ACTION</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER LES DÉLAIS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>INSERT DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>INSÉRER UN DÉLAI FIXE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER TANT QUE MAINTENUE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REPEAT RUN UNTIL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER JUSQU&apos;À UN NOUVEL APPUI</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ms</source>
-        <translation type="unfinished"></translation>
+        <translation>ms</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DEFAULT DELAY</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉLAI PAR DÉFAUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE DE RÉPÉTITIONS</translation>
     </message>
 </context>
 <context>
@@ -895,35 +895,35 @@
         <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
         <location line="+1"/>
         <source>Front</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Side</source>
-        <translation type="unfinished"></translation>
+        <translation>Côté</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Molette vers le haut</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Molette vers le bas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Side button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton latéral %1</translation>
     </message>
 </context>
 <context>
@@ -932,22 +932,22 @@
         <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+247"/>
         <location line="+29"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="-28"/>
         <source>Dongle Disconnect!</source>
-        <translation type="unfinished"></translation>
+        <translation>Récepteur déconnecté !</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+143"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -955,17 +955,17 @@
     <message>
         <location filename="../../src/ui/main/ProfileActions.cpp" line="+45"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
 </context>
 <context>
@@ -974,71 +974,71 @@
         <location filename="../../src/ui/main/ProfileBar.cpp" line="+119"/>
         <location line="+72"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Press Enter To Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée pour appliquer</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+1"/>
         <source>Stored profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Profils enregistrés</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ADD</source>
-        <translation type="unfinished"></translation>
+        <translation>AJOUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>COPIER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DELETE</source>
-        <translation type="unfinished"></translation>
+        <translation>SUPPR.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RESET</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉINIT.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout réinit.</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de profil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>LOAD1</source>
-        <translation type="unfinished"></translation>
+        <translation>OUVRIR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREG.</translation>
     </message>
 </context>
 <context>
@@ -1047,13 +1047,13 @@
         <location filename="../../src/ui/main/ProfileOperations.cpp" line="+69"/>
         <location line="+5"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+120"/>
         <source>Profile is Already Used!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce profil est déjà utilisé !</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1062,30 +1062,30 @@
         <location line="+28"/>
         <location line="+38"/>
         <source>The file &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <location line="+11"/>
         <location line="+104"/>
         <source>The default Profile cannot be deleted or renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>
     <message>
         <location line="-99"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-41"/>
         <source>&quot;%1&quot; cannot name a profile file.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas servir de nom de fichier de profil.</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-3"/>
         <source>Profile Exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce profil existe déjà !</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The file &quot;%1&quot; could not be renamed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être renommé.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1096,83 +1096,83 @@
         <location line="+42"/>
         <location line="+19"/>
         <source>The file &quot;%1&quot; could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
-        <translation type="unfinished"></translation>
+        <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Are you sure you want delete this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce profil ?</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Every other profile is held by another slot, so this one cannot be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les autres profils sont occupés par un autre emplacement : celui-ci ne peut donc pas être supprimé.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The file &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » n&apos;a pas pu être supprimé.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Are you sure you want reset this profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment réinitialiser ce profil ?</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Are you sure you want reset all profiles?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
     </message>
     <message>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-139"/>
         <source>Profile File(*.prof)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de profil (*.prof)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Config File(*.conf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de configuration (*.conf)</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>Mouse is sleeping or not connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>La souris est en veille ou n&apos;est pas connectée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Send data failed, please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;envoi des données a échoué, veuillez réessayer.</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Save Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de profil</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Load Profile File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de profil</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+15"/>
         <source>The file is not match current mouse!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne correspond pas à la souris actuelle !</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Save Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Load Config File</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier de configuration</translation>
     </message>
 </context>
 <context>
@@ -1180,7 +1180,7 @@
     <message>
         <location filename="../../src/ui/main/SlotIndicators.cpp" line="+42"/>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
 </context>
 <context>
@@ -1188,22 +1188,22 @@
     <message>
         <location filename="../../src/ui/main/TabBar.cpp" line="+39"/>
         <source>LIGHTING</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉCLAIRAGE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>CUSTOMIZE</source>
-        <translation type="unfinished"></translation>
+        <translation>BOUTONS</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>MACRO</translation>
     </message>
 </context>
 <context>
@@ -1211,32 +1211,32 @@
     <message>
         <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+133"/>
         <source>WHEEL UP</source>
-        <translation type="unfinished"></translation>
+        <translation>MOLETTE VERS LE HAUT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WHEEL DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>MOLETTE VERS LE BAS</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Button %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <location line="+99"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Left Button Can not be Gun Function.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bouton gauche ne peut pas recevoir une fonction de tir.</translation>
     </message>
 </context>
 <context>
@@ -1245,86 +1245,86 @@
         <location filename="../../src/ui/pages/TarnColorArea.cpp" line="+32"/>
         <location line="+317"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <location line="-317"/>
         <location line="+318"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <location line="-318"/>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <location line="+304"/>
         <location line="+1"/>
         <source>Color Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la couleur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COULEUR</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>APPLY</source>
-        <translation type="unfinished"></translation>
+        <translation>APPLIQUER</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <source>Hue</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Saturation and value</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation et valeur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hexadecimal colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur hexadécimale</translation>
     </message>
 </context>
 <context>
@@ -1332,112 +1332,112 @@
     <message>
         <location filename="../../src/ui/pages/LightingEffects.cpp" line="+18"/>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTEINT</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FULL LIGHTED</source>
-        <translation type="unfinished"></translation>
+        <translation>ALLUMÉ EN CONTINU</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>RESPIRATION</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>7 COLOR BREATHING</source>
-        <translation type="unfinished"></translation>
+        <translation>RESPIRATION 7 COULEURS</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>RAINBOW</source>
-        <translation type="unfinished"></translation>
+        <translation>ARC-EN-CIEL</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FLASH</source>
-        <translation type="unfinished"></translation>
+        <translation>FLASH</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>VAGUE horizontale</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Horizontal GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>SANS TRACE horizontal</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Raindrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Gouttes de pluie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>WAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>VAGUE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GO WITHOUT TRACE</source>
-        <translation type="unfinished"></translation>
+        <translation>SANS TRACE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>REACTIVE</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉACTIF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yo-yo</source>
-        <translation type="unfinished"></translation>
+        <translation>yo-yo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Marbles</source>
-        <translation type="unfinished"></translation>
+        <translation>Billes</translation>
     </message>
     <message>
         <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+138"/>
         <location line="+63"/>
         <source>EFFECT</source>
-        <translation type="unfinished"></translation>
+        <translation>EFFET</translation>
     </message>
     <message>
         <location line="-48"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MIN</translation>
     </message>
     <message>
         <location line="+49"/>
         <location line="+5"/>
         <source>BRIGHTNESS</source>
-        <translation type="unfinished"></translation>
+        <translation>LUMINOSITÉ</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+5"/>
         <source>SPEED</source>
-        <translation type="unfinished"></translation>
+        <translation>VITESSE</translation>
     </message>
     <message>
         <location line="-4"/>
         <location line="+6"/>
         <source>COLOR</source>
-        <translation type="unfinished"></translation>
+        <translation>COULEUR</translation>
     </message>
     <message>
         <location line="-5"/>
         <location line="+4"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPS DE VEILLE</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTEINDRE EN MOUVEMENT</translation>
     </message>
 </context>
 <context>
@@ -1445,12 +1445,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnComboKeyWindow.cpp" line="+6"/>
         <source>Combo Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinaison de touches</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hold the modifiers and press the key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez les touches de modification et appuyez sur la touche.</translation>
     </message>
 </context>
 <context>
@@ -1458,23 +1458,23 @@
     <message>
         <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
         <source>DPI STAGES</source>
-        <translation type="unfinished"></translation>
+        <translation>NIVEAUX DPI</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>SLEEP TIME</source>
-        <translation type="unfinished"></translation>
+        <translation>TEMPS DE VEILLE</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>MOVE TO LIGHT OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>ÉTEINDRE EN MOUVEMENT</translation>
     </message>
     <message>
         <location line="+64"/>
         <source> MINUTE</source>
-        <translation type="unfinished"></translation>
+        <translation> MIN</translation>
     </message>
 </context>
 <context>
@@ -1482,39 +1482,39 @@
     <message>
         <location filename="../../src/ui/buttons/TarnFireKeyWindow.cpp" line="+23"/>
         <source>FireKey Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de la touche de tir</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Droit</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Milieu</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Keyboard Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche clavier</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+8"/>
         <source>Times:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fois :</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+8"/>
         <source>Delay:</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai :</translation>
     </message>
 </context>
 <context>
@@ -1522,42 +1522,42 @@
     <message>
         <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+36"/>
         <source>Gun Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de tir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>GUN SET</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉGLAGE DE TIR</translation>
     </message>
     <message>
         <location line="+4"/>
         <location line="+2"/>
         <source>GUNFILE NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NOM DU GUNFILE</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+51"/>
         <source>BULLETS</source>
-        <translation type="unfinished"></translation>
+        <translation>BALLES</translation>
     </message>
     <message>
         <location line="-42"/>
         <location line="+13"/>
         <source>DELAY(MS)</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉLAI (MS)</translation>
     </message>
     <message>
         <location line="-13"/>
         <location line="+14"/>
         <source>VERTICAL</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTICAL</translation>
     </message>
     <message>
         <location line="-14"/>
         <location line="+15"/>
         <source>HORIZONTAL</source>
-        <translation type="unfinished"></translation>
+        <translation>HORIZONTAL</translation>
     </message>
 </context>
 <context>
@@ -1565,27 +1565,27 @@
     <message>
         <location filename="../../src/ui/macro/TarnMacroSelect.cpp" line="+50"/>
         <source>LOOPS TIME(1-255)</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTITIONS (1-255)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN WHEN KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER TANT QUE MAINTENUE</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>REPEAT RUN UNTILL THE KEY DOWN</source>
-        <translation type="unfinished"></translation>
+        <translation>RÉPÉTER JUSQU&apos;À UN NOUVEL APPUI</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>LOOP COUNT</source>
-        <translation type="unfinished"></translation>
+        <translation>NOMBRE DE RÉPÉTITIONS</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>SELECT A MACRO</source>
-        <translation type="unfinished"></translation>
+        <translation>CHOISIR UNE MACRO</translation>
     </message>
 </context>
 <context>
@@ -1593,85 +1593,85 @@
     <message>
         <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+162"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No mouse settings program of the desktop was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme de réglage de la souris n&apos;a été trouvé pour ce bureau.</translation>
     </message>
     <message>
         <location line="+43"/>
         <location line="+1"/>
         <source>Key Response</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse des boutons</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Scroll Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse molette</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la synchro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lift Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de levée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Angle Snapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction d&apos;angle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Jitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Jitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Motion Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil au mouvement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensor Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode du capteur</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Eco</source>
-        <translation type="unfinished"></translation>
+        <translation>Éco</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Competitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétition</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Mouse Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages souris</translation>
     </message>
 </context>
 <context>
@@ -1679,7 +1679,7 @@
     <message>
         <location filename="../../src/ui/main/TarnProcessDialog.cpp" line="+24"/>
         <source>Sending data to the mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi des données à la souris</translation>
     </message>
 </context>
 <context>
@@ -1687,43 +1687,43 @@
     <message>
         <location filename="../../src/ui/pages/TarnReportRate.cpp" line="+20"/>
         <source>125 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>125 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>250 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>250 HZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>500 HZ</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>1000 HZ</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 HZ</translation>
     </message>
     <message>
         <location line="+91"/>
         <location line="+7"/>
         <source>REPORT RATE</source>
-        <translation type="unfinished"></translation>
+        <translation>TAUX DE RAPPORT</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Lift off Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance de levée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1 mm</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2 mm</translation>
     </message>
 </context>
 <context>
@@ -1731,17 +1731,17 @@
     <message>
         <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Link XY</source>
-        <translation type="unfinished"></translation>
+        <translation>Lier X/Y</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enable %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer %1</translation>
     </message>
 </context>
 <context>
@@ -1749,12 +1749,12 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+8"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche simple</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Press the key for this button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur la touche à attribuer à ce bouton.</translation>
     </message>
 </context>
 <context>
@@ -1762,17 +1762,17 @@
     <message>
         <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
         <source>Sniper Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage sniper</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Sniper resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution sniper</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
 </context>
 <context>
@@ -1781,13 +1781,13 @@
         <location filename="../../src/ui/macro/TarnTreeWidget.cpp" line="+53"/>
         <location line="+1"/>
         <source>MOUSE COMMAND</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDE SOURIS</translation>
     </message>
     <message>
         <location line="-1"/>
         <location line="+9"/>
         <source>DISTANCE</source>
-        <translation type="unfinished"></translation>
+        <translation>DISTANCE</translation>
     </message>
 </context>
 <context>
@@ -1795,27 +1795,27 @@
     <message>
         <location filename="../../src/ui/main/TrayIcon.cpp" line="+37"/>
         <source>&amp;Load Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une configuration</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Start at login</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer à la connexion</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;entrée de démarrage à la connexion %1 n&apos;a pas pu être modifiée.</translation>
     </message>
 </context>
 </TS>
