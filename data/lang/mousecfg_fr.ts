@@ -929,7 +929,7 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+247"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+248"/>
         <location line="+29"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
