@@ -44,16 +44,13 @@ void TarnLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (hasFocus() && m_keyboardFocus) {
         QPainter painter(this);
-        painter.setPen(QPen(AccentColor(), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        PaintFocusFrame(painter, rect());
     }
 }
 
 void TarnLabel::focusInEvent(QFocusEvent *event)
 {
-    const Qt::FocusReason reason = event->reason();
-    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-        || reason == Qt::ShortcutFocusReason;
+    m_keyboardFocus = IsKeyboardFocusReason(event->reason());
     QLabel::focusInEvent(event);
 }
 

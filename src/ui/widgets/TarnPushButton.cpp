@@ -54,12 +54,8 @@ void TarnPushButton::paintEvent(QPaintEvent *)
         painter.drawPixmap(rect(), picture);
         painter.setOpacity(1.0);
     }
-    if (hasFocus() && m_keyboardFocus) {
-        QPen pen(AccentColor(), 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
-    }
+    if (hasFocus() && m_keyboardFocus)
+        PaintFocusFrame(painter, rect());
 }
 
 void TarnPushButton::paintPlate(QPainter &painter)
@@ -109,9 +105,7 @@ void TarnPushButton::keyPressEvent(QKeyEvent *event)
 
 void TarnPushButton::focusInEvent(QFocusEvent *event)
 {
-    const Qt::FocusReason reason = event->reason();
-    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-        || reason == Qt::ShortcutFocusReason;
+    m_keyboardFocus = IsKeyboardFocusReason(event->reason());
     QPushButton::focusInEvent(event);
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/AppSettings.h"
 
+#include <QPainter>
 #include <QWidget>
 
 namespace {
@@ -106,4 +107,19 @@ QFont ScaledFont(const QString &family, int designPixelSize)
     font.setStyleHint(QFont::TypeWriter);
     setScaledPixelSize(font, designPixelSize);
     return font;
+}
+
+bool IsKeyboardFocusReason(Qt::FocusReason reason)
+{
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+void PaintFocusFrame(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(AccentColor(), 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.restore();
 }

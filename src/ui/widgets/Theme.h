@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QString>
 
+class QPainter;
 class QWidget;
 
 // Process-wide look of every window: display scale, accent colour, fonts and the fixed dark palette.
@@ -37,6 +38,12 @@ void RescaleWidget(QWidget *widget, double factor);
 QFont CurrentLanguageFont();
 // `family` at a design pixel size multiplied by the scale; monospace fallback where the family is missing.
 QFont ScaledFont(const QString &family, int designPixelSize);
+
+// True when focus arriving for `reason` came from the keyboard: only then is it drawn, as desktop
+// toolkits do, so a click leaves no focus frame behind.
+bool IsKeyboardFocusReason(Qt::FocusReason reason);
+// Draws the keyboard focus frame (a dotted accent line) just inside `rect`.
+void PaintFocusFrame(QPainter &painter, const QRect &rect);
 
 // The fixed colours of the dark theme around the accent colour.
 namespace ThemeColor {
