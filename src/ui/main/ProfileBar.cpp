@@ -86,19 +86,12 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     rebuildLibraryMenu();
 }
 
-TarnPushButton *ProfileBar::addButton(const char *objectName, void (ProfileOperations::*operation)())
+template<typename Operation>
+TarnPushButton *ProfileBar::addButton(const char *objectName, Operation operation)
 {
     auto *button = new TarnPushButton(QString(), this);
     button->setObjectName(QLatin1String(objectName));
     connect(button, &QPushButton::clicked, m_operations, operation);
-    return button;
-}
-
-TarnPushButton *ProfileBar::addButton(const char *objectName, bool (ProfileOperations::*operation)())
-{
-    auto *button = new TarnPushButton(QString(), this);
-    button->setObjectName(QLatin1String(objectName));
-    connect(button, &QPushButton::clicked, m_operations, [this, operation] { (m_operations->*operation)(); });
     return button;
 }
 

@@ -44,8 +44,8 @@ public:
     QLineEdit *nameField() const { return m_nameField; }
 
 private:
-    TarnPushButton *addButton(const char *objectName, void (ProfileOperations::*operation)());
-    TarnPushButton *addButton(const char *objectName, bool (ProfileOperations::*operation)());
+    template<typename Operation>
+    TarnPushButton *addButton(const char *objectName, Operation operation);
     void styleMenu(QMenu *menu) const;
 
     ProfileHost *m_host;

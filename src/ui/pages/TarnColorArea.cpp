@@ -113,6 +113,11 @@ TarnColorArea::TarnColorArea(QWidget *parent, const QColor &colour)
     setColor(colour);
 }
 
+TarnColorArea::~TarnColorArea()
+{
+    disconnect(m_hex, nullptr, this, nullptr);
+}
+
 QSpinBox *TarnColorArea::createBox(int maximum, const QString &prefix)
 {
     auto *box = new QSpinBox(this);

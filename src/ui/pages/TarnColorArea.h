@@ -21,6 +21,8 @@ class TarnColorArea : public QDialog
 public:
     // A dialog over `parent` starting at `colour`.
     explicit TarnColorArea(QWidget *parent = nullptr, const QColor &colour = Qt::white);
+    // Lets go of the hex field first: losing focus while the dialog goes would report an edit.
+    ~TarnColorArea() override;
 
     // Makes `colour` current and shows it in every control; emits TarnChangeColor.
     void setColor(const QColor &colour);
