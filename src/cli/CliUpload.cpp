@@ -7,6 +7,8 @@
 #include "device/upload/UploadThreadState.h"
 #include "storage/ConfigStore.h"
 
+#include <QEventLoop>
+
 namespace {
 
 QString resultText(quint8 status)
@@ -54,7 +56,11 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
 
     TarnProcessThread upload;
     upload.setSendEverything(all);
+    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
+    QEventLoop waiting;
+    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
     upload.start(QThread::InheritPriority);
+    waiting.exec();
     upload.wait();
     out << resultText(upload.status()) << "\n";
     return upload.status();

@@ -1,5 +1,7 @@
 #include "virtualmouse/VirtualMouse.h"
 
+#include "virtualmouse/VirtualMouseTimeline.h"
+
 #include <cstring>
 
 // The HidBackend side of the virtual mouse: what the device link sees of it.
@@ -41,6 +43,7 @@ int VirtualMouse::linkOfPath(const QByteArray &path, int *index) const
 
 int VirtualMouse::init()
 {
+    m_timeline->start();
     return 0;
 }
 
