@@ -79,8 +79,9 @@ int importConfig(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "mousecfg-cli: '" << path << "' holds no configuration\n";
         return ExitRefused;
     }
-    if (!SaveConfig(config))
-        return cannotWrite(err, QStringLiteral("the configuration"));
+    QString failed;
+    if (!SaveConfig(config, &failed))
+        return cannotWrite(err, failed);
     out << "Configuration imported from " << path << "\n";
     return 0;
 }
@@ -140,8 +141,9 @@ int importProfile(const QStringList &args, QTextStream &out, QTextStream &err)
     LoadProfileFile(config.profiles[current], LibraryProfileFile(name));
     config.profiles[current].ProfileName = name;
     config.profileNames[current] = name;
-    if (!SaveConfig(config))
-        return cannotWrite(err, QStringLiteral("the configuration"));
+    QString failed;
+    if (!SaveConfig(config, &failed))
+        return cannotWrite(err, failed);
     out << "Profile " << name << " imported into profile " << current + 1 << "\n";
     return 0;
 }

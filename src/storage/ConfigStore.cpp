@@ -119,9 +119,14 @@ void LoadConfig(ConfigData &config)
         buttonMatrix[i] = table[i];
 }
 
-bool SaveConfig(const ConfigData &config)
+bool SaveConfig(const ConfigData &config, QString *failedFile)
 {
     bool ok = true;
+    const auto failed = [&](const QString &path) {
+        if (ok && failedFile)
+            *failedFile = path;
+        ok = false;
+    };
     {
         QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
         writeGlobals(file, config, saveOrder);
@@ -129,16 +134,17 @@ bool SaveConfig(const ConfigData &config)
             if (AppPaths::isSafeFileName(config.profileNames[k]))
                 file.setValue(slotNameKey(k), config.profileNames[k]);
         }
-        ok = written(file);
+        if (!written(file))
+            failed(file.fileName());
     }
     for (int k = 0; k < ProfileSlots; ++k) {
         if (!SaveProfileFileIfChanged(config.profiles[k], config.profileNames[k]))
-            ok = false;
+            failed(SlotProfileFile(config.profileNames[k]));
     }
     return ok;
 }
 
-void SaveProfileList(const ConfigData &config)
+bool SaveProfileList(const ConfigData &config)
 {
     QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
     file.setValue(idKey, int(config.ProfileID));
@@ -147,11 +153,14 @@ void SaveProfileList(const ConfigData &config)
         if (AppPaths::isSafeFileName(config.profileNames[k]))
             file.setValue(slotNameKey(k), config.profileNames[k]);
     }
+    return written(file);
 }
 
-void SaveProfileID(int id)
+bool SaveProfileID(int id)
 {
-    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(idKey, id);
+    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    file.setValue(idKey, id);
+    return written(file);
 }
 
 bool SaveCurrentStage(const QString &name, int stage)

@@ -11,12 +11,13 @@
 // A current slot outside 0..4 reads as 0; a missing or path-like slot name reads as "Profile <k>".
 void LoadConfig(ConfigData &config);
 // Writes the global keys, the five slot names and every slot file whose content changed since it was
-// last written or read. False when a write failed or a slot name was refused (that slot is skipped).
-bool SaveConfig(const ConfigData &config);
-// Writes "Config/ProfileID", "Config/Count" and the five slot names.
-void SaveProfileList(const ConfigData &config);
-// Writes "Config/ProfileID" only.
-void SaveProfileID(int id);
+// last written or read. False when a write failed or a slot name was refused (that slot is skipped);
+// `failedFile`, if given, then receives the first file that was not written.
+bool SaveConfig(const ConfigData &config, QString *failedFile = nullptr);
+// Writes "Config/ProfileID", "Config/Count" and the five slot names; false when not written.
+bool SaveProfileList(const ConfigData &config);
+// Writes "Config/ProfileID" only; false when not written.
+bool SaveProfileID(int id);
 // Writes the current DPI stage into the existing slot file of `name`; false when refused or absent.
 bool SaveCurrentStage(const QString &name, int stage);
 // Replaces the file at `path` by an export of `config`, keeping the file's product stamp.

@@ -109,8 +109,12 @@ bool MacroChanged(const QString &name)
     return QSettings(MacroFilePath(name), QSettings::IniFormat).value(writeSignKey).toInt() != 0;
 }
 
-void ClearMacroChanged(const QString &name)
+bool ClearMacroChanged(const QString &name)
 {
-    if (MacroFileExists(name))
-        QSettings(MacroFilePath(name), QSettings::IniFormat).setValue(writeSignKey, 0);
+    if (!MacroFileExists(name))
+        return true;
+    QSettings file(MacroFilePath(name), QSettings::IniFormat);
+    file.setValue(writeSignKey, 0);
+    file.sync();
+    return file.status() != QSettings::AccessError;
 }

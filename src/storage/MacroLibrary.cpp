@@ -40,7 +40,10 @@ bool RenameMacro(const QString &oldName, const QString &newName)
         return false;
     if (nameTaken(newName) || !QFile::rename(MacroFilePath(oldName), MacroFilePath(newName)))
         return false;
-    RenameInMacroList(oldName, newName);
+    if (!RenameInMacroList(oldName, newName)) {
+        QFile::rename(MacroFilePath(newName), MacroFilePath(oldName));
+        return false;
+    }
     return true;
 }
 
@@ -52,8 +55,7 @@ bool DeleteMacro(const QString &name)
         if (QFileInfo::exists(path) && !QFile::remove(path))
             return false;
     }
-    RemoveFromMacroList(name);
-    return true;
+    return RemoveFromMacroList(name);
 }
 
 bool ExportMacro(const QString &name, const QString &path)

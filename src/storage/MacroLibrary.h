@@ -20,7 +20,8 @@ QString CreateMacro();
 // Gives macro `oldName` the name `newName`, file and list; false (nothing changed) when a name is
 // refused, the old file is missing or the new one exists.
 bool RenameMacro(const QString &oldName, const QString &newName);
-// Removes the macro's file and its list entry; false when the file could not be removed.
+// Removes the macro's file and its list entry; false when the file could not be removed or the list
+// not written.
 bool DeleteMacro(const QString &name);
 // Copies the macro's file to `path`, replacing what is there; false when the copy failed.
 bool ExportMacro(const QString &name, const QString &path);

@@ -19,8 +19,14 @@ QStringList readSlots(const QSettings &file)
     return entries;
 }
 
+bool written(QSettings &file)
+{
+    file.sync();
+    return file.status() != QSettings::AccessError;
+}
+
 // Writes `to` into every slot that holds `from`.
-void replaceInSlots(const QString &from, const QString &to)
+bool replaceInSlots(const QString &from, const QString &to)
 {
     QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
     const QStringList entries = readSlots(file);
@@ -28,6 +34,7 @@ void replaceInSlots(const QString &from, const QString &to)
         if (entries.at(slot) == from)
             file.setValue(slotKey(slot), to);
     }
+    return written(file);
 }
 
 } // namespace
@@ -58,17 +65,15 @@ bool AddToMacroList(const QString &name)
     if (slot < 0)
         return false;
     file.setValue(slotKey(slot), name);
-    return true;
+    return written(file);
 }
 
-void RemoveFromMacroList(const QString &name)
+bool RemoveFromMacroList(const QString &name)
 {
-    if (!name.isEmpty())
-        replaceInSlots(name, QString());
+    return name.isEmpty() || replaceInSlots(name, QString());
 }
 
-void RenameInMacroList(const QString &oldName, const QString &newName)
+bool RenameInMacroList(const QString &oldName, const QString &newName)
 {
-    if (!oldName.isEmpty())
-        replaceInSlots(oldName, newName);
+    return oldName.isEmpty() || replaceInSlots(oldName, newName);
 }

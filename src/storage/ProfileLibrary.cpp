@@ -6,6 +6,7 @@
 #include "storage/ProfileFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -32,7 +33,11 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
     if (!CopyFileReplacing(path, target))
         return ProfileImport::Failed;
     names.append(name);
-    SaveLibraryList(names);
+    if (!SaveLibraryList(names)) {
+        // An unlisted copy would block the next import of the same file.
+        QFile::remove(target);
+        return ProfileImport::Failed;
+    }
     return ProfileImport::Imported;
 }
 
@@ -43,6 +48,5 @@ bool ExportSlotProfile(const QString &slotName, const QString &path)
     const QString slotFile = SlotProfileFile(slotName);
     if (!QFileInfo(slotFile).isFile())
         return false;
-    SaveFileOwner(slotFile, CurrentProduct());
-    return CopyFileReplacing(slotFile, path);
+    return SaveFileOwner(slotFile, CurrentProduct()) && CopyFileReplacing(slotFile, path);
 }
