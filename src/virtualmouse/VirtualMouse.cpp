@@ -207,6 +207,14 @@ void VirtualMouse::setLatency(int milliseconds)
     m_latencyMs = qMax(0, milliseconds);
 }
 
+void VirtualMouse::setReplySource(ReplySource source)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_replySource = std::move(source);
+    for (LinkState &state : m_links)
+        state.replies.clear();
+}
+
 void VirtualMouse::queueReply(Link link, const QByteArray &report)
 {
     m_links[link].replies.append({ report, QDeadlineTimer(m_latencyMs) });

@@ -8,6 +8,7 @@
 #include <QList>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 // A simulated mouse behind its receiver and its cable, usable as the HID backend
@@ -81,6 +82,12 @@ public:
     void setWriteErrors(int count);
     // Time from a report written to its reply being readable.
     void setLatency(int milliseconds);
+    // The answer to every read of a command handle, given the last report written to that link.
+    using ReplySource = std::function<int(const QByteArray &lastWritten, quint8 *data, int length)>;
+    // Reads of a command handle answered by `source` (its result as hid_read_timeout gives it)
+    // instead of the firmware, whose replies are then dropped; null restores the firmware. For a
+    // fuzzer that answers from its data; `source` must not call back into the mouse.
+    void setReplySource(ReplySource source);
     // Events scheduled from the first init() on (see VirtualMouseTimeline).
     VirtualMouseTimeline *timeline() const { return m_timeline; }
 
@@ -128,5 +135,6 @@ private:
     int m_readErrors = 0;
     int m_writeErrors = 0;
     int m_latencyMs = 0;
+    ReplySource m_replySource;
     VirtualMouseTimeline *m_timeline;
 };
