@@ -15,9 +15,11 @@ QTemporaryDir *makeAppDir()
 {
     // Diagnostics of the device code would flood the fuzzer's output.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
-    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    const QString base
+        = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     auto *dir = new QTemporaryDir(base + QStringLiteral("/mousecfg-fuzz-XXXXXX"));
-    QFile::copy(sourceData + QStringLiteral("/DefaultProfile.bin"), dir->path() + QStringLiteral("/DefaultProfile.bin"));
+    QFile::copy(sourceData + QStringLiteral("/DefaultProfile.bin"),
+                dir->path() + QStringLiteral("/DefaultProfile.bin"));
     for (const char *folder : { "/Configs/Profile", "/Configs/MacroDB", "/Configs/SKYLARK/Profile" })
         QDir().mkpath(dir->path() + QLatin1String(folder));
     AppPaths::setAppDir(dir->path());

@@ -71,7 +71,8 @@ bool filesHold(const ConfigData &expected)
     ConfigData loaded;
     LoadConfig(loaded);
     for (int k = 0; k < ProfileSlots; ++k) {
-        if (!(loaded.profiles[k] == expected.profiles[k]) || loaded.profileNames[k] != expected.profileNames[k])
+        if (!(loaded.profiles[k] == expected.profiles[k])
+            || loaded.profileNames[k] != expected.profileNames[k])
             return false;
     }
     return loaded.ProfileID == expected.ProfileID;

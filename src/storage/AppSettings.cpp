@@ -1,6 +1,7 @@
 #include "storage/AppSettings.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 
 #include <QSettings>
 
@@ -17,10 +18,7 @@ QVariant globalValue(const QString &key, const QVariant &defaultValue = QVariant
 
 bool setValue(const QString &path, const QString &key, const QVariant &value)
 {
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(key, value);
-    file.sync();
-    return file.status() != QSettings::AccessError;
+    return EditIniFile(path, [&](QSettings &file) { file.setValue(key, value); });
 }
 
 bool setGlobalValue(const QString &key, const QVariant &value)
@@ -140,12 +138,11 @@ QString FileOwner(const QString &path)
 
 bool SaveLibraryList(const QStringList &names)
 {
-    QSettings file(AppPaths::productConfigFile(CurrentProduct()), QSettings::IniFormat);
-    file.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int n = 0; n < names.size(); ++n)
-        file.setValue(QStringLiteral("PROFILE_LIST/%1").arg(n + 1), names.at(n));
-    file.sync();
-    return file.status() != QSettings::AccessError;
+    return EditIniFile(AppPaths::productConfigFile(CurrentProduct()), [&](QSettings &file) {
+        file.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
+        for (int n = 0; n < names.size(); ++n)
+            file.setValue(QStringLiteral("PROFILE_LIST/%1").arg(n + 1), names.at(n));
+    });
 }
 
 QStringList LoadLibraryList()

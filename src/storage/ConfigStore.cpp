@@ -1,6 +1,7 @@
 #include "storage/ConfigStore.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileFileCache.h"
@@ -72,27 +73,21 @@ void readGlobals(const QSettings &file, ConfigData &config)
         config.*g.field = quint8(file.value(QLatin1String(g.key)).toInt());
 }
 
-bool written(QSettings &file)
-{
-    file.sync();
-    return file.status() != QSettings::AccessError;
-}
-
 // `owner` null: keep the file's stamp.
 bool exportTo(const ConfigData &config, const QString &path, const QString *owner)
 {
-    QSettings file(path, QSettings::IniFormat);
-    const QVariant stamp = owner ? QVariant(*owner) : file.value(ownerKey);
-    file.clear();
-    if (stamp.isValid())
-        file.setValue(ownerKey, stamp);
-    writeGlobals(file, config, exportOrder);
-    // The slot names travel too, so that an import restores them.
-    for (int k = 0; k < ProfileSlots; ++k)
-        file.setValue(slotNameKey(k), config.profileNames[k]);
-    for (int k = 0; k < ProfileSlots; ++k)
-        WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
-    return written(file);
+    return EditIniFile(path, [&](QSettings &file) {
+        const QVariant stamp = owner ? QVariant(*owner) : file.value(ownerKey);
+        file.clear();
+        if (stamp.isValid())
+            file.setValue(ownerKey, stamp);
+        writeGlobals(file, config, exportOrder);
+        // The slot names travel too, so that an import restores them.
+        for (int k = 0; k < ProfileSlots; ++k)
+            file.setValue(slotNameKey(k), config.profileNames[k]);
+        for (int k = 0; k < ProfileSlots; ++k)
+            WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
+    });
 }
 
 } // namespace
@@ -127,16 +122,15 @@ bool SaveConfig(const ConfigData &config, QString *failedFile)
             *failedFile = path;
         ok = false;
     };
-    {
-        QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    const bool globalsWritten = EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
         writeGlobals(file, config, saveOrder);
         for (int k = 0; k < ProfileSlots; ++k) {
             if (AppPaths::isSafeFileName(config.profileNames[k]))
                 file.setValue(slotNameKey(k), config.profileNames[k]);
         }
-        if (!written(file))
-            failed(file.fileName());
-    }
+    });
+    if (!globalsWritten)
+        failed(AppPaths::globalConfigFile());
     for (int k = 0; k < ProfileSlots; ++k) {
         if (!SaveProfileFileIfChanged(config.profiles[k], config.profileNames[k]))
             failed(SlotProfileFile(config.profileNames[k]));
@@ -146,21 +140,19 @@ bool SaveConfig(const ConfigData &config, QString *failedFile)
 
 bool SaveProfileList(const ConfigData &config)
 {
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    file.setValue(idKey, int(config.ProfileID));
-    file.setValue(countKey, int(config.Count));
-    for (int k = 0; k < ProfileSlots; ++k) {
-        if (AppPaths::isSafeFileName(config.profileNames[k]))
-            file.setValue(slotNameKey(k), config.profileNames[k]);
-    }
-    return written(file);
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        file.setValue(idKey, int(config.ProfileID));
+        file.setValue(countKey, int(config.Count));
+        for (int k = 0; k < ProfileSlots; ++k) {
+            if (AppPaths::isSafeFileName(config.profileNames[k]))
+                file.setValue(slotNameKey(k), config.profileNames[k]);
+        }
+    });
 }
 
 bool SaveProfileID(int id)
 {
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    file.setValue(idKey, id);
-    return written(file);
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) { file.setValue(idKey, id); });
 }
 
 bool SaveCurrentStage(const QString &name, int stage)
@@ -171,9 +163,7 @@ bool SaveCurrentStage(const QString &name, int stage)
     if (!QFileInfo(path).isFile())
         return false;
     ProfileFileCache::forget(path);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("PROFILE/dpi"), stage);
-    return written(file);
+    return EditIniFile(path, [&](QSettings &file) { file.setValue(QStringLiteral("PROFILE/dpi"), stage); });
 }
 
 bool ExportConfig(const ConfigData &config, const QString &path)

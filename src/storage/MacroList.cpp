@@ -1,6 +1,7 @@
 #include "storage/MacroList.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 
 #include <QSettings>
 
@@ -19,22 +20,16 @@ QStringList readSlots(const QSettings &file)
     return entries;
 }
 
-bool written(QSettings &file)
-{
-    file.sync();
-    return file.status() != QSettings::AccessError;
-}
-
 // Writes `to` into every slot that holds `from`.
 bool replaceInSlots(const QString &from, const QString &to)
 {
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    const QStringList entries = readSlots(file);
-    for (int slot = 0; slot < MacroListSlots; ++slot) {
-        if (entries.at(slot) == from)
-            file.setValue(slotKey(slot), to);
-    }
-    return written(file);
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        const QStringList entries = readSlots(file);
+        for (int slot = 0; slot < MacroListSlots; ++slot) {
+            if (entries.at(slot) == from)
+                file.setValue(slotKey(slot), to);
+        }
+    });
 }
 
 } // namespace
@@ -60,12 +55,15 @@ bool AddToMacroList(const QString &name)
 {
     if (name.isEmpty())
         return false;
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    const int slot = readSlots(file).indexOf(QString());
-    if (slot < 0)
-        return false;
-    file.setValue(slotKey(slot), name);
-    return written(file);
+    bool listed = false;
+    const bool written = EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        const int slot = readSlots(file).indexOf(QString());
+        if (slot < 0)
+            return;
+        file.setValue(slotKey(slot), name);
+        listed = true;
+    });
+    return written && listed;
 }
 
 bool RemoveFromMacroList(const QString &name)
