@@ -2,6 +2,7 @@
 
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "storage/ImportLimit.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
 
@@ -51,6 +52,11 @@ int checkImportFile(const QStringList &args, const char *command, QTextStream &e
         return usageError(err, command, "FILE");
     if (!readable(args.first()))
         return noInput(err, args.first());
+    if (!ImportSizeAcceptable(args.first())) {
+        err << "mousecfg-cli: '" << args.first() << "' is too large (" << QFileInfo(args.first()).size()
+            << " bytes) to be a file of this program\n";
+        return ExitRefused;
+    }
     if (foreignFile(args.first(), err))
         return ExitRefused;
     return 0;

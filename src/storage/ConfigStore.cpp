@@ -1,6 +1,7 @@
 #include "storage/ConfigStore.h"
 
 #include "storage/AppPaths.h"
+#include "storage/ImportLimit.h"
 #include "storage/IniFile.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
@@ -178,6 +179,8 @@ bool ExportConfigStamped(const ConfigData &config, const QString &path, const QS
 
 bool ImportConfig(ConfigData &config, const QString &path)
 {
+    if (!ImportSizeAcceptable(path))
+        return false;
     QSettings file(path, QSettings::IniFormat);
     if (!file.childGroups().contains(configGroup))
         return false;

@@ -2,6 +2,7 @@
 
 #include "storage/AppPaths.h"
 #include "storage/FileCopy.h"
+#include "storage/ImportLimit.h"
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
 
@@ -69,7 +70,7 @@ MacroImport ImportMacro(const QString &path, QString &name)
     if (!AppPaths::isSafeFileName(name))
         return MacroImport::BadName;
     const QFileInfo source(path);
-    if (!source.isFile() || !source.isReadable())
+    if (!source.isFile() || !source.isReadable() || !ImportSizeAcceptable(path))
         return MacroImport::Unreadable;
     if (nameTaken(name))
         return MacroImport::Exists;

@@ -10,7 +10,7 @@ enum class MacroImport {
     Exists, // a macro of that name exists ("Macro Exist!")
     ListFull, // the list has no free slot ("TOO MANY MACROS TO BE CREATE!")
     BadName, // the file's base name cannot name a macro
-    Unreadable, // the file cannot be read
+    Unreadable, // the file cannot be read, or is larger than MaxImportFileSize
     Failed, // the copy could not be written
 };
 

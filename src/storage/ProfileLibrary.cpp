@@ -3,6 +3,7 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/FileCopy.h"
+#include "storage/ImportLimit.h"
 #include "storage/ProfileFile.h"
 
 #include <QDir>
@@ -19,7 +20,7 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
 {
     const QFileInfo source(path);
     name = source.completeBaseName();
-    if (!source.isFile() || !source.isReadable())
+    if (!source.isFile() || !source.isReadable() || !ImportSizeAcceptable(path))
         return ProfileImport::Unreadable;
     if (FileOwner(path) != CurrentProduct())
         return ProfileImport::OtherProduct;
