@@ -9,10 +9,7 @@ seconds=${1:-60}
 build_dir=${BUILD_DIR:-build-fuzz}
 targets=${TARGETS:-"productdefinition settings profile configimport macro reportdescriptor devicereplies"}
 
-if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-    echo "fuzz.sh needs clang and libFuzzer (Debian: clang libclang-rt-14-dev or clang-14)" >&2
-    exit 1
-fi
+scripts/install-deps.sh --fuzz
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DMOUSECFG_FUZZ=ON -DMOUSECFG_BUILD_TESTS=OFF >/dev/null
 for t in $targets; do
