@@ -72,6 +72,9 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     const QString target
         = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target);
+    // A file the user made read-only is not replaced behind their back.
+    if (targetInfo.exists() && !targetInfo.isWritable())
+        return false;
     // As the settings library does, a missing folder is made.
     QDir().mkpath(targetInfo.absolutePath());
     QTemporaryFile copy(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
