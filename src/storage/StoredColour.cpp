@@ -6,12 +6,12 @@ QColor StoredColour(const QVariant &value)
 {
     if (value.userType() != QMetaType::QColor)
         return value.value<QColor>();
-    // The spec is the first member of QColor; read as a plain int it can be checked safely.
+    // The colour model is the first member of QColor; read as a plain int it can be checked safely.
     const void *colour = value.constData();
-    int spec = 0;
-    std::memcpy(&spec, colour, sizeof spec);
+    int model = 0;
+    std::memcpy(&model, colour, sizeof model);
     // Extended RGB carries floating-point components that a damaged file can make NaN.
-    if (spec < QColor::Invalid || spec > QColor::Hsl)
+    if (model < QColor::Invalid || model > QColor::Hsl)
         return QColor();
     return *static_cast<const QColor *>(colour);
 }
