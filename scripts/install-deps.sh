@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing mousecfg need, when they are missing.
+# With --fuzz: also clang and libFuzzer, which only scripts/fuzz.sh needs.
 set -euo pipefail
 packages=(
     cmake g++ make pkg-config
@@ -8,6 +9,9 @@ packages=(
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus-daemon
     dpkg-dev file appstream desktop-file-utils
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,6 +1,9 @@
 #include "VirtualMouseLink.h"
+#include "device/link/DeviceSession.h"
+#include "device/upload/StatusThreadRunner.h"
 #include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouseScenario.h"
+#include "virtualmouse/VirtualMouseTimeline.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,6 +23,15 @@ QByteArray write(const QByteArray &frame)
     return readReply();
 }
 
+// The byte arguments of a signal, as numbers.
+QList<int> bytes(const QList<QVariant> &arguments)
+{
+    QList<int> values;
+    for (const QVariant &argument : arguments)
+        values << argument.toInt();
+    return values;
+}
+
 } // namespace
 
 // The firmware model and the links of the virtual mouse, seen through the device link.
@@ -33,6 +45,8 @@ private slots:
     void latencyDelaysTheReply();
     void unplugAndReplug();
     void scenarioAndEnvironment();
+    void timelineDrivesTheSession();
+    void timelineSyntax();
 };
 
 void TestVirtualMouse::judgesFramesAndEchoes()
@@ -187,6 +201,85 @@ void TestVirtualMouse::scenarioAndEnvironment()
     QVERIFY(CurrentHidBackend() != nullptr);
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
     QVERIFY(!installVirtualMouseFromEnvironment());
+}
+
+void TestVirtualMouse::timelineDrivesTheSession()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    const QString file = dir.writeFile("timeline.ini",
+                                       "[Mouse]\nConnection=receiver\n[Timeline]\n"
+                                       "900=unplug receiver\n100=status 2 1 3 0\n"
+                                       "50=battery 60 0x8a 0x03\n1200=plug receiver\n"
+                                       "3500=asleep\n3600=awake, status 4 0 1 0\n");
+    VirtualMouse *mouse = createVirtualMouse(file);
+    QCOMPARE(mouse->timeline()->pendingCount(), 7);
+    QVERIFY(!mouse->timeline()->isStarted());
+    UseHidBackend(mouse);
+
+    QScopedPointer<DeviceSession> session;
+    StatusThreadRunner runner; // stopped before the session closes the device
+    QSignalSpy status(&runner, &StatusThreadRunner::RefreshStatus);
+    QSignalSpy battery(&runner, &StatusThreadRunner::RefreshBatteryStatus);
+    QSignalSpy fired(mouse->timeline(), &VirtualMouseTimeline::fired);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> firedAt;
+    connect(mouse->timeline(), &VirtualMouseTimeline::fired, this, [&] { firedAt << clock.elapsed(); });
+    session.reset(new DeviceSession(mouse)); // initialises the backend: the clock starts
+    QVERIFY(mouse->timeline()->isStarted());
+    QSignalSpy lost(session.data(), &DeviceSession::deviceLost);
+    QSignalSpy ready(session.data(), &DeviceSession::deviceReady);
+    session->openCurrentDevice();
+    runner.start();
+
+    // The status report is read by the status thread as an unasked report.
+    QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
+    QCOMPARE(bytes(status.at(0)), QList<int>({ 2, 1, 3, 0 }));
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 3000);
+    QVERIFY(!CommandHandleOpen());
+    quint8 reply[ReportLength];
+    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), -1);
+
+    // Plugged again: the device reopens and the new status thread's first query reads the battery.
+    QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 3000);
+    QVERIFY(CommandHandleOpen());
+    QTRY_VERIFY_WITH_TIMEOUT(!battery.isEmpty() && bytes(battery.last()) == QList<int>({ 60, 0x8a, 0x03 }),
+                             3000);
+    QTRY_COMPARE_WITH_TIMEOUT(status.size(), 2, 4000);
+    QCOMPARE(bytes(status.at(1)), QList<int>({ 4, 0, 1, 0 }));
+
+    QCOMPARE(fired.size(), 7);
+    const QStringList order
+        = { "battery 60 0x8a 0x03", "status 2 1 3 0", "unplug receiver", "plug receiver", "asleep", "awake",
+            "status 4 0 1 0" };
+    for (int i = 0; i < fired.size(); ++i) {
+        QCOMPARE(fired.at(i).at(1).toString(), order.at(i));
+        QVERIFY2(firedAt.at(i) >= fired.at(i).at(0).toInt() - 5, qPrintable(order.at(i)));
+        QVERIFY2(firedAt.at(i) < fired.at(i).at(0).toInt() + 1500, qPrintable(order.at(i)));
+    }
+    QCOMPARE(mouse->timeline()->pendingCount(), 0);
+    runner.stop();
+}
+
+void TestVirtualMouse::timelineSyntax()
+{
+    VirtualMouse mouse(true, false);
+    VirtualMouseTimeline *timeline = mouse.timeline();
+    for (const char *bad : { "", "unplug", "unplug mouse", "plug cable now", "status 1 2 3",
+                             "status 1 2 3 256", "battery 1 2 x", "asleep 1", "jump" })
+        QVERIFY2(!timeline->add(10, bad), bad);
+    QVERIFY(!timeline->add(-1, "asleep"));
+    QVERIFY(timeline->add(0, "  Unplug   RECEIVER "));
+    QCOMPARE(timeline->pendingCount(), 1);
+
+    // Started from another thread: the events still fire in the mouse's thread.
+    QSignalSpy notices(&mouse, &DeviceNoticeSource::deviceChanged);
+    QThread *starter = QThread::create([&mouse] { mouse.init(); });
+    starter->start();
+    starter->wait();
+    delete starter;
+    QTRY_COMPARE(notices.size(), VirtualMouse::CollectionCount);
+    QVERIFY(!mouse.isPlugged(VirtualMouse::Receiver));
 }
 
 QTEST_GUILESS_MAIN(TestVirtualMouse)

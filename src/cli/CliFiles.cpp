@@ -2,6 +2,7 @@
 
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "storage/ImportLimit.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
 
@@ -51,6 +52,11 @@ int checkImportFile(const QStringList &args, const char *command, QTextStream &e
         return usageError(err, command, "FILE");
     if (!readable(args.first()))
         return noInput(err, args.first());
+    if (!ImportSizeAcceptable(args.first())) {
+        err << "mousecfg-cli: '" << args.first() << "' is too large (" << QFileInfo(args.first()).size()
+            << " bytes) to be a file of this program\n";
+        return ExitRefused;
+    }
     if (foreignFile(args.first(), err))
         return ExitRefused;
     return 0;
@@ -79,8 +85,9 @@ int importConfig(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "mousecfg-cli: '" << path << "' holds no configuration\n";
         return ExitRefused;
     }
-    if (!SaveConfig(config))
-        return cannotWrite(err, QStringLiteral("the configuration"));
+    QString failed;
+    if (!SaveConfig(config, &failed))
+        return cannotWrite(err, failed);
     out << "Configuration imported from " << path << "\n";
     return 0;
 }
@@ -140,8 +147,9 @@ int importProfile(const QStringList &args, QTextStream &out, QTextStream &err)
     LoadProfileFile(config.profiles[current], LibraryProfileFile(name));
     config.profiles[current].ProfileName = name;
     config.profileNames[current] = name;
-    if (!SaveConfig(config))
-        return cannotWrite(err, QStringLiteral("the configuration"));
+    QString failed;
+    if (!SaveConfig(config, &failed))
+        return cannotWrite(err, failed);
     out << "Profile " << name << " imported into profile " << current + 1 << "\n";
     return 0;
 }

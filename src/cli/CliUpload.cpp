@@ -5,7 +5,10 @@
 #include "device/upload/DpiBlock.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
+#include "storage/AppPaths.h"
 #include "storage/ConfigStore.h"
+
+#include <QEventLoop>
 
 namespace {
 
@@ -21,6 +24,15 @@ QString resultText(quint8 status)
     default:
         return QStringLiteral("Send data failed, please try again. (code %1)").arg(status);
     }
+}
+
+// A settings file the command relies on was not written: the mouse's result, then the failure.
+int cannotWrite(QTextStream &out, QTextStream &err, quint8 status, const QString &file)
+{
+    if (status != ReportOk)
+        out << resultText(status) << "\n";
+    err << "mousecfg-cli: cannot write '" << file << "'\n";
+    return ExitCannotWrite;
 }
 
 // Learns from one battery report whether the mouse sleeps and which device type it is.
@@ -54,8 +66,14 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
 
     TarnProcessThread upload;
     upload.setSendEverything(all);
+    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
+    QEventLoop waiting;
+    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
     upload.start(QThread::InheritPriority);
+    waiting.exec();
     upload.wait();
+    if (!upload.saveFailure().isEmpty())
+        return cannotWrite(out, err, upload.status(), upload.saveFailure());
     out << resultText(upload.status()) << "\n";
     return upload.status();
 }
@@ -76,7 +94,8 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
     const int slot = number - 1;
     SelectProfile(slot);
     const quint8 result = ApplyAll();
-    SaveProfileID(slot);
+    if (!SaveProfileID(slot))
+        return cannotWrite(out, err, result, AppPaths::globalConfigFile());
     out << resultText(result) << "\n";
     return result;
 }

@@ -1,6 +1,7 @@
 #include "storage/AppSettings.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 
 #include <QSettings>
 
@@ -15,16 +16,21 @@ QVariant globalValue(const QString &key, const QVariant &defaultValue = QVariant
     return QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).value(key, defaultValue);
 }
 
-void setGlobalValue(const QString &key, const QVariant &value)
+bool setValue(const QString &path, const QString &key, const QVariant &value)
 {
-    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(key, value);
+    return EditIniFile(path, [&](QSettings &file) { file.setValue(key, value); });
+}
+
+bool setGlobalValue(const QString &key, const QVariant &value)
+{
+    return setValue(AppPaths::globalConfigFile(), key, value);
 }
 
 } // namespace
 
-void SaveLanguage(int id)
+bool SaveLanguage(int id)
 {
-    QSettings(AppPaths::languageFile(), QSettings::IniFormat).setValue(QStringLiteral("Config/LangID"), id);
+    return setValue(AppPaths::languageFile(), QStringLiteral("Config/LangID"), id);
 }
 
 int LoadLanguage()
@@ -57,9 +63,9 @@ LanguageFont LoadLanguageFont(int id)
     return font;
 }
 
-void SaveCurrentProduct(const QString &name)
+bool SaveCurrentProduct(const QString &name)
 {
-    setGlobalValue(QStringLiteral("Config/CurrentProductName"), name);
+    return setGlobalValue(QStringLiteral("Config/CurrentProductName"), name);
 }
 
 QString CurrentProduct()
@@ -67,9 +73,9 @@ QString CurrentProduct()
     return globalValue(QStringLiteral("Config/CurrentProductName")).toString();
 }
 
-void SaveDiff(int flag)
+bool SaveDiff(int flag)
 {
-    setGlobalValue(QStringLiteral("Config/Diff"), flag);
+    return setGlobalValue(QStringLiteral("Config/Diff"), flag);
 }
 
 int LoadDiff()
@@ -77,9 +83,9 @@ int LoadDiff()
     return globalValue(QStringLiteral("Config/Diff")).toInt();
 }
 
-void SaveBattery(int percent)
+bool SaveBattery(int percent)
 {
-    setGlobalValue(QStringLiteral("Config/Battery"), percent);
+    return setGlobalValue(QStringLiteral("Config/Battery"), percent);
 }
 
 int LoadBattery()
@@ -125,9 +131,9 @@ int LedVariant()
     return globalValue(QStringLiteral("MouseLEDMode/") + CurrentProduct()).toInt();
 }
 
-void SaveFileOwner(const QString &path, const QString &name)
+bool SaveFileOwner(const QString &path, const QString &name)
 {
-    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("MouseName/Name"), name);
+    return setValue(path, QStringLiteral("MouseName/Name"), name);
 }
 
 QString FileOwner(const QString &path)
@@ -135,12 +141,13 @@ QString FileOwner(const QString &path)
     return QSettings(path, QSettings::IniFormat).value(QStringLiteral("MouseName/Name")).toString();
 }
 
-void SaveLibraryList(const QStringList &names)
+bool SaveLibraryList(const QStringList &names)
 {
-    QSettings file(AppPaths::productConfigFile(CurrentProduct()), QSettings::IniFormat);
-    file.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
-    for (int n = 0; n < names.size(); ++n)
-        file.setValue(QStringLiteral("PROFILE_LIST/%1").arg(n + 1), names.at(n));
+    return EditIniFile(AppPaths::productConfigFile(CurrentProduct()), [&](QSettings &file) {
+        file.setValue(QStringLiteral("PROFILE_LIST/Count"), names.size());
+        for (int n = 0; n < names.size(); ++n)
+            file.setValue(QStringLiteral("PROFILE_LIST/%1").arg(n + 1), names.at(n));
+    });
 }
 
 QStringList LoadLibraryList()

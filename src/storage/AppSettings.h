@@ -26,23 +26,25 @@ struct LanguageFont
 };
 
 // Settings of Configs/Config.ini, Configs/LangConfig.ini and the product's Config.ini.
-// Each call opens its file and releases it; a missing file or key reads as its default.
+// Each call opens its file and releases it; a missing file or key reads as its default. Every save
+// replaces its file atomically and returns false when the file could not be written (it then stays
+// as it was).
 
 // "Config/LangID" of LangConfig.ini.
-void SaveLanguage(int id);
+bool SaveLanguage(int id);
 int LoadLanguage();
 // "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
 LanguageList LoadLanguageList();
 // The font family and size of language `id`.
 LanguageFont LoadLanguageFont(int id);
 // "Config/CurrentProductName".
-void SaveCurrentProduct(const QString &name);
+bool SaveCurrentProduct(const QString &name);
 QString CurrentProduct();
 // "Config/Diff": 1 when the mouse needs a full upload.
-void SaveDiff(int flag);
+bool SaveDiff(int flag);
 int LoadDiff();
 // "Config/Battery": the last percentage shown.
-void SaveBattery(int percent);
+bool SaveBattery(int percent);
 int LoadBattery();
 // "Config/BatteryFull" in millivolts (default 4200).
 int BatteryFull();
@@ -59,8 +61,8 @@ int SensorVariant();
 // "MouseLEDMode/" + CurrentProduct().
 int LedVariant();
 // "MouseName/Name" of an exported file: the product it belongs to.
-void SaveFileOwner(const QString &path, const QString &name);
+bool SaveFileOwner(const QString &path, const QString &name);
 QString FileOwner(const QString &path);
 // "PROFILE_LIST/Count" and "PROFILE_LIST/<n>" (n = 1..Count) of the product settings file.
-void SaveLibraryList(const QStringList &names);
+bool SaveLibraryList(const QStringList &names);
 QStringList LoadLibraryList();

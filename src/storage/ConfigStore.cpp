@@ -1,6 +1,8 @@
 #include "storage/ConfigStore.h"
 
 #include "storage/AppPaths.h"
+#include "storage/ImportLimit.h"
+#include "storage/IniFile.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileFileCache.h"
@@ -72,27 +74,21 @@ void readGlobals(const QSettings &file, ConfigData &config)
         config.*g.field = quint8(file.value(QLatin1String(g.key)).toInt());
 }
 
-bool written(QSettings &file)
-{
-    file.sync();
-    return file.status() != QSettings::AccessError;
-}
-
 // `owner` null: keep the file's stamp.
 bool exportTo(const ConfigData &config, const QString &path, const QString *owner)
 {
-    QSettings file(path, QSettings::IniFormat);
-    const QVariant stamp = owner ? QVariant(*owner) : file.value(ownerKey);
-    file.clear();
-    if (stamp.isValid())
-        file.setValue(ownerKey, stamp);
-    writeGlobals(file, config, exportOrder);
-    // The slot names travel too, so that an import restores them.
-    for (int k = 0; k < ProfileSlots; ++k)
-        file.setValue(slotNameKey(k), config.profileNames[k]);
-    for (int k = 0; k < ProfileSlots; ++k)
-        WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
-    return written(file);
+    return EditIniFile(path, [&](QSettings &file) {
+        const QVariant stamp = owner ? QVariant(*owner) : file.value(ownerKey);
+        file.clear();
+        if (stamp.isValid())
+            file.setValue(ownerKey, stamp);
+        writeGlobals(file, config, exportOrder);
+        // The slot names travel too, so that an import restores them.
+        for (int k = 0; k < ProfileSlots; ++k)
+            file.setValue(slotNameKey(k), config.profileNames[k]);
+        for (int k = 0; k < ProfileSlots; ++k)
+            WriteProfileKeys(file, exportSection(k), config.profiles[k], SleepKeys::Omitted);
+    });
 }
 
 } // namespace
@@ -119,39 +115,45 @@ void LoadConfig(ConfigData &config)
         buttonMatrix[i] = table[i];
 }
 
-bool SaveConfig(const ConfigData &config)
+bool SaveConfig(const ConfigData &config, QString *failedFile)
 {
     bool ok = true;
-    {
-        QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    const auto failed = [&](const QString &path) {
+        if (ok && failedFile)
+            *failedFile = path;
+        ok = false;
+    };
+    const bool globalsWritten = EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
         writeGlobals(file, config, saveOrder);
         for (int k = 0; k < ProfileSlots; ++k) {
             if (AppPaths::isSafeFileName(config.profileNames[k]))
                 file.setValue(slotNameKey(k), config.profileNames[k]);
         }
-        ok = written(file);
-    }
+    });
+    if (!globalsWritten)
+        failed(AppPaths::globalConfigFile());
     for (int k = 0; k < ProfileSlots; ++k) {
         if (!SaveProfileFileIfChanged(config.profiles[k], config.profileNames[k]))
-            ok = false;
+            failed(SlotProfileFile(config.profileNames[k]));
     }
     return ok;
 }
 
-void SaveProfileList(const ConfigData &config)
+bool SaveProfileList(const ConfigData &config)
 {
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    file.setValue(idKey, int(config.ProfileID));
-    file.setValue(countKey, int(config.Count));
-    for (int k = 0; k < ProfileSlots; ++k) {
-        if (AppPaths::isSafeFileName(config.profileNames[k]))
-            file.setValue(slotNameKey(k), config.profileNames[k]);
-    }
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        file.setValue(idKey, int(config.ProfileID));
+        file.setValue(countKey, int(config.Count));
+        for (int k = 0; k < ProfileSlots; ++k) {
+            if (AppPaths::isSafeFileName(config.profileNames[k]))
+                file.setValue(slotNameKey(k), config.profileNames[k]);
+        }
+    });
 }
 
-void SaveProfileID(int id)
+bool SaveProfileID(int id)
 {
-    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue(idKey, id);
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) { file.setValue(idKey, id); });
 }
 
 bool SaveCurrentStage(const QString &name, int stage)
@@ -162,9 +164,7 @@ bool SaveCurrentStage(const QString &name, int stage)
     if (!QFileInfo(path).isFile())
         return false;
     ProfileFileCache::forget(path);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("PROFILE/dpi"), stage);
-    return written(file);
+    return EditIniFile(path, [&](QSettings &file) { file.setValue(QStringLiteral("PROFILE/dpi"), stage); });
 }
 
 bool ExportConfig(const ConfigData &config, const QString &path)
@@ -179,6 +179,8 @@ bool ExportConfigStamped(const ConfigData &config, const QString &path, const QS
 
 bool ImportConfig(ConfigData &config, const QString &path)
 {
+    if (!ImportSizeAcceptable(path))
+        return false;
     QSettings file(path, QSettings::IniFormat);
     if (!file.childGroups().contains(configGroup))
         return false;

@@ -11,12 +11,13 @@
 // A current slot outside 0..4 reads as 0; a missing or path-like slot name reads as "Profile <k>".
 void LoadConfig(ConfigData &config);
 // Writes the global keys, the five slot names and every slot file whose content changed since it was
-// last written or read. False when a write failed or a slot name was refused (that slot is skipped).
-bool SaveConfig(const ConfigData &config);
-// Writes "Config/ProfileID", "Config/Count" and the five slot names.
-void SaveProfileList(const ConfigData &config);
-// Writes "Config/ProfileID" only.
-void SaveProfileID(int id);
+// last written or read. False when a write failed or a slot name was refused (that slot is skipped);
+// `failedFile`, if given, then receives the first file that was not written.
+bool SaveConfig(const ConfigData &config, QString *failedFile = nullptr);
+// Writes "Config/ProfileID", "Config/Count" and the five slot names; false when not written.
+bool SaveProfileList(const ConfigData &config);
+// Writes "Config/ProfileID" only; false when not written.
+bool SaveProfileID(int id);
 // Writes the current DPI stage into the existing slot file of `name`; false when refused or absent.
 bool SaveCurrentStage(const QString &name, int stage);
 // Replaces the file at `path` by an export of `config`, keeping the file's product stamp.
@@ -25,7 +26,8 @@ bool ExportConfig(const ConfigData &config, const QString &path);
 // As ExportConfig, stamping the file with product `owner` in the same write.
 bool ExportConfigStamped(const ConfigData &config, const QString &path, const QString &owner);
 // Reads an export file into `config`; slot names missing from the file and the light-off-on-move and
-// sleep values keep their values. False (config untouched) when the file holds no configuration.
+// sleep values keep their values. False (config untouched) when the file holds no configuration or is
+// larger than any export (MaxImportFileSize).
 bool ImportConfig(ConfigData &config, const QString &path);
 // The device slot of button 0..15 from the table LoadConfig() reloaded; -1 for any other button.
 int ButtonMatrixSlot(int button);

@@ -1,6 +1,7 @@
 #include "storage/MacroFile.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -26,23 +27,22 @@ bool writeMacro(const QString &name, const MacroFileData &data, bool markChanged
     if (!AppPaths::isSafeFileName(name))
         return false;
     const QString path = MacroFilePath(name);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("Setting/MacroFilePath"), path);
-    file.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
-    file.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
-    file.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
-    file.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
-    const int count = clampedCount(data.count);
-    file.setValue(QStringLiteral("Setting/Count"), count);
-    for (int i = 0; i < count; ++i) {
-        file.setValue(eventKey("Map", i), int(data.events[i].map));
-        file.setValue(eventKey("DataH", i), int(data.events[i].H));
-        file.setValue(eventKey("DataL", i), int(data.events[i].L));
-    }
-    if (markChanged)
-        file.setValue(writeSignKey, 1);
-    file.sync();
-    return file.status() != QSettings::AccessError;
+    return EditIniFile(path, [&](QSettings &file) {
+        file.setValue(QStringLiteral("Setting/MacroFilePath"), path);
+        file.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
+        file.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
+        file.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
+        file.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
+        const int count = clampedCount(data.count);
+        file.setValue(QStringLiteral("Setting/Count"), count);
+        for (int i = 0; i < count; ++i) {
+            file.setValue(eventKey("Map", i), int(data.events[i].map));
+            file.setValue(eventKey("DataH", i), int(data.events[i].H));
+            file.setValue(eventKey("DataL", i), int(data.events[i].L));
+        }
+        if (markChanged)
+            file.setValue(writeSignKey, 1);
+    });
 }
 
 } // namespace
@@ -109,8 +109,9 @@ bool MacroChanged(const QString &name)
     return QSettings(MacroFilePath(name), QSettings::IniFormat).value(writeSignKey).toInt() != 0;
 }
 
-void ClearMacroChanged(const QString &name)
+bool ClearMacroChanged(const QString &name)
 {
-    if (MacroFileExists(name))
-        QSettings(MacroFilePath(name), QSettings::IniFormat).setValue(writeSignKey, 0);
+    if (!MacroFileExists(name))
+        return true;
+    return EditIniFile(MacroFilePath(name), [](QSettings &file) { file.setValue(writeSignKey, 0); });
 }

@@ -32,5 +32,5 @@ MacroFileData LoadMacroFile(const QString &name);
 void ReadMacroEvents(const QString &name, MacroEvent events[KeyInfoSlots], int &count);
 // "Setting/WriteSign": true when the macro was saved since the mouse last received it.
 bool MacroChanged(const QString &name);
-// Clears "Setting/WriteSign" of an existing macro file.
-void ClearMacroChanged(const QString &name);
+// Clears "Setting/WriteSign" of an existing macro file; false when it could not be written.
+bool ClearMacroChanged(const QString &name);

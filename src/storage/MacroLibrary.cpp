@@ -2,6 +2,7 @@
 
 #include "storage/AppPaths.h"
 #include "storage/FileCopy.h"
+#include "storage/ImportLimit.h"
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
 
@@ -40,7 +41,10 @@ bool RenameMacro(const QString &oldName, const QString &newName)
         return false;
     if (nameTaken(newName) || !QFile::rename(MacroFilePath(oldName), MacroFilePath(newName)))
         return false;
-    RenameInMacroList(oldName, newName);
+    if (!RenameInMacroList(oldName, newName)) {
+        QFile::rename(MacroFilePath(newName), MacroFilePath(oldName));
+        return false;
+    }
     return true;
 }
 
@@ -52,8 +56,7 @@ bool DeleteMacro(const QString &name)
         if (QFileInfo::exists(path) && !QFile::remove(path))
             return false;
     }
-    RemoveFromMacroList(name);
-    return true;
+    return RemoveFromMacroList(name);
 }
 
 bool ExportMacro(const QString &name, const QString &path)
@@ -67,7 +70,7 @@ MacroImport ImportMacro(const QString &path, QString &name)
     if (!AppPaths::isSafeFileName(name))
         return MacroImport::BadName;
     const QFileInfo source(path);
-    if (!source.isFile() || !source.isReadable())
+    if (!source.isFile() || !source.isReadable() || !ImportSizeAcceptable(path))
         return MacroImport::Unreadable;
     if (nameTaken(name))
         return MacroImport::Exists;

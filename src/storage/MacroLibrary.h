@@ -10,7 +10,7 @@ enum class MacroImport {
     Exists, // a macro of that name exists ("Macro Exist!")
     ListFull, // the list has no free slot ("TOO MANY MACROS TO BE CREATE!")
     BadName, // the file's base name cannot name a macro
-    Unreadable, // the file cannot be read
+    Unreadable, // the file cannot be read, or is larger than MaxImportFileSize
     Failed, // the copy could not be written
 };
 
@@ -20,7 +20,8 @@ QString CreateMacro();
 // Gives macro `oldName` the name `newName`, file and list; false (nothing changed) when a name is
 // refused, the old file is missing or the new one exists.
 bool RenameMacro(const QString &oldName, const QString &newName);
-// Removes the macro's file and its list entry; false when the file could not be removed.
+// Removes the macro's file and its list entry; false when the file could not be removed or the list
+// not written.
 bool DeleteMacro(const QString &name);
 // Copies the macro's file to `path`, replacing what is there; false when the copy failed.
 bool ExportMacro(const QString &name, const QString &path);

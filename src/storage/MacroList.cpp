@@ -1,6 +1,7 @@
 #include "storage/MacroList.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniFile.h"
 
 #include <QSettings>
 
@@ -20,14 +21,15 @@ QStringList readSlots(const QSettings &file)
 }
 
 // Writes `to` into every slot that holds `from`.
-void replaceInSlots(const QString &from, const QString &to)
+bool replaceInSlots(const QString &from, const QString &to)
 {
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    const QStringList entries = readSlots(file);
-    for (int slot = 0; slot < MacroListSlots; ++slot) {
-        if (entries.at(slot) == from)
-            file.setValue(slotKey(slot), to);
-    }
+    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        const QStringList entries = readSlots(file);
+        for (int slot = 0; slot < MacroListSlots; ++slot) {
+            if (entries.at(slot) == from)
+                file.setValue(slotKey(slot), to);
+        }
+    });
 }
 
 } // namespace
@@ -53,22 +55,23 @@ bool AddToMacroList(const QString &name)
 {
     if (name.isEmpty())
         return false;
-    QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
-    const int slot = readSlots(file).indexOf(QString());
-    if (slot < 0)
-        return false;
-    file.setValue(slotKey(slot), name);
-    return true;
+    bool listed = false;
+    const bool written = EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+        const int slot = readSlots(file).indexOf(QString());
+        if (slot < 0)
+            return;
+        file.setValue(slotKey(slot), name);
+        listed = true;
+    });
+    return written && listed;
 }
 
-void RemoveFromMacroList(const QString &name)
+bool RemoveFromMacroList(const QString &name)
 {
-    if (!name.isEmpty())
-        replaceInSlots(name, QString());
+    return name.isEmpty() || replaceInSlots(name, QString());
 }
 
-void RenameInMacroList(const QString &oldName, const QString &newName)
+bool RenameInMacroList(const QString &oldName, const QString &newName)
 {
-    if (!oldName.isEmpty())
-        replaceInSlots(oldName, newName);
+    return oldName.isEmpty() || replaceInSlots(oldName, newName);
 }

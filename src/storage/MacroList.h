@@ -14,9 +14,9 @@ QStringList LoadMacroList();
 int MacroCount();
 // True when a slot holds `name`.
 bool MacroListContains(const QString &name);
-// Writes `name` into the first free slot; false when the list is full.
+// Writes `name` into the first free slot; false when the list is full or could not be written.
 bool AddToMacroList(const QString &name);
-// Empties the slots holding `name`; the other slots keep their numbers.
-void RemoveFromMacroList(const QString &name);
-// Puts `newName` into the slots holding `oldName`.
-void RenameInMacroList(const QString &oldName, const QString &newName);
+// Empties the slots holding `name`; the other slots keep their numbers. False when not written.
+bool RemoveFromMacroList(const QString &name);
+// Puts `newName` into the slots holding `oldName`; false when not written.
+bool RenameInMacroList(const QString &oldName, const QString &newName);

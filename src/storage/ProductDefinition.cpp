@@ -1,6 +1,7 @@
 #include "storage/ProductDefinition.h"
 
 #include "storage/AppPaths.h"
+#include "storage/StoredColour.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -172,7 +173,7 @@ int LoadProfileTemplate(ProfileTemplate &out)
     for (int m = 0; m < 14; ++m) {
         const QString prefix = QStringLiteral("PROFILE/LedMode/LED_MODE_%1_").arg(m);
         ProfileTemplate::Effect &led = out.ledModes[m];
-        led.RGB = file.value(prefix + QStringLiteral("RGB")).value<QColor>();
+        led.RGB = StoredColour(file.value(prefix + QStringLiteral("RGB")));
         led.bright = number(prefix + QStringLiteral("bright"));
         led.breath = number(prefix + QStringLiteral("breath"));
     }

@@ -2,6 +2,7 @@
 
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
+#include "storage/IniFile.h"
 #include "storage/ProfileFileCache.h"
 #include "storage/ProfileKeys.h"
 
@@ -33,14 +34,8 @@ bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name)
 
 bool SaveProfileFileAt(const ProfileData &profile, const QString &path)
 {
-    bool written = false;
-    {
-        QSettings file(path, QSettings::IniFormat);
-        WriteProfileKeys(file, profileSection, profile, SleepKeys::Included);
-        file.sync();
-        // A format error only describes the old content, which has just been replaced.
-        written = file.status() != QSettings::AccessError;
-    }
+    const bool written = EditIniFile(
+        path, [&](QSettings &file) { WriteProfileKeys(file, profileSection, profile, SleepKeys::Included); });
     if (written)
         ProfileFileCache::remember(path, profile);
     else

@@ -1,6 +1,7 @@
 #include "storage/ProfileKeys.h"
 
 #include "storage/ConfigData.h"
+#include "storage/StoredColour.h"
 
 #include <QSettings>
 #include <QStringList>
@@ -192,7 +193,7 @@ void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, Sl
     }
     for (int m = 0; m < LedModeSlots; ++m) {
         LedModeInfo &e = p.ledModes[m];
-        e.RGB = file.value(names.effect[m][RGB]).value<QColor>();
+        e.RGB = StoredColour(file.value(names.effect[m][RGB]));
         e.h = intValue(file, names.effect[m][Hue]);
         e.s = intValue(file, names.effect[m][Sat]);
         e.v = intValue(file, names.effect[m][Val]);

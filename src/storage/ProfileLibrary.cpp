@@ -3,9 +3,11 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/FileCopy.h"
+#include "storage/ImportLimit.h"
 #include "storage/ProfileFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -18,7 +20,7 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
 {
     const QFileInfo source(path);
     name = source.completeBaseName();
-    if (!source.isFile() || !source.isReadable())
+    if (!source.isFile() || !source.isReadable() || !ImportSizeAcceptable(path))
         return ProfileImport::Unreadable;
     if (FileOwner(path) != CurrentProduct())
         return ProfileImport::OtherProduct;
@@ -32,7 +34,11 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
     if (!CopyFileReplacing(path, target))
         return ProfileImport::Failed;
     names.append(name);
-    SaveLibraryList(names);
+    if (!SaveLibraryList(names)) {
+        // An unlisted copy would block the next import of the same file.
+        QFile::remove(target);
+        return ProfileImport::Failed;
+    }
     return ProfileImport::Imported;
 }
 
@@ -43,6 +49,5 @@ bool ExportSlotProfile(const QString &slotName, const QString &path)
     const QString slotFile = SlotProfileFile(slotName);
     if (!QFileInfo(slotFile).isFile())
         return false;
-    SaveFileOwner(slotFile, CurrentProduct());
-    return CopyFileReplacing(slotFile, path);
+    return SaveFileOwner(slotFile, CurrentProduct()) && CopyFileReplacing(slotFile, path);
 }

@@ -10,7 +10,7 @@ enum class ProfileImport {
     OtherProduct, // the file's stamp names another product
     Exists, // the library already has a profile of that name
     BadName, // the file's base name cannot name a profile
-    Unreadable, // the file cannot be read
+    Unreadable, // the file cannot be read, or is larger than MaxImportFileSize
     Failed, // the copy could not be written
 };
 

@@ -1,6 +1,7 @@
 #include "virtualmouse/VirtualMouse.h"
 
 #include "storage/ProductDefinition.h"
+#include "virtualmouse/VirtualMouseTimeline.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ const char *linkName(VirtualMouse::Link link)
 
 VirtualMouse::VirtualMouse(bool receiverPlugged, bool cablePlugged, QObject *parent)
     : DeviceNoticeSource(parent)
+    , m_timeline(new VirtualMouseTimeline(this))
 {
     int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
     UsbIds(vid1, pid1, vid2, pid2);
@@ -109,6 +111,14 @@ void VirtualMouse::setBattery(const VirtualBattery &battery)
     m_firmware.battery = battery;
 }
 
+void VirtualMouse::setBatteryReading(quint8 charge, quint8 low, quint8 high)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_firmware.battery.charge = charge;
+    m_firmware.battery.low = low;
+    m_firmware.battery.high = high;
+}
+
 void VirtualMouse::setAsleep(bool asleep)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -195,6 +205,14 @@ void VirtualMouse::setLatency(int milliseconds)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_latencyMs = qMax(0, milliseconds);
+}
+
+void VirtualMouse::setReplySource(ReplySource source)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_replySource = std::move(source);
+    for (LinkState &state : m_links)
+        state.replies.clear();
 }
 
 void VirtualMouse::queueReply(Link link, const QByteArray &report)

@@ -8,13 +8,16 @@
 #include <QList>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 
 // A simulated mouse behind its receiver and its cable, usable as the HID backend
-// (UseHidBackend(&mouse)). Each plugged link presents four collections: mouse (col01), keyboard,
-// consumer control and command (col04). Reports written to a command collection go to the firmware
-// model; its replies are read back from the same link. Thread-safe; nothing sleeps except a read
-// waiting for a reply (at most its time-out) and the simulated latency.
+// (UseHidBackend(&mouse)), with a timeline of scheduled events. Each plugged link presents four collections:
+// mouse (col01), keyboard, consumer control and command (col04). Reports written to a command collection go
+// to the firmware model; its replies are read back from the same link. Thread-safe; nothing sleeps except a
+// read waiting for a reply (at most its time-out) and the simulated latency.
+class VirtualMouseTimeline;
+
 class VirtualMouse : public DeviceNoticeSource, public HidBackend
 {
     Q_OBJECT
@@ -54,6 +57,8 @@ public:
 
     // The battery report's values.
     void setBattery(const VirtualBattery &battery);
+    // The battery report's charge byte and reading, the other values kept.
+    void setBatteryReading(quint8 charge, quint8 low, quint8 high);
     // A sleeping mouse answers nothing but the battery query, with zeros.
     void setAsleep(bool asleep);
     // Queues a status report 0x49 on the cable if plugged, else the receiver; the next read returns it.
@@ -77,6 +82,14 @@ public:
     void setWriteErrors(int count);
     // Time from a report written to its reply being readable.
     void setLatency(int milliseconds);
+    // The answer to every read of a command handle, given the last report written to that link.
+    using ReplySource = std::function<int(const QByteArray &lastWritten, quint8 *data, int length)>;
+    // Reads of a command handle answered by `source` (its result as hid_read_timeout gives it)
+    // instead of the firmware, whose replies are then dropped; null restores the firmware. For a
+    // fuzzer that answers from its data; `source` must not call back into the mouse.
+    void setReplySource(ReplySource source);
+    // Events scheduled from the first init() on (see VirtualMouseTimeline).
+    VirtualMouseTimeline *timeline() const { return m_timeline; }
 
     int init() override;
     int exit() override;
@@ -122,4 +135,6 @@ private:
     int m_readErrors = 0;
     int m_writeErrors = 0;
     int m_latencyMs = 0;
+    ReplySource m_replySource;
+    VirtualMouseTimeline *m_timeline;
 };

@@ -1,5 +1,7 @@
 #include "virtualmouse/VirtualMouse.h"
 
+#include "virtualmouse/VirtualMouseTimeline.h"
+
 #include <cstring>
 
 // The HidBackend side of the virtual mouse: what the device link sees of it.
@@ -41,6 +43,7 @@ int VirtualMouse::linkOfPath(const QByteArray &path, int *index) const
 
 int VirtualMouse::init()
 {
+    m_timeline->start();
     return 0;
 }
 
@@ -105,7 +108,7 @@ int VirtualMouse::write(HidDevice *device, const quint8 *data, int length)
     const QByteArray report(reinterpret_cast<const char *>(data), length);
     m_received.append({ handle->link, report });
     const QByteArray reply = m_firmware.receive(report);
-    if (!reply.isEmpty())
+    if (!reply.isEmpty() && !m_replySource)
         queueReply(handle->link, reply);
     return length;
 }
@@ -118,6 +121,17 @@ int VirtualMouse::readTimeout(HidDevice *device, quint8 *data, int length, int m
     std::unique_lock<std::mutex> lock(m_mutex);
     if (handle->command && m_links[handle->link].plugged && consumeFault(m_readErrors))
         return -1;
+    if (handle->command && m_replySource) {
+        const LinkState &state = m_links[handle->link];
+        if (!state.plugged || state.generation != handle->generation)
+            return -1;
+        QByteArray last;
+        for (auto it = m_received.crbegin(); it != m_received.crend() && last.isNull(); ++it) {
+            if (it->link == handle->link)
+                last = it->report;
+        }
+        return qBound(-1, m_replySource(last, data, length), length);
+    }
     for (;;) {
         LinkState &state = m_links[handle->link];
         if (!state.plugged || state.generation != handle->generation)

@@ -2,6 +2,7 @@
 
 #include "storage/ProductDefinition.h"
 #include "virtualmouse/VirtualMouse.h"
+#include "virtualmouse/VirtualMouseTimeline.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -32,9 +33,26 @@ void applyIds(VirtualMouse &mouse, const QSettings &scenario)
         mouse.setReleaseNumber(VirtualMouse::Cable, quint16(cableRelease));
 }
 
+// [Timeline]: "<ms>=<event>[, <event>...]"; a bad entry is left out with a warning.
+void applyTimeline(VirtualMouse &mouse, QSettings &scenario)
+{
+    scenario.beginGroup(QStringLiteral("Timeline"));
+    for (const QString &key : scenario.childKeys()) {
+        bool ok = false;
+        const int ms = key.toInt(&ok);
+        const QStringList events = scenario.value(key).toStringList();
+        for (const QString &event : events) {
+            if (!ok || !mouse.timeline()->add(ms, event))
+                qWarning("Virtual mouse timeline: '%s=%s' is not an event; left out.", qPrintable(key),
+                         qPrintable(event));
+        }
+    }
+    scenario.endGroup();
+}
+
 VirtualMouse *fromScenarioFile(const QString &file, QObject *parent)
 {
-    const QSettings scenario(file, QSettings::IniFormat);
+    QSettings scenario(file, QSettings::IniFormat);
     const QString connection
         = scenario.value(QStringLiteral("Mouse/Connection"), QStringLiteral("receiver")).toString();
     const bool receiver = connection == QLatin1String("receiver") || connection == QLatin1String("both");
@@ -56,6 +74,7 @@ VirtualMouse *fromScenarioFile(const QString &file, QObject *parent)
     mouse->setWrongPayloadEchoes(number(scenario, "Faults/WrongPayloadEchoes", 0));
     mouse->setReadErrors(number(scenario, "Faults/ReadErrors", 0));
     mouse->setWriteErrors(number(scenario, "Faults/WriteErrors", 0));
+    applyTimeline(*mouse, scenario);
     return mouse;
 }
 

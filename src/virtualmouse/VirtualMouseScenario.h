@@ -16,6 +16,17 @@ class QObject;
 //   Asleep=0|1, LatencyMs
 //   [Faults]
 //   Silence, WrongHeaderEchoes, WrongPayloadEchoes, ReadErrors, WriteErrors   (-1: always)
+//   [Timeline]
+//   <ms>=<event>[, <event>...]   events fired <ms> after the program first initialises the HID
+//                                backend, in order (same time: as listed), in the mouse's thread:
+//     plug receiver|cable, unplug receiver|cable   with their hot-plug notices; an unplugged link's
+//                                                  handles fail every read and write
+//     status PROFILE STAGE RATE MODE               an unasked status report 0x49, as when the user
+//                                                  presses the mouse's own buttons
+//     battery CHARGE LOW HIGH                      the battery report's charge byte and reading
+//     asleep, awake
+//   numbers in decimal or "0x" hex, e.g. 1500=unplug receiver, 2000=status 1 2 4 0,
+//   3000=battery 0 0x8a 0x03, 4000=asleep
 //
 // Anything else gives a mouse with nothing plugged and a warning, never the real hardware.
 VirtualMouse *createVirtualMouse(const QString &description, QObject *parent = nullptr);

@@ -82,6 +82,8 @@ void DeviceSession::openAfterFirstArrival()
     // The mouse may have gone again during the delay.
     if (m_connectedCount == 0)
         return;
+    // A status thread started by an earlier reopen may still read the handles about to close.
+    StopStatusThread();
     CloseDevice();
     openCurrentDevice();
     StartStatusThread();

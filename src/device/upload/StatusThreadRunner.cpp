@@ -24,6 +24,11 @@ void StatusThreadRunner::start()
         return;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
+    // A thread that found no command handle has ended on its own; it must not block a new one.
+    if (m_thread && m_thread->isFinished()) {
+        delete m_thread;
+        m_thread = nullptr;
+    }
     if (m_thread)
         return;
     m_thread = new TarnGetBatteryThread;

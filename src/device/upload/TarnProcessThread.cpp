@@ -1,8 +1,9 @@
 #include "device/upload/TarnProcessThread.h"
 
-#include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
+#include "device/upload/CommandSet.h"
 #include "device/upload/UploadThreadState.h"
+#include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
@@ -19,8 +20,14 @@ void TarnProcessThread::run()
         qDebug("isStop.\n");
         return;
     }
+    m_saveFailure.clear();
+    QString failed;
+    const auto save = [this](bool ok, const QString &file) {
+        if (!ok && m_saveFailure.isEmpty())
+            m_saveFailure = file;
+    };
     const ConfigData &snapshot = UploadSnapshot();
-    SaveConfig(snapshot);
+    save(SaveConfig(snapshot, &failed), failed);
     if (MouseAsleep()) {
         m_status = DeviceAsleep;
         emit DoProcessDlg();
@@ -36,9 +43,9 @@ void TarnProcessThread::run()
         return;
     }
 
-    SaveConfig(snapshot);
+    save(SaveConfig(snapshot, &failed), failed);
     m_status = WriteProfileToDevice(snapshot, groups);
     LastSentConfig() = snapshot;
-    SaveDiff(m_status != ReportOk ? 1 : 0);
+    save(SaveDiff(m_status != ReportOk ? 1 : 0), AppPaths::globalConfigFile());
     emit DoProcessDlg();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QThread>
 
 #include <atomic>
@@ -15,6 +16,8 @@ public:
     quint8 status() const { return m_status.load(); }
     // Sends every group, whatever changed (set before start).
     void setSendEverything(bool all) { m_sendEverything = all; }
+    // The first settings file the run could not write (empty: every save succeeded). Read after the end.
+    QString saveFailure() const { return m_saveFailure; }
     // Makes a run that has not started yet do nothing.
     void requestStop() { m_stop = true; }
 
@@ -29,4 +32,5 @@ private:
     std::atomic<quint8> m_status { 0 };
     std::atomic<bool> m_sendEverything { false };
     std::atomic<bool> m_stop { false };
+    QString m_saveFailure;
 };

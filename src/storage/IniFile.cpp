@@ -1,0 +1,104 @@
+#include "storage/IniFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace {
+
+// Copies the bytes of `from` (if it exists) into the open `to`; false on a short read or write.
+bool copyContent(const QString &from, QFile &to)
+{
+    QFile source(from);
+    if (!source.exists())
+        return true;
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    constexpr qint64 BlockSize = 64 * 1024;
+    while (!source.atEnd()) {
+        const QByteArray block = source.read(BlockSize);
+        if (block.isEmpty() || to.write(block) != block.size())
+            return false;
+    }
+    return to.flush() && source.error() == QFileDevice::NoError;
+}
+
+// True when the file, as the settings library writes it (one line per key, "[section]" lines, empty
+// lines), ends a line and holds `keys` key lines. A file cut short either ends inside a line or lacks
+// whole lines.
+bool holdsKeys(const QString &path, int keys)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError || (!content.isEmpty() && !content.endsWith('\n')))
+        return false;
+    int lines = 0;
+    for (int start = 0; start < content.size();) {
+        const int end = content.indexOf('\n', start);
+        if (end > start && content.at(start) != '[')
+            ++lines;
+        start = end + 1;
+    }
+    return lines == keys;
+}
+
+// The file's inode: the settings library replaces a file it writes by a new one.
+ino_t inodeOf(const QString &path)
+{
+    struct stat status
+    {
+    };
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+bool renameOver(const QString &from, const QString &to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+bool EditIniFile(const QString &path, const std::function<void(QSettings &file)> &edit)
+{
+    const QFileInfo info(path);
+    // A link stays a link: its target is the file replaced.
+    const QString target
+        = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QFileInfo targetInfo(target);
+    // A file the user made read-only is not replaced behind their back.
+    if (targetInfo.exists() && !targetInfo.isWritable())
+        return false;
+    // As the settings library does, a missing folder is made.
+    QDir().mkpath(targetInfo.absolutePath());
+    QTemporaryFile copy(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
+                        + QStringLiteral(".XXXXXX"));
+    if (!copy.open() || !copyContent(target, copy))
+        return false;
+    copy.close();
+    if (targetInfo.exists())
+        copy.setPermissions(targetInfo.permissions());
+    else
+        copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    const ino_t copied = inodeOf(copy.fileName());
+    int keys = 0;
+    {
+        QSettings file(copy.fileName(), QSettings::IniFormat);
+        edit(file);
+        file.sync();
+        if (file.status() == QSettings::AccessError)
+            return false;
+        keys = file.allKeys().size();
+    }
+    // Unwritten (nothing changed), the copy is the old file as checked by copyContent.
+    if (inodeOf(copy.fileName()) != copied && !holdsKeys(copy.fileName(), keys))
+        return false;
+    return renameOver(copy.fileName(), target);
+}
