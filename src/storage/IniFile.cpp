@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,5 +101,15 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     // Unwritten (nothing changed), the copy is the old file as checked by copyContent.
     if (inodeOf(copy.fileName()) != copied && !holdsKeys(copy.fileName(), keys))
         return false;
+    // The settings library keeps what it read of a file and reads it again only when the file's size
+    // or its time (in milliseconds) changed; a same-size file replaced within the same millisecond
+    // must still look new.
+    const QDateTime oldTime = targetInfo.exists() ? targetInfo.lastModified() : QDateTime();
+    QFile replacement(copy.fileName());
+    if (oldTime.isValid() && replacement.open(QIODevice::ReadWrite)) {
+        replacement.setFileTime(qMax(QDateTime::currentDateTime(), oldTime.addMSecs(1)),
+                                QFileDevice::FileModificationTime);
+        replacement.close();
+    }
     return renameOver(copy.fileName(), target);
 }
