@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,5 +101,14 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     // Unwritten (nothing changed), the copy is the old file as checked by copyContent.
     if (inodeOf(copy.fileName()) != copied && !holdsKeys(copy.fileName(), keys))
         return false;
+    // The settings library keeps what it read of a file while the file's size and time stay the
+    // same; the new file must look newer than every earlier one, even within one millisecond.
+    QDateTime time = QDateTime::currentDateTimeUtc();
+    if (targetInfo.exists() && time <= targetInfo.lastModified().toUTC())
+        time = targetInfo.lastModified().toUTC().addMSecs(1);
+    QFile written(copy.fileName());
+    if (!written.open(QIODevice::ReadWrite) || !written.setFileTime(time, QFileDevice::FileModificationTime))
+        return false;
+    written.close();
     return renameOver(copy.fileName(), target);
 }
