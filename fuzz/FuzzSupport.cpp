@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
@@ -13,6 +14,12 @@ const QString sourceData = QStringLiteral(MOUSECFG_SOURCE_DIR "/data");
 
 QTemporaryDir *makeAppDir()
 {
+    // Both programs have a GUI application, without which a picture in a settings value aborts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char *argv[] = { name, nullptr };
+    new QGuiApplication(argc, argv);
     // Diagnostics of the device code would flood the fuzzer's output.
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
     const QString base

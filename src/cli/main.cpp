@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QVector>
 
@@ -28,7 +29,15 @@ void printUsage(QTextStream &stream)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // A settings value may hold a picture (a damaged or hostile "@Variant"), which cannot even be
+    // read without a GUI application; the minimal platform needs no display and no runtime folder.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "minimal");
+    // The platform's start-up notes (such as a missing runtime folder) are no output of this tool.
+    const QtMessageHandler handler
+        = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QGuiApplication app(argc, argv);
+    qInstallMessageHandler(handler);
     // The device link's diagnostics stay out of a script's output; QT_LOGGING_RULES brings them back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream out(stdout);

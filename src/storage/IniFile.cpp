@@ -101,15 +101,14 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     // Unwritten (nothing changed), the copy is the old file as checked by copyContent.
     if (inodeOf(copy.fileName()) != copied && !holdsKeys(copy.fileName(), keys))
         return false;
-    // The settings library keeps what it read of a file and reads it again only when the file's size
-    // or its time (in milliseconds) changed; a same-size file replaced within the same millisecond
-    // must still look new.
-    const QDateTime oldTime = targetInfo.exists() ? targetInfo.lastModified() : QDateTime();
-    QFile replacement(copy.fileName());
-    if (oldTime.isValid() && replacement.open(QIODevice::ReadWrite)) {
-        replacement.setFileTime(qMax(QDateTime::currentDateTime(), oldTime.addMSecs(1)),
-                                QFileDevice::FileModificationTime);
-        replacement.close();
-    }
+    // The settings library keeps what it read of a file while the file's size and time stay the
+    // same; the new file must look newer than every earlier one, even within one millisecond.
+    QDateTime time = QDateTime::currentDateTimeUtc();
+    if (targetInfo.exists() && time <= targetInfo.lastModified().toUTC())
+        time = targetInfo.lastModified().toUTC().addMSecs(1);
+    QFile written(copy.fileName());
+    if (!written.open(QIODevice::ReadWrite) || !written.setFileTime(time, QFileDevice::FileModificationTime))
+        return false;
+    written.close();
     return renameOver(copy.fileName(), target);
 }
