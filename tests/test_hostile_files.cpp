@@ -6,8 +6,11 @@
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/MacroFile.h"
+#include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 #include "storage/MacroLibrary.h"
 #include "storage/MacroList.h"
+#include "storage/ProductDefinition.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -24,6 +27,7 @@ class TestHostileFiles : public QObject
 private slots:
     void importsRefuseOrClamp();
     void hostileSettingsAndMacros();
+    void storedValuesOnlyColours();
 };
 
 namespace {
@@ -181,6 +185,39 @@ void TestHostileFiles::hostileSettingsAndMacros()
         QVERIFY2(result.exitCode == 0, qPrintable(args.join(' ') + ": " + result.output));
     }
     QCOMPARE(escapes(dir.path()), QStringList());
+}
+
+void TestHostileFiles::storedValuesOnlyColours()
+{
+    // What the program writes for a colour, and plain texts, read as they are.
+    QVERIFY(IniValueIsSafe("@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\xff\\xff}}\\0\\0\\0\\0)"));
+    QVERIFY(IniValueIsSafe("Profile 1"));
+    QVERIFY(IniValueIsSafe("@@Variant(\\0\\0\\0\\x4b)"));
+    QVERIFY(IniValueIsSafe("@ByteArray(abc)"));
+    // Any other stored type, however it is spelled, is refused: its counts are trusted when read.
+    QVERIFY(!IniValueIsSafe("@Variant(\\0\\0\\0\\x4BUTTON_INFO_0_Res4=f\\xff\\0\\0\\0\\0)"));
+    QVERIFY(!IniValueIsSafe("\\x40Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)"));
+    QVERIFY(!IniValueIsSafe("\\100Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)"));
+    QVERIFY(!IniValueIsSafe("a, @Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)"));
+    QVERIFY(!IniValueIsSafe("\"@DateTime(\\0\\0\\0\\x10\\0)\""));
+
+    // A product definition holding one is read as absent, and a settings file holding one is never
+    // rewritten: no crash, and the file stays as it was.
+    TestAppDir dir(TestAppDir::Installed);
+    QFile definition(dir.path() + QStringLiteral("/DefaultProfile.bin"));
+    QVERIFY(definition.open(QIODevice::Append));
+    definition.write("\nDPICount=@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n");
+    definition.close();
+    QCOMPARE(ProductName(), QString());
+    const QString config = AppPaths::globalConfigFile();
+    QFile settings(config);
+    QVERIFY(settings.open(QIODevice::Append));
+    settings.write("[Config]\nModel=\\x40Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n");
+    settings.close();
+    const QMap<QString, QByteArray> before = fileSnapshot(AppPaths::configsDir());
+    QCOMPARE(Model(), QString());
+    QVERIFY(!EditIniFile(config, [](QSettings &file) { file.setValue(QStringLiteral("Config/Diff"), 1); }));
+    QCOMPARE(fileSnapshot(AppPaths::configsDir()), before);
 }
 
 QTEST_GUILESS_MAIN(TestHostileFiles)

@@ -1,4 +1,5 @@
 #include "platform/Autostart.h"
+#include "storage/IniSafety.h"
 #include "platform/SingleInstanceLock.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
@@ -24,7 +25,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mousecfg.mousecfg"));
 
-    const QString productName = QSettings(AppPaths::productDefinitionFile(), QSettings::IniFormat)
+    const QString productName = QSettings(SafeIniPath(AppPaths::productDefinitionFile()), QSettings::IniFormat)
                                     .value(QStringLiteral("PROFILE/ProductName"))
                                     .toString();
 

@@ -1,4 +1,5 @@
 #include "storage/ConfigStore.h"
+#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/ImportLimit.h"
@@ -96,7 +97,7 @@ bool exportTo(const ConfigData &config, const QString &path, const QString *owne
 void LoadConfig(ConfigData &config)
 {
     {
-        const QSettings file(AppPaths::globalConfigFile(), QSettings::IniFormat);
+        const QSettings file(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat);
         readGlobals(file, config);
         for (int k = 0; k < ProfileSlots; ++k) {
             const QString name = file.value(slotNameKey(k)).toString();
@@ -181,7 +182,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
 {
     if (!ImportSizeAcceptable(path))
         return false;
-    QSettings file(path, QSettings::IniFormat);
+    QSettings file(SafeIniPath(path), QSettings::IniFormat);
     if (!file.childGroups().contains(configGroup))
         return false;
     ConfigData imported = config;

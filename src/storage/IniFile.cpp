@@ -1,5 +1,7 @@
 #include "storage/IniFile.h"
 
+#include "storage/IniSafety.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -73,6 +75,9 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     const QString target
         = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target);
+    // A file holding a value the settings library cannot read safely is left as it is.
+    if (!IniFileIsSafe(target))
+        return false;
     // A file the user made read-only is not replaced behind their back.
     if (targetInfo.exists() && !targetInfo.isWritable())
         return false;

@@ -1,4 +1,5 @@
 #include "storage/MacroFile.h"
+#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
@@ -79,7 +80,7 @@ MacroFileData LoadMacroFile(const QString &name)
     MacroFileData data;
     if (!MacroFileExists(name))
         return data;
-    const QSettings file(MacroFilePath(name), QSettings::IniFormat);
+    const QSettings file(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat);
     data.delayType = file.value(QStringLiteral("Setting/DelayType")).toInt();
     data.defaultDelay = file.value(QStringLiteral("Setting/DefaultDelay")).toInt();
     data.loopTime = file.value(QStringLiteral("Setting/LoopTime")).toInt();
@@ -93,7 +94,7 @@ void ReadMacroEvents(const QString &name, MacroEvent events[KeyInfoSlots], int &
     count = 0;
     if (!MacroFileExists(name))
         return;
-    const QSettings file(MacroFilePath(name), QSettings::IniFormat);
+    const QSettings file(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat);
     count = clampedCount(file.value(QStringLiteral("Setting/Count")).toInt());
     for (int j = 0; j < count; ++j) {
         events[j].map = quint8(file.value(eventKey("Map", j)).toInt());
@@ -106,7 +107,7 @@ bool MacroChanged(const QString &name)
 {
     if (!MacroFileExists(name))
         return false;
-    return QSettings(MacroFilePath(name), QSettings::IniFormat).value(writeSignKey).toInt() != 0;
+    return QSettings(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat).value(writeSignKey).toInt() != 0;
 }
 
 bool ClearMacroChanged(const QString &name)

@@ -1,4 +1,5 @@
 #include "storage/MacroList.h"
+#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
@@ -36,7 +37,7 @@ bool replaceInSlots(const QString &from, const QString &to)
 
 QStringList LoadMacroList()
 {
-    QStringList names = readSlots(QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat));
+    QStringList names = readSlots(QSettings(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat));
     names.removeAll(QString());
     return names;
 }

@@ -1,4 +1,5 @@
 #include "storage/ProfileFile.h"
+#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
@@ -47,7 +48,7 @@ void LoadProfileFile(ProfileData &profile, const QString &path)
 {
     ProfileData loaded;
     {
-        QSettings file(path, QSettings::IniFormat);
+        QSettings file(SafeIniPath(path), QSettings::IniFormat);
         ReadProfileKeys(file, profileSection, loaded, SleepKeys::Included);
     }
     profile = loaded;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The settings library decodes a value written as "@Variant(...)" or "@DateTime(...)" with a stream
+// reader that trusts the counts inside it: a damaged or hostile value can make it allocate without
+// bound and end the program. The program itself only ever stores colours that way.
+
+// True when every such value in the INI file at `path` holds a colour (a missing file is safe).
+// The verdict is kept per file, size and time, so repeated reads scan once.
+bool IniFileIsSafe(const QString &path);
+
+// `path` when the file is safe to read; otherwise an empty path, which the settings library reads
+// as a file without keys (every value then reads as its default).
+QString SafeIniPath(const QString &path);
+
+// True when one value, as written in the file after "key=", decodes to nothing but safe strings.
+bool IniValueIsSafe(const QByteArray &rawValue);
