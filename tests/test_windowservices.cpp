@@ -327,6 +327,7 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
         DesktopNotifications notifications(QDBusConnection::connectToBus(address, QStringLiteral("client")));
         BatteryAlerts alerts(&notifications);
         QSignalSpy sent(&alerts, &BatteryAlerts::noticeSent);
+        QSignalSpy shown(&notifications, &DesktopNotifications::shown);
 
         // Raw 850 reads 30 %, 800 reads 20 %, 700 reads 10 %.
         alerts.takeReport(receiverState(850), QStringLiteral("SKYLARK"));
@@ -335,6 +336,8 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
         QTRY_COMPARE(sink.notices.size(), 1);
         QCOMPARE(sink.notices[0].urgency, int(DesktopNotifications::Normal));
         QVERIFY(sink.notices[0].body.contains(QStringLiteral("SKYLARK: 20%")));
+        // The service's answer names the notice that a later one replaces.
+        QTRY_COMPARE(shown.size(), 1);
         alerts.takeReport(receiverState(700), QStringLiteral("SKYLARK"));
         QTRY_COMPARE(sink.notices.size(), 2);
         QCOMPARE(sink.notices[1].urgency, int(DesktopNotifications::Critical));
