@@ -12,6 +12,17 @@ struct CliResult
     QString output; // standard output, then standard error
 };
 
+// Waits for a started mousecfg-cli; a crash or a hang gives exit code -1.
+inline CliResult finishCli(QProcess &process)
+{
+    CliResult result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return result;
+    result.exitCode = process.exitCode();
+    result.output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
+    return result;
+}
+
 // Runs mousecfg-cli on the program folder `dir`. `virtualMouse` is MOUSECFG_VIRTUAL_MOUSE (empty: the
 // real hardware); `trace` is MOUSECFG_TRACE (empty: none).
 inline CliResult runCli(const TestAppDir &dir, const QStringList &args,
@@ -29,12 +40,7 @@ inline CliResult runCli(const TestAppDir &dir, const QStringList &args,
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(MOUSECFG_APPDIR "/mousecfg-cli"),
                   QStringList { "--appdir", dir.path() } + args);
-    CliResult result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-    return result;
+    return finishCli(process);
 }
 
 // The reports written (lines "W ...") in a trace file, as hex strings.

@@ -66,12 +66,7 @@ CliResult runLimited(const TestAppDir &dir, int blocks, const QStringList &args)
                                 QStringLiteral("trap '' XFSZ; ulimit -f %1; exec \"$0\" \"$@\"").arg(blocks),
                                 MOUSECFG_APPDIR "/mousecfg-cli", "--appdir", dir.path() }
                       + args);
-    CliResult result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.output = QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-    return result;
+    return finishCli(process);
 }
 
 // A program folder with real slot files (each well over 1 KiB), a macro and a configuration export
