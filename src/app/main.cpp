@@ -1,13 +1,12 @@
 #include "platform/Autostart.h"
-#include "storage/IniSafety.h"
 #include "platform/SingleInstanceLock.h"
 #include "storage/AppPaths.h"
+#include "storage/IniSafety.h"
 #include "ui/main/MousecfgWidget.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QSettings>
 
 #include "mousecfg_version.h"
 
@@ -25,7 +24,7 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mousecfg.mousecfg"));
 
-    const QString productName = QSettings(SafeIniPath(AppPaths::productDefinitionFile()), QSettings::IniFormat)
+    const QString productName = IniReader(AppPaths::productDefinitionFile())
                                     .value(QStringLiteral("PROFILE/ProductName"))
                                     .toString();
 

@@ -1,8 +1,8 @@
 #include "storage/AppSettings.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 
 #include <QSettings>
 
@@ -14,7 +14,7 @@ constexpr int MaxLibraryEntries = 1000;
 
 QVariant globalValue(const QString &key, const QVariant &defaultValue = QVariant())
 {
-    return QSettings(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat).value(key, defaultValue);
+    return IniReader(AppPaths::globalConfigFile()).value(key, defaultValue);
 }
 
 bool setValue(const QString &path, const QString &key, const QVariant &value)
@@ -36,14 +36,12 @@ bool SaveLanguage(int id)
 
 int LoadLanguage()
 {
-    return QSettings(SafeIniPath(AppPaths::languageFile()), QSettings::IniFormat)
-        .value(QStringLiteral("Config/LangID"))
-        .toInt();
+    return IniReader(AppPaths::languageFile()).value(QStringLiteral("Config/LangID")).toInt();
 }
 
 LanguageList LoadLanguageList()
 {
-    const QSettings file(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat);
+    const IniReader file(AppPaths::globalConfigFile());
     LanguageList list;
     list.count = qBound(0, file.value(QStringLiteral("FONT_LIST/LANGNUM")).toInt(), LanguageSlots);
     for (int n = 0; n < LanguageSlots; ++n) {
@@ -57,7 +55,7 @@ LanguageList LoadLanguageList()
 
 LanguageFont LoadLanguageFont(int id)
 {
-    const QSettings file(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat);
+    const IniReader file(AppPaths::globalConfigFile());
     LanguageFont font;
     font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(id)).toString();
     font.size = qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(id)).toInt(), 200);
@@ -139,7 +137,7 @@ bool SaveFileOwner(const QString &path, const QString &name)
 
 QString FileOwner(const QString &path)
 {
-    return QSettings(SafeIniPath(path), QSettings::IniFormat).value(QStringLiteral("MouseName/Name")).toString();
+    return IniReader(path).value(QStringLiteral("MouseName/Name")).toString();
 }
 
 bool SaveLibraryList(const QStringList &names)
@@ -153,7 +151,7 @@ bool SaveLibraryList(const QStringList &names)
 
 QStringList LoadLibraryList()
 {
-    const QSettings file(SafeIniPath(AppPaths::productConfigFile(CurrentProduct())), QSettings::IniFormat);
+    const IniReader file(AppPaths::productConfigFile(CurrentProduct()));
     const int count = qBound(0, file.value(QStringLiteral("PROFILE_LIST/Count")).toInt(), MaxLibraryEntries);
     QStringList names;
     for (int n = 1; n <= count; ++n)

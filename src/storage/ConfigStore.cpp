@@ -1,9 +1,9 @@
 #include "storage/ConfigStore.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/ImportLimit.h"
 #include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileFileCache.h"
@@ -97,7 +97,7 @@ bool exportTo(const ConfigData &config, const QString &path, const QString *owne
 void LoadConfig(ConfigData &config)
 {
     {
-        const QSettings file(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat);
+        const IniReader file(AppPaths::globalConfigFile());
         readGlobals(file, config);
         for (int k = 0; k < ProfileSlots; ++k) {
             const QString name = file.value(slotNameKey(k)).toString();
@@ -182,7 +182,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
 {
     if (!ImportSizeAcceptable(path))
         return false;
-    QSettings file(SafeIniPath(path), QSettings::IniFormat);
+    IniReader file(path);
     if (!file.childGroups().contains(configGroup))
         return false;
     ConfigData imported = config;

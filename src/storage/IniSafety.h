@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // The settings library decodes a value written as "@Variant(...)" or "@DateTime(...)" with a stream
@@ -16,3 +17,12 @@ QString SafeIniPath(const QString &path);
 
 // True when one value, as written in the file after "key=", decodes to nothing but safe strings.
 bool IniValueIsSafe(const QByteArray &rawValue);
+
+// An INI file opened for reading through SafeIniPath: an unsafe file reads as one without keys.
+class IniReader : public QSettings
+{
+public:
+    explicit IniReader(const QString &path)
+        : QSettings(SafeIniPath(path), QSettings::IniFormat)
+    { }
+};

@@ -1,8 +1,8 @@
 #include "storage/MacroFile.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -80,7 +80,7 @@ MacroFileData LoadMacroFile(const QString &name)
     MacroFileData data;
     if (!MacroFileExists(name))
         return data;
-    const QSettings file(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat);
+    const IniReader file(MacroFilePath(name));
     data.delayType = file.value(QStringLiteral("Setting/DelayType")).toInt();
     data.defaultDelay = file.value(QStringLiteral("Setting/DefaultDelay")).toInt();
     data.loopTime = file.value(QStringLiteral("Setting/LoopTime")).toInt();
@@ -94,7 +94,7 @@ void ReadMacroEvents(const QString &name, MacroEvent events[KeyInfoSlots], int &
     count = 0;
     if (!MacroFileExists(name))
         return;
-    const QSettings file(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat);
+    const IniReader file(MacroFilePath(name));
     count = clampedCount(file.value(QStringLiteral("Setting/Count")).toInt());
     for (int j = 0; j < count; ++j) {
         events[j].map = quint8(file.value(eventKey("Map", j)).toInt());
@@ -107,7 +107,7 @@ bool MacroChanged(const QString &name)
 {
     if (!MacroFileExists(name))
         return false;
-    return QSettings(SafeIniPath(MacroFilePath(name)), QSettings::IniFormat).value(writeSignKey).toInt() != 0;
+    return IniReader(MacroFilePath(name)).value(writeSignKey).toInt() != 0;
 }
 
 bool ClearMacroChanged(const QString &name)

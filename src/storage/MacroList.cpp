@@ -1,8 +1,8 @@
 #include "storage/MacroList.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 
 #include <QSettings>
 
@@ -37,7 +37,7 @@ bool replaceInSlots(const QString &from, const QString &to)
 
 QStringList LoadMacroList()
 {
-    QStringList names = readSlots(QSettings(SafeIniPath(AppPaths::globalConfigFile()), QSettings::IniFormat));
+    QStringList names = readSlots(IniReader(AppPaths::globalConfigFile()));
     names.removeAll(QString());
     return names;
 }

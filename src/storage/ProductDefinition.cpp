@@ -1,7 +1,7 @@
 #include "storage/ProductDefinition.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
+#include "storage/IniSafety.h"
 #include "storage/StoredColour.h"
 
 #include <QFileInfo>
@@ -13,7 +13,7 @@ namespace {
 
 QVariant readValue(const QString &key)
 {
-    return QSettings(SafeIniPath(AppPaths::productDefinitionFile()), QSettings::IniFormat).value(key);
+    return IniReader(AppPaths::productDefinitionFile()).value(key);
 }
 
 bool productFileExists()
@@ -129,7 +129,7 @@ static int loadMatrix(const char *suffix, qint8 table[ButtonMatrixSize])
 {
     if (!productFileExists())
         return -1;
-    const QSettings file(SafeIniPath(AppPaths::productDefinitionFile()), QSettings::IniFormat);
+    const IniReader file(AppPaths::productDefinitionFile());
     for (int i = 0; i < ButtonMatrixSize; ++i)
         table[i] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
     return 0;
@@ -151,7 +151,7 @@ int LoadProfileTemplate(ProfileTemplate &out)
 {
     if (!productFileExists())
         return -1;
-    const QSettings file(SafeIniPath(AppPaths::productDefinitionFile()), QSettings::IniFormat);
+    const IniReader file(AppPaths::productDefinitionFile());
     auto number = [&file](const QString &key) { return file.value(key).toInt(); };
 
     out.dpi = quint8(number(QStringLiteral("PROFILE/dpi")));

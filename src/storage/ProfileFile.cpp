@@ -1,9 +1,9 @@
 #include "storage/ProfileFile.h"
-#include "storage/IniSafety.h"
 
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
 #include "storage/IniFile.h"
+#include "storage/IniSafety.h"
 #include "storage/ProfileFileCache.h"
 #include "storage/ProfileKeys.h"
 
@@ -48,7 +48,7 @@ void LoadProfileFile(ProfileData &profile, const QString &path)
 {
     ProfileData loaded;
     {
-        QSettings file(SafeIniPath(path), QSettings::IniFormat);
+        IniReader file(path);
         ReadProfileKeys(file, profileSection, loaded, SleepKeys::Included);
     }
     profile = loaded;
