@@ -173,8 +173,17 @@ void TestProfileFiles::exportImportRestoresConfiguration()
     QCOMPARE(FileOwner(path), QStringLiteral("SKYLARK"));
 
     // Names the file lacks, or that are paths, keep the slot's name.
-    const QString partial
-        = dir.writeFile("partial.conf", "[Config]\nProfileID=9\nProfile2=..\nProfile3=New\n");
+    QFile whole(path);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    QByteArray text = whole.readAll();
+    text.replace("ProfileID=3", "ProfileID=9");
+    for (int k = 1; k <= ProfileSlots; ++k) {
+        const int at = text.indexOf(QByteArray("\nProfile") + QByteArray::number(k) + '=') + 1;
+        QVERIFY(at > 0);
+        text.remove(at, text.indexOf('\n', at) + 1 - at);
+    }
+    text.replace("[Config]\n", "[Config]\nProfile2=..\nProfile3=New\n");
+    const QString partial = dir.writeFile("partial.conf", text);
     imported = before;
     QVERIFY(ImportConfig(imported, partial));
     QCOMPARE(imported.ProfileID, quint8(0));
@@ -244,10 +253,15 @@ void TestProfileFiles::libraryImportAndSlotExport()
     QVERIFY(QFile::exists(dir.path() + "/Configs/SKYLARK/Profile/Gaming.prof"));
     QCOMPARE(ImportLibraryProfile(exported, name), ProfileImport::Exists);
 
-    const QString foreign = dir.writeFile("Other.prof", "[MouseName]\nName=OTHER\n");
+    QFile exportedFile(exported);
+    QVERIFY(exportedFile.open(QIODevice::ReadOnly));
+    const QByteArray whole = exportedFile.readAll();
+    const QString foreign = dir.writeFile("Other.prof", QByteArray(whole).replace("Name=SKYLARK", "Name=OTHER"));
     QCOMPARE(ImportLibraryProfile(foreign, name), ProfileImport::OtherProduct);
-    const QString dotted = dir.writeFile("..prof", "[MouseName]\nName=SKYLARK\n");
+    const QString dotted = dir.writeFile("..prof", whole);
     QCOMPARE(ImportLibraryProfile(dotted, name), ProfileImport::BadName);
+    const QString stampOnly = dir.writeFile("Stamp.prof", "[MouseName]\nName=SKYLARK\n");
+    QCOMPARE(ImportLibraryProfile(stampOnly, name), ProfileImport::Damaged);
     QCOMPARE(ImportLibraryProfile(dir.path() + "/none.prof", name), ProfileImport::Unreadable);
     QCOMPARE(LoadLibraryList().size(), 2);
 }

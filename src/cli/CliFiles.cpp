@@ -2,13 +2,24 @@
 
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ImportLimit.h"
+#include "storage/ImportCheck.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
 
 #include <QFileInfo>
 
 namespace {
+
+// A path as one line of a message: a name with line breaks must not split it.
+QString shown(const QString &path)
+{
+    QString line = path;
+    for (QChar &ch : line) {
+        if (ch.category() == QChar::Other_Control)
+            ch = QLatin1Char('?');
+    }
+    return line;
+}
 
 bool readable(const QString &path)
 {
@@ -24,13 +35,17 @@ int usageError(QTextStream &err, const char *command, const char *arguments)
 
 int noInput(QTextStream &err, const QString &path)
 {
-    err << "mousecfg-cli: cannot read '" << path << "'\n";
+    const ImportCheck check(path, ImportCheck::Profile);
+    if (check.unreadable())
+        err << "mousecfg-cli: " << check.message(shown(path)) << "\n";
+    else
+        err << "mousecfg-cli: cannot read '" << shown(path) << "'\n";
     return ExitNoInput;
 }
 
 int cannotWrite(QTextStream &err, const QString &path)
 {
-    err << "mousecfg-cli: cannot write '" << path << "'\n";
+    err << "mousecfg-cli: cannot write '" << shown(path) << "'\n";
     return ExitCannotWrite;
 }
 
@@ -40,22 +55,23 @@ bool foreignFile(const QString &path, QTextStream &err)
     const QString owner = FileOwner(path);
     if (owner == CurrentProduct())
         return false;
-    err << "mousecfg-cli: '" << path << "' belongs to mouse '" << owner << "', not to '" << CurrentProduct()
-        << "'\n";
+    err << "mousecfg-cli: '" << shown(path) << "' belongs to mouse '" << shown(owner) << "', not to '"
+        << CurrentProduct() << "'\n";
     return true;
 }
 
 // The checks every import makes on its one argument: 0 when the file may be imported, else the exit code.
-int checkImportFile(const QStringList &args, const char *command, QTextStream &err)
+int checkImportFile(const QStringList &args, const char *command, ImportCheck::Kind kind, QTextStream &err)
 {
     if (args.size() != 1)
         return usageError(err, command, "FILE");
-    if (!readable(args.first()))
-        return noInput(err, args.first());
-    if (!ImportSizeAcceptable(args.first())) {
-        err << "mousecfg-cli: '" << args.first() << "' is too large (" << QFileInfo(args.first()).size()
-            << " bytes) to be a file of this program\n";
-        return ExitRefused;
+    const ImportCheck check(args.first(), kind);
+    if (!check.accepted()) {
+        err << "mousecfg-cli: " << check.message(shown(args.first()));
+        if (check.result() == ImportCheck::WrongKind)
+            err << (kind == ImportCheck::Profile ? " (use import-config)" : " (use import-profile)");
+        err << "\n";
+        return check.unreadable() ? ExitNoInput : ExitRefused;
     }
     if (foreignFile(args.first(), err))
         return ExitRefused;
@@ -76,13 +92,13 @@ int exportConfig(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int importConfig(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (const int refused = checkImportFile(args, "import-config", err))
+    if (const int refused = checkImportFile(args, "import-config", ImportCheck::Configuration, err))
         return refused;
     const QString path = args.first();
     ConfigData config;
     LoadConfig(config);
     if (!ImportConfig(config, path)) {
-        err << "mousecfg-cli: '" << path << "' holds no configuration\n";
+        err << "mousecfg-cli: " << ImportCheck(path, ImportCheck::Configuration).message(shown(path)) << "\n";
         return ExitRefused;
     }
     QString failed;
@@ -111,7 +127,7 @@ int exportProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int importProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    if (const int refused = checkImportFile(args, "import-profile", err))
+    if (const int refused = checkImportFile(args, "import-profile", ImportCheck::Profile, err))
         return refused;
     const QString path = args.first();
     ConfigData config;
@@ -132,6 +148,9 @@ int importProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         break;
     case ProfileImport::Unreadable:
         return noInput(err, path);
+    case ProfileImport::Damaged:
+        err << "mousecfg-cli: " << ImportCheck(path, ImportCheck::Profile).message(shown(path)) << "\n";
+        return ExitRefused;
     case ProfileImport::OtherProduct:
         foreignFile(path, err);
         return ExitRefused;

@@ -1,6 +1,7 @@
 #include "storage/ConfigStore.h"
 
 #include "storage/AppPaths.h"
+#include "storage/ImportCheck.h"
 #include "storage/ImportLimit.h"
 #include "storage/IniFile.h"
 #include "storage/IniSafety.h"
@@ -17,7 +18,6 @@
 
 namespace {
 
-const QString configGroup = QStringLiteral("Config");
 const QString idKey = QStringLiteral("Config/ProfileID");
 const QString countKey = QStringLiteral("Config/Count");
 const QString ownerKey = QStringLiteral("MouseName/Name");
@@ -183,7 +183,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
     if (!ImportSizeAcceptable(path))
         return false;
     IniReader file(path);
-    if (!file.childGroups().contains(configGroup))
+    if (!ImportCheck::checkContent(file, ImportCheck::Configuration).accepted())
         return false;
     ConfigData imported = config;
     readGlobals(file, imported);

@@ -26,8 +26,8 @@ bool ExportConfig(const ConfigData &config, const QString &path);
 // As ExportConfig, stamping the file with product `owner` in the same write.
 bool ExportConfigStamped(const ConfigData &config, const QString &path, const QString &owner);
 // Reads an export file into `config`; slot names missing from the file and the light-off-on-move and
-// sleep values keep their values. False (config untouched) when the file holds no configuration or is
-// larger than any export (MaxImportFileSize).
+// sleep values keep their values. False (config untouched) when the file is no complete configuration
+// (ImportCheck says why) or is larger than any export (MaxImportFileSize).
 bool ImportConfig(ConfigData &config, const QString &path);
 // The device slot of button 0..15 from the table LoadConfig() reloaded; -1 for any other button.
 int ButtonMatrixSlot(int button);

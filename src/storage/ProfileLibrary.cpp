@@ -3,6 +3,7 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/FileCopy.h"
+#include "storage/ImportCheck.h"
 #include "storage/ImportLimit.h"
 #include "storage/ProfileFile.h"
 
@@ -22,6 +23,8 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
     name = source.completeBaseName();
     if (!source.isFile() || !source.isReadable() || !ImportSizeAcceptable(path))
         return ProfileImport::Unreadable;
+    if (!ImportCheck(path, ImportCheck::Profile).accepted())
+        return ProfileImport::Damaged;
     if (FileOwner(path) != CurrentProduct())
         return ProfileImport::OtherProduct;
     if (!AppPaths::isSafeFileName(name))

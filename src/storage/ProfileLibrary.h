@@ -7,6 +7,7 @@
 // Outcome of ImportLibraryProfile().
 enum class ProfileImport {
     Imported, // copied into the library and appended to the library list
+    Damaged, // no complete profile file: ImportCheck tells why
     OtherProduct, // the file's stamp names another product
     Exists, // the library already has a profile of that name
     BadName, // the file's base name cannot name a profile
