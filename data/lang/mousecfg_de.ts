@@ -1818,4 +1818,55 @@
         <translation>Der Autostart-Eintrag %1 konnte nicht geändert werden.</translation>
     </message>
 </context>
+<context>
+    <name>ImportCheck</name>
+    <message>
+        <source>cannot read &apos;%1&apos;: no such file</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: a folder</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: not a plain file</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: permission denied</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 bytes) to be a file of this program</source>
+        <translation>&apos;%1&apos; ist zu groß (%2 Bytes) für eine Datei dieses Programms</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a profile or configuration file</source>
+        <translation>&apos;%1&apos; ist keine Profil- oder Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a profile file, not a configuration file</source>
+        <translation>&apos;%1&apos; ist eine Profildatei, keine Konfigurationsdatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a configuration file, not a profile file</source>
+        <translation>&apos;%1&apos; ist eine Konfigurationsdatei, keine Profildatei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: the key &apos;%2&apos; is missing</source>
+        <translation>&apos;%1&apos; ist unvollständig: der Schlüssel &apos;%2&apos; fehlt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: %2 keys are missing, the first is &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; ist unvollständig: %2 Schlüssel fehlen, der erste ist &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a colour</source>
+        <translation>&apos;%1&apos; ist beschädigt: &apos;%2&apos; enthält keine Farbe</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</source>
+        <translation>&apos;%1&apos; ist beschädigt: &apos;%2&apos; enthält keine Zahl</translation>
+    </message>
+</context>
 </TS>

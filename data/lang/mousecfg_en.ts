@@ -1818,4 +1818,55 @@
         <translation>The login start entry %1 could not be changed.</translation>
     </message>
 </context>
+<context>
+    <name>ImportCheck</name>
+    <message>
+        <source>cannot read &apos;%1&apos;: no such file</source>
+        <translation>cannot read &apos;%1&apos;: no such file</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: a folder</source>
+        <translation>cannot read &apos;%1&apos;: a folder</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: not a plain file</source>
+        <translation>cannot read &apos;%1&apos;: not a plain file</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: permission denied</source>
+        <translation>cannot read &apos;%1&apos;: permission denied</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 bytes) to be a file of this program</source>
+        <translation>&apos;%1&apos; is too large (%2 bytes) to be a file of this program</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a profile or configuration file</source>
+        <translation>&apos;%1&apos; is not a profile or configuration file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a profile file, not a configuration file</source>
+        <translation>&apos;%1&apos; is a profile file, not a configuration file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a configuration file, not a profile file</source>
+        <translation>&apos;%1&apos; is a configuration file, not a profile file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: the key &apos;%2&apos; is missing</source>
+        <translation>&apos;%1&apos; is incomplete: the key &apos;%2&apos; is missing</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: %2 keys are missing, the first is &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; is incomplete: %2 keys are missing, the first is &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a colour</source>
+        <translation>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a colour</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</source>
+        <translation>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</translation>
+    </message>
+</context>
 </TS>

@@ -1818,4 +1818,55 @@
         <translation>L&apos;entrée de démarrage à la connexion %1 n&apos;a pas pu être modifiée.</translation>
     </message>
 </context>
+<context>
+    <name>ImportCheck</name>
+    <message>
+        <source>cannot read &apos;%1&apos;: no such file</source>
+        <translation>impossible de lire « %1 » : fichier introuvable</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: a folder</source>
+        <translation>impossible de lire « %1 » : c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: not a plain file</source>
+        <translation>impossible de lire « %1 » : ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: permission denied</source>
+        <translation>impossible de lire « %1 » : permission refusée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large (%2 bytes) to be a file of this program</source>
+        <translation>« %1 » est trop grand (%2 octets) pour être un fichier de ce programme</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a profile or configuration file</source>
+        <translation>« %1 » n&apos;est pas un fichier de profil ou de configuration</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a profile file, not a configuration file</source>
+        <translation>« %1 » est un fichier de profil, pas un fichier de configuration</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a configuration file, not a profile file</source>
+        <translation>« %1 » est un fichier de configuration, pas un fichier de profil</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: the key &apos;%2&apos; is missing</source>
+        <translation>« %1 » est incomplet : la clé « %2 » manque</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is incomplete: %2 keys are missing, the first is &apos;%3&apos;</source>
+        <translation>« %1 » est incomplet : %2 clés manquent, la première est « %3 »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a colour</source>
+        <translation>« %1 » est endommagé : « %2 » ne contient pas de couleur</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</source>
+        <translation>« %1 » est endommagé : « %2 » ne contient pas de nombre</translation>
+    </message>
+</context>
 </TS>

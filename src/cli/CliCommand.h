@@ -6,8 +6,8 @@
 // Exit codes of mousecfg-cli beyond the device result codes 0..5.
 enum CliExit {
     ExitUsage = 64, // wrong command line
-    ExitRefused = 65, // the file belongs to another product, or the name is taken
-    ExitNoInput = 66, // a file to read is missing or unreadable
+    ExitRefused = 65, // the file is incomplete, damaged, the wrong kind, another product's, or the name is taken
+    ExitNoInput = 66, // a file to read is missing, a folder, or may not be read
     ExitCannotWrite = 73, // a file could not be written
 };
 

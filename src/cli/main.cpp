@@ -21,7 +21,17 @@ void printUsage(QTextStream &stream)
         stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage << "\n";
     stream
         << "\nDIR is the program folder (default: the folder of mousecfg-cli). An installed program keeps\n"
-           "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n";
+           "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n"
+           "\nexit codes:\n"
+           "  0   success\n"
+           "  1   no mouse found\n"
+           "  2   the mouse did not confirm a report\n"
+           "  4   a report could not be written\n"
+           "  5   the mouse is asleep\n"
+           "  64  wrong command line\n"
+           "  65  file refused: incomplete, damaged, the wrong kind, another mouse's, or its name is taken\n"
+           "  66  a file to read is missing, a folder, or may not be read\n"
+           "  73  a file could not be written\n";
     stream.flush();
 }
 
@@ -60,8 +70,9 @@ int main(int argc, char *argv[])
         AppPaths::setAppDir(QDir(args.at(1)).absolutePath());
         args = args.mid(2);
     }
+    // Errors are one line each; the full text is --help's.
     if (args.isEmpty()) {
-        printUsage(err);
+        err << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS] (mousecfg-cli --help lists them)\n";
         return ExitUsage;
     }
     const QString name = args.takeFirst();
@@ -73,7 +84,6 @@ int main(int argc, char *argv[])
             return code;
         }
     }
-    err << "mousecfg-cli: unknown command '" << name << "'\n";
-    printUsage(err);
+    err << "mousecfg-cli: unknown command '" << name << "' (mousecfg-cli --help lists the commands)\n";
     return ExitUsage;
 }
