@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "FileSnapshot.h"
 #include "ProfileTestHost.h"
 #include "ScriptedPrompts.h"
 #include "VirtualMouseLink.h"
@@ -28,6 +29,8 @@ private slots:
     void renameRefusals();
     void profileFiles();
     void configurationFiles();
+    void damagedFilesRefused_data();
+    void damagedFilesRefused();
     void okApplyAndReset();
     void uploadFailures();
     void slotSelectionAndCancel();
@@ -331,6 +334,63 @@ void TestProfileOperations::configurationFiles()
     b.prompts.fileAnswers << path + "/x.conf";
     QVERIFY(!b.operations.saveConfiguration());
     QVERIFY(b.prompts.texts().last().contains("could not be written"));
+}
+
+void TestProfileOperations::damagedFilesRefused_data()
+{
+    QTest::addColumn<bool>("configuration"); // LOAD1, else the profile import
+    QTest::addColumn<QString>("make"); // how the file is made from a good one
+    QTest::addColumn<QString>("box");
+
+    QTest::newRow("config cut in a key") << true << "cut-key" << "is incomplete: ";
+    QTest::newRow("config cut at 70%") << true << "cut-70" << "is incomplete: ";
+    QTest::newRow("profile cut in a key") << false << "cut-key" << "is incomplete: ";
+    QTest::newRow("tiny profile") << false << "tiny" << "is incomplete: 8451 keys are missing";
+    QTest::newRow("configuration as profile") << false << "other-kind" << "is a configuration file, not a profile";
+    QTest::newRow("profile as configuration") << true << "other-kind" << "is a profile file, not a configuration";
+    QTest::newRow("empty configuration") << true << "empty" << "is not a profile or configuration file";
+    QTest::newRow("missing profile") << false << "missing" << "': no such file";
+}
+
+void TestProfileOperations::damagedFilesRefused()
+{
+    QFETCH(bool, configuration);
+    QFETCH(QString, make);
+    QFETCH(QString, box);
+    Bench b;
+    const TestAppDir &dir = b.link.dir;
+    const QString conf = dir.path() + "/in/all.conf";
+    const QString prof = dir.path() + "/in/Sniper.prof";
+    QDir().mkpath(dir.path() + "/in");
+    QVERIFY(ExportConfigStamped(b.host.config, conf, CurrentProduct()));
+    stampedProfile(dir, "in/Sniper.prof", CurrentProduct(), 9);
+    const bool sameKind = make != "other-kind";
+    QFile good(configuration == sameKind ? conf : prof);
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    QByteArray content = good.readAll();
+    if (make == "cut-key")
+        content = content.left(content.indexOf("BUTTON_INFO_11_KeyInfo_3_H") + 17);
+    else if (make == "cut-70")
+        content = content.left(content.size() * 7 / 10);
+    else if (make == "tiny")
+        content = "[MouseName]\nName=" + CurrentProduct().toUtf8() + "\n";
+    else if (make == "empty")
+        content.clear();
+    QString path = dir.writeFile("in/Given.x", content);
+    if (make == "missing")
+        path = dir.path() + "/in/None.prof";
+
+    b.host.config.profiles[0].stages[0].x = 3250;
+    const ConfigData edited = b.host.config;
+    const auto files = fileSnapshot(dir.path());
+    b.prompts.fileAnswers << path;
+    QVERIFY(!(configuration ? b.operations.loadConfiguration() : b.operations.importProfile()));
+    QCOMPARE(b.prompts.boxes.size(), 1);
+    QVERIFY2(b.prompts.texts().first().contains(box), qPrintable(b.prompts.texts().first()));
+    QVERIFY(b.host.config == edited);
+    QCOMPARE(b.host.library, DefaultNames);
+    QVERIFY(fileSnapshot(dir.path()) == files);
+    QVERIFY(b.link.mouse.reports().isEmpty());
 }
 
 void TestProfileOperations::okApplyAndReset()

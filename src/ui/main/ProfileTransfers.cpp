@@ -6,12 +6,14 @@
 #include "device/upload/UploadThreadState.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "storage/ImportCheck.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
 #include "ui/main/ProfileHost.h"
 #include "ui/widgets/UserPrompts.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 
@@ -24,6 +26,16 @@ bool readable(const QString &path)
 {
     const QFileInfo info(path);
     return info.isFile() && info.isReadable();
+}
+
+// What is wrong with a file an import was given, as a sentence for a box; empty when it may be read.
+QString importRefusal(const QString &path, ImportCheck::Kind kind)
+{
+    const ImportCheck check(path, kind);
+    QString text = check.message(QDir::toNativeSeparators(path));
+    if (!text.isEmpty())
+        text[0] = text.at(0).toUpper();
+    return text;
 }
 
 } // namespace
@@ -105,8 +117,10 @@ bool ProfileOperations::importProfile()
                                                 tr(ProfileFilter));
     if (path.isEmpty())
         return false;
-    if (!readable(path)) {
-        fileNotice(tr("The file \"%1\" could not be read."), path);
+    // A damaged or cut-off file is refused whole, before anything is copied or loaded.
+    const QString refusal = importRefusal(path, ImportCheck::Profile);
+    if (!refusal.isEmpty()) {
+        notice(refusal);
         return false;
     }
     if (FileOwner(path) != CurrentProduct()) {
@@ -124,6 +138,9 @@ bool ProfileOperations::importProfile()
     switch (ImportLibraryProfile(path, name)) {
     case ProfileImport::Imported:
         break;
+    case ProfileImport::Damaged:
+        notice(importRefusal(path, ImportCheck::Profile));
+        return false;
     case ProfileImport::OtherProduct:
         notice(tr("The file is not match current mouse!"));
         return false;
@@ -168,10 +185,17 @@ bool ProfileOperations::loadConfiguration()
         = Prompts().openFileName(m_host->dialogParent(), tr("Load Config File"), QString(), tr(ConfigFilter));
     if (path.isEmpty())
         return false;
+    // A damaged or cut-off file is refused whole, before anything is taken from it.
+    const QString refusal = importRefusal(path, ImportCheck::Configuration);
+    if (!refusal.isEmpty()) {
+        notice(refusal);
+        return false;
+    }
     // A file of another product is passed over without a word.
     if (FileOwner(path) != CurrentProduct())
         return false;
     if (!ImportConfig(config(), path)) {
+        // Only a file changed since the check gets here.
         fileNotice(tr("The file \"%1\" could not be read."), path);
         return false;
     }
