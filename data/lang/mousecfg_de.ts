@@ -1869,4 +1869,26 @@
         <translation>&apos;%1&apos; ist beschädigt: &apos;%2&apos; enthält keine Zahl</translation>
     </message>
 </context>
+<context>
+    <name>AccessAdvice</name>
+    <message>
+        <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
+        <translation>Die Maus ist angeschlossen, aber Sie dürfen sie nicht öffnen (%1: Zugriff verweigert).</translation>
+    </message>
+    <message>
+        <source>Install the udev rule %1 from the source folder:</source>
+        <translation>Installieren Sie die udev-Regel %1 aus dem Quellordner:</translation>
+    </message>
+    <message>
+        <source>then plug the receiver in again.</source>
+        <translation>und stecken Sie dann den Empfänger neu ein.</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>No access to the mouse</source>
+        <translation>Kein Zugriff auf die Maus</translation>
+    </message>
+</context>
 </TS>

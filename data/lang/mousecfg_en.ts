@@ -1869,4 +1869,26 @@
         <translation>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</translation>
     </message>
 </context>
+<context>
+    <name>AccessAdvice</name>
+    <message>
+        <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
+        <translation>The mouse is plugged in, but you may not open it (%1: permission denied).</translation>
+    </message>
+    <message>
+        <source>Install the udev rule %1 from the source folder:</source>
+        <translation>Install the udev rule %1 from the source folder:</translation>
+    </message>
+    <message>
+        <source>then plug the receiver in again.</source>
+        <translation>then plug the receiver in again.</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>No access to the mouse</source>
+        <translation>No access to the mouse</translation>
+    </message>
+</context>
 </TS>

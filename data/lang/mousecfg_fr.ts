@@ -1869,4 +1869,26 @@
         <translation>« %1 » est endommagé : « %2 » ne contient pas de nombre</translation>
     </message>
 </context>
+<context>
+    <name>AccessAdvice</name>
+    <message>
+        <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
+        <translation>La souris est branchée, mais vous n&apos;avez pas le droit de l&apos;ouvrir (%1 : permission refusée).</translation>
+    </message>
+    <message>
+        <source>Install the udev rule %1 from the source folder:</source>
+        <translation>Installez la règle udev %1 depuis le dossier des sources :</translation>
+    </message>
+    <message>
+        <source>then plug the receiver in again.</source>
+        <translation>puis rebranchez le récepteur.</translation>
+    </message>
+</context>
+<context>
+    <name>MousecfgWidget</name>
+    <message>
+        <source>No access to the mouse</source>
+        <translation>Pas d&apos;accès à la souris</translation>
+    </message>
+</context>
 </TS>

@@ -9,6 +9,7 @@ enum CliExit {
     ExitRefused = 65, // the file is incomplete, damaged, the wrong kind, another product's, or the name is taken
     ExitNoInput = 66, // a file to read is missing, a folder, or may not be read
     ExitCannotWrite = 73, // a file could not be written
+    ExitNoPermission = 77, // the mouse is plugged in, but the user may not open it
 };
 
 // One sub-command of mousecfg-cli.

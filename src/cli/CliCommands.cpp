@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/CliDoctor.h"
 #include "cli/CliFiles.h"
 #include "cli/CliStatus.h"
 #include "cli/CliUpload.h"
@@ -9,6 +10,6 @@ QVector<CliCommand> cliCommands()
 {
     return {
         statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
-        importProfileCommand(), applyCommand(),        selectProfileCommand(),
+        importProfileCommand(), applyCommand(),        selectProfileCommand(), doctorCommand(),
     };
 }

@@ -1,6 +1,7 @@
 #include "cli/CliStatus.h"
 
 #include "cli/CliDevice.h"
+#include "device/link/AccessAdvice.h"
 #include "device/upload/BatteryLevel.h"
 #include "device/link/DeviceLink.h"
 #include "storage/AppSettings.h"
@@ -40,6 +41,15 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     const CliDevice device;
+
+    // Present but not to be opened: say why and how to allow it, instead of "none".
+    const QStringList denied = DeniedDeviceNodes();
+    if (!denied.isEmpty() && !device.connected()) {
+        out << "Connection: no access\n" << AccessAdvice::explanation(denied) << "\n";
+        out.flush();
+        err << "mousecfg-cli: " << AccessAdvice::problem(denied) << "\n";
+        return ExitNoPermission;
+    }
 
     const QString connection = connectionName();
     out << "Connection: " << connection << "\n";

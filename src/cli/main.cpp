@@ -24,14 +24,15 @@ void printUsage(QTextStream &stream)
            "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n"
            "\nexit codes:\n"
            "  0   success\n"
-           "  1   no mouse found\n"
+           "  1   no mouse found; doctor: a check found a problem\n"
            "  2   the mouse did not confirm a report\n"
            "  4   a report could not be written\n"
            "  5   the mouse is asleep\n"
            "  64  wrong command line\n"
            "  65  file refused: incomplete, damaged, the wrong kind, another mouse's, or its name is taken\n"
            "  66  a file to read is missing, a folder, or may not be read\n"
-           "  73  a file could not be written\n";
+           "  73  a file could not be written\n"
+           "  77  the mouse is plugged in, but you may not open it (see: mousecfg-cli status)\n";
     stream.flush();
 }
 

@@ -165,6 +165,23 @@ void VirtualMouse::plug(Link link)
     announce(link, true);
 }
 
+void VirtualMouse::setAccessDenied(bool denied)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_accessDenied = denied;
+}
+
+void VirtualMouse::grantAccess()
+{
+    setAccessDenied(false);
+    for (const Link link : { Receiver, Cable }) {
+        if (isPlugged(link)) {
+            unplug(link);
+            plug(link);
+        }
+    }
+}
+
 bool VirtualMouse::isPlugged(Link link) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -72,6 +72,12 @@ public:
     void plug(Link link);
     // True while a link is plugged.
     bool isPlugged(Link link) const;
+    // While denied, the links enumerate but every open fails with EACCES, as hidraw nodes that
+    // belong to another user do.
+    void setAccessDenied(bool denied);
+    // Access given, as a udev rule does: the plugged links are announced gone and back, as the
+    // re-plug after installing the rule does.
+    void grantAccess();
 
     // Faults: the next n reports are lost (silence), the next n echoes are wrong in their header or
     // payload, the next n reads or writes fail; Unlimited for always.
@@ -135,6 +141,7 @@ private:
     int m_readErrors = 0;
     int m_writeErrors = 0;
     int m_latencyMs = 0;
+    bool m_accessDenied = false;
     ReplySource m_replySource;
     VirtualMouseTimeline *m_timeline;
 };

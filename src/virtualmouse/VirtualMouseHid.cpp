@@ -2,6 +2,7 @@
 
 #include "virtualmouse/VirtualMouseTimeline.h"
 
+#include <cerrno>
 #include <cstring>
 
 // The HidBackend side of the virtual mouse: what the device link sees of it.
@@ -82,6 +83,10 @@ HidDevice *VirtualMouse::openPath(const char *path)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (link < 0 || !m_links[link].plugged)
         return nullptr;
+    if (m_accessDenied) {
+        errno = EACCES;
+        return nullptr;
+    }
     ++m_links[link].openHandles;
     return new VirtualHandle(Link(link), index == CommandCollection, m_links[link].generation);
 }

@@ -14,6 +14,7 @@ class QObject;
 //   ReceiverRelease, CableRelease                  (numbers; "0x" for hex)
 //   BatteryLow, BatteryHigh, Charge, Status, DeviceType
 //   Asleep=0|1, LatencyMs
+//   Access=denied      the links enumerate, but opening them fails with EACCES (no udev rule)
 //   [Faults]
 //   Silence, WrongHeaderEchoes, WrongPayloadEchoes, ReadErrors, WriteErrors   (-1: always)
 //   [Timeline]
@@ -25,6 +26,8 @@ class QObject;
 //                                                  presses the mouse's own buttons
 //     battery CHARGE LOW HIGH                      the battery report's charge byte and reading
 //     asleep, awake
+//     access granted                               opening works from now on; the plugged links
+//                                                  are announced gone and back, as after a re-plug
 //   numbers in decimal or "0x" hex, e.g. 1500=unplug receiver, 2000=status 1 2 4 0,
 //   3000=battery 0 0x8a 0x03, 4000=asleep
 //

@@ -45,6 +45,10 @@ bool VirtualMouseTimeline::parse(const QString &text, Event *event)
             return false;
         return true;
     }
+    if (verb == QLatin1String("access")) {
+        event->kind = AccessGranted;
+        return words.size() == 2 && words.at(1) == QLatin1String("granted");
+    }
     if (verb == QLatin1String("asleep") || verb == QLatin1String("awake")) {
         event->kind = verb == QLatin1String("asleep") ? Asleep : Awake;
         return words.size() == 1;
@@ -132,6 +136,9 @@ void VirtualMouseTimeline::apply(const Event &event)
     case Asleep:
     case Awake:
         m_mouse->setAsleep(event.kind == Asleep);
+        break;
+    case AccessGranted:
+        m_mouse->grantAccess();
         break;
     }
 }

@@ -21,7 +21,7 @@ public:
     explicit VirtualMouseTimeline(VirtualMouse *mouse);
 
     // Schedules an event `ms` milliseconds after the start: "plug receiver", "unplug cable",
-    // "status PROFILE STAGE RATE MODE", "battery CHARGE LOW HIGH", "asleep", "awake" (numbers in
+    // "status PROFILE STAGE RATE MODE", "battery CHARGE LOW HIGH", "asleep", "awake", "access granted" (numbers in
     // decimal or "0x" hex, 0 to 255). False, and nothing scheduled, when the text is no such event.
     bool add(int ms, const QString &event);
     // Starts the clock unless it runs; callable from any thread.
@@ -36,7 +36,7 @@ signals:
     void fired(int ms, const QString &event);
 
 private:
-    enum Kind { Plug, Unplug, Status, Battery, Asleep, Awake };
+    enum Kind { Plug, Unplug, Status, Battery, Asleep, Awake, AccessGranted };
     struct Event
     {
         int ms = 0;

@@ -1,10 +1,14 @@
 #include "device/link/DeviceTable.h"
 #include "device/link/HidBackend.h"
 #include "device/link/ReportTrace.h"
+#include "platform/HidrawNode.h"
+
+#include <QSet>
 
 #include <mutex>
 #include <shared_mutex>
 
+#include <cerrno>
 #include <cstring>
 
 // The four handles (standard locks, which ThreadSanitizer can follow). Worker threads do their I/O under the
@@ -16,6 +20,8 @@ std::shared_mutex handleLock;
 HidDevice *handles[4] = {};
 // Bumped by every close, so that an exchange pinned to a closed handle fails instead of using it.
 quint64 generation = 1;
+// Nodes the last open was refused for lack of permission.
+QSet<QString> deniedNodes;
 
 void closeHandle(HidDevice *&handle)
 {
@@ -28,7 +34,10 @@ void openHandle(int which, const char *path)
 {
     // A handle still open here would leak and stay in use by nobody; close it first.
     closeHandle(handles[which]);
+    errno = 0;
     handles[which] = CurrentHidBackend()->openPath(path);
+    if (!handles[which] && errno == EACCES)
+        deniedNodes.insert(QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(path))));
 }
 
 } // namespace
@@ -72,6 +81,7 @@ void OpenDevice(const char *name)
     if (CurrentHidBackend()->init() != 0)
         return;
     std::unique_lock<std::shared_mutex> lock(handleLock);
+    deniedNodes.clear();
     for (quint32 i = 0; i < entryCount(); ++i) {
         const Entry &entry = table().entries[i];
         if (std::strncmp(entry.name, name, NameSize) != 0)
@@ -92,6 +102,7 @@ void CloseDevice()
     std::unique_lock<std::shared_mutex> lock(handleLock);
     for (HidDevice *&handle : handles)
         closeHandle(handle);
+    deniedNodes.clear();
     ++generation;
 }
 
@@ -109,6 +120,30 @@ bool InterfaceOpen(DeviceInterface which)
 {
     std::shared_lock<std::shared_mutex> lock(handleLock);
     return handles[which] != nullptr;
+}
+
+QStringList DeniedDeviceNodes()
+{
+    std::shared_lock<std::shared_mutex> lock(handleLock);
+    QStringList nodes = deniedNodes.values();
+    nodes.sort();
+    return nodes;
+}
+
+QStringList PresentDeviceNodes()
+{
+    using namespace DeviceTable;
+    QSet<QString> nodes;
+    if (entryCount() > 0) {
+        const Entry &entry = table().entries[0];
+        for (int which = 0; which < 4; ++which) {
+            if (entry.present[which])
+                nodes.insert(QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(entry.path[which]))));
+        }
+    }
+    QStringList sorted = nodes.values();
+    sorted.sort();
+    return sorted;
 }
 
 bool CommandHandleOpen()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // The device link: the table of supported devices, the four HID handles of the current device and
@@ -72,6 +73,11 @@ bool ReceiverCommandPresent();
 quint16 CableFirmwareRelease();
 // True while the handle of `which` is open.
 bool InterfaceOpen(DeviceInterface which);
+// The hidraw nodes of the current product that the last OpenDevice found present but was not allowed
+// to open (EACCES), sorted; empty when none, and after CloseDevice.
+QStringList DeniedDeviceNodes();
+// The hidraw nodes of the table's first entry that the last enumeration found present, sorted.
+QStringList PresentDeviceNodes();
 
 // Frames, writes and confirms one report on the command handle (cable, else receiver).
 quint8 SendReport(const quint8 *frame, int length);

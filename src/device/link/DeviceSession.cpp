@@ -13,11 +13,17 @@ namespace {
 constexpr int ReconnectPauseMs = 500;
 // Delay between the first complete arrival and opening the device.
 constexpr int FirstArrivalDelayMs = 200;
+// How often a mouse the user may not open is tried again: a rule applied with "udevadm trigger"
+// changes the nodes' permissions without any hot-plug notice.
+constexpr int AccessRetryMs = 2000;
 } // namespace
 
 DeviceSession::DeviceSession(DeviceNoticeSource *notices, QObject *parent)
     : QObject(parent)
 {
+    m_accessRetry = new QTimer(this);
+    m_accessRetry->setInterval(AccessRetryMs);
+    connect(m_accessRetry, &QTimer::timeout, this, &DeviceSession::retryAccess);
     BuildDeviceTable();
     EnumerateDevices();
     m_connectedCount = ConnectedDeviceCount();
@@ -37,6 +43,33 @@ DeviceSession::~DeviceSession()
 void DeviceSession::openCurrentDevice()
 {
     OpenDevice(CurrentProduct().toLatin1().constData());
+    if (noteAccess())
+        emit accessRefused();
+}
+
+bool DeviceSession::noteAccess()
+{
+    const bool wasDenied = m_accessDenied;
+    m_accessDenied = !DeniedDeviceNodes().isEmpty();
+    if (m_accessDenied)
+        m_accessRetry->start();
+    else
+        m_accessRetry->stop();
+    return m_accessDenied && !wasDenied;
+}
+
+void DeviceSession::retryAccess()
+{
+    if (!m_accessDenied || CommandHandleOpen())
+        return;
+    StopStatusThread();
+    CloseDevice();
+    openCurrentDevice();
+    if (!CommandHandleOpen())
+        return;
+    StartStatusThread();
+    emit deviceReady();
+    emit devicesChanged();
 }
 
 void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
@@ -53,6 +86,10 @@ void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
         else
             QTimer::singleShot(FirstArrivalDelayMs, this, &DeviceSession::openAfterFirstArrival);
     } else if (change.gone) {
+        if (m_connectedCount == 0) {
+            m_accessDenied = false;
+            m_accessRetry->stop();
+        }
         if (m_connectedCount > 0) {
             reopen(0);
             emit deviceReady();
@@ -87,5 +124,7 @@ void DeviceSession::openAfterFirstArrival()
     CloseDevice();
     openCurrentDevice();
     StartStatusThread();
-    emit deviceReady();
+    // A mouse that may not be opened has said so (accessRefused); it is not ready.
+    if (!m_accessDenied)
+        emit deviceReady();
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 
 class DeviceNoticeSource;
+class QTimer;
 
 // The GUI thread's side of the device link: builds the table, enumerates, opens the current
 // product's device and follows hot-plug notices, stopping and starting the status thread around
@@ -18,8 +19,11 @@ public:
 
     // Number of table entries with a complete receiver or cable.
     int connectedCount() const { return m_connectedCount; }
-    // Opens the device of the current product ("Config/CurrentProductName").
+    // Opens the device of the current product ("Config/CurrentProductName"). When the user may not
+    // open it, tries again every few seconds until that succeeds (a rule installed and applied).
     void openCurrentDevice();
+    // True while the current product is present but may not be opened (DeniedDeviceNodes()).
+    bool accessDenied() const { return m_accessDenied; }
 
 public slots:
     // Applies one notice; `interfaceName` is the full name, "\\?\" prefix included.
@@ -32,10 +36,16 @@ signals:
     void deviceReady();
     // The last mouse went away; the handles are closed.
     void deviceLost();
+    // The mouse is present, but opening it was refused for lack of permission.
+    void accessRefused();
 
 private:
     void reopen(int pauseMs);
     void openAfterFirstArrival();
+    void retryAccess();
+    bool noteAccess();
 
     int m_connectedCount = 0;
+    bool m_accessDenied = false;
+    QTimer *m_accessRetry = nullptr;
 };

@@ -34,7 +34,7 @@ public:
     virtual int exit() = 0;
     // hid_enumerate: every collection, or those of one vendor/product (0 matches any).
     virtual QVector<HidDeviceRecord> enumerate(quint16 vendorId, quint16 productId) = 0;
-    // hid_open_path: null when the device cannot be opened.
+    // hid_open_path: null when the device cannot be opened, with errno EACCES when the user may not.
     virtual HidDevice *openPath(const char *path) = 0;
     // hid_close: frees the handle.
     virtual void close(HidDevice *device) = 0;

@@ -8,7 +8,10 @@
 
 #include <hidapi/hidapi.h>
 
+#include <cerrno>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -103,8 +106,12 @@ HidDevice *SystemHidBackend::openPath(const char *path)
 {
     const QByteArray devnode = HidrawPath::devnodeOf(path);
     hid_device *handle = hid_open_path(devnode.constData());
-    if (!handle)
+    if (!handle) {
+        // hidapi need not keep open()'s errno; the node's own access check tells a permission problem.
+        const int error = ::access(devnode.constData(), R_OK | W_OK) != 0 ? errno : 0;
+        errno = error;
         return nullptr;
+    }
     const QVector<HidCollectionInfo> collections = topLevelCollections(hidrawReportDescriptor(devnode));
     const int index = HidrawPath::collectionIndexOf(path);
     QVector<quint8> reportIds;

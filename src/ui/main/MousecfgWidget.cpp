@@ -142,6 +142,9 @@ void MousecfgWidget::connectParts()
             &MousecfgWidget::slotRefreshWriteStatus);
 
     connect(m_session, &DeviceSession::deviceReady, this, &MousecfgWidget::slotWarnClose);
+    connect(m_session, &DeviceSession::accessRefused, this, [this] {
+        QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
+    });
     connect(m_session, &DeviceSession::deviceLost, this, [this] {
         m_warningShown = true;
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
@@ -239,6 +242,10 @@ int MousecfgWidget::currentTab() const
 void MousecfgWidget::showAndWarn()
 {
     show();
+    if (m_session->accessDenied()) {
+        warnAccessDenied();
+        return;
+    }
     if (connectedCount() != 0) {
         activateWindow();
         raise();

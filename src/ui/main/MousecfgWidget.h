@@ -51,6 +51,8 @@ public:
     int currentTab() const;
     // Shows the window; without a mouse, runs the waiting "Dongle Disconnect!" box.
     void showAndWarn();
+    // The box that explains a mouse the user may not open, and how to allow it.
+    void warnAccessDenied();
     // Sends a short notice to the on-screen display; never waits for it.
     void showOsdText(const QString &text);
 

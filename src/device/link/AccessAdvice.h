@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+// What to tell a user whose mouse is plugged in but whose hidraw nodes they may not open: the udev
+// rule that gives the user at the seat access, and the commands that install it. The window's box,
+// `mousecfg-cli status` and `mousecfg-cli doctor` say the same.
+class AccessAdvice
+{
+    Q_DECLARE_TR_FUNCTIONS(AccessAdvice)
+
+public:
+    // The rule's file name, as the package installs it below /usr/lib/udev/rules.d.
+    static QString ruleFileName();
+    // The shell commands that install the rule from the source folder and apply it.
+    static QStringList installCommands();
+    // One sentence: the mouse is there, `nodes` may not be opened.
+    static QString problem(const QStringList &nodes);
+    // The whole explanation, several lines: problem, rule, commands, re-plug.
+    static QString explanation(const QStringList &nodes);
+};

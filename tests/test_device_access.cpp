@@ -1,0 +1,145 @@
+#include "CliRun.h"
+#include "ScriptedPrompts.h"
+#include "cli/CliCommand.h"
+#include "device/link/DeviceLink.h"
+#include "storage/ConfigStore.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/main/MousecfgWidget.h"
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+// A mouse that is plugged in but whose nodes the user may not open (no udev rule yet): the window
+// and `mousecfg-cli status` explain it and name the rule, and the window opens the mouse as soon as
+// access is granted, without a restart.
+class TestDeviceAccess : public QObject
+{
+    Q_OBJECT
+private slots:
+    void commandLineStatus();
+    void windowExplainsThenOpens();
+    void doctor_data();
+    void doctor();
+};
+
+void TestDeviceAccess::commandLineStatus()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    const QString denied = dir.writeFile("denied.ini", "[Mouse]\nAccess=denied\n");
+    const CliResult result = runCli(dir, { "status" }, denied);
+    QCOMPARE(result.exitCode, int(ExitNoPermission));
+    for (const char *part : { "Connection: no access\n", "virtual-receiver: permission denied",
+                              "70-mousecfg.rules", "sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/\n",
+                              "sudo udevadm control --reload && sudo udevadm trigger\n",
+                              "plug the receiver in again" })
+        QVERIFY2(result.output.contains(QLatin1String(part)), qPrintable(result.output));
+    // A mouse that is simply absent is still no mouse.
+    QCOMPARE(runCli(dir, { "status" }, dir.writeFile("none.ini", "[Mouse]\nConnection=none\n")).exitCode, 1);
+}
+
+void TestDeviceAccess::windowExplainsThenOpens()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+    ScriptedPrompts prompts;
+    const QString scenario
+        = dir.writeFile("scenario.ini", "[Mouse]\nAccess=denied\n[Timeline]\n2500=access granted\n");
+    qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
+    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+
+    // Present, not opened, and explained instead of "Dongle Disconnect!".
+    QTRY_COMPARE_WITH_TIMEOUT(prompts.boxes.size(), 1, 5000);
+    const ScriptedPrompts::Box box = prompts.boxes.first();
+    QCOMPARE(box.title, QStringLiteral("No access to the mouse"));
+    QVERIFY2(box.text.contains("virtual-receiver: permission denied"), qPrintable(box.text));
+    QVERIFY(box.text.contains("sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/"));
+    QVERIFY(box.text.contains("sudo udevadm control --reload && sudo udevadm trigger"));
+    QVERIFY(!CommandHandleOpen());
+    // Asked again from the tray, it says the same.
+    window->showAndWarn();
+    QCOMPARE(prompts.boxes.size(), 2);
+    QCOMPARE(prompts.boxes.last().text, box.text);
+
+    // The rule applied and the receiver plugged again: opened and shown, no restart, no other box.
+    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->connectionDisplay()->state().connectionState(),
+                              BatteryDisplayState::Receiver, 5000);
+    QTest::qWait(500);
+    for (const ScriptedPrompts::Box &shown : prompts.boxes)
+        QVERIFY2(shown.title == box.title, qPrintable(shown.text));
+    QVERIFY(DeniedDeviceNodes().isEmpty());
+    window.reset();
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+}
+
+void TestDeviceAccess::doctor_data()
+{
+    QTest::addColumn<QByteArray>("scenario");
+    QTest::addColumn<QByteArray>("display"); // DISPLAY; empty: none
+    QTest::addColumn<QStringList>("expected"); // lines, or their start, that must be there
+
+    QTest::newRow("virtual mouse")
+        << QByteArray("[Mouse]\nConnection=receiver\n") << QByteArray(":7")
+        << QStringList { "OK       mouse: virtual mouse", "OK       display: X11 (:7)",
+                         "OK       notifications: a notification service is running",
+                         "PROBLEM  tray: org.kde.StatusNotifierWatcher is not on the session bus; fix: ",
+                         "OK       notice folder: ", "OK       settings folder: ", "OK       disk space: " };
+    QTest::newRow("access denied")
+        << QByteArray("[Mouse]\nAccess=denied\n") << QByteArray(":7")
+        << QStringList { "PROBLEM  mouse: virtual mouse", "virtual-receiver may not be opened (permission denied); "
+                         "fix: sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/ && sudo udevadm" };
+    QTest::newRow("no mouse, no display")
+        << QByteArray("[Mouse]\nConnection=none\n") << QByteArray()
+        << QStringList { "PROBLEM  mouse: no receiver or cable", "PROBLEM  display: none" };
+}
+
+void TestDeviceAccess::doctor()
+{
+    QFETCH(QByteArray, scenario);
+    QFETCH(QByteArray, display);
+    QFETCH(QStringList, expected);
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
+    // A private session bus with a notification service and no tray host.
+    QProcess bus;
+    bus.start(daemon, { "--session", "--nofork", "--nopidfile", "--print-address=1" });
+    QVERIFY(bus.waitForReadyRead(5000));
+    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("notices"));
+    QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+    TestAppDir dir(TestAppDir::Installed);
+    const QByteArray saved[] = { qgetenv("DBUS_SESSION_BUS_ADDRESS"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"),
+                                 qgetenv("XDG_RUNTIME_DIR") };
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
+    qputenv("DISPLAY", display);
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
+    const CliResult result = runCli(dir, { "doctor" }, dir.writeFile("mouse.ini", scenario));
+    qputenv("DBUS_SESSION_BUS_ADDRESS", saved[0]);
+    qputenv("DISPLAY", saved[1]);
+    if (!saved[2].isEmpty())
+        qputenv("WAYLAND_DISPLAY", saved[2]);
+    qputenv("XDG_RUNTIME_DIR", saved[3]);
+    QDBusConnection::disconnectFromBus(QStringLiteral("notices"));
+    bus.kill();
+    bus.waitForFinished();
+
+    // One line per check, each passed or a problem with its fix; exit 1 exactly when one is a problem.
+    const QStringList lines = result.output.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 9);
+    for (const QString &line : lines)
+        QVERIFY2(line.startsWith("OK       ") || (line.startsWith("PROBLEM  ") && line.contains("; fix: ")),
+                 qPrintable(line));
+    QCOMPARE(result.exitCode, result.output.contains("PROBLEM") ? 1 : 0);
+    for (const QString &part : expected)
+        QVERIFY2(result.output.contains(part), qPrintable(part + "\n" + result.output));
+}
+
+QTEST_MAIN(TestDeviceAccess)
+#include "test_device_access.moc"
