@@ -2,7 +2,13 @@
 #include "ScriptedPrompts.h"
 #include "cli/CliCommand.h"
 #include "device/link/DeviceLink.h"
+#include "device/upload/CommandSet.h"
+#include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "storage/UploadCut.h"
+#include "ui/main/ProfileBar.h"
+#include "ui/main/ProfileOperations.h"
+#include "virtualmouse/VirtualMouse.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/MousecfgWidget.h"
 
@@ -11,15 +17,17 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-// A mouse that is plugged in but whose nodes the user may not open (no udev rule yet): the window
-// and `mousecfg-cli status` explain it and name the rule, and the window opens the mouse as soon as
-// access is granted, without a restart.
+// The mouse as the system lets the program reach it. Plugged in but not to be opened (no udev rule
+// yet): the window and `mousecfg-cli status` explain it and name the rule, and the window opens the
+// mouse as soon as access is granted, without a restart. Pulled out in the middle of an upload: when
+// it comes back the window offers once to send everything again. `mousecfg-cli doctor` checks it all.
 class TestDeviceAccess : public QObject
 {
     Q_OBJECT
 private slots:
     void commandLineStatus();
     void windowExplainsThenOpens();
+    void cutUploadOfferedOnce();
     void doctor_data();
     void doctor();
 };
@@ -74,6 +82,61 @@ void TestDeviceAccess::windowExplainsThenOpens()
     QVERIFY(DeniedDeviceNodes().isEmpty());
     window.reset();
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+}
+
+void TestDeviceAccess::cutUploadOfferedOnce()
+{
+    const QString offer = QStringLiteral("The last transfer to the mouse did not finish. Send the settings again?");
+    TestAppDir dir(TestAppDir::Installed);
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+    ScriptedPrompts prompts;
+    // Slow replies, so that the upload is still running when the receiver is pulled.
+    qputenv("MOUSECFG_VIRTUAL_MOUSE", dir.writeFile("slow.ini", "[Mouse]\nLatencyMs=20\n").toLocal8Bit());
+    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+    VirtualMouse *mouse = window->findChild<VirtualMouse *>();
+    QVERIFY(mouse);
+    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTest::qWait(1000);
+    QVERIFY(!prompts.texts().contains(offer));
+
+    // Pulled out midway: the upload fails and is marked cut.
+    mouse->clearReports();
+    QTimer::singleShot(300, mouse, [mouse] { mouse->unplug(VirtualMouse::Receiver); });
+    QVERIFY(window->profileBar()->operations()->applyToDevice(true) != ReportOk);
+    QVERIFY(!mouse->reports().isEmpty());
+    QVERIFY(LastUploadCut());
+    const CliResult status = runCli(dir, { "status" }, "receiver");
+    QVERIFY2(status.output.contains("Last transfer: did not finish; 'mousecfg-cli apply --all'"),
+             qPrintable(status.output));
+
+    // Plugged again: one offer; "Yes" sends every block and clears the mark.
+    prompts.boxes.clear();
+    mouse->clearReports();
+    mouse->plug(VirtualMouse::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(prompts.texts().contains(offer), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!LastUploadCut() && LoadDiff() == 0, 30000);
+    QList<quint8> commands;
+    for (const QByteArray &report : mouse->reports())
+        commands << quint8(report[3]);
+    for (const quint8 block : { CmdGeneralBlock, CmdDpiBlock, CmdButtonBlock, CmdLightingBlock })
+        QVERIFY2(commands.contains(block), qPrintable(QString::number(block)));
+    QCOMPARE(prompts.texts().count(offer), 1);
+
+    // Back again after a good upload: nothing to offer.
+    mouse->unplug(VirtualMouse::Receiver);
+    mouse->plug(VirtualMouse::Receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTest::qWait(1500);
+    QCOMPARE(prompts.texts().count(offer), 1);
+    window.reset();
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+
+    // The command line's full upload clears the mark as well.
+    QVERIFY(SaveUploadCut(true) && SaveDiff(1));
+    QCOMPARE(runCli(dir, { "apply", "--all" }, "receiver").exitCode, 0);
+    QVERIFY(!LastUploadCut());
 }
 
 void TestDeviceAccess::doctor_data()

@@ -1891,4 +1891,15 @@
         <translation>Kein Zugriff auf die Maus</translation>
     </message>
 </context>
+<context>
+    <name>UploadRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The last transfer to the mouse did not finish. Send the settings again?</source>
+        <translation>Die letzte Übertragung zur Maus wurde nicht beendet. Die Einstellungen erneut senden?</translation>
+    </message>
+</context>
 </TS>

@@ -1891,4 +1891,15 @@
         <translation>No access to the mouse</translation>
     </message>
 </context>
+<context>
+    <name>UploadRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The last transfer to the mouse did not finish. Send the settings again?</source>
+        <translation>The last transfer to the mouse did not finish. Send the settings again?</translation>
+    </message>
+</context>
 </TS>

@@ -1891,4 +1891,15 @@
         <translation>Pas d&apos;accès à la souris</translation>
     </message>
 </context>
+<context>
+    <name>UploadRecovery</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The last transfer to the mouse did not finish. Send the settings again?</source>
+        <translation>Le dernier transfert vers la souris ne s&apos;est pas terminé. Renvoyer les réglages ?</translation>
+    </message>
+</context>
 </TS>

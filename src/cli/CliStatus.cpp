@@ -5,6 +5,7 @@
 #include "device/upload/BatteryLevel.h"
 #include "device/link/DeviceLink.h"
 #include "storage/AppSettings.h"
+#include "storage/UploadCut.h"
 
 namespace {
 
@@ -58,6 +59,8 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         out << "Cable firmware release: "
             << QStringLiteral("0x%1").arg(CableFirmwareRelease(), 4, 16, QLatin1Char('0')) << "\n";
     }
+    if (LastUploadCut())
+        out << "Last transfer: did not finish; 'mousecfg-cli apply --all' sends the settings again\n";
     return connection == QLatin1String("none") ? ReportNoDevice : ReportOk;
 }
 

@@ -7,6 +7,7 @@
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
+#include "storage/UploadCut.h"
 
 #include <QDebug>
 
@@ -47,5 +48,6 @@ void TarnProcessThread::run()
     m_status = WriteProfileToDevice(snapshot, groups);
     LastSentConfig() = snapshot;
     save(SaveDiff(m_status != ReportOk ? 1 : 0), AppPaths::globalConfigFile());
+    save(SaveUploadCut(m_status != ReportOk), AppPaths::globalConfigFile());
     emit DoProcessDlg();
 }

@@ -107,6 +107,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     // The lowest level until the first real report.
     slotRefreshBatteryStatus(0, 1, 1);
     setUpServices();
+    watchMouseReturn();
     // Started at login, the window waits in the tray, with or without a mouse.
     if (!Autostart::startHidden())
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);

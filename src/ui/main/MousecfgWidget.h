@@ -19,6 +19,7 @@ class MousePicture;
 class OsdClient;
 class PageStack;
 class ProfileBar;
+class UploadRecovery;
 class QAction;
 class ScaledBackgrounds;
 class SlotIndicators;
@@ -53,6 +54,8 @@ public:
     void showAndWarn();
     // The box that explains a mouse the user may not open, and how to allow it.
     void warnAccessDenied();
+    // Offers to resend the settings when the mouse comes back after a cut upload.
+    void watchMouseReturn();
     // Sends a short notice to the on-screen display; never waits for it.
     void showOsdText(const QString &text);
 
@@ -160,6 +163,7 @@ private:
     FirmwareUpdate *m_firmware = nullptr;
     BatteryAlerts *m_alerts = nullptr;
     bool m_warningShown = false;
+    UploadRecovery *m_recovery = nullptr;
     bool m_frontView = true;
     int m_scaleStep = -1;
     QSize m_laidOutSize;

@@ -20,6 +20,7 @@
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/UploadRecovery.h"
 #include "ui/main/WindowScale.h"
 #include "ui/pages/DpiRules.h"
 #include "ui/pages/TarnColorWindow.h"
@@ -93,7 +94,10 @@ void MousecfgWidget::refreshConnectionState()
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
+    const bool wasAsleep = MouseAsleep();
     SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
+    if (wasAsleep && !MouseAsleep() && m_recovery)
+        m_recovery->mouseCameBack();
     m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
     // Created after the placeholder report of the constructor, which says nothing of the battery.
     if (m_alerts)
