@@ -3,6 +3,7 @@
 #include "cli/CliCommand.h"
 #include "device/link/DeviceLink.h"
 #include "device/upload/CommandSet.h"
+#include "platform/PointerSpeed.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
@@ -13,6 +14,7 @@
 #include "ui/main/MousecfgWidget.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -25,12 +27,84 @@ class TestDeviceAccess : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void resumeAfterSuspend();
     void commandLineStatus();
     void windowExplainsThenOpens();
     void cutUploadOfferedOnce();
     void doctor_data();
     void doctor();
+
+private:
+    QProcess m_systemBus; // a private bus standing in for the system bus, with a stand-in logind
+    QString m_systemBusAddress;
 };
+
+void TestDeviceAccess::initTestCase()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
+    m_systemBus.start(daemon, { "--session", "--nofork", "--nopidfile", "--print-address=1" });
+    QVERIFY(m_systemBus.waitForReadyRead(5000));
+    m_systemBusAddress = QString::fromUtf8(m_systemBus.readLine()).trimmed();
+    // Before any window asks for the system bus, which the process then keeps.
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_systemBusAddress.toUtf8());
+}
+
+void TestDeviceAccess::cleanupTestCase()
+{
+    QDBusConnection::disconnectFromBus(QStringLiteral("logind"));
+    m_systemBus.kill();
+    m_systemBus.waitForFinished();
+}
+
+void TestDeviceAccess::resumeAfterSuspend()
+{
+    QDBusConnection logind = QDBusConnection::connectToBus(m_systemBusAddress, QStringLiteral("logind"));
+    QVERIFY(logind.registerService(QStringLiteral("org.freedesktop.login1")));
+    const auto prepareForSleep = [&](bool sleeping) {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
+            QStringLiteral("PrepareForSleep"));
+        signal << sleeping;
+        QVERIFY(logind.send(signal));
+    };
+    TestAppDir dir(TestAppDir::Installed);
+    ConfigData config;
+    LoadConfig(config);
+    config.profiles[2].mousespeed = 17;
+    config.profiles[2].dpi = 3;
+    QVERIFY(SaveConfig(config));
+    ScriptedPrompts prompts;
+    qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+    VirtualMouse *mouse = window->findChild<VirtualMouse *>();
+    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTest::qWait(1000);
+
+    // Asleep: going to sleep changes nothing; meanwhile slot 3 was chosen from the command line and
+    // the desktop forgot the pointer speed.
+    prepareForSleep(true);
+    QTest::qWait(500);
+    QCOMPARE(window->workingConfig().ProfileID, quint8(0));
+    QVERIFY(SaveProfileID(2));
+    ApplySlotMouseSpeed(3);
+    mouse->clearReports();
+
+    // Awake: the battery is asked at once, slot and stage shown, the slot's pointer speed set again.
+    prepareForSleep(false);
+    QTRY_COMPARE_WITH_TIMEOUT(window->workingConfig().ProfileID, quint8(2), 5000);
+    QCOMPARE(window->workingConfig().profiles[2].dpi, quint8(3));
+    QTRY_COMPARE_WITH_TIMEOUT(GetSystemMouseSpeed(), 17, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!mouse->reports().isEmpty() && quint8(mouse->reports().first()[3]) == CmdBattery,
+                             5000);
+    QVERIFY(InterfaceOpen(ReceiverCommand));
+    window.reset();
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+    logind.unregisterService(QStringLiteral("org.freedesktop.login1"));
+}
 
 void TestDeviceAccess::commandLineStatus()
 {

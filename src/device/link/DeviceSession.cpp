@@ -104,6 +104,12 @@ void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
     emit devicesChanged();
 }
 
+void DeviceSession::reopenDevice()
+{
+    if (m_connectedCount > 0)
+        reopen(0);
+}
+
 void DeviceSession::reopen(int pauseMs)
 {
     StopStatusThread();

@@ -22,6 +22,9 @@ public:
     // Opens the device of the current product ("Config/CurrentProductName"). When the user may not
     // open it, tries again every few seconds until that succeeds (a rule installed and applied).
     void openCurrentDevice();
+    // Opens the current product's device afresh (handles may not survive a suspend) and restarts the
+    // status thread, which asks for the battery at once; nothing when no mouse is connected.
+    void reopenDevice();
     // True while the current product is present but may not be opened (DeniedDeviceNodes()).
     bool accessDenied() const { return m_accessDenied; }
 

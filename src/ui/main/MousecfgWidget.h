@@ -56,6 +56,8 @@ public:
     void warnAccessDenied();
     // Offers to resend the settings when the mouse comes back after a cut upload.
     void watchMouseReturn();
+    // After a suspend: fresh handles, the stored slot and stage shown, the pointer speed applied again.
+    void afterResume();
     // Sends a short notice to the on-screen display; never waits for it.
     void showOsdText(const QString &text);
 

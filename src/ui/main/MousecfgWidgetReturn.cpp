@@ -4,6 +4,8 @@
 #include "device/link/AccessAdvice.h"
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
+#include "platform/SleepWatcher.h"
+#include "storage/ConfigStore.h"
 #include "ui/main/ProfileBar.h"
 #include "ui/main/UploadRecovery.h"
 #include "ui/widgets/TarnMessageBox.h"
@@ -34,4 +36,20 @@ void MousecfgWidget::watchMouseReturn()
     connect(m_session, &DeviceSession::deviceReady, m_recovery, &UploadRecovery::mouseCameBack);
     // A mouse found at start counts as come back, once the window has settled.
     QTimer::singleShot(StartSettleMs, m_recovery, &UploadRecovery::mouseCameBack);
+    auto *sleep = new SleepWatcher(QDBusConnection::systemBus(), this);
+    connect(sleep, &SleepWatcher::resumed, this, &MousecfgWidget::afterResume);
+}
+
+void MousecfgWidget::afterResume()
+{
+    // The mouse cannot be asked for its slot and stage (it only reports changes); what was stored
+    // last, by this window or by mousecfg-cli while the machine slept, is shown again.
+    m_session->reopenDevice();
+    ConfigData stored;
+    LoadConfig(stored);
+    const ProfileData &slot = stored.profiles[stored.ProfileID];
+    slotRefreshStatus(stored.ProfileID, slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0);
+    // The desktop may have reset the pointer when the receiver came back.
+    applySlotMouseSpeed();
+    m_recovery->mouseCameBack();
 }
