@@ -138,8 +138,9 @@ void TestDeviceAccess::windowExplainsThenOpens()
     const ScriptedPrompts::Box box = prompts.boxes.first();
     QCOMPARE(box.title, QStringLiteral("No access to the mouse"));
     QVERIFY2(box.text.contains("virtual-receiver: permission denied"), qPrintable(box.text));
-    QVERIFY(box.text.contains("sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/"));
-    QVERIFY(box.text.contains("sudo udevadm control --reload && sudo udevadm trigger"));
+    // The commands broken with shell continuations, as the narrow box would otherwise break them.
+    QVERIFY(box.text.contains("sudo install -m 644 \\\n    data/70-mousecfg.rules /etc/udev/rules.d/\n"));
+    QVERIFY(box.text.contains("sudo udevadm control --reload && \\\n    sudo udevadm trigger\n"));
     QVERIFY(!CommandHandleOpen());
     // Asked again from the tray, it says the same.
     window->showAndWarn();

@@ -17,10 +17,25 @@ QString AccessAdvice::problem(const QStringList &nodes)
         .arg(nodes.join(QStringLiteral(", ")));
 }
 
+namespace {
+
+QString explained(const QStringList &nodes, const QStringList &commands)
+{
+    return AccessAdvice::problem(nodes) + QLatin1Char('\n')
+        + AccessAdvice::tr("Install the udev rule %1 from the source folder:").arg(AccessAdvice::ruleFileName())
+        + QLatin1Char('\n') + commands.join(QLatin1Char('\n')) + QLatin1Char('\n')
+        + AccessAdvice::tr("then plug the receiver in again.");
+}
+
+} // namespace
+
 QString AccessAdvice::explanation(const QStringList &nodes)
 {
-    return problem(nodes) + QLatin1Char('\n')
-        + tr("Install the udev rule %1 from the source folder:").arg(ruleFileName()) + QLatin1Char('\n')
-        + installCommands().join(QLatin1Char('\n')) + QLatin1Char('\n')
-        + tr("then plug the receiver in again.");
+    return explained(nodes, installCommands());
+}
+
+QString AccessAdvice::explanationForBox(const QStringList &nodes)
+{
+    return explained(nodes, { QStringLiteral("sudo install -m 644 \\\n    data/70-mousecfg.rules /etc/udev/rules.d/"),
+                              QStringLiteral("sudo udevadm control --reload && \\\n    sudo udevadm trigger") });
 }

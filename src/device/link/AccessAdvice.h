@@ -19,4 +19,7 @@ public:
     static QString problem(const QStringList &nodes);
     // The whole explanation, several lines: problem, rule, commands, re-plug.
     static QString explanation(const QStringList &nodes);
+    // The same for a narrow box: each command broken over two lines with a shell continuation, so
+    // that it still reads as a command instead of wrapping at a slash.
+    static QString explanationForBox(const QStringList &nodes);
 };

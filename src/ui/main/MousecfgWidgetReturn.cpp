@@ -26,7 +26,7 @@ void MousecfgWidget::warnAccessDenied()
         return;
     m_warningShown = true;
     Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("No access to the mouse"),
-                         AccessAdvice::explanation(nodes), TarnMessageBox::NoIcon, this, false);
+                         AccessAdvice::explanationForBox(nodes), TarnMessageBox::NoIcon, this, false);
     m_warningShown = false;
 }
 
