@@ -7,11 +7,11 @@
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/main/MousecfgWidget.h"
 #include "ui/main/ProfileBar.h"
 #include "ui/main/ProfileOperations.h"
 #include "virtualmouse/VirtualMouse.h"
-#include "ui/main/ConnectionDisplay.h"
-#include "ui/main/MousecfgWidget.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -65,9 +65,9 @@ void TestDeviceAccess::resumeAfterSuspend()
     QDBusConnection logind = QDBusConnection::connectToBus(m_systemBusAddress, QStringLiteral("logind"));
     QVERIFY(logind.registerService(QStringLiteral("org.freedesktop.login1")));
     const auto prepareForSleep = [&](bool sleeping) {
-        QDBusMessage signal = QDBusMessage::createSignal(
-            QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
-            QStringLiteral("PrepareForSleep"));
+        QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                                         QStringLiteral("org.freedesktop.login1.Manager"),
+                                                         QStringLiteral("PrepareForSleep"));
         signal << sleeping;
         QVERIFY(logind.send(signal));
     };
@@ -112,10 +112,10 @@ void TestDeviceAccess::commandLineStatus()
     const QString denied = dir.writeFile("denied.ini", "[Mouse]\nAccess=denied\n");
     const CliResult result = runCli(dir, { "status" }, denied);
     QCOMPARE(result.exitCode, int(ExitNoPermission));
-    for (const char *part : { "Connection: no access\n", "virtual-receiver: permission denied",
-                              "70-mousecfg.rules", "sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/\n",
-                              "sudo udevadm control --reload && sudo udevadm trigger\n",
-                              "plug the receiver in again" })
+    for (const char *part :
+         { "Connection: no access\n", "virtual-receiver: permission denied", "70-mousecfg.rules",
+           "sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/\n",
+           "sudo udevadm control --reload && sudo udevadm trigger\n", "plug the receiver in again" })
         QVERIFY2(result.output.contains(QLatin1String(part)), qPrintable(result.output));
     // A mouse that is simply absent is still no mouse.
     QCOMPARE(runCli(dir, { "status" }, dir.writeFile("none.ini", "[Mouse]\nConnection=none\n")).exitCode, 1);
@@ -161,7 +161,8 @@ void TestDeviceAccess::windowExplainsThenOpens()
 
 void TestDeviceAccess::cutUploadOfferedOnce()
 {
-    const QString offer = QStringLiteral("The last transfer to the mouse did not finish. Send the settings again?");
+    const QString offer
+        = QStringLiteral("The last transfer to the mouse did not finish. Send the settings again?");
     TestAppDir dir(TestAppDir::Installed);
     ConfigData config;
     LoadConfig(config);
@@ -222,14 +223,20 @@ void TestDeviceAccess::doctor_data()
 
     QTest::newRow("virtual mouse")
         << QByteArray("[Mouse]\nConnection=receiver\n") << QByteArray(":7")
-        << QStringList { "OK       mouse: virtual mouse", "OK       display: X11 (:7)",
+        << QStringList { "OK       mouse: virtual mouse",
+                         "OK       display: X11 (:7)",
                          "OK       notifications: a notification service is running",
                          "PROBLEM  tray: org.kde.StatusNotifierWatcher is not on the session bus; fix: ",
-                         "OK       notice folder: ", "OK       settings folder: ", "OK       disk space: " };
+                         "OK       notice folder: ",
+                         "OK       settings folder: ",
+                         "OK       disk space: " };
     QTest::newRow("access denied")
         << QByteArray("[Mouse]\nAccess=denied\n") << QByteArray(":7")
-        << QStringList { "PROBLEM  mouse: virtual mouse", "virtual-receiver may not be opened (permission denied); "
-                         "fix: sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/ && sudo udevadm" };
+        << QStringList {
+               "PROBLEM  mouse: virtual mouse",
+               "virtual-receiver may not be opened (permission denied); "
+               "fix: sudo install -m 644 data/70-mousecfg.rules /etc/udev/rules.d/ && sudo udevadm"
+           };
     QTest::newRow("no mouse, no display")
         << QByteArray("[Mouse]\nConnection=none\n") << QByteArray()
         << QStringList { "PROBLEM  mouse: no receiver or cable", "PROBLEM  display: none" };
@@ -252,8 +259,8 @@ void TestDeviceAccess::doctor()
     QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
     TestAppDir dir(TestAppDir::Installed);
-    const QByteArray saved[] = { qgetenv("DBUS_SESSION_BUS_ADDRESS"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"),
-                                 qgetenv("XDG_RUNTIME_DIR") };
+    const QByteArray saved[] = { qgetenv("DBUS_SESSION_BUS_ADDRESS"), qgetenv("DISPLAY"),
+                                 qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_RUNTIME_DIR") };
     qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
     qputenv("DISPLAY", display);
     qunsetenv("WAYLAND_DISPLAY");

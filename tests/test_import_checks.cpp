@@ -93,42 +93,60 @@ void TestImportChecks::commandLineImports_data()
     QTest::addColumn<QString>("message");
 
     const QString incomplete = "is incomplete: ";
-    QTest::newRow("config cut at 10%") << "import-config" << "conf 0.1" << int(ExitRefused) << incomplete;
-    QTest::newRow("config cut at 50%") << "import-config" << "conf 0.5" << int(ExitRefused) << incomplete;
-    QTest::newRow("config cut at 99%") << "import-config" << "conf 0.99" << int(ExitRefused) << incomplete;
-    QTest::newRow("config cut in a key") << "import-config" << "conf key" << int(ExitRefused) << incomplete;
-    QTest::newRow("config cut after '='") << "import-config" << "conf value" << int(ExitRefused) << incomplete;
-    QTest::newRow("profile cut at 50%") << "import-profile" << "prof 0.5" << int(ExitRefused) << incomplete;
-    QTest::newRow("profile cut in a key") << "import-profile" << "prof key" << int(ExitRefused) << incomplete;
-    QTest::newRow("tiny profile") << "import-profile" << "tiny" << int(ExitRefused)
-                                  << "is incomplete: 8451 keys are missing, the first is 'PROFILE/BUTTON_INFO_0_Fun'";
+    QTest::newRow("config cut at 10%") << "import-config"
+                                       << "conf 0.1" << int(ExitRefused) << incomplete;
+    QTest::newRow("config cut at 50%") << "import-config"
+                                       << "conf 0.5" << int(ExitRefused) << incomplete;
+    QTest::newRow("config cut at 99%") << "import-config"
+                                       << "conf 0.99" << int(ExitRefused) << incomplete;
+    QTest::newRow("config cut in a key") << "import-config"
+                                         << "conf key" << int(ExitRefused) << incomplete;
+    QTest::newRow("config cut after '='") << "import-config"
+                                          << "conf value" << int(ExitRefused) << incomplete;
+    QTest::newRow("profile cut at 50%") << "import-profile"
+                                        << "prof 0.5" << int(ExitRefused) << incomplete;
+    QTest::newRow("profile cut in a key") << "import-profile"
+                                          << "prof key" << int(ExitRefused) << incomplete;
+    QTest::newRow("tiny profile")
+        << "import-profile"
+        << "tiny" << int(ExitRefused)
+        << "is incomplete: 8451 keys are missing, the first is 'PROFILE/BUTTON_INFO_0_Fun'";
     QTest::newRow("profile missing one key")
-        << "import-profile" << "prof -dpi=" << int(ExitRefused) << "is incomplete: the key 'PROFILE/dpi' is missing";
-    QTest::newRow("word for a number") << "import-profile" << "prof dpi=word" << int(ExitRefused)
-                                       << "'PROFILE/dpi' does not hold a number";
-    QTest::newRow("list for a number") << "import-config" << "conf Sync=1,2" << int(ExitRefused)
-                                       << "'Config/Sync' does not hold a number";
-    QTest::newRow("word for a colour") << "import-profile" << "prof LedMode\\LED_MODE_3_RGB=word"
-                                       << int(ExitRefused) << "'PROFILE/LedMode/LED_MODE_3_RGB' does not hold a colour";
+        << "import-profile"
+        << "prof -dpi=" << int(ExitRefused) << "is incomplete: the key 'PROFILE/dpi' is missing";
+    QTest::newRow("word for a number")
+        << "import-profile"
+        << "prof dpi=word" << int(ExitRefused) << "'PROFILE/dpi' does not hold a number";
+    QTest::newRow("list for a number")
+        << "import-config"
+        << "conf Sync=1,2" << int(ExitRefused) << "'Config/Sync' does not hold a number";
+    QTest::newRow("word for a colour") << "import-profile"
+                                       << "prof LedMode\\LED_MODE_3_RGB=word" << int(ExitRefused)
+                                       << "'PROFILE/LedMode/LED_MODE_3_RGB' does not hold a colour";
     QTest::newRow("configuration as profile")
-        << "import-profile" << "conf" << int(ExitRefused)
-        << "is a configuration file, not a profile file (use import-config)";
+        << "import-profile"
+        << "conf" << int(ExitRefused) << "is a configuration file, not a profile file (use import-config)";
     QTest::newRow("profile as configuration")
-        << "import-config" << "prof" << int(ExitRefused)
-        << "is a profile file, not a configuration file (use import-profile)";
-    QTest::newRow("empty file") << "import-config" << "empty" << int(ExitRefused)
-                                << "is not a profile or configuration file";
-    QTest::newRow("text, not INI") << "import-profile" << "text" << int(ExitRefused)
-                                   << "is not a profile or configuration file";
-    QTest::newRow("no such file") << "import-config" << "missing" << int(ExitNoInput) << "': no such file";
-    QTest::newRow("a folder") << "import-profile" << "folder" << int(ExitNoInput) << "': a folder";
-    QTest::newRow("no permission") << "import-profile" << "unreadable" << int(ExitNoInput)
-                                   << "': permission denied";
-    QTest::newRow("another mouse") << "import-profile" << "prof Name=OTHER" << int(ExitRefused)
-                                   << "belongs to mouse 'OTHER'";
+        << "import-config"
+        << "prof" << int(ExitRefused) << "is a profile file, not a configuration file (use import-profile)";
+    QTest::newRow("empty file") << "import-config"
+                                << "empty" << int(ExitRefused) << "is not a profile or configuration file";
+    QTest::newRow("text, not INI") << "import-profile"
+                                   << "text" << int(ExitRefused) << "is not a profile or configuration file";
+    QTest::newRow("no such file") << "import-config"
+                                  << "missing" << int(ExitNoInput) << "': no such file";
+    QTest::newRow("a folder") << "import-profile"
+                              << "folder" << int(ExitNoInput) << "': a folder";
+    QTest::newRow("no permission") << "import-profile"
+                                   << "unreadable" << int(ExitNoInput) << "': permission denied";
+    QTest::newRow("another mouse") << "import-profile"
+                                   << "prof Name=OTHER" << int(ExitRefused) << "belongs to mouse 'OTHER'";
     // Files of an older layout lack keys added later; they import.
-    QTest::newRow("older profile") << "import-profile" << "prof -LedMoveOFF= -LedSleepTime=" << 0 << "imported";
-    QTest::newRow("older configuration") << "import-config" << "conf -Profile1= -Profile2= -Profile3= -Profile4= -Profile5=" << 0 << "imported";
+    QTest::newRow("older profile") << "import-profile"
+                                   << "prof -LedMoveOFF= -LedSleepTime=" << 0 << "imported";
+    QTest::newRow("older configuration")
+        << "import-config"
+        << "conf -Profile1= -Profile2= -Profile3= -Profile4= -Profile5=" << 0 << "imported";
 }
 
 void TestImportChecks::commandLineImports()

@@ -256,7 +256,8 @@ void TestProfileFiles::libraryImportAndSlotExport()
     QFile exportedFile(exported);
     QVERIFY(exportedFile.open(QIODevice::ReadOnly));
     const QByteArray whole = exportedFile.readAll();
-    const QString foreign = dir.writeFile("Other.prof", QByteArray(whole).replace("Name=SKYLARK", "Name=OTHER"));
+    const QString foreign
+        = dir.writeFile("Other.prof", QByteArray(whole).replace("Name=SKYLARK", "Name=OTHER"));
     QCOMPARE(ImportLibraryProfile(foreign, name), ProfileImport::OtherProduct);
     const QString dotted = dir.writeFile("..prof", whole);
     QCOMPARE(ImportLibraryProfile(dotted, name), ProfileImport::BadName);

@@ -342,14 +342,22 @@ void TestProfileOperations::damagedFilesRefused_data()
     QTest::addColumn<QString>("make"); // how the file is made from a good one
     QTest::addColumn<QString>("box");
 
-    QTest::newRow("config cut in a key") << true << "cut-key" << "is incomplete: ";
-    QTest::newRow("config cut at 70%") << true << "cut-70" << "is incomplete: ";
-    QTest::newRow("profile cut in a key") << false << "cut-key" << "is incomplete: ";
-    QTest::newRow("tiny profile") << false << "tiny" << "is incomplete: 8451 keys are missing";
-    QTest::newRow("configuration as profile") << false << "other-kind" << "is a configuration file, not a profile";
-    QTest::newRow("profile as configuration") << true << "other-kind" << "is a profile file, not a configuration";
-    QTest::newRow("empty configuration") << true << "empty" << "is not a profile or configuration file";
-    QTest::newRow("missing profile") << false << "missing" << "': no such file";
+    QTest::newRow("config cut in a key") << true << "cut-key"
+                                         << "is incomplete: ";
+    QTest::newRow("config cut at 70%") << true << "cut-70"
+                                       << "is incomplete: ";
+    QTest::newRow("profile cut in a key") << false << "cut-key"
+                                          << "is incomplete: ";
+    QTest::newRow("tiny profile") << false << "tiny"
+                                  << "is incomplete: 8451 keys are missing";
+    QTest::newRow("configuration as profile") << false << "other-kind"
+                                              << "is a configuration file, not a profile";
+    QTest::newRow("profile as configuration") << true << "other-kind"
+                                              << "is a profile file, not a configuration";
+    QTest::newRow("empty configuration") << true << "empty"
+                                         << "is not a profile or configuration file";
+    QTest::newRow("missing profile") << false << "missing"
+                                     << "': no such file";
 }
 
 void TestProfileOperations::damagedFilesRefused()

@@ -6,7 +6,7 @@
 // Exit codes of mousecfg-cli beyond the device result codes 0..5.
 enum CliExit {
     ExitUsage = 64, // wrong command line
-    ExitRefused = 65, // the file is incomplete, damaged, the wrong kind, another product's, or the name is taken
+    ExitRefused = 65, // file refused: incomplete, damaged, wrong kind, another product's, name taken
     ExitNoInput = 66, // a file to read is missing, a folder, or may not be read
     ExitCannotWrite = 73, // a file could not be written
     ExitNoPermission = 77, // the mouse is plugged in, but the user may not open it

@@ -20,9 +20,8 @@ namespace {
 constexpr qint64 MinFreeBytes = 50LL * 1024 * 1024;
 
 // Where udev reads rules from, in its own order of precedence.
-const char *const RuleDirs[]
-    = { "/etc/udev/rules.d", "/run/udev/rules.d", "/usr/local/lib/udev/rules.d", "/usr/lib/udev/rules.d",
-        "/lib/udev/rules.d" };
+const char *const RuleDirs[] = { "/etc/udev/rules.d", "/run/udev/rules.d", "/usr/local/lib/udev/rules.d",
+                                 "/usr/lib/udev/rules.d", "/lib/udev/rules.d" };
 
 struct Finding
 {
@@ -42,7 +41,8 @@ Finding fail(const QString &check, const QString &problem, const QString &fix)
 
 QString ruleInstallFix()
 {
-    return AccessAdvice::installCommands().join(QStringLiteral(" && ")) + QStringLiteral(", then plug the receiver in again");
+    return AccessAdvice::installCommands().join(QStringLiteral(" && "))
+        + QStringLiteral(", then plug the receiver in again");
 }
 
 QString env(const char *name)
@@ -65,8 +65,9 @@ Finding mouseCheck(const CliDevice &device)
                     QStringLiteral("plug the receiver or the cable in"));
     }
     if (!denied.isEmpty()) {
-        return fail(check, QStringLiteral("%1 present, but %2 may not be opened (permission denied)")
-                               .arg(what, denied.join(QStringLiteral(", "))),
+        return fail(check,
+                    QStringLiteral("%1 present, but %2 may not be opened (permission denied)")
+                        .arg(what, denied.join(QStringLiteral(", "))),
                     ruleInstallFix());
     }
     // A real node can be present and open for reading yet refuse writes (a rule with the wrong mode).
@@ -92,7 +93,8 @@ Finding ruleCheck()
         if (QFileInfo(path).isFile())
             return pass(check, path);
     }
-    return fail(check, QStringLiteral("%1 is not installed").arg(AccessAdvice::ruleFileName()), ruleInstallFix());
+    return fail(check, QStringLiteral("%1 is not installed").arg(AccessAdvice::ruleFileName()),
+                ruleInstallFix());
 }
 
 Finding seatCheck()
@@ -100,10 +102,14 @@ Finding seatCheck()
     const QString check = QStringLiteral("seat");
     const QString seat = env("XDG_SEAT");
     if (!seat.isEmpty())
-        return pass(check, QStringLiteral("this session is on %1, so the rule's uaccess gives it the mouse").arg(seat));
-    return fail(check, QStringLiteral("this session is on no seat (remote, ssh or a service), so uaccess gives it nothing"),
-                QStringLiteral("run at the machine's own desktop, or add a rule giving your group the nodes "
-                               "(GROUP=\"plugdev\", MODE=\"0660\")"));
+        return pass(
+            check,
+            QStringLiteral("this session is on %1, so the rule's uaccess gives it the mouse").arg(seat));
+    return fail(
+        check,
+        QStringLiteral("this session is on no seat (remote, ssh or a service), so uaccess gives it nothing"),
+        QStringLiteral("run at the machine's own desktop, or add a rule giving your group the nodes "
+                       "(GROUP=\"plugdev\", MODE=\"0660\")"));
 }
 
 Finding displayCheck()
@@ -124,7 +130,8 @@ Finding busCheck(const QString &check, const QString &service, const QString &wh
     if (!bus.isConnected())
         return fail(check, QStringLiteral("no session bus"), QStringLiteral("start from a desktop session"));
     QDBusConnectionInterface *names = bus.interface();
-    if (names->isServiceRegistered(service).value() || names->activatableServiceNames().value().contains(service))
+    if (names->isServiceRegistered(service).value()
+        || names->activatableServiceNames().value().contains(service))
         return pass(check, what);
     return fail(check, QStringLiteral("%1 is not on the session bus").arg(service), fix);
 }
@@ -172,7 +179,8 @@ Finding spaceCheck()
     const qint64 free = storage.bytesAvailable();
     const QString amount = QStringLiteral("%1 MB free").arg(free / (1024 * 1024));
     if (free < MinFreeBytes)
-        return fail(check, amount + QStringLiteral(" for the settings"), QStringLiteral("free some space on %1").arg(storage.rootPath()));
+        return fail(check, amount + QStringLiteral(" for the settings"),
+                    QStringLiteral("free some space on %1").arg(storage.rootPath()));
     return pass(check, amount);
 }
 
@@ -191,9 +199,10 @@ int doctor(const QStringList &args, QTextStream &out, QTextStream &err)
              << busCheck(QStringLiteral("tray"), QStringLiteral("org.kde.StatusNotifierWatcher"),
                          QStringLiteral("a tray host is running"),
                          QStringLiteral("turn on the desktop's tray (on GNOME, the AppIndicator extension)"))
-             << busCheck(QStringLiteral("notifications"), QStringLiteral("org.freedesktop.Notifications"),
-                         QStringLiteral("a notification service is running"),
-                         QStringLiteral("install or start a notification service (the desktop's own, or dunst)"))
+             << busCheck(
+                    QStringLiteral("notifications"), QStringLiteral("org.freedesktop.Notifications"),
+                    QStringLiteral("a notification service is running"),
+                    QStringLiteral("install or start a notification service (the desktop's own, or dunst)"))
              << runtimeCheck() << configsCheck() << spaceCheck();
     bool allPassed = true;
     for (const Finding &finding : findings) {

@@ -2,8 +2,8 @@
 
 #include "cli/CliDevice.h"
 #include "device/link/AccessAdvice.h"
-#include "device/upload/BatteryLevel.h"
 #include "device/link/DeviceLink.h"
+#include "device/upload/BatteryLevel.h"
 #include "storage/AppSettings.h"
 #include "storage/UploadCut.h"
 

@@ -36,8 +36,12 @@ QSettings::Format scratchFormat()
 QVector<RequiredKey> writtenProfileKeys(const QString &section, SleepKeys sleepKeys)
 {
     QVector<RequiredKey> keys;
+    // The settings object still saves its (empty) file when it goes: into a folder that goes too, or
+    // where nothing can be created.
     QTemporaryDir scratchDir;
-    QSettings scratch(scratchDir.filePath(QStringLiteral("layout")), scratchFormat());
+    const QString scratchPath = scratchDir.isValid() ? scratchDir.filePath(QStringLiteral("layout"))
+                                                     : QStringLiteral("/nonexistent/mousecfg-layout");
+    QSettings scratch(scratchPath, scratchFormat());
     WriteProfileKeys(scratch, section, ProfileData(), sleepKeys);
     for (const QString &key : scratch.allKeys()) {
         const int type = scratch.value(key).userType();
@@ -49,7 +53,8 @@ QVector<RequiredKey> writtenProfileKeys(const QString &section, SleepKeys sleepK
 // A profile file: its section without the two keys older files lack.
 const QVector<RequiredKey> &profileLayout()
 {
-    static const QVector<RequiredKey> keys = writtenProfileKeys(QStringLiteral("PROFILE"), SleepKeys::Omitted);
+    static const QVector<RequiredKey> keys
+        = writtenProfileKeys(QStringLiteral("PROFILE"), SleepKeys::Omitted);
     return keys;
 }
 
@@ -180,12 +185,11 @@ QString ImportCheck::message(const QString &shownPath) const
             ? tr("'%1' is a profile file, not a configuration file").arg(shownPath)
             : tr("'%1' is a configuration file, not a profile file").arg(shownPath);
     case Incomplete:
-        return m_missing == 1
-            ? tr("'%1' is incomplete: the key '%2' is missing").arg(shownPath, m_key)
-            : tr("'%1' is incomplete: %2 keys are missing, the first is '%3'")
-                  .arg(shownPath)
-                  .arg(m_missing)
-                  .arg(m_key);
+        return m_missing == 1 ? tr("'%1' is incomplete: the key '%2' is missing").arg(shownPath, m_key)
+                              : tr("'%1' is incomplete: %2 keys are missing, the first is '%3'")
+                                    .arg(shownPath)
+                                    .arg(m_missing)
+                                    .arg(m_key);
     case BadValue:
         return m_wantsColour ? tr("'%1' is damaged: '%2' does not hold a colour").arg(shownPath, m_key)
                              : tr("'%1' is damaged: '%2' does not hold a number").arg(shownPath, m_key);

@@ -11,7 +11,8 @@ const QString cutKey = QStringLiteral("Config/UploadCut");
 
 bool SaveUploadCut(bool cut)
 {
-    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) { file.setValue(cutKey, cut ? 1 : 0); });
+    return EditIniFile(AppPaths::globalConfigFile(),
+                       [&](QSettings &file) { file.setValue(cutKey, cut ? 1 : 0); });
 }
 
 bool LastUploadCut()

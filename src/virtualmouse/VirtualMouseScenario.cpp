@@ -68,7 +68,8 @@ VirtualMouse *fromScenarioFile(const QString &file, QObject *parent)
     battery.deviceType = quint8(number(scenario, "Mouse/DeviceType", battery.deviceType));
     mouse->setBattery(battery);
     mouse->setAsleep(number(scenario, "Mouse/Asleep", 0) != 0);
-    mouse->setAccessDenied(scenario.value(QStringLiteral("Mouse/Access")).toString() == QLatin1String("denied"));
+    mouse->setAccessDenied(scenario.value(QStringLiteral("Mouse/Access")).toString()
+                           == QLatin1String("denied"));
     mouse->setLatency(number(scenario, "Mouse/LatencyMs", 0));
     mouse->setSilence(number(scenario, "Faults/Silence", 0));
     mouse->setWrongHeaderEchoes(number(scenario, "Faults/WrongHeaderEchoes", 0));

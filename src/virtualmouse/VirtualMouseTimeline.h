@@ -21,8 +21,9 @@ public:
     explicit VirtualMouseTimeline(VirtualMouse *mouse);
 
     // Schedules an event `ms` milliseconds after the start: "plug receiver", "unplug cable",
-    // "status PROFILE STAGE RATE MODE", "battery CHARGE LOW HIGH", "asleep", "awake", "access granted" (numbers in
-    // decimal or "0x" hex, 0 to 255). False, and nothing scheduled, when the text is no such event.
+    // "status PROFILE STAGE RATE MODE", "battery CHARGE LOW HIGH", "asleep", "awake", "access granted"
+    // (numbers in decimal or "0x" hex, 0 to 255). False, and nothing scheduled, when the text is no such
+    // event.
     bool add(int ms, const QString &event);
     // Starts the clock unless it runs; callable from any thread.
     void start();

@@ -22,7 +22,8 @@ namespace {
 QString explained(const QStringList &nodes, const QStringList &commands)
 {
     return AccessAdvice::problem(nodes) + QLatin1Char('\n')
-        + AccessAdvice::tr("Install the udev rule %1 from the source folder:").arg(AccessAdvice::ruleFileName())
+        + AccessAdvice::tr("Install the udev rule %1 from the source folder:")
+              .arg(AccessAdvice::ruleFileName())
         + QLatin1Char('\n') + commands.join(QLatin1Char('\n')) + QLatin1Char('\n')
         + AccessAdvice::tr("then plug the receiver in again.");
 }
@@ -36,6 +37,8 @@ QString AccessAdvice::explanation(const QStringList &nodes)
 
 QString AccessAdvice::explanationForBox(const QStringList &nodes)
 {
-    return explained(nodes, { QStringLiteral("sudo install -m 644 \\\n    data/70-mousecfg.rules /etc/udev/rules.d/"),
-                              QStringLiteral("sudo udevadm control --reload && \\\n    sudo udevadm trigger") });
+    return explained(
+        nodes,
+        { QStringLiteral("sudo install -m 644 \\\n    data/70-mousecfg.rules /etc/udev/rules.d/"),
+          QStringLiteral("sudo udevadm control --reload && \\\n    sudo udevadm trigger") });
 }

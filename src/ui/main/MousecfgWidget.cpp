@@ -143,9 +143,8 @@ void MousecfgWidget::connectParts()
             &MousecfgWidget::slotRefreshWriteStatus);
 
     connect(m_session, &DeviceSession::deviceReady, this, &MousecfgWidget::slotWarnClose);
-    connect(m_session, &DeviceSession::accessRefused, this, [this] {
-        QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
-    });
+    connect(m_session, &DeviceSession::accessRefused, this,
+            [this] { QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning); });
     connect(m_session, &DeviceSession::deviceLost, this, [this] {
         m_warningShown = true;
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);

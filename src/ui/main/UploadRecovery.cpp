@@ -1,6 +1,7 @@
 #include "ui/main/UploadRecovery.h"
 
 #include "device/link/DeviceLink.h"
+#include "device/upload/UploadThreadState.h"
 #include "storage/UploadCut.h"
 #include "ui/main/ProfileOperations.h"
 #include "ui/widgets/UserPrompts.h"
@@ -29,10 +30,13 @@ void UploadRecovery::offer()
         m_offered = false;
         return;
     }
-    if (m_offered || !CommandHandleOpen())
+    // A sleeping mouse would refuse the upload; it is offered when the mouse wakes.
+    if (m_offered || !CommandHandleOpen() || MouseAsleep())
         return;
     m_offered = true;
-    if (AskQuestion(tr("Warning"), tr("The last transfer to the mouse did not finish. Send the settings again?"),
-                    m_dialogParent))
-        m_operations->applyToDevice(true);
+    if (AskQuestion(tr("Warning"),
+                    tr("The last transfer to the mouse did not finish. Send the settings again?"),
+                    m_dialogParent)
+        && m_operations->applyToDevice(true) == DeviceAsleep)
+        m_offered = false;
 }
