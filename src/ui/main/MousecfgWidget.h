@@ -50,7 +50,8 @@ public:
     void switchTab(int index);
     // The tab shown.
     int currentTab() const;
-    // Shows the window; without a mouse, runs the waiting "Dongle Disconnect!" box.
+    // Shows the window; without a mouse, runs the waiting "Dongle Disconnect!" box; with a mouse it may
+    // not open, the box that explains how to allow it.
     void showAndWarn();
     // The box that explains a mouse the user may not open, and how to allow it.
     void warnAccessDenied();
