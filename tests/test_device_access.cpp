@@ -12,9 +12,11 @@
 #include "ui/main/ProfileBar.h"
 #include "ui/main/ProfileOperations.h"
 #include "virtualmouse/VirtualMouse.h"
+#include "virtualmouse/VirtualMouseTimeline.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -170,6 +172,10 @@ void TestDeviceAccess::cutUploadOfferedOnce()
     ScriptedPrompts prompts;
     // Slow replies, so that the upload is still running when the receiver is pulled.
     qputenv("MOUSECFG_VIRTUAL_MOUSE", dir.writeFile("slow.ini", "[Mouse]\nLatencyMs=20\n").toLocal8Bit());
+    // The timeline's clock starts inside the window's constructor, so never after this one: events
+    // added at `clock + n` fire n ms from now at the latest.
+    QElapsedTimer clock;
+    clock.start();
     QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
     VirtualMouse *mouse = window->findChild<VirtualMouse *>();
     QVERIFY(mouse);
@@ -179,7 +185,7 @@ void TestDeviceAccess::cutUploadOfferedOnce()
 
     // Pulled out midway: the upload fails and is marked cut.
     mouse->clearReports();
-    QTimer::singleShot(300, mouse, [mouse] { mouse->unplug(VirtualMouse::Receiver); });
+    QVERIFY(mouse->timeline()->add(int(clock.elapsed()) + 300, QStringLiteral("unplug receiver")));
     QVERIFY(window->profileBar()->operations()->applyToDevice(true) != ReportOk);
     QVERIFY(!mouse->reports().isEmpty());
     QVERIFY(LastUploadCut());
@@ -190,7 +196,7 @@ void TestDeviceAccess::cutUploadOfferedOnce()
     // Plugged again: one offer; "Yes" sends every block and clears the mark.
     prompts.boxes.clear();
     mouse->clearReports();
-    mouse->plug(VirtualMouse::Receiver);
+    QVERIFY(mouse->timeline()->add(int(clock.elapsed()), QStringLiteral("plug receiver")));
     QTRY_VERIFY_WITH_TIMEOUT(prompts.texts().contains(offer), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!LastUploadCut() && LoadDiff() == 0, 30000);
     QList<quint8> commands;
