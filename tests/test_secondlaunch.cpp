@@ -3,6 +3,8 @@
 #include "XdoTool.h"
 #include "platform/SingleInstanceLock.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -17,6 +19,7 @@ private slots:
     void initTestCase();
     void secondStartBringsTheWindowForward_data();
     void secondStartBringsTheWindowForward();
+    void closeWithoutTrayEnds();
     void lockWithoutRuntimeFolder();
 
 private:
@@ -135,6 +138,16 @@ void TestSecondLaunch::secondStartBringsTheWindowForward()
         !(otherWindow = run("xdotool", { "search", "--onlyvisible", "--name", m_title + "-other" })).isEmpty(), 10000);
     QVERIFY(xdotool({ "windowfocus", "--sync", otherWindow.section('\n', 0, 0) }));
 
+    if (sessionBus) {
+        // The bus alone must carry the request: the socket goes.
+        QDBusConnection client = QDBusConnection::connectToBus(bus.address(), "check");
+        QTRY_VERIFY_WITH_TIMEOUT(client.interface()->isServiceRegistered("org.mousecfg.mousecfg"), 10000);
+        QCOMPARE(qint64(client.interface()->servicePid("org.mousecfg.mousecfg").value()), first->processId());
+        QDBusConnection::disconnectFromBus("check");
+        for (const QString &socket : QDir(m_runtime.path()).entryList({ "mousecfg-*.socket" }, QDir::System))
+            QVERIFY(QFile::remove(m_runtime.path() + '/' + socket));
+    }
+
     QScopedPointer<QProcess> second(start(environment));
     QVERIFY(second->waitForFinished(20000));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
@@ -152,6 +165,33 @@ void TestSecondLaunch::secondStartBringsTheWindowForward()
     other.waitForFinished(5000);
     tray.terminate();
     tray.waitForFinished(5000);
+}
+
+void TestSecondLaunch::closeWithoutTrayEnds()
+{
+    if (QStandardPaths::findExecutable("xdotool").isEmpty())
+        QSKIP("xdotool is needed (scripts/install-deps.sh)");
+    // No tray host on this server: the close picture ends the program, as "&Quit" does.
+    QScopedPointer<QProcess> program(start({ "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus" }));
+    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows().size(), 1, 20000);
+    const QStringList geometry
+        = run("xdotool", { "getwindowgeometry", "--shell", visibleWindows().value(0) }).split('\n');
+    int x = 0, y = 0;
+    for (const QString &line : geometry) {
+        if (line.startsWith("X="))
+            x = line.mid(2).toInt();
+        if (line.startsWith("Y="))
+            y = line.mid(2).toInt();
+    }
+    // The close picture, 944..968 x 19..43 of the window at scale 1.
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(xdotool({ "mousemove", QString::number(x + 956), QString::number(y + 31), "click", "1" }));
+    QVERIFY(program->waitForFinished(10000));
+    // About a millisecond here; generous for a loaded machine and sanitizer builds.
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
 }
 
 void TestSecondLaunch::lockWithoutRuntimeFolder()
