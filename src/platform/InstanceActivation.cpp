@@ -18,7 +18,7 @@ InstanceActivation::InstanceActivation(AppBusName *busName, const QString &lockP
 {
     if (busName) {
         auto *target = new QObject(this);
-        new ApplicationAdaptor(target, [this] { emit activationRequested(); });
+        new ApplicationAdaptor(target, [this] { requestLater(); });
         busName->registerObject(AppBusName::objectPath(), target);
     }
     if (lockPath.isEmpty())
@@ -40,6 +40,12 @@ QString InstanceActivation::socketPath(const QString &lockPath)
     return path + QStringLiteral(".socket");
 }
 
+void InstanceActivation::requestLater()
+{
+    // After the answer has gone: showing the window may open a waiting message box.
+    QMetaObject::invokeMethod(this, &InstanceActivation::activationRequested, Qt::QueuedConnection);
+}
+
 void InstanceActivation::answerSocket()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
@@ -50,7 +56,7 @@ void InstanceActivation::answerSocket()
                 return;
             if (socket->read(Request.size()) == Request) {
                 socket->write(Answer);
-                emit activationRequested();
+                requestLater();
             }
             socket->disconnectFromServer();
         });

@@ -29,6 +29,7 @@ signals:
 
 private:
     void answerSocket();
+    void requestLater();
 
     QLocalServer *m_server = nullptr;
 };
