@@ -1,10 +1,13 @@
 #include "TestAppDir.h"
+#include "platform/OsdClient.h"
+#include "platform/OsdMessage.h"
 #include "ui/buttons/TarnSingleKeyWindow.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <csignal>
@@ -25,6 +28,7 @@ private slots:
     void initTestCase();
     void windowTabsAndKeyDialog();
     void programEndsOnSigterm();
+    void noticeCompanionOnXWayland();
 
 private:
     bool m_westonRunning;
@@ -33,6 +37,8 @@ private:
 
 namespace {
 QStringList g_pluginWarnings;
+// The X server beside the compositor, as XWayland would be; empty without one.
+QByteArray g_xDisplay;
 
 void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
@@ -98,8 +104,39 @@ void TestWayland::programEndsOnSigterm()
     QVERIFY2(!errors.contains(QLatin1String("wayland"), Qt::CaseInsensitive), qPrintable(errors));
 }
 
+void TestWayland::noticeCompanionOnXWayland()
+{
+    if (g_xDisplay.isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
+        QSKIP("needs an X server beside the compositor (run under xvfb-run) and xdotool");
+    // Even where the session asks Qt programs for Wayland, the companion goes to the X server, where it
+    // can stand under the pointer.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "wayland");
+    env.insert("DISPLAY", QString::fromLocal8Bit(g_xDisplay));
+    env.insert("MOUSECFG_OSD_IDLE_MS", "30000");
+    QProcess companion;
+    companion.setProcessEnvironment(env);
+    companion.start(QStringLiteral(MOUSECFG_APPDIR "/OSD"), QStringList());
+    QVERIFY(companion.waitForStarted());
+    OsdClient client(QStringLiteral("/nonexistent/OSD"), OsdServerName());
+    QSignalSpy delivered(&client, &OsdClient::delivered);
+    OsdMessage message;
+    message.text = QStringLiteral("DPI 1600");
+    client.send(message);
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.size(), 1, 10000);
+    QProcess search;
+    search.setProcessEnvironment(env);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (search.start("xdotool", { "search", "--onlyvisible", "--pid", QString::number(companion.processId()) }),
+         search.waitForFinished(5000), !search.readAllStandardOutput().trimmed().isEmpty()),
+        10000);
+    companion.terminate();
+    QVERIFY(companion.waitForFinished(10000));
+}
+
 int main(int argc, char **argv)
 {
+    g_xDisplay = qgetenv("DISPLAY");
     // A headless Weston on a socket in a runtime folder of the test's own.
     QTemporaryDir runtime;
     ::chmod(QFile::encodeName(runtime.path()).constData(), 0700);
