@@ -91,6 +91,8 @@ void TestWayland::programEndsOnSigterm()
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MOUSECFG_VIRTUAL_MOUSE", "receiver");
     env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    // The program picks Wayland by itself in a Wayland session (there is no X server here).
+    env.remove("QT_QPA_PLATFORM");
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(m_dir->path());
     process.start(program, QStringList());

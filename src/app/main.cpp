@@ -17,6 +17,10 @@ int main(int argc, char *argv[])
 {
     // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
     qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // Natively on Wayland where the session is Wayland (Qt 5 would choose XWayland on GNOME); X11
+    // when Qt's Wayland plugin is missing. The user's own choice stands.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
     QApplication app(argc, argv);
     // Set once the application exists, as the tool always has: Qt's own scaling stays off and the
     // window scales itself from the screen's logical DPI.
