@@ -245,22 +245,29 @@ void TestSecondLaunch::lockWithoutRuntimeFolder()
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(shared.path()));
     QVERIFY(SingleInstanceLock::lockFilePath(name).startsWith(home.path() + "/cache/mousecfg/"));
 
-    // Another user's program cannot take this user's lock: as root, try it as "nobody".
+    // Two users, the same product, no runtime folder: as root, the other user is "nobody", who starts
+    // first and holds its lock. This user still gets a lock of its own, and its second start is
+    // still refused (a shared name let the first user's program block the other's).
     qunsetenv("XDG_RUNTIME_DIR");
     const QString setpriv = QStandardPaths::findExecutable("setpriv");
     if (::geteuid() == 0 && !setpriv.isEmpty()) {
-        SingleInstanceLock mine(name);
-        QVERIFY(mine.tryLock());
+        QTemporaryDir otherHome(QDir::tempPath() + "/mousecfg-nobody-XXXXXX");
+        QVERIFY(::chown(QFile::encodeName(otherHome.path()).constData(), 65534, 65534) == 0);
         QProcess other;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("XDG_RUNTIME_DIR");
-        env.insert("HOME", "/nonexistent");
-        env.insert("XDG_CACHE_HOME", QDir::tempPath() + "/mousecfg-test-nobody-cache");
+        env.insert("HOME", otherHome.path());
+        env.insert("XDG_CACHE_HOME", otherHome.path() + "/cache");
         other.setProcessEnvironment(env);
-        other.start(setpriv, { "--reuid=65534", "--regid=65534", "--clear-groups", "/bin/sh", "-c",
-                               "test ! -w '" + path + "'" });
+        other.start(setpriv, { "--reuid=65534", "--regid=65534", "--clear-groups",
+                               QCoreApplication::applicationFilePath(), "--hold-lock", "LockSafety" });
+        QVERIFY(other.waitForReadyRead(10000));
+        QCOMPARE(other.readLine().trimmed(), QByteArray("locked"));
+        SingleInstanceLock mine(name);
+        QVERIFY(mine.tryLock());
+        QVERIFY(!SingleInstanceLock(name).tryLock());
+        other.closeWriteChannel();
         QVERIFY(other.waitForFinished(10000));
-        QCOMPARE(other.exitCode(), 0);
     }
 
     if (savedRuntime.isEmpty())
@@ -270,5 +277,22 @@ void TestSecondLaunch::lockWithoutRuntimeFolder()
     qunsetenv("XDG_CACHE_HOME");
 }
 
-QTEST_GUILESS_MAIN(TestSecondLaunch)
+int main(int argc, char **argv)
+{
+    // Helper for the two-user case: holds the product's lock as whoever runs it until its input closes.
+    if (argc == 3 && qstrcmp(argv[1], "--hold-lock") == 0) {
+        QCoreApplication app(argc, argv);
+        SingleInstanceLock lock(SingleInstanceLock::mutexName(QString::fromLocal8Bit(argv[2])));
+        const bool locked = !lock.path().isEmpty() && lock.tryLock();
+        printf("%s\n", locked ? "locked" : "busy");
+        fflush(stdout);
+        char buffer[16];
+        while (fread(buffer, 1, sizeof buffer, stdin) > 0) { }
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestSecondLaunch test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_secondlaunch.moc"
