@@ -4,6 +4,7 @@
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
+#include "platform/TrayHost.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "ui/buttons/TarnBtnWindow.h"
@@ -29,6 +30,7 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -55,6 +57,7 @@ private slots:
     void dragNeedsMoreThanFourPixels();
     void trayToggleKeepsWarningUp();
     void startAtLoginFromTheTray();
+    void withoutTrayCloseQuitsAndNothingHides();
     void tabsAndPictures();
     void versionLabelOpensOnlyAddresses();
     void everyControlIsNamedAndReachable();
@@ -89,6 +92,8 @@ void TestMainWindow::init()
 {
     m_dir.reset(new TestAppDir(TestAppDir::Installed));
     m_prompts.reset(new HookedPrompts);
+    // The desktop has a tray unless a test takes it away.
+    TrayHost::setProbe([] { return true; });
     // Slot files on disk, as an installation has them.
     ConfigData config;
     LoadConfig(config);
@@ -352,6 +357,48 @@ void TestMainWindow::startAtLoginFromTheTray()
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY(m_prompts->boxes.isEmpty());
     QVERIFY(window->isHidden());
+}
+
+void TestMainWindow::withoutTrayCloseQuitsAndNothingHides()
+{
+    bool trayThere = false;
+    TrayHost::setProbe([&trayThere] { return trayThere; });
+    MousecfgWidget *window = createWindow("none");
+    QMenu *menu = window->tray()->icon()->contextMenu();
+    QSignalSpy quits(window->tray()->quitAction(), &QAction::triggered);
+
+    // Accepting the warning without a mouse minimises instead of hiding out of reach.
+    QTRY_COMPARE_WITH_TIMEOUT(m_prompts->boxes.size(), 1, 1000);
+    QVERIFY(window->isVisible());
+    QVERIFY(window->isMinimized());
+    emit menu->aboutToShow();
+    QVERIFY(!window->tray()->startAtLoginAction()->isVisible());
+
+    // Closing ends the program as "&Quit" does, from the close picture and from the desktop.
+    window->header()->closeButton()->click();
+    QCOMPARE(quits.size(), 1);
+    QVERIFY(!window->close());
+    QCOMPARE(quits.size(), 2);
+
+    // A tray host that arrives later brings back hiding and the login start.
+    trayThere = true;
+    emit menu->aboutToShow();
+    QVERIFY(window->tray()->startAtLoginAction()->isVisible());
+    QVERIFY(!window->close());
+    QVERIFY(window->isHidden());
+    QCOMPARE(quits.size(), 2);
+
+    // A login start that finds no tray shows the window minimised after a few seconds.
+    trayThere = false;
+    m_window.reset();
+    m_prompts->boxes.clear();
+    qputenv(Autostart::HiddenVariable, "1");
+    window = createWindow("receiver");
+    qunsetenv(Autostart::HiddenVariable);
+    QVERIFY(window->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), 15000);
+    QVERIFY(window->isMinimized());
+    QVERIFY(m_prompts->boxes.isEmpty());
 }
 
 void TestMainWindow::tabsAndPictures()

@@ -2,6 +2,7 @@
 #include "ScriptedPrompts.h"
 #include "platform/DesktopMouseSettings.h"
 #include "platform/PointerSpeed.h"
+#include "platform/PointerSpeedBackend.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "ui/pages/TarnMenuButton.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
@@ -228,6 +230,22 @@ void TestPerformancePage::pointerSpeedWithoutX11()
     QCOMPARE(GetSystemMouseSpeed(), before == 7 ? 8 : 7);
     QVERIFY(!ApplySlotMouseSpeed(0));
     QCOMPARE(GetSystemMouseSpeed(), before == 7 ? 8 : 7);
+
+    // The page says so beside "Mouse Setting"; where the desktop takes the speed it says nothing.
+    TarnPointSpeed page;
+    page.show();
+    QVERIFY(page.pointerSpeedNotice()->isVisible());
+    QVERIFY(page.pointerSpeedNotice()->text().contains(QStringLiteral("cannot be set from here")));
+    struct Settable : PointerSpeedBackend
+    {
+        QString name() const override { return QStringLiteral("stand-in"); }
+        bool read(int *) override { return false; }
+        bool apply(int) override { return true; }
+    };
+    SetPointerSpeedBackend(std::make_unique<Settable>());
+    page.relayout();
+    QVERIFY(!page.pointerSpeedNotice()->isVisible());
+    SetPointerSpeedBackend(nullptr);
 }
 
 QTEST_MAIN(TestPerformancePage)

@@ -1673,6 +1673,10 @@
         <source>Mouse Setting</source>
         <translation>Mauseinstellungen</translation>
     </message>
+    <message>
+        <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
+        <translation>Die Zeigergeschwindigkeit dieses Desktops lässt sich hier nicht einstellen: Nutzen Sie die Mauseinstellungen des Desktops.</translation>
+    </message>
 </context>
 <context>
     <name>TarnProcessDialog</name>

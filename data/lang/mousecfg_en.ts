@@ -1673,6 +1673,10 @@
         <source>Mouse Setting</source>
         <translation>Mouse Setting</translation>
     </message>
+    <message>
+        <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
+        <translation>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</translation>
+    </message>
 </context>
 <context>
     <name>TarnProcessDialog</name>

@@ -1673,6 +1673,10 @@
         <source>Mouse Setting</source>
         <translation>Réglages souris</translation>
     </message>
+    <message>
+        <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
+        <translation>La vitesse du pointeur de ce bureau ne peut pas être réglée d&apos;ici : utilisez les réglages de souris du bureau.</translation>
+    </message>
 </context>
 <context>
     <name>TarnProcessDialog</name>

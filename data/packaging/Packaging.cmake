@@ -17,6 +17,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beside the libraries found by dpkg-shlibdeps: Qt's Wayland plugin, so that the window runs natively
+# on GNOME and Plasma under Wayland.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qtwayland5")
+# A tray host for GNOME, which has none of its own.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
     ${CMAKE_SOURCE_DIR}/data/packaging/postinst ${CMAKE_SOURCE_DIR}/data/packaging/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)

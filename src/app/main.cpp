@@ -1,4 +1,7 @@
+#include "platform/AppBusName.h"
 #include "platform/Autostart.h"
+#include "platform/InstanceActivation.h"
+#include "platform/TerminationSignals.h"
 #include "platform/SingleInstanceLock.h"
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
@@ -14,6 +17,10 @@ int main(int argc, char *argv[])
 {
     // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
     qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // Natively on Wayland where the session is Wayland (Qt 5 would choose XWayland on GNOME); X11
+    // when Qt's Wayland plugin is missing. The user's own choice stands.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
     QApplication app(argc, argv);
     // Set once the application exists, as the tool always has: Qt's own scaling stays off and the
     // window scales itself from the screen's logical DPI.
@@ -30,11 +37,23 @@ int main(int argc, char *argv[])
 
     SingleInstanceLock instanceLock(SingleInstanceLock::mutexName(productName));
     if (!instanceLock.tryLock()) {
+        // The running program shows its window instead; this one ends without one.
+        InstanceActivation::requestActivation(QDBusConnection::sessionBus(), instanceLock.holderPid(),
+                                              instanceLock.path());
         QCoreApplication::exit(1);
         return 1;
     }
+    // Listening before the window exists: requests wait in the event loop until it runs.
+    AppBusName busName;
+    InstanceActivation activation(&busName, instanceLock.path());
+    busName.own();
+
+    // Logging out ends the program as "&Quit" does: the window's clean-up runs.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, &QCoreApplication::quit);
 
     auto *window = new MousecfgWidget;
+    QObject::connect(&activation, &InstanceActivation::activationRequested, window, &MousecfgWidget::bringForward);
     // Started at login: the window waits in the tray until the user opens it.
     if (window->connectedCount() != 0 && !Autostart::startHidden()) {
         window->setWindowOpacity(1.0);

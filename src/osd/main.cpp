@@ -24,6 +24,13 @@ int main(int argc, char *argv[])
 {
     // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
     qputenv("QT_XCB_GL_INTEGRATION", "none");
+    // A Wayland client cannot place its own window: on XWayland the notice keeps its place under the
+    // pointer, even where the session asks Qt programs for Wayland (Plasma sets QT_QPA_PLATFORM).
+    // Without an X server the compositor places it.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && (platform.isEmpty() || platform.startsWith("wayland")))
+        qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -6,6 +6,8 @@
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/PointerSpeed.h"
+#include "platform/TrayHost.h"
+#include "platform/WindowActivation.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -43,12 +45,15 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // A press must travel further than this (horizontal plus vertical) before the window moves.
 constexpr int DragThreshold = 4;
 // Delay between construction (or the last removal) and the warning.
 constexpr int WarningDelayMs = 200;
+// How long a login start waits for the desktop's tray before it shows the window minimised.
+constexpr int LoginTrayWaitMs = 4000;
 // The product whose lighting lives in the first slot whatever slot is current.
 const QString SharedLightingProduct = QStringLiteral("4630");
 
@@ -111,6 +116,8 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     // Started at login, the window waits in the tray, with or without a mouse.
     if (!Autostart::startHidden())
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
+    else
+        QTimer::singleShot(LoginTrayWaitMs, this, &MousecfgWidget::showMinimisedWithoutTray);
 }
 
 MousecfgWidget::~MousecfgWidget()
@@ -159,7 +166,7 @@ void MousecfgWidget::connectParts()
             m_statusThread->start();
     });
 
-    connect(m_header, &HeaderBar::closeClicked, this, &QWidget::hide);
+    connect(m_header, &HeaderBar::closeClicked, this, &QWidget::close);
     connect(m_header, &HeaderBar::minimiseClicked, this, &QWidget::showMinimized);
     connect(m_header, &HeaderBar::modelChosen, this, &MousecfgWidget::slot_show_mousename);
     connect(m_tabs, &TabBar::tabRequested, this, &MousecfgWidget::switchTab);
@@ -247,16 +254,28 @@ void MousecfgWidget::showAndWarn()
         return;
     }
     if (connectedCount() != 0) {
-        activateWindow();
-        raise();
+        BringWindowToFront(this);
         return;
     }
     m_warningShown = true;
     const int answer = Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("Warning"),
                                             tr("Dongle Disconnect!"), TarnMessageBox::DongleIcon, this, true);
     if (answer == QDialog::Accepted && connectedCount() == 0)
-        hide();
+        hideWindow();
     m_warningShown = false;
+}
+
+void MousecfgWidget::bringForward()
+{
+    if (isMinimized())
+        showNormal();
+    // The "Dongle Disconnect!" box is up or on its way: only the window comes forward.
+    if (!m_warningShown) {
+        showAndWarn();
+        return;
+    }
+    show();
+    BringWindowToFront(this);
 }
 
 void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
@@ -321,11 +340,29 @@ void MousecfgWidget::paintEvent(QPaintEvent *)
         painter.drawPixmap(rect(), background);
 }
 
+void MousecfgWidget::hideWindow()
+{
+    // Hidden with no tray to bring it back, the window would be lost until the next launch.
+    if (TrayHost::available())
+        hide();
+    else
+        showMinimized();
+}
+
+void MousecfgWidget::showMinimisedWithoutTray()
+{
+    if (isHidden() && !TrayHost::available())
+        showMinimized();
+}
+
 void MousecfgWidget::closeEvent(QCloseEvent *event)
 {
-    // Only "&Quit" ends the program; closing keeps it in the tray.
     event->ignore();
-    hide();
+    // Closing keeps the program in the tray; with no tray it ends as "&Quit" ends it.
+    if (TrayHost::available())
+        hide();
+    else
+        m_tray->quitAction()->trigger();
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)
@@ -342,11 +379,20 @@ void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
     if (!m_dragging)
         return;
     const QPoint displacement = event->globalPos() - m_pressGlobal;
-    if (displacement.manhattanLength() > DragThreshold)
-        move(m_pressTopLeft + displacement);
+    if (displacement.manhattanLength() <= DragThreshold)
+        return;
+    // The compositor moves the window where it can (on Wayland only it can); the rest of this drag
+    // is its business.
+    if (!m_movingByHand && windowHandle() && windowHandle()->startSystemMove()) {
+        m_dragging = false;
+        return;
+    }
+    m_movingByHand = true;
+    move(m_pressTopLeft + displacement);
 }
 
 void MousecfgWidget::mouseReleaseEvent(QMouseEvent *)
 {
     m_dragging = false;
+    m_movingByHand = false;
 }

@@ -28,7 +28,8 @@ class TabBar;
 class TarnPushButton;
 class TrayIcon;
 
-// The utility's one top-level window: frameless and skinned; closing it only hides it. It owns the
+// The utility's one top-level window: frameless and skinned; closing it hides it into the tray, or
+// ends the program where there is no tray. It owns the
 // device's life on the GUI side, the working configuration and the pages.
 class MousecfgWidget : public QWidget, public MouseConnectionSource, public ProfileHost
 {
@@ -59,6 +60,8 @@ public:
     void watchMouseReturn();
     // After a suspend: fresh handles, the stored slot and stage shown, the pointer speed applied again.
     void afterResume();
+    // A second launch asks for the window: shown, restored and raised as the tray shows it.
+    void bringForward();
     // Sends a short notice to the on-screen display; never waits for it.
     void showOsdText(const QString &text);
 
@@ -68,7 +71,8 @@ public:
     void collectPageState() override;
     void applySlotMouseSpeed() override;
     QWidget *dialogParent() override { return this; }
-    void hideWindow() override { hide(); }
+    // Hides into the tray; minimises where there is no tray.
+    void hideWindow() override;
     void retranslateWindow() override;
     void showFirstTab() override;
 
@@ -147,6 +151,7 @@ private:
     void setUpServices();
     void onLanguageChanged(int index);
     void refreshTrayToolTip();
+    void showMinimisedWithoutTray();
 
     ConfigData m_config;
     QStringList m_library;
@@ -171,6 +176,7 @@ private:
     int m_scaleStep = -1;
     QSize m_laidOutSize;
     bool m_dragging = false;
+    bool m_movingByHand = false;
     QPoint m_pressGlobal;
     QPoint m_pressTopLeft;
 };

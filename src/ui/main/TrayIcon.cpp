@@ -1,6 +1,7 @@
 #include "ui/main/TrayIcon.h"
 
 #include "platform/Autostart.h"
+#include "platform/TrayHost.h"
 #include "ui/widgets/UserPrompts.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,8 @@ TrayIcon::TrayIcon(const QIcon &icon, const QString &toolTip, QObject *parent)
     connect(m_loadConfig, &QAction::triggered, this, &TrayIcon::showRequested);
     connect(m_quit, &QAction::triggered, QCoreApplication::instance(), &QCoreApplication::quit);
     connect(m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
+    // A login start into a tray that is not there would leave the window out of reach.
+    connect(m_menu, &QMenu::aboutToShow, this, [this] { m_startAtLogin->setVisible(TrayHost::available()); });
     m_icon->setContextMenu(m_menu);
     m_icon->setToolTip(toolTip);
     retranslate();

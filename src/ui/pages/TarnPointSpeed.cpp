@@ -1,6 +1,7 @@
 #include "ui/pages/TarnPointSpeed.h"
 
 #include "platform/DesktopMouseSettings.h"
+#include "platform/PointerSpeed.h"
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
 #include "ui/pages/PageStyle.h"
@@ -45,6 +46,7 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
     , m_modeGroup(new QButtonGroup(this))
     , m_modeBoxes { new QCheckBox(this), new QCheckBox(this), new QCheckBox(this) }
     , m_settingsButton(new TarnPushButton(QString(), this))
+    , m_speedNotice(createLabel(this))
 {
     setObjectName(QStringLiteral("TarnPointSpeed"));
     m_keySlider->setRange(1, 255);
@@ -71,6 +73,9 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
         connect(box, &QCheckBox::clicked, this, &TarnPointSpeed::checkbtn_clicked);
     connect(m_liftGroup, &QButtonGroup::idClicked, this, [this] { m_liftChosenHere = true; });
     connect(m_settingsButton, &QPushButton::clicked, this, &TarnPointSpeed::btn_clicked);
+    m_speedNotice->setObjectName(QStringLiteral("pointerSpeedNotice"));
+    m_speedNotice->setWordWrap(true);
+    m_speedNotice->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     showValues();
     retranslate();
 }
@@ -187,6 +192,11 @@ void TarnPointSpeed::relayout()
             PlaceWidget(box, 250, 14 + 28 * row++, 210, 22);
     }
     PlaceWidget(m_settingsButton, 250, 226, 160, 32);
+    // Slots still keep a pointer speed there; the desktop's own settings are one click away.
+    PlaceWidget(m_speedNotice, 250, 150, 210, 70);
+    m_speedNotice->setVisible(!SystemMouseSpeedSettable());
+    m_speedNotice->setFont(PageFont(12));
+    SetTextColor(m_speedNotice, ThemeColor::text());
 
     for (QLabel *label : { m_keyTitle, m_scrollTitle, m_liftTitle, m_modeTitle }) {
         label->setFont(PageFont(13));
@@ -219,5 +229,7 @@ void TarnPointSpeed::retranslate()
     m_modeBoxes[2]->setText(tr("Competitive"));
     m_settingsButton->setText(tr("Mouse Setting"));
     m_settingsButton->setAccessibleName(tr("Mouse Setting"));
+    m_speedNotice->setText(
+        tr("This desktop's pointer speed cannot be set from here: use the desktop's own mouse settings."));
     relayout();
 }

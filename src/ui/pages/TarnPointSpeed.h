@@ -57,6 +57,8 @@ public:
     QCheckBox *wakeBox() const { return m_wakeBox; }
     QCheckBox *sensorModeBox(int mode) const { return m_modeBoxes[mode]; }
     TarnPushButton *mouseSettingButton() const { return m_settingsButton; }
+    // The notice shown where the desktop's pointer speed cannot be set from here.
+    QLabel *pointerSpeedNotice() const { return m_speedNotice; }
 
 public slots:
     // The lift-off value was chosen elsewhere (the polling-rate page): show it and keep it.
@@ -91,4 +93,5 @@ private:
     QButtonGroup *m_modeGroup;
     QCheckBox *m_modeBoxes[3];
     TarnPushButton *m_settingsButton;
+    QLabel *m_speedNotice;
 };
