@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliFiles.h"
+#include "cli/CliRules.h"
 #include "cli/CliStatus.h"
 #include "cli/CliUpload.h"
 
@@ -9,6 +10,6 @@ QVector<CliCommand> cliCommands()
 {
     return {
         statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
-        importProfileCommand(), applyCommand(),        selectProfileCommand(),
+        importProfileCommand(), applyCommand(),        selectProfileCommand(), rulesCommand(),
     };
 }
