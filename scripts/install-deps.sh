@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools
-    libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev
-    xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus-daemon
+    libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev libxcb1-dev
+    xvfb xauth x11-utils xdotool openbox imagemagick fonts-dejavu-core dbus-daemon
     dpkg-dev file appstream desktop-file-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then

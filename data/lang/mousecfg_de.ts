@@ -1040,6 +1040,10 @@
         <source>SAVE</source>
         <translation>EXPORT</translation>
     </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>ANWENDUNGEN</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1816,6 +1820,100 @@
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
         <translation>Der Autostart-Eintrag %1 konnte nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Die Profile folgen dem Programm im Vordergrund auf diesem Desktop.</translation>
+    </message>
+    <message>
+        <source>Profiles follow the program in front through KDE Plasma.</source>
+        <translation>Die Profile folgen dem Programm im Vordergrund über KDE Plasma.</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>Dieser Desktop teilt nicht mit, welches Programm im Vordergrund ist; die Profile können ihm hier nicht folgen.</translation>
+    </message>
+    <message>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>Die Maus hat nicht zu Profil %1 gewechselt</translation>
+    </message>
+    <message>
+        <source>Applications…</source>
+        <translation>Anwendungen…</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Profile je nach Anwendung wechseln</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>ANWENDUNGEN</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Profile je nach Anwendung wechseln</translation>
+    </message>
+    <message>
+        <source>Other programs</source>
+        <translation>Andere Programme</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>HINZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>Add a rule for a program</source>
+        <translation>Regel für ein Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Profil unverändert lassen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The rules could not be saved to &quot;%1&quot;.</source>
+        <translation>Die Regeln konnten nicht in „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>No rules yet. ADD a program to give it a profile.</source>
+        <translation>Noch keine Regeln. Mit HINZUFÜGEN erhält ein Programm ein Profil.</translation>
+    </message>
+    <message>
+        <source>Profile for %1</source>
+        <translation>Profil für %1</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>Remove the rule for %1</source>
+        <translation>Regel für %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Choose a program file…</source>
+        <translation>Programmdatei wählen…</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Programm wählen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be given a rule.</source>
+        <translation>„%1“ kann keine Regel erhalten.</translation>
     </message>
 </context>
 </TS>

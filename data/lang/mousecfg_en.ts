@@ -1040,6 +1040,10 @@
         <source>SAVE</source>
         <translation>SAVE</translation>
     </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>APPLICATIONS</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1816,6 +1820,100 @@
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
         <translation>The login start entry %1 could not be changed.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Profiles follow the program in front on this desktop.</translation>
+    </message>
+    <message>
+        <source>Profiles follow the program in front through KDE Plasma.</source>
+        <translation>Profiles follow the program in front through KDE Plasma.</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>This desktop does not tell which program is in front, so profiles cannot follow it here.</translation>
+    </message>
+    <message>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>The mouse did not switch to profile %1</translation>
+    </message>
+    <message>
+        <source>Applications…</source>
+        <translation>Applications…</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Switch profiles by application</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profile %1</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>APPLICATIONS</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Switch profiles by application</translation>
+    </message>
+    <message>
+        <source>Other programs</source>
+        <translation>Other programs</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>Add a rule for a program</source>
+        <translation>Add a rule for a program</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Leave the profile as it is</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The rules could not be saved to &quot;%1&quot;.</source>
+        <translation>The rules could not be saved to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No rules yet. ADD a program to give it a profile.</source>
+        <translation>No rules yet. ADD a program to give it a profile.</translation>
+    </message>
+    <message>
+        <source>Profile for %1</source>
+        <translation>Profile for %1</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>REMOVE</translation>
+    </message>
+    <message>
+        <source>Remove the rule for %1</source>
+        <translation>Remove the rule for %1</translation>
+    </message>
+    <message>
+        <source>Choose a program file…</source>
+        <translation>Choose a program file…</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Choose a program</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be given a rule.</source>
+        <translation>&quot;%1&quot; cannot be given a rule.</translation>
     </message>
 </context>
 </TS>

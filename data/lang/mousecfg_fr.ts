@@ -1040,6 +1040,10 @@
         <source>SAVE</source>
         <translation>ENREG.</translation>
     </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>APPLICATIONS</translation>
+    </message>
 </context>
 <context>
     <name>ProfileOperations</name>
@@ -1816,6 +1820,100 @@
         <location line="+1"/>
         <source>The login start entry %1 could not be changed.</source>
         <translation>L&apos;entrée de démarrage à la connexion %1 n&apos;a pas pu être modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Les profils suivent le programme au premier plan sur ce bureau.</translation>
+    </message>
+    <message>
+        <source>Profiles follow the program in front through KDE Plasma.</source>
+        <translation>Les profils suivent le programme au premier plan grâce à KDE Plasma.</translation>
+    </message>
+    <message>
+        <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>Ce bureau n&apos;indique pas quel programme est au premier plan : les profils ne peuvent pas le suivre ici.</translation>
+    </message>
+    <message>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>La souris n&apos;est pas passée au profil %1</translation>
+    </message>
+    <message>
+        <source>Applications…</source>
+        <translation>Applications…</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Changer de profil selon l&apos;application</translation>
+    </message>
+</context>
+<context>
+    <name>AppProfilesDialog</name>
+    <message>
+        <source>Profile %1</source>
+        <translation>Profil %1</translation>
+    </message>
+    <message>
+        <source>APPLICATIONS</source>
+        <translation>APPLICATIONS</translation>
+    </message>
+    <message>
+        <source>Switch profiles by application</source>
+        <translation>Changer de profil selon l&apos;application</translation>
+    </message>
+    <message>
+        <source>Other programs</source>
+        <translation>Autres programmes</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>AJOUTER</translation>
+    </message>
+    <message>
+        <source>Add a rule for a program</source>
+        <translation>Ajouter une règle pour un programme</translation>
+    </message>
+    <message>
+        <source>Leave the profile as it is</source>
+        <translation>Laisser le profil tel quel</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The rules could not be saved to &quot;%1&quot;.</source>
+        <translation>Les règles n&apos;ont pas pu être enregistrées dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>No rules yet. ADD a program to give it a profile.</source>
+        <translation>Aucune règle pour l&apos;instant. AJOUTER un programme pour lui donner un profil.</translation>
+    </message>
+    <message>
+        <source>Profile for %1</source>
+        <translation>Profil pour %1</translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>RETIRER</translation>
+    </message>
+    <message>
+        <source>Remove the rule for %1</source>
+        <translation>Retirer la règle de %1</translation>
+    </message>
+    <message>
+        <source>Choose a program file…</source>
+        <translation>Choisir un fichier de programme…</translation>
+    </message>
+    <message>
+        <source>Choose a program</source>
+        <translation>Choisir un programme</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be given a rule.</source>
+        <translation>« %1 » ne peut pas recevoir de règle.</translation>
     </message>
 </context>
 </TS>
