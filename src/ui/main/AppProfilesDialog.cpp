@@ -234,6 +234,7 @@ void AppProfilesDialog::rebuild()
         QLabel *empty = textLabel(QStringLiteral("appNoRules"), m_list);
         empty->setText(tr("No rules yet. ADD a program to give it a profile."));
         m_rows->addWidget(empty, 0, 0, 1, 3);
+        empty->show();
     }
     int row = 0;
     for (const AppRule &rule : rules.rules()) {
@@ -259,6 +260,10 @@ void AppProfilesDialog::rebuild()
         m_rows->addWidget(name, row, 0);
         m_rows->addWidget(slot, row, 1);
         m_rows->addWidget(remove, row, 2);
+        // Rows made while the dialog shows are not shown with it.
+        for (QWidget *widget :
+             { static_cast<QWidget *>(name), static_cast<QWidget *>(slot), static_cast<QWidget *>(remove) })
+            widget->show();
         setTabOrder(previous, slot);
         setTabOrder(slot, remove);
         previous = remove;
