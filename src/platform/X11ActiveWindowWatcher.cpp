@@ -2,6 +2,7 @@
 
 #include <QSet>
 #include <QSocketNotifier>
+#include <QSysInfo>
 
 #include <xcb/xcb.h>
 
@@ -134,7 +135,12 @@ void X11ActiveWindowWatcher::reportActive()
 ActiveWindow X11ActiveWindowWatcher::describe(quint32 window) const
 {
     ActiveWindow active;
-    active.pid = firstWord(windowProperty(m_connection, window, m_pidAtom, XCB_ATOM_CARDINAL, 1));
+    // A window of a program on another machine names a process id of that machine.
+    const QByteArray machine
+        = windowProperty(m_connection, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 64);
+    if (machine.isEmpty()
+        || QString::fromLocal8Bit(machine.left(machine.indexOf('\0'))) == QSysInfo::machineHostName())
+        active.pid = firstWord(windowProperty(m_connection, window, m_pidAtom, XCB_ATOM_CARDINAL, 1));
     active.executable = ExecutableOfProcess(active.pid);
     // WM_CLASS: instance and class, each ended by a NUL.
     const QByteArray classes = windowProperty(m_connection, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 64);
