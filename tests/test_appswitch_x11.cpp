@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QWidget>
 #include <QtTest>
@@ -117,6 +118,7 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
         int slot;
     };
     const QVector<Step> steps { { racerId, 3 }, { helperId, 2 }, { notesId, 0 }, { racerId, 3 } };
+    QSignalSpy notices(&window, &MousecfgWidget::osdTextRequested);
     for (const Step &step : steps) {
         QVERIFY(xdotool({ "windowactivate", "--sync", step.window }));
         QElapsedTimer clock;
@@ -126,8 +128,24 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
         QVERIFY2(clock.elapsed() < SwitchBoundMs, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(int(mouse->selectedProfile()), step.slot);
         QVERIFY(traceHoldsSelect(trace, step.slot));
+        // The on-screen notice names the slot.
+        QTRY_VERIFY(!notices.isEmpty());
+        QCOMPARE(notices.takeLast().at(0).toString(), window.workingConfig().profileNames[step.slot]);
     }
     QVERIFY(prompts.boxes.isEmpty());
+
+    // A mouse that refuses the switches is reported once, not at every change of window.
+    notices.clear();
+    mouse->setWriteErrors(1000000);
+    QVERIFY(xdotool({ "windowactivate", "--sync", notesId }));
+    QTRY_COMPARE_WITH_TIMEOUT(int(window.workingConfig().ProfileID), 0, 5000);
+    QVERIFY(xdotool({ "windowactivate", "--sync", racerId }));
+    QTRY_COMPARE_WITH_TIMEOUT(int(window.workingConfig().ProfileID), 3, 5000);
+    QTest::qWait(500);
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.at(0).at(0).toString(), QString("The mouse did not switch to profile 1"));
+    QVERIFY(prompts.boxes.isEmpty());
+    mouse->setWriteErrors(0);
 
     // The program's own window in front switches nothing.
     window.show();
