@@ -89,6 +89,9 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
     const QString trace = dir.path() + "/window.trace";
     qputenv("MOUSECFG_TRACE", trace.toLocal8Bit());
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    // An X11 session, whatever desktop runs the test's Xvfb.
+    qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("XDG_SESSION_TYPE");
     // The window waits in the tray, as when started at login, until the test shows it.
     qputenv("MOUSECFG_START_HIDDEN", "1");
     ScriptedPrompts prompts;

@@ -133,28 +133,34 @@ void TestKWinWatcher::scriptReportsTheActiveWindow()
 void TestKWinWatcher::sessionPicksTheWatcher_data()
 {
     QTest::addColumn<QString>("waylandDisplay");
+    QTest::addColumn<QString>("sessionType");
     QTest::addColumn<QString>("desktop");
     QTest::addColumn<int>("kind");
-    QTest::newRow("Plasma on Wayland") << "wayland-0"
-                                       << "KDE" << int(WatcherKind::KWin);
-    QTest::newRow("GNOME on Wayland") << "wayland-0"
-                                      << "GNOME" << int(WatcherKind::None);
-    QTest::newRow("other compositor") << "wayland-1"
-                                      << "sway" << int(WatcherKind::None);
-    QTest::newRow("no desktop at all") << ""
-                                       << "" << int(WatcherKind::None);
+    // clang-format off
+    QTest::newRow("Plasma on Wayland") << "wayland-0" << "wayland" << "KDE" << int(WatcherKind::KWin);
+    QTest::newRow("GNOME on Wayland") << "wayland-0" << "wayland" << "ubuntu:GNOME" << int(WatcherKind::None);
+    QTest::newRow("Wayland session, display unset") << "" << "wayland" << "GNOME" << int(WatcherKind::None);
+    QTest::newRow("other compositor") << "wayland-1" << "" << "sway" << int(WatcherKind::None);
+    QTest::newRow("no desktop at all") << "" << "" << "" << int(WatcherKind::None);
+    // clang-format on
 }
 
 void TestKWinWatcher::sessionPicksTheWatcher()
 {
     QFETCH(QString, waylandDisplay);
+    QFETCH(QString, sessionType);
     QFETCH(QString, desktop);
     QFETCH(int, kind);
     // The test runs on the offscreen platform: no X server behind the program's windows.
-    qputenv("WAYLAND_DISPLAY", waylandDisplay.toLocal8Bit());
-    qputenv("XDG_CURRENT_DESKTOP", desktop.toLocal8Bit());
-    if (waylandDisplay.isEmpty())
-        qunsetenv("WAYLAND_DISPLAY");
+    const auto set = [](const char *name, const QString &value) {
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toLocal8Bit());
+    };
+    set("WAYLAND_DISPLAY", waylandDisplay);
+    set("XDG_SESSION_TYPE", sessionType);
+    set("XDG_CURRENT_DESKTOP", desktop);
     QCOMPARE(int(DetectWatcherKind()), kind);
     QCOMPARE(CreateActiveWindowWatcher(WatcherKind(kind)) != nullptr, kind != int(WatcherKind::None));
 }

@@ -33,8 +33,8 @@ signals:
 // Which watcher serves this session.
 enum class WatcherKind { None, X11, KWin };
 
-// The watcher the session's environment calls for: X11 when the program's windows live on an X server,
-// KWin on KDE Plasma under Wayland, none elsewhere.
+// The watcher the session's environment calls for: KWin on KDE Plasma under Wayland, none on other
+// Wayland desktops, X11 when the program's windows live on the X server of an X11 session.
 WatcherKind DetectWatcherKind();
 // A watcher of `kind`, or null for None.
 std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind = DetectWatcherKind());

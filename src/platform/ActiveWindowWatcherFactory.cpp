@@ -9,11 +9,16 @@
 
 WatcherKind DetectWatcherKind()
 {
+    // In a Wayland session the X server (XWayland) only knows the windows of X programs: its active
+    // window says nothing about the others, even when this program itself runs on it.
+    const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
+        || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    if (wayland) {
+        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toUpper();
+        return desktop.split(':').contains("KDE") ? WatcherKind::KWin : WatcherKind::None;
+    }
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return WatcherKind::X11;
-    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toUpper();
-    if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && desktop.split(':').contains("KDE"))
-        return WatcherKind::KWin;
     return WatcherKind::None;
 }
 
