@@ -94,7 +94,10 @@ void AppSwitching::rulesChanged()
     if (!watch) {
         m_watcher->stop();
     } else if (!m_watcher->start()) {
-        qWarning() << "the window in front cannot be watched";
+        // Said once: the folder watch calls here at every settings write.
+        if (!m_watchFailed)
+            qWarning() << "the window in front cannot be watched";
+        m_watchFailed = true;
         m_watching = false;
     }
 }

@@ -55,4 +55,5 @@ private:
     QAction *m_dialogAction = nullptr;
     QAction *m_switchAction = nullptr;
     bool m_watching = false;
+    bool m_watchFailed = false;
 };
