@@ -74,13 +74,14 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     m_export = addButton("exportButton", &ProfileOperations::exportProfile);
     m_export->setPictures(QStringLiteral("/profile_export-1.png"), QStringLiteral("/profile_export-2.png"),
                           QStringLiteral("/profile_export-3.png"));
-    m_load = addButton("loadButton", &ProfileOperations::loadConfiguration);
-    m_save = addButton("saveButton", &ProfileOperations::saveConfiguration);
+    // Created here so that Tab reaches it in its place on the bar.
     m_applications = new TarnPushButton(QString(), this);
     m_applications->setObjectName(QStringLiteral("applicationsButton"));
     m_applications->setPictures(QStringLiteral("/profile_apps-1.png"), QStringLiteral("/profile_apps-2.png"),
                                 QStringLiteral("/profile_apps-3.png"));
     connect(m_applications, &QPushButton::clicked, this, &ProfileBar::applicationsRequested);
+    m_load = addButton("loadButton", &ProfileOperations::loadConfiguration);
+    m_save = addButton("saveButton", &ProfileOperations::saveConfiguration);
 
     if (parent)
         m_actions = new ProfileActions(m_operations, parent);
