@@ -7,6 +7,7 @@
 #include "ui/main/MousecfgWidget.h"
 #include "virtualmouse/VirtualMouse.h"
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -101,18 +102,30 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
     auto *mouse = window.findChild<VirtualMouse *>();
     QVERIFY(mouse);
 
+    // One client at a time, each shown and in front before the next starts: a window mapping late would
+    // take the front from the test's own activations.
     QProcess racer;
-    racer.start(QStringLiteral("xmessage"), { "-name", "racer", "racer" });
     QProcess notes;
-    notes.start(QStringLiteral("xmessage"), { "-name", "notes", "notes" });
     QProcess helper;
-    helper.start(QCoreApplication::applicationFilePath(), { "--client", "appswitch-helper" });
-    const QString racerId = findWindow({ "--classname", "racer" });
-    const QString notesId = findWindow({ "--classname", "notes" });
-    const QString helperId = findWindow({ "--name", "appswitch-helper" });
+    const auto openClient = [](QProcess &process, const QString &program, const QStringList &arguments,
+                               const QStringList &search) {
+        process.start(program, arguments);
+        const QString id = findWindow(QStringList { "--onlyvisible" } + search);
+        if (id.isEmpty() || !xdotool({ "windowactivate", "--sync", id }))
+            return QString();
+        QDeadlineTimer deadline(10000);
+        while (runOutput("xdotool", { "getactivewindow" }) != id && !deadline.hasExpired())
+            QTest::qWait(50);
+        return id;
+    };
+    const QString racerId
+        = openClient(racer, "xmessage", { "-name", "racer", "racer" }, { "--classname", "racer" });
+    const QString notesId
+        = openClient(notes, "xmessage", { "-name", "notes", "notes" }, { "--classname", "notes" });
+    const QString helperId = openClient(helper, QCoreApplication::applicationFilePath(),
+                                        { "--client", "appswitch-helper" }, { "--name", "appswitch-helper" });
     QVERIFY(!racerId.isEmpty() && !notesId.isEmpty() && !helperId.isEmpty());
-    // The window manager brings each new window to the front as it maps; the helper maps last.
-    QTRY_COMPARE_WITH_TIMEOUT(runOutput("xdotool", { "getactivewindow" }), helperId, 10000);
+    QCOMPARE(runOutput("xdotool", { "getactivewindow" }), helperId);
     QTRY_COMPARE_WITH_TIMEOUT(int(window.workingConfig().ProfileID), 2, 5000);
 
     struct Step
