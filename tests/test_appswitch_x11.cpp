@@ -83,7 +83,8 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
     // "racer" is known by its class only (xmessage tells no process); the helper by its executable.
     AppProfileRules rules;
     QVERIFY(rules.setRule("racer", 3));
-    QVERIFY(rules.setRule(QFileInfo(QCoreApplication::applicationFilePath()).fileName(), 2));
+    const QString helperExecutable = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    QVERIFY(rules.setRule(helperExecutable, 2));
     QVERIFY(rules.setDefaultSlot(0));
     QVERIFY(AppProfileFile::save(rules));
 
@@ -126,6 +127,10 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
                                         { "--client", "appswitch-helper" }, { "--name", "appswitch-helper" });
     QVERIFY(!racerId.isEmpty() && !notesId.isEmpty() && !helperId.isEmpty());
     QCOMPARE(runOutput("xdotool", { "getactivewindow" }), helperId);
+    // The dialog's ADD menu offers the programs with windows open, by the names a rule would use.
+    const QStringList open = window.appSwitching()->openPrograms();
+    for (const QString &program : { QStringLiteral("racer"), QStringLiteral("notes"), helperExecutable })
+        QVERIFY2(open.contains(program), qPrintable(open.join(',')));
     QTRY_COMPARE_WITH_TIMEOUT(int(window.workingConfig().ProfileID), 2, 5000);
 
     struct Step

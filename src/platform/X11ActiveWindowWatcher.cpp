@@ -22,9 +22,10 @@ QByteArray windowProperty(xcb_connection_t *connection, quint32 window, quint32 
     if (!reply)
         return {};
     QByteArray value;
+    // The value's length is given in bytes, whatever the property's format.
     if (reply->type == type)
         value = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)),
-                           xcb_get_property_value_length(reply) * (reply->format / 8));
+                           xcb_get_property_value_length(reply));
     std::free(reply);
     return value;
 }
@@ -124,7 +125,7 @@ void X11ActiveWindowWatcher::readEvents()
 void X11ActiveWindowWatcher::reportActive()
 {
     const quint32 window = firstWord(windowProperty(m_connection, m_root, m_activeAtom, XCB_ATOM_WINDOW, 1));
-    const ActiveWindow active = window ? describe(window) : ActiveWindow();
+    const ActiveWindow active = window ? describe(m_connection, window) : ActiveWindow();
     // Window managers set the property again for the same window; only a change counts.
     if (active == m_last)
         return;
@@ -132,18 +133,18 @@ void X11ActiveWindowWatcher::reportActive()
     emit activeWindowChanged(active);
 }
 
-ActiveWindow X11ActiveWindowWatcher::describe(quint32 window) const
+ActiveWindow X11ActiveWindowWatcher::describe(xcb_connection_t *connection, quint32 window) const
 {
     ActiveWindow active;
     // A window of a program on another machine names a process id of that machine.
     const QByteArray machine
-        = windowProperty(m_connection, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 64);
+        = windowProperty(connection, window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_ATOM_STRING, 64);
     if (machine.isEmpty()
         || QString::fromLocal8Bit(machine.left(machine.indexOf('\0'))) == QSysInfo::machineHostName())
-        active.pid = firstWord(windowProperty(m_connection, window, m_pidAtom, XCB_ATOM_CARDINAL, 1));
+        active.pid = firstWord(windowProperty(connection, window, m_pidAtom, XCB_ATOM_CARDINAL, 1));
     active.executable = ExecutableOfProcess(active.pid);
     // WM_CLASS: instance and class, each ended by a NUL.
-    const QByteArray classes = windowProperty(m_connection, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 64);
+    const QByteArray classes = windowProperty(connection, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 64);
     for (const QByteArray &name : classes.split('\0')) {
         if (!name.isEmpty())
             active.classes << QString::fromLocal8Bit(name);
@@ -156,15 +157,22 @@ QVector<ActiveWindow> X11ActiveWindowWatcher::openWindows() const
     QVector<ActiveWindow> windows;
     if (!m_connection)
         return windows;
-    const QByteArray list = windowProperty(m_connection, m_root, m_clientListAtom, XCB_ATOM_WINDOW, 4096);
-    QSet<QString> seen;
-    for (int offset = 0; offset + 4 <= list.size(); offset += 4) {
-        const ActiveWindow window = describe(firstWord(list.mid(offset, 4)));
-        const QString key = window.executable + QLatin1Char('\n') + window.classes.join(QLatin1Char('\n'));
-        if (!window.isEmpty() && !seen.contains(key)) {
-            seen.insert(key);
-            windows << window;
+    // A connection of its own: replies awaited on the watching connection would pull its events into
+    // the library's queue, where the socket no longer announces them.
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (!xcb_connection_has_error(connection)) {
+        const QByteArray list = windowProperty(connection, m_root, m_clientListAtom, XCB_ATOM_WINDOW, 4096);
+        QSet<QString> seen;
+        for (int offset = 0; offset + 4 <= list.size(); offset += 4) {
+            const ActiveWindow window = describe(connection, firstWord(list.mid(offset, 4)));
+            const QString key
+                = window.executable + QLatin1Char('\n') + window.classes.join(QLatin1Char('\n'));
+            if (!window.isEmpty() && !seen.contains(key)) {
+                seen.insert(key);
+                windows << window;
+            }
         }
     }
+    xcb_disconnect(connection);
     return windows;
 }

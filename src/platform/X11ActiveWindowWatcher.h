@@ -21,7 +21,7 @@ public:
 private:
     void readEvents();
     void reportActive();
-    ActiveWindow describe(quint32 window) const;
+    ActiveWindow describe(xcb_connection_t *connection, quint32 window) const;
     quint32 atom(const char *name) const;
 
     xcb_connection_t *m_connection = nullptr;
