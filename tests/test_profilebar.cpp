@@ -101,7 +101,7 @@ void TestProfileBar::controlsAndPlaces()
     controls.erase(std::remove_if(controls.begin(), controls.end(), [](QWidget *c) { return c->isWindow(); }),
                    controls.end());
     std::sort(controls.begin(), controls.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
-    QCOMPARE(controls.size(), 13);
+    QCOMPARE(controls.size(), 14);
     for (int i = 0; i < controls.size(); ++i) {
         QVERIFY(QRect(0, 0, 951, 40).contains(controls.at(i)->geometry()));
         if (i > 0)

@@ -1,6 +1,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDoctor.h"
 #include "cli/CliFiles.h"
+#include "cli/CliRules.h"
 #include "cli/CliStatus.h"
 #include "cli/CliUpload.h"
 
@@ -11,5 +12,6 @@ QVector<CliCommand> cliCommands()
     return {
         statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
         importProfileCommand(), applyCommand(),        selectProfileCommand(), doctorCommand(),
+        rulesCommand(),
     };
 }

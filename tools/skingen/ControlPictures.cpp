@@ -121,6 +121,34 @@ void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state
     painter.drawPath(Chevron(c + QPointF(0, into ? tip - 1.5 : tip + 1.5), 4, !into));
 }
 
+void PaintApplicationsButton(QPainter &painter, const QSizeF &size, int state)
+{
+    const QRectF plate = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
+    const QColor top = state == 1 ? QColor(56, 56, 60) : state == 2 ? QColor(74, 74, 79) : QColor(40, 40, 44);
+    FillVertical(painter, RoundedRect(plate, 3), top, top.darker(125));
+    painter.setPen(QPen(state == 3 ? SkinColor::accent() : QColor(100, 100, 100), state == 3 ? 1.4 : 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(RoundedRect(plate, 3));
+
+    const QPointF c(size.width() / 2, size.height() / 2);
+    const QColor glyph = state == 1 ? SkinColor::glyph() : SkinColor::glyphHot();
+    constexpr qreal Tile = 6;
+    constexpr qreal Gap = 2.5;
+    for (int row = 0; row < 2; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const QRectF tile(c.x() - Tile - Gap / 2 + column * (Tile + Gap),
+                              c.y() - Tile - Gap / 2 + row * (Tile + Gap), Tile, Tile);
+            // The tile in front: the one the mouse follows.
+            const bool front = row == 1 && column == 1;
+            painter.setPen(GlyphPen(front && state != 1 ? SkinColor::accentLight() : glyph, 1.4));
+            painter.setBrush(front ? QBrush(state == 1 ? glyph : SkinColor::accentLight())
+                                   : QBrush(Qt::NoBrush));
+            painter.drawRoundedRect(tile, 1.2, 1.2);
+        }
+    }
+    painter.setBrush(Qt::NoBrush);
+}
+
 void PaintMinimiseButton(QPainter &painter, const QSizeF &size, int state)
 {
     if (state == 2)

@@ -76,6 +76,8 @@ QVector<SkinImage> SkinImages(const QString &productName)
                           [state](QPainter &p, const QSizeF &s) { PaintFileButton(p, s, true, state); });
         images << Picture(QStringLiteral("profile_export-%1.png").arg(state), 34, 30,
                           [state](QPainter &p, const QSizeF &s) { PaintFileButton(p, s, false, state); });
+        images << Picture(QStringLiteral("profile_apps-%1.png").arg(state), 34, 30,
+                          [state](QPainter &p, const QSizeF &s) { PaintApplicationsButton(p, s, state); });
     }
     // Wheel arrows: 2 and 4 are the normal looks, 1 and 3 their hover and pressed looks.
     for (int variant = 1; variant <= 4; ++variant) {

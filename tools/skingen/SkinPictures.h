@@ -24,6 +24,8 @@ void PaintSliderGroove(QPainter &painter, const QSizeF &size);
 // A file button of the profile bar: a tray with an arrow into it (`into`) or out of it; state 1 normal,
 // 2 hover, 3 pressed.
 void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state);
+// The profile bar's applications button: a grid of four program tiles; state 1 normal, 2 hover, 3 pressed.
+void PaintApplicationsButton(QPainter &painter, const QSizeF &size, int state);
 void PaintYesGlyph(QPainter &painter, const QSizeF &size);
 void PaintNoGlyph(QPainter &painter, const QSizeF &size);
 // One frame of the progress spinner, `frame` of `frameCount`, on the progress background colour.

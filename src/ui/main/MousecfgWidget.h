@@ -9,6 +9,7 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+class AppSwitching;
 class BatteryAlerts;
 class ConnectionDisplay;
 class DeviceSession;
@@ -89,6 +90,7 @@ public:
     FirmwareUpdate *firmwareUpdate() const { return m_firmware; }
     LanguageSwitch *languageSwitch() const { return m_languages; }
     BatteryAlerts *batteryAlerts() const { return m_alerts; }
+    AppSwitching *appSwitching() const { return m_appSwitching; }
 
 signals:
     // A text for the on-screen display (DPI stage or polling rate changed on the mouse).
@@ -170,6 +172,7 @@ private:
     OsdClient *m_osd = nullptr;
     FirmwareUpdate *m_firmware = nullptr;
     BatteryAlerts *m_alerts = nullptr;
+    AppSwitching *m_appSwitching = nullptr;
     bool m_warningShown = false;
     UploadRecovery *m_recovery = nullptr;
     bool m_frontView = true;

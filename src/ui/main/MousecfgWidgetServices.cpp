@@ -8,6 +8,7 @@
 #include "platform/OsdClient.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDefinition.h"
+#include "ui/main/AppSwitching.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/FirmwareUpdate.h"
@@ -46,6 +47,7 @@ void MousecfgWidget::setUpServices()
     });
     connect(m_languages, &LanguageSwitch::languageChanged, this, &MousecfgWidget::onLanguageChanged);
     refreshTrayToolTip();
+    m_appSwitching = new AppSwitching(this);
 }
 
 void MousecfgWidget::showOsdText(const QString &text)

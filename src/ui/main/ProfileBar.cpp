@@ -74,6 +74,12 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     m_export = addButton("exportButton", &ProfileOperations::exportProfile);
     m_export->setPictures(QStringLiteral("/profile_export-1.png"), QStringLiteral("/profile_export-2.png"),
                           QStringLiteral("/profile_export-3.png"));
+    // Created here so that Tab reaches it in its place on the bar.
+    m_applications = new TarnPushButton(QString(), this);
+    m_applications->setObjectName(QStringLiteral("applicationsButton"));
+    m_applications->setPictures(QStringLiteral("/profile_apps-1.png"), QStringLiteral("/profile_apps-2.png"),
+                                QStringLiteral("/profile_apps-3.png"));
+    connect(m_applications, &QPushButton::clicked, this, &ProfileBar::applicationsRequested);
     m_load = addButton("loadButton", &ProfileOperations::loadConfiguration);
     m_save = addButton("saveButton", &ProfileOperations::saveConfiguration);
 
@@ -145,15 +151,16 @@ void ProfileBar::relayout()
     PlaceWidget(this, 24, 80, 951, 40);
     PlaceWidget(m_slotButton, 0, ControlTop, 104, ControlHeight);
     PlaceWidget(m_nameLabel, 110, ControlTop, 46, ControlHeight);
-    PlaceWidget(m_nameField, 160, ControlTop, 170, ControlHeight);
-    PlaceWidget(m_libraryButton, 330, ControlTop, 26, ControlHeight);
-    PlaceWidget(m_add, 367, ControlTop, 56, ControlHeight);
-    PlaceWidget(m_copy, 429, ControlTop, 60, ControlHeight);
-    PlaceWidget(m_delete, 495, ControlTop, 70, ControlHeight);
-    PlaceWidget(m_reset, 571, ControlTop, 64, ControlHeight);
-    PlaceWidget(m_resetAll, 641, ControlTop, 84, ControlHeight);
-    PlaceWidget(m_import, 735, ControlTop, 34, ControlHeight);
-    PlaceWidget(m_export, 775, ControlTop, 34, ControlHeight);
+    PlaceWidget(m_nameField, 160, ControlTop, 130, ControlHeight);
+    PlaceWidget(m_libraryButton, 290, ControlTop, 26, ControlHeight);
+    PlaceWidget(m_add, 327, ControlTop, 56, ControlHeight);
+    PlaceWidget(m_copy, 389, ControlTop, 60, ControlHeight);
+    PlaceWidget(m_delete, 455, ControlTop, 70, ControlHeight);
+    PlaceWidget(m_reset, 531, ControlTop, 64, ControlHeight);
+    PlaceWidget(m_resetAll, 601, ControlTop, 84, ControlHeight);
+    PlaceWidget(m_import, 695, ControlTop, 34, ControlHeight);
+    PlaceWidget(m_export, 735, ControlTop, 34, ControlHeight);
+    PlaceWidget(m_applications, 775, ControlTop, 34, ControlHeight);
     PlaceWidget(m_load, 819, ControlTop, 66, ControlHeight);
     PlaceWidget(m_save, 891, ControlTop, 60, ControlHeight);
 
@@ -198,6 +205,8 @@ void ProfileBar::retranslate()
     m_import->setAccessibleName(tr("Load Profile File"));
     m_load->setText(tr("LOAD1"));
     m_save->setText(tr("SAVE"));
+    m_applications->setToolTip(tr("APPLICATIONS"));
+    m_applications->setAccessibleName(tr("APPLICATIONS"));
     for (TarnPushButton *button : { m_add, m_copy, m_delete, m_reset, m_resetAll, m_load, m_save })
         button->setAccessibleName(button->text());
     if (m_actions)

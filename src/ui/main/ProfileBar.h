@@ -43,6 +43,10 @@ public:
     // The name field.
     QLineEdit *nameField() const { return m_nameField; }
 
+signals:
+    // "APPLICATIONS" was clicked.
+    void applicationsRequested();
+
 private:
     template<typename Operation>
     TarnPushButton *addButton(const char *objectName, Operation operation);
@@ -66,4 +70,5 @@ private:
     TarnPushButton *m_export;
     TarnPushButton *m_load;
     TarnPushButton *m_save;
+    TarnPushButton *m_applications;
 };

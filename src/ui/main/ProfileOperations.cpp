@@ -106,18 +106,20 @@ void ProfileOperations::selectProfileSlot(int slot, bool reload)
     emit slotChanged();
 }
 
-void ProfileOperations::selectSlot(int slot)
+bool ProfileOperations::selectSlot(int slot)
 {
     if (slot < 0 || slot >= ProfileSlots)
-        return;
+        return false;
     selectProfileSlot(slot, false);
     emit libraryChanged();
     // The status thread must not read while the switch is written.
     StopStatusThread();
+    // The mouse answers no select frame; the apply frames after it tell whether it took the switch.
     SelectProfile(slot);
-    ApplyAll();
+    const quint8 applied = ApplyAll();
     StartStatusThread();
     m_host->applySlotMouseSpeed();
+    return applied == 0;
 }
 
 bool ProfileOperations::pickLibraryEntry(int index)

@@ -36,8 +36,10 @@ public:
     // The name the current slot holds.
     QString currentName() const;
 
-    // Makes `slot` current, shows it, and tells the mouse to switch to it.
-    void selectSlot(int slot);
+    // Makes `slot` current, shows it, and tells the mouse to switch to it; false when the mouse refused.
+    bool selectSlot(int slot);
+    // True while an upload runs.
+    bool isUploading() const { return m_uploading; }
     // Makes `slot` current and shows it; `reload` reads its file again, dropping unsaved edits.
     void selectProfileSlot(int slot, bool reload);
     // Loads library entry `index` into the current slot (entries past the lookup limit are ignored).
