@@ -502,6 +502,18 @@
         <source>Captured key</source>
         <translation>Captured key</translation>
     </message>
+    <message>
+        <source>Captured key: %1</source>
+        <translation>Captured key: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Taken: %1</translation>
+    </message>
+    <message>
+        <source>Capture again</source>
+        <translation>Capture again</translation>
+    </message>
 </context>
 <context>
     <name>LanguageButton</name>

@@ -502,6 +502,18 @@
         <source>Captured key</source>
         <translation>Touche saisie</translation>
     </message>
+    <message>
+        <source>Captured key: %1</source>
+        <translation>Touche saisie : %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <translation>Saisie : %1</translation>
+    </message>
+    <message>
+        <source>Capture again</source>
+        <translation>Saisir à nouveau</translation>
+    </message>
 </context>
 <context>
     <name>LanguageButton</name>

@@ -1,5 +1,7 @@
 #include "ui/widgets/TarnLabel.h"
 
+#include "ui/widgets/AccessibleSkin.h"
+
 #include "ui/widgets/Theme.h"
 
 #include <QFocusEvent>
@@ -10,6 +12,7 @@
 TarnLabel::TarnLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    InstallAccessibleSkin();
     // Texts may carry names from files: never markup.
     setTextFormat(Qt::PlainText);
 }
@@ -19,6 +22,12 @@ void TarnLabel::setClickable(bool clickable)
     m_clickable = clickable;
     setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TarnLabel::activate()
+{
+    if (m_clickable)
+        emit EnterSignal(this);
 }
 
 void TarnLabel::mouseReleaseEvent(QMouseEvent *event)

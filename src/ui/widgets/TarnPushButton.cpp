@@ -1,5 +1,7 @@
 #include "ui/widgets/TarnPushButton.h"
 
+#include "ui/widgets/AccessibleSkin.h"
+
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Theme.h"
 
@@ -10,6 +12,7 @@
 TarnPushButton::TarnPushButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
+    InstallAccessibleSkin();
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     if (!text.isEmpty())
