@@ -7,6 +7,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools
     libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev
     xvfb xauth x11-utils xdotool imagemagick fonts-dejavu-core dbus-daemon
+    at-spi2-core python3-pyatspi dbus-bin
     dpkg-dev file appstream desktop-file-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then

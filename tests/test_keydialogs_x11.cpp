@@ -172,6 +172,11 @@ void TestKeyDialogsX11::dialogKeysWorkOnceAKeyIsTaken()
     QCOMPARE(display->accessibleName(), QStringLiteral("Captured key: ") + tab);
     QVERIFY(xdotool({ "key", "Tab" }));
     QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
+    QVERIFY(xdotool({ "key", "Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget()->objectName(), QStringLiteral("msgBoxYesBtn"), 5000);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(xdotool({ "key", "shift+Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
     QVERIFY(xdotool({ "key", "Return" }));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.hasTakenKey(), 5000);
     QCOMPARE(dialog.focusWidget(), display);

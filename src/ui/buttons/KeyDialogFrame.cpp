@@ -283,12 +283,12 @@ void KeyDialogFrame::placeCaptureAgain(int x, int y, int width, int height)
 QLabel *KeyDialogFrame::createKeyDisplay()
 {
     auto *display = new QLabel(this);
+    // The field that receives the key, not a caption (set before anything asks for its interface).
+    SetAccessibleRole(display, QAccessible::EditableText);
     m_keyDisplay = display;
     display->setAlignment(Qt::AlignCenter);
     display->setFocusPolicy(Qt::StrongFocus);
     display->setAccessibleName(tr("Captured key"));
-    // The field that receives the key, not a caption.
-    SetAccessibleRole(display, QAccessible::EditableText);
     QFont font = CurrentLanguageFont();
     font.setPixelSize(qMax(1, Scaled(15)));
     font.setBold(true);
