@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHash>
 #include <QScrollArea>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -115,9 +116,21 @@ bool FocusChain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
         m_shown = true;
-        // Shown as keyboard focus, so someone without a mouse sees where they start.
         if (QWidget *first = m_firstFocus ? m_firstFocus() : nullptr)
             first->setFocus(Qt::TabFocusReason);
+    } else if (watched == m_window && event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        // The focus arrives with the window, which draws no frame; given again from the keyboard,
+        // it shows someone without a mouse where they start.
+        QWidget *first = m_firstFocus ? m_firstFocus() : nullptr;
+        if (first && m_window->focusWidget() == first) {
+            QTimer::singleShot(0, first, [first] {
+                if (first->hasFocus()) {
+                    first->clearFocus();
+                    first->setFocus(Qt::TabFocusReason);
+                }
+            });
+        }
     }
     return QObject::eventFilter(watched, event);
 }

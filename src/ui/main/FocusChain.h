@@ -34,4 +34,5 @@ private:
     QList<QPointer<QWidget>> m_footer;
     std::function<QWidget *()> m_firstFocus;
     bool m_shown = false;
+    bool m_activated = false;
 };

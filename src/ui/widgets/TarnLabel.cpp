@@ -59,12 +59,15 @@ void TarnLabel::paintEvent(QPaintEvent *event)
 
 void TarnLabel::focusInEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = IsKeyboardFocusReason(event->reason());
+    // Focus coming back with the window or from a menu looks as it did when it left.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = IsKeyboardFocusReason(event->reason());
     QLabel::focusInEvent(event);
 }
 
 void TarnLabel::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = false;
     QLabel::focusOutEvent(event);
 }
