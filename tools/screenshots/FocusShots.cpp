@@ -3,6 +3,9 @@
 //   MOUSECFG_VIRTUAL_MOUSE=receiver xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 192"
 //   build/app/mousecfg-focus-shots OUTDIR
 // The focus is moved with the Tab key only, as a keyboard user moves it.
+#include "ui/buttons/TarnComboKeyWindow.h"
+#include "ui/buttons/TarnFireKeyWindow.h"
+#include "ui/buttons/TarnSingleKeyWindow.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -65,5 +69,25 @@ int main(int argc, char **argv)
     shot(window, dir, QStringLiteral("5-footer"));
     pressTab(4);
     shot(window, dir, QStringLiteral("6-header"));
+
+    // The key dialogs with a key shown and the focus on "Capture again".
+    TarnSingleKeyWindow single(&window);
+    single.preset(30);
+    TarnComboKeyWindow combo(&window);
+    combo.preset({ 29, 46 });
+    TarnFireKeyWindow fire(&window);
+    fire.preset({ FireKeySetting::KeyboardKey, 48, 5, 20 });
+    int index = 7;
+    for (KeyDialogFrame *dialog : std::initializer_list<KeyDialogFrame *> { &single, &combo, &fire }) {
+        dialog->show();
+        dialog->activateWindow();
+        QTest::qWait(500);
+        dialog->captureAgainButton()->setFocus(Qt::TabFocusReason);
+        shot(*dialog, dir, QStringLiteral("%1-%2").arg(index++).arg(dialog->objectName()));
+        // Keys would be captured here (none was taken yet), so the focus is put on OK directly.
+        dialog->findChild<QToolButton *>(QStringLiteral("msgBoxYesBtn"))->setFocus(Qt::TabFocusReason);
+        shot(*dialog, dir, QStringLiteral("%1-%2-ok").arg(index - 1).arg(dialog->objectName()));
+        dialog->reject();
+    }
     return 0;
 }
