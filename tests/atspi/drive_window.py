@@ -352,8 +352,8 @@ def main():
             fail("the opened menu is not in the tree under %r (children: %s)" % (
                 button.name, [button.getChildAtIndex(i).getRoleName() for i in range(button.childCount)]))
         else:
-            if not menu.name:
-                fail("the opened menu has no name")
+            if menu.name != button.name:
+                fail("the opened menu is named %r, not after its button %r" % (menu.name, button.name))
             # The entry sits in a submenu: open it through its item's action, as a reader's user would.
             holder = next((item for item in walk(menu) if item.getRole() == pyatspi.ROLE_MENU_ITEM
                            and any(o.name == "SINGLE KEY" for o in walk(item, showing_only=False))), None)

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 namespace {
 
@@ -226,7 +227,7 @@ protected:
         auto *menu = qobject_cast<QMenu *>(watched);
         if (!menu || !menu->title().isEmpty())
             return false;
-        QWidget *opener = QApplication::focusWidget();
+        QWidget *opener = openerOf(menu);
         if (!opener || qobject_cast<QMenu *>(opener) || opener == menu)
             return false;
         if (menu->accessibleName().isEmpty() || menu->property(NamedByOpener).toBool()) {
@@ -242,6 +243,19 @@ protected:
 
 private:
     static constexpr const char *NamedByOpener = "mousecfgMenuNamedByOpener";
+
+    // The button holding the menu down while it opens (it may not have the focus when a reader
+    // pressed it), else the control with the focus.
+    static QWidget *openerOf(QMenu *menu)
+    {
+        const auto widgets = QApplication::allWidgets();
+        for (QWidget *widget : widgets) {
+            auto *button = qobject_cast<QPushButton *>(widget);
+            if (button && button->menu() == menu && button->isDown())
+                return button;
+        }
+        return QApplication::focusWidget();
+    }
 };
 
 QAccessibleInterface *skinFactory(const QString &className, QObject *object)
