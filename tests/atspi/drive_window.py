@@ -161,6 +161,16 @@ def frame_of(app):
 ITEM_ROLES = (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TREE_ITEM)
 
 
+def menu_under(button):
+    """The open menu of a menu button, which the tree keeps under it."""
+    button.clear_cache()
+    for i in range(button.childCount):
+        child = button.getChildAtIndex(i)
+        if child is not None and child.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU):
+            return child
+    return None
+
+
 def check_focusables(frame, page):
     for obj in walk(frame):
         s = states(obj)
@@ -305,6 +315,19 @@ def main():
             if order != expected:
                 fail("Tab order on %s:\n  got      %s\n  expected %s" % (tab, order, expected))
 
+    # A page's menu button opens its menu through its action; the menu is named after the button.
+    press(named(frame, "LIGHTING", pyatspi.ROLE_PAGE_TAB))
+    effect = wait_for(lambda: starting(frame, "EFFECT:"))
+    if effect is None:
+        fail("no 'EFFECT:' menu button on LIGHTING")
+    else:
+        press(effect, action_names(effect)[0])
+        menu = wait_for(lambda: menu_under(effect))
+        if menu is None or menu.name != effect.name:
+            fail("the effect menu is %r under %r" % (menu.name if menu else None, effect.name))
+        subprocess.run(["xdotool", "key", "Escape"], check=True)
+        wait_for(lambda: menu_under(effect) is None)
+
     # A slot indicator's action selects that slot, as a click does.
     slot = named(frame, "Profile 2", pyatspi.ROLE_RADIO_BUTTON)
     if slot is None:
@@ -339,15 +362,7 @@ def main():
         fail("no 'Button 4' on CUSTOMIZE")
     else:
         press(button)
-
-        def open_menu():
-            button.clear_cache()
-            for i in range(button.childCount):
-                child = button.getChildAtIndex(i)
-                if child is not None and child.getRole() in (pyatspi.ROLE_MENU, pyatspi.ROLE_POPUP_MENU):
-                    return child
-            return None
-        menu = wait_for(open_menu)
+        menu = wait_for(lambda: menu_under(button))
         if menu is None:
             fail("the opened menu is not in the tree under %r (children: %s)" % (
                 button.name, [button.getChildAtIndex(i).getRoleName() for i in range(button.childCount)]))

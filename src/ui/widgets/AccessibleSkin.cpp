@@ -117,6 +117,61 @@ public:
     }
 };
 
+// A push button that only opens its menu (the pages' menu buttons): a menu button whose open menu
+// is its child in the tree, pressed as a click presses it.
+class SkinMenuButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit SkinMenuButtonAccessible(QPushButton *button)
+        : QAccessibleWidget(button, QAccessible::ButtonMenu)
+    { }
+
+    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
+    QMenu *openMenu() const
+    {
+        QMenu *menu = button()->menu();
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = button()->text();
+        return text;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button()->isEnabled())
+            names << showMenuAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (button()->isEnabled())
+                QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+    int childCount() const override { return openMenu() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QMenu *menu = openMenu();
+        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        QMenu *menu = openMenu();
+        return menu && child && child->object() == menu ? 0 : -1;
+    }
+};
+
 // A label: a button to the reader when it is clickable, else the role it was given, or plain text.
 class SkinLabelAccessible : public QAccessibleWidget
 {
@@ -265,6 +320,8 @@ QAccessibleInterface *skinFactory(const QString &className, QObject *object)
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("TarnPushButton"))
         return new SkinButtonAccessible(static_cast<TarnPushButton *>(widget));
+    if (className == QLatin1String("TarnMenuButton"))
+        return new SkinMenuButtonAccessible(static_cast<QPushButton *>(widget));
     if (className == QLatin1String("TarnLabel")
         || (className == QLatin1String("QLabel") && widget->property(RoleProperty).isValid()))
         return new SkinLabelAccessible(static_cast<QLabel *>(widget));
