@@ -79,7 +79,7 @@ void TestAtspiX11::screenReaderWorksTheWindow()
         driver.start(m_python, arguments);
         QVERIFY(driver.waitForStarted(10000));
         // The event loop keeps running (the driver's requests are answered here) until it is done.
-        QTRY_VERIFY_WITH_TIMEOUT(driver.state() == QProcess::NotRunning, 240000);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.state() == QProcess::NotRunning, 800000);
         output += QString::fromUtf8(driver.readAll());
         QVERIFY2(driver.exitStatus() == QProcess::NormalExit && driver.exitCode() == 0, qPrintable(output));
     }

@@ -221,7 +221,7 @@ void TestKeyboardOnlyX11::assignKeysAndApply()
     steps << keyUntilFocus([&window] { return window.findChild<QWidget *>(QStringLiteral("applyButton")); })
           << press("Return");
     KeyScript script(steps);
-    QTRY_VERIFY2_WITH_TIMEOUT(script.finished(), qPrintable(QString::number(script.stepsDone())), 120000);
+    QTRY_VERIFY2_WITH_TIMEOUT(script.finished(), qPrintable(QString::number(script.stepsDone())), 400000);
 
     // Stored in the slot file and written to the mouse.
     auto recordOf = [&](int number) {
