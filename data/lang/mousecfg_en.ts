@@ -904,6 +904,10 @@
 <context>
     <name>MousePicture</name>
     <message>
+        <source>Selects this button in the list</source>
+        <translation>Selects this button in the list</translation>
+    </message>
+    <message>
         <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
         <location line="+1"/>
         <source>Front</source>

@@ -904,6 +904,10 @@
 <context>
     <name>MousePicture</name>
     <message>
+        <source>Selects this button in the list</source>
+        <translation>Sélectionne ce bouton dans la liste</translation>
+    </message>
+    <message>
         <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
         <location line="+1"/>
         <source>Front</source>
