@@ -8,6 +8,7 @@ packages=(
     libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev libxcb1-dev libglib2.0-dev
     xvfb xauth x11-utils xdotool openbox imagemagick fonts-dejavu-core dbus-daemon trayer
     gsettings-desktop-schemas libglib2.0-bin weston qtwayland5
+    at-spi2-core python3-pyatspi dbus-bin
     dpkg-dev file appstream desktop-file-utils
 )
 if [ "${1:-}" = "--fuzz" ]; then

@@ -7,6 +7,8 @@
 #include "ui/buttons/TarnSingleKeyWindow.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -22,6 +24,7 @@ private slots:
     void singleKeyCodes();
     void comboNamesAndUsages();
     void comboKeepsKeysFromOtherPrograms();
+    void dialogKeysWorkOnceAKeyIsTaken();
 
 private:
     std::unique_ptr<TestAppDir> m_dir;
@@ -128,15 +131,68 @@ void TestKeyDialogsX11::comboKeepsKeysFromOtherPrograms()
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(dialog.capturesSystemWide());
         QVERIFY(other.focus());
-        QVERIFY(xdotool({ "type", "abc" }));
-        QTRY_COMPARE_WITH_TIMEOUT(dialog.state().displayText(), QStringLiteral("C"), 5000);
+        QVERIFY(xdotool({ "type", "a" }));
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.state().displayText(), QStringLiteral("A"), 5000);
         QTest::qWait(200);
         QCOMPARE(other.text(), QStringLiteral("x"));
+        // Once the combination is taken the keyboard is free again; keys still count as the last one.
+        QVERIFY(dialog.hasTakenKey());
+        QVERIFY(xdotool({ "type", "bc" }));
+        QTRY_COMPARE_WITH_TIMEOUT(other.text(), QStringLiteral("xbc"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.state().displayText(), QStringLiteral("C"), 5000);
         dialog.reject();
     }
     QVERIFY(other.focus());
     QVERIFY(xdotool({ "type", "ok" }));
-    QTRY_COMPARE_WITH_TIMEOUT(other.text(), QStringLiteral("xok"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(other.text(), QStringLiteral("xbcok"), 5000);
+}
+
+void TestKeyDialogsX11::dialogKeysWorkOnceAKeyIsTaken()
+{
+    const QString tab = KeyName(15);
+    TarnSingleKeyWindow dialog;
+    // The release of the Return that opened the dialog is no key.
+    QVERIFY(xdotool({ "keydown", "Return" }));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(xdotool({ "windowfocus", "--sync", QString::number(dialog.winId()) }));
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isActiveWindow(), 5000);
+    QVERIFY(xdotool({ "keyup", "Return" }));
+    QTest::qWait(300);
+    QVERIFY(!dialog.hasTakenKey());
+    QCOMPARE(dialog.keyCode(), quint8(0));
+
+    // The first Tab is the key; the next one moves the focus, Return presses "Capture again".
+    QWidget *display = dialog.keyDisplayLabel();
+    QCOMPARE(dialog.focusWidget(), display);
+    QVERIFY(xdotool({ "key", "Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.keyCode(), quint8(15), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.hasTakenKey(), 5000);
+    QCOMPARE(dialog.focusWidget(), display);
+    QCOMPARE(display->accessibleName(), QStringLiteral("Captured key: ") + tab);
+    QVERIFY(xdotool({ "key", "Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
+    QVERIFY(xdotool({ "key", "Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget()->objectName(), QStringLiteral("msgBoxYesBtn"), 5000);
+    QVERIFY(dialog.isVisible());
+    QVERIFY(xdotool({ "key", "shift+Tab" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
+    QVERIFY(xdotool({ "key", "Return" }));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.hasTakenKey(), 5000);
+    QCOMPARE(dialog.focusWidget(), display);
+    QVERIFY(xdotool({ "key", "Escape" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.keyCode(), quint8(1), 5000);
+    QVERIFY(dialog.isVisible());
+    // A mouse user's habit still holds: the last key before OK counts, Shift+Tab moves back.
+    QVERIFY(xdotool({ "key", "b" }));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.keyCode(), quint8(48), 5000);
+    QVERIFY(xdotool({ "key", "shift+Tab" }));
+    QTest::qWait(300);
+    QCOMPARE(dialog.keyCode(), quint8(48));
+    QVERIFY(dialog.focusWidget() != display);
+    QVERIFY(xdotool({ "key", "Escape" }));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isVisible(), 5000);
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 int main(int argc, char **argv)

@@ -502,6 +502,18 @@
             <source>Captured key</source>
             <translation>Erfasste Taste</translation>
         </message>
+        <message>
+            <source>Captured key: %1</source>
+            <translation>Erfasste Taste: %1</translation>
+        </message>
+        <message>
+            <source>Taken: %1</source>
+            <translation>Erfasst: %1</translation>
+        </message>
+        <message>
+            <source>Capture again</source>
+            <translation>Erneut erfassen</translation>
+        </message>
     </context>
     <context>
         <name>LanguageButton</name>
@@ -924,6 +936,10 @@
             <location line="+1" />
             <source>Side button %1</source>
             <translation>Seitentaste %1</translation>
+        </message>
+        <message>
+            <source>Selects this button in the list</source>
+            <translation>Wählt diese Taste in der Liste aus</translation>
         </message>
     </context>
     <context>

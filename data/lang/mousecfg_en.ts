@@ -502,6 +502,18 @@
             <source>Captured key</source>
             <translation>Captured key</translation>
         </message>
+        <message>
+            <source>Captured key: %1</source>
+            <translation>Captured key: %1</translation>
+        </message>
+        <message>
+            <source>Taken: %1</source>
+            <translation>Taken: %1</translation>
+        </message>
+        <message>
+            <source>Capture again</source>
+            <translation>Capture again</translation>
+        </message>
     </context>
     <context>
         <name>LanguageButton</name>
@@ -924,6 +936,10 @@
             <location line="+1" />
             <source>Side button %1</source>
             <translation>Side button %1</translation>
+        </message>
+        <message>
+            <source>Selects this button in the list</source>
+            <translation>Selects this button in the list</translation>
         </message>
     </context>
     <context>

@@ -502,6 +502,18 @@
             <source>Captured key</source>
             <translation>Touche saisie</translation>
         </message>
+        <message>
+            <source>Captured key: %1</source>
+            <translation>Touche saisie : %1</translation>
+        </message>
+        <message>
+            <source>Taken: %1</source>
+            <translation>Saisie : %1</translation>
+        </message>
+        <message>
+            <source>Capture again</source>
+            <translation>Saisir à nouveau</translation>
+        </message>
     </context>
     <context>
         <name>LanguageButton</name>
@@ -924,6 +936,10 @@
             <location line="+1" />
             <source>Side button %1</source>
             <translation>Bouton latéral %1</translation>
+        </message>
+        <message>
+            <source>Selects this button in the list</source>
+            <translation>Sélectionne ce bouton dans la liste</translation>
         </message>
     </context>
     <context>

@@ -14,6 +14,7 @@ struct CapturedKey
     bool pressed = false; // true on press, false on release
     bool autoRepeat = false; // a press repeated by the keyboard while the key is held
     qint64 timestampMs = 0; // monotonic time of the event in milliseconds
+    quint32 serverTime = 0; // the window system's own time of the event (0: unknown), to match its copy
 };
 Q_DECLARE_METATYPE(CapturedKey)
 
@@ -30,6 +31,8 @@ public:
     virtual bool start(bool grabKeyboard) = 0;
     // Stops capturing and releases any grab; safe to call when not started.
     virtual void stop() = 0;
+    // Keeps capturing but lets keys reach their programs (and controls) again.
+    virtual void releaseGrab() = 0;
     // True when keys typed into other programs are seen too.
     virtual bool isSystemWide() const = 0;
 

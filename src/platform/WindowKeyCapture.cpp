@@ -54,6 +54,7 @@ bool WindowKeyCapture::translate(const QKeyEvent &event, CapturedKey &key)
     key.pressed = event.type() == QEvent::KeyPress;
     key.autoRepeat = event.isAutoRepeat();
     key.timestampMs = CaptureClockMs();
+    key.serverTime = quint32(event.timestamp());
     return true;
 }
 

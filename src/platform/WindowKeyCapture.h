@@ -22,6 +22,7 @@ public:
     // With `grabKeyboard` the window's own controls see no key either while capturing.
     bool start(bool grabKeyboard) override;
     void stop() override;
+    void releaseGrab() override { m_swallow = false; }
     bool isSystemWide() const override { return false; }
 
     // The captured form of a Qt key event; false for a key without a make code.

@@ -22,7 +22,8 @@ void recordCallback(XPointer closure, XRecordInterceptData *data)
         const auto *event = reinterpret_cast<const xEvent *>(data->data);
         const int type = event->u.u.type & 0x7F;
         if (type == KeyPress || type == KeyRelease)
-            reinterpret_cast<X11RecordCapture *>(closure)->handleXKey(event->u.u.detail, type == KeyPress);
+            reinterpret_cast<X11RecordCapture *>(closure)->handleXKey(event->u.u.detail, type == KeyPress,
+                                                                      event->u.keyButtonPointer.time);
     }
     XRecordFreeData(data);
 }
@@ -128,6 +129,17 @@ void X11RecordCapture::stop()
     m_held.clear();
 }
 
+void X11RecordCapture::releaseGrab()
+{
+    delete m_grabNotifier;
+    m_grabNotifier = nullptr;
+    if (m_control && m_grabbed) {
+        XUngrabKeyboard(m_control, CurrentTime);
+        XSync(m_control, False);
+    }
+    m_grabbed = false;
+}
+
 void X11RecordCapture::readRecorded()
 {
     if (m_data)
@@ -142,9 +154,10 @@ void X11RecordCapture::discardGrabbedEvents()
     }
 }
 
-void X11RecordCapture::handleXKey(int xKeycode, bool pressed)
+void X11RecordCapture::handleXKey(int xKeycode, bool pressed, quint32 serverTime)
 {
     CapturedKey key;
+    key.serverTime = serverTime;
     // X keycodes are the kernel's key codes shifted by 8.
     if (!LinuxKeyToMakeCode(xKeycode - 8, key.makeCode, key.extended))
         return;

@@ -23,12 +23,13 @@ public:
 
     bool start(bool grabKeyboard) override;
     void stop() override;
+    void releaseGrab() override;
     bool isSystemWide() const override { return true; }
     // True while the keyboard grab is held.
     bool isGrabbing() const { return m_grabbed; }
 
-    // Handles one recorded X key event (X keycode, press or release).
-    void handleXKey(int xKeycode, bool pressed);
+    // Handles one recorded X key event (X keycode, press or release, server time).
+    void handleXKey(int xKeycode, bool pressed, quint32 serverTime = 0);
 
 private:
     void readRecorded();

@@ -64,6 +64,12 @@ void ComboKeyState::preset(const ComboKeys &keys)
     std::fill(std::begin(m_counts), std::end(m_counts), 0);
 }
 
+void ComboKeyState::restart()
+{
+    m_seenEvent = false;
+    m_lastCode = -1;
+}
+
 void ComboKeyState::commit()
 {
     std::copy(std::begin(m_counts), std::end(m_counts), m_committedCounts);

@@ -17,6 +17,11 @@ public:
     // Rebuilds the state from a record's combination (modifiers count as their left side).
     void preset(const ComboKeys &keys);
 
+    // Capture starts anew: the next event clears the held counts (the committed value stays until then).
+    void restart();
+    // True when the committed combination has a key besides its modifiers.
+    bool hasKey() const { return m_committedCounts[4] != 0; }
+
     // The committed combination, in the order Shift, Ctrl, Win, Alt (by their left code), other key.
     ComboKeys keys() const;
     // The committed combination as names joined by " + ".

@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QScrollArea>
 
 namespace {
 constexpr int GroupSize[3] = { 20, 20, 2 };
@@ -26,6 +27,9 @@ TarnBtnWindow::TarnBtnWindow(QWidget *parent)
 {
     setObjectName(QStringLiteral("TarnBtnWindow"));
     setStyleSheet(QStringLiteral("background:transparent;"));
+    // A scroll area around the page only scrolls; the buttons inside take the focus.
+    if (auto *area = qobject_cast<QScrollArea *>(parent))
+        area->setFocusPolicy(Qt::NoFocus);
     connect(m_menus, &ButtonMenus::picked, this, &TarnBtnWindow::assignFunction);
     connect(m_menus->functionMenu(), &QMenu::aboutToHide, this, [this] {
         if (TarnPushButton *selected = button(m_group, m_index))

@@ -7,17 +7,15 @@ TarnComboKeyWindow::TarnComboKeyWindow(QWidget *parent)
     , m_display(createKeyDisplay())
 {
     setObjectName(QStringLiteral("TarnComboKeyWindow"));
-    auto *hint = new QLabel(tr("Hold the modifiers and press the key."), this);
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setStyleSheet(QStringLiteral("background: transparent; color: rgb(225,225,225);"));
-    place(hint, 20, 66, 360, 22);
+    setHint(tr("Hold the modifiers and press the key."));
     place(m_display, 30, 100, 340, 40);
+    placeCaptureAgain(130, 146, 140, 24);
 }
 
 void TarnComboKeyWindow::preset(const ComboKeys &keys)
 {
     m_state.preset(keys);
-    m_display->setText(m_state.displayText());
+    showKey(m_state.displayText());
 }
 
 void TarnComboKeyWindow::showEvent(QShowEvent *event)
@@ -29,5 +27,13 @@ void TarnComboKeyWindow::showEvent(QShowEvent *event)
 void TarnComboKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool extended)
 {
     m_state.keyEvent(keyCode, pressed, extended);
-    m_display->setText(m_state.displayText());
+    showKey(m_state.displayText());
+    // A combination is complete with its key; modifiers alone may still grow into one.
+    if (pressed && m_state.hasKey())
+        keyTaken(m_state.displayText());
+}
+
+void TarnComboKeyWindow::captureRestarted()
+{
+    m_state.restart();
 }

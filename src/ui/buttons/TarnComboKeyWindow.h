@@ -24,6 +24,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void onCapturedKey(quint8 keyCode, bool pressed, bool extended) override;
+    void captureRestarted() override;
 
 private:
     QLabel *m_display;

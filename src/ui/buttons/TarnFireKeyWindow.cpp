@@ -46,7 +46,8 @@ TarnFireKeyWindow::TarnFireKeyWindow(QWidget *parent)
         connect(m_choices[k], &QCheckBox::clicked, this, &TarnFireKeyWindow::checkbtn_clicked);
         connect(m_choices[k], &QCheckBox::stateChanged, this, &TarnFireKeyWindow::onStateChanged);
     }
-    place(m_display, 60, 84, 280, 34);
+    place(m_display, 40, 84, 210, 34);
+    placeCaptureAgain(258, 86, 122, 30);
 
     auto *timesLabel = new QLabel(tr("Times:"), this);
     auto *delayLabel = new QLabel(tr("Delay:"), this);
@@ -88,7 +89,7 @@ void TarnFireKeyWindow::preset(const FireKeySetting &setting)
     choose(setting.kind);
     if (setting.kind == FireKeySetting::KeyboardKey) {
         m_keyCode = setting.keyCode;
-        m_display->setText(KeyName(setting.keyCode));
+        showKey(KeyName(setting.keyCode));
     }
 }
 
@@ -124,7 +125,7 @@ void TarnFireKeyWindow::choose(int kind)
     } else {
         stopCapture();
         m_keyCode = 0;
-        m_display->clear();
+        showKey(QString());
     }
     emitValue();
 }
@@ -152,14 +153,21 @@ void TarnFireKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
         return;
     if (m_skipNextKey) {
         m_skipNextKey = false;
-        return;
+        if (keyCode == 28)
+            return;
     }
     if (keyCode == m_lastCode && pressed == m_lastPressed)
         return;
     m_lastCode = keyCode;
     m_lastPressed = pressed;
     m_keyCode = keyCode;
-    m_display->setText(KeyName(keyCode));
+    showKey(KeyName(keyCode));
+    keyTaken(KeyName(keyCode));
+}
+
+void TarnFireKeyWindow::captureRestarted()
+{
+    m_lastCode = -1;
 }
 
 void TarnFireKeyWindow::emitValue()

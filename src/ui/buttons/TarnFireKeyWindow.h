@@ -42,6 +42,7 @@ public slots:
 
 protected:
     void onCapturedKey(quint8 keyCode, bool pressed, bool extended) override;
+    void captureRestarted() override;
 
 private:
     void choose(int kind);

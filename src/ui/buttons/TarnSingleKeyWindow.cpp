@@ -9,17 +9,15 @@ TarnSingleKeyWindow::TarnSingleKeyWindow(QWidget *parent)
     , m_display(createKeyDisplay())
 {
     setObjectName(QStringLiteral("TarnSingleKeyWindow"));
-    auto *hint = new QLabel(tr("Press the key for this button."), this);
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setStyleSheet(QStringLiteral("background: transparent; color: rgb(225,225,225);"));
-    place(hint, 20, 66, 360, 22);
+    setHint(tr("Press the key for this button."));
     place(m_display, 60, 100, 280, 40);
+    placeCaptureAgain(130, 146, 140, 24);
 }
 
 void TarnSingleKeyWindow::preset(quint8 keyCode)
 {
     m_keyCode = keyCode;
-    m_display->setText(KeyName(keyCode));
+    showKey(KeyName(keyCode));
 }
 
 void TarnSingleKeyWindow::showEvent(QShowEvent *event)
@@ -36,5 +34,11 @@ void TarnSingleKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
     m_lastCode = keyCode;
     m_lastPressed = pressed;
     m_keyCode = keyCode;
-    m_display->setText(KeyName(keyCode));
+    showKey(KeyName(keyCode));
+    keyTaken(KeyName(keyCode));
+}
+
+void TarnSingleKeyWindow::captureRestarted()
+{
+    m_lastCode = -1;
 }

@@ -221,9 +221,13 @@ void MousePicture::retranslate()
     m_up->setToolTip(tr("Wheel up"));
     m_down->setAccessibleName(tr("Wheel down"));
     m_down->setToolTip(tr("Wheel down"));
+    // The callouts share their names with the list's buttons but only select them: say so.
+    const QString selects = tr("Selects this button in the list");
     for (int i = 0; i < CalloutCount; ++i) {
         m_front[i]->setAccessibleName(tr("Button %1").arg(i + 1));
+        m_front[i]->setAccessibleDescription(selects);
         m_side[i]->setAccessibleName(tr("Side button %1").arg(i + 1));
+        m_side[i]->setAccessibleDescription(selects);
     }
 }
 

@@ -16,10 +16,12 @@
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/main/ConnectionDisplay.h"
+#include "ui/main/FocusChain.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/LanguageSwitch.h"
 #include "ui/main/MousePicture.h"
 #include "ui/main/PageStack.h"
+#include "ui/main/ProfileActions.h"
 #include "ui/main/ProfileBar.h"
 #include "ui/main/ProfileOperations.h"
 #include "ui/main/SlotIndicators.h"
@@ -29,6 +31,7 @@
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnPointSpeed.h"
 #include "ui/pages/TarnReportRate.h"
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
@@ -66,6 +69,7 @@ double logicalDpiRatio(const QScreen *screen)
 MousecfgWidget::MousecfgWidget(QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
 {
+    InstallAccessibleSkin();
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     // Set before the children exist, so that each is styled once.
@@ -94,6 +98,9 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
 
     m_pages = new PageStack(this);
     connectParts();
+    m_focusChain = new FocusChain(this, { m_header, m_tabs, m_profileBar },
+                                  { m_slots, m_profileBar->actions(), m_connection },
+                                  [this] { return m_tabs->button(m_tabs->current()); });
 
     applyScaleStep(firstStep);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -118,6 +125,11 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
     else
         QTimer::singleShot(LoginTrayWaitMs, this, &MousecfgWidget::showMinimisedWithoutTray);
+}
+
+bool MousecfgWidget::focusNextPrevChild(bool next)
+{
+    return (m_focusChain && m_focusChain->move(next)) || QWidget::focusNextPrevChild(next);
 }
 
 MousecfgWidget::~MousecfgWidget()

@@ -139,6 +139,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void buildWidgets();
@@ -162,6 +163,7 @@ private:
     ScaledBackgrounds *m_backgrounds = nullptr;
     HeaderBar *m_header = nullptr;
     TabBar *m_tabs = nullptr;
+    class FocusChain *m_focusChain = nullptr;
     ProfileBar *m_profileBar = nullptr;
     ConnectionDisplay *m_connection = nullptr;
     SlotIndicators *m_slots = nullptr;

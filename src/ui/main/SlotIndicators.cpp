@@ -1,6 +1,7 @@
 #include "ui/main/SlotIndicators.h"
 
 #include "storage/ConfigData.h"
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -12,6 +13,8 @@ SlotIndicators::SlotIndicators(QWidget *parent)
         auto *button = new TarnPushButton(QString(), this);
         button->setObjectName(QStringLiteral("slotIndicator%1").arg(slot + 1));
         button->setCheckable(true);
+        // One choice among five: radio buttons to a screen reader, pressed to select the slot.
+        SetAccessibleRole(button, QAccessible::RadioButton);
         button->setDesignFontSize(12);
         // The indicator shows the current slot: a click asks for the slot, it does not toggle.
         connect(button, &QPushButton::clicked, this, [this, slot, button] {

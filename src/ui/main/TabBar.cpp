@@ -1,5 +1,6 @@
 #include "ui/main/TabBar.h"
 
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
@@ -7,10 +8,12 @@ TabBar::TabBar(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabBar"));
+    SetAccessibleRole(this, QAccessible::PageTabList);
     for (int index = 0; index < 4; ++index) {
         auto *tab = new TarnPushButton(QString(), this);
         tab->setObjectName(QStringLiteral("tab%1").arg(index));
         tab->setCheckable(true);
+        SetAccessibleRole(tab, QAccessible::PageTab);
         tab->setDesignFontSize(14);
         // Press and click both switch: the press for a quick response, the click for the keyboard.
         connect(tab, &TarnPushButton::EnterSignal, this, [this, index] { emit tabRequested(index); });

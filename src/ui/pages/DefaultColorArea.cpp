@@ -1,5 +1,6 @@
 #include "ui/pages/DefaultColorArea.h"
 
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/Theme.h"
 
 #include <QKeyEvent>
@@ -12,11 +13,15 @@ DefaultColorArea::DefaultColorArea(const QColor &colour, QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
+    // A button to a screen reader, the colour read out as its value.
+    SetAccessibleRole(this, QAccessible::Button);
+    setAccessibleDescription(colour.name().toUpper());
 }
 
 void DefaultColorArea::setColor(const QColor &colour)
 {
     m_colour = colour;
+    setAccessibleDescription(colour.name().toUpper());
     update();
 }
 

@@ -15,6 +15,8 @@ public:
     void setColor(const QColor &colour);
     // The colour shown.
     QColor color() const { return m_colour; }
+    // Does what a click does.
+    Q_INVOKABLE void activate() { emit ClickedSignal(); }
 
 signals:
     // The swatch was clicked or pressed from the keyboard.

@@ -1,6 +1,7 @@
 #include "ui/pages/HColorArea.h"
 
 #include "ui/pages/ColorRules.h"
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/Theme.h"
 
 #include <QKeyEvent>
@@ -21,6 +22,8 @@ HColorArea::HColorArea(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
+    // Moved with the arrow keys: a slider to a screen reader, not an empty panel.
+    SetAccessibleRole(this, QAccessible::Slider);
     relayout();
 }
 
@@ -50,6 +53,7 @@ void HColorArea::relayout()
 void HColorArea::setHue(int hue)
 {
     m_hue = qBound(0, hue, 360);
+    setAccessibleDescription(QString::number(m_hue));
     update();
 }
 
@@ -81,6 +85,7 @@ void HColorArea::pickAt(int y)
 void HColorArea::changeHue(int hue)
 {
     m_hue = hue;
+    setAccessibleDescription(QString::number(m_hue));
     update();
     emit hueChangedSignal(hue);
 }

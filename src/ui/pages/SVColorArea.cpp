@@ -1,6 +1,7 @@
 #include "ui/pages/SVColorArea.h"
 
 #include "ui/pages/ColorRules.h"
+#include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/Theme.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,8 @@ SVColorArea::SVColorArea(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
+    // Moved with the arrow keys: a slider to a screen reader, not an empty panel.
+    SetAccessibleRole(this, QAccessible::Slider);
     relayout();
 }
 

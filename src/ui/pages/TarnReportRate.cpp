@@ -63,7 +63,7 @@ void TarnReportRate::refreshFrom(ConfigData &config, int slot)
 {
     m_profile = config.profiles[qBound(0, slot, ProfileSlots - 1)];
     m_lift = config.LiftHigh;
-    m_rateButton->setText(rateText(m_profile.pollrate));
+    showRate(m_profile.pollrate);
     (m_lift == 1 ? m_lift1 : m_lift2)->setChecked(true);
 }
 
@@ -76,7 +76,14 @@ void TarnReportRate::collectInto(ConfigData &config, int slot) const
 void TarnReportRate::setRate(quint8 code)
 {
     m_profile.pollrate = code;
+    showRate(code);
+}
+
+void TarnReportRate::showRate(quint8 code)
+{
     m_rateButton->setText(rateText(code));
+    // The reader hears the rate with its caption, as the eye sees them side by side.
+    m_rateButton->setAccessibleName(tr("REPORT RATE") + QStringLiteral(": ") + m_rateButton->text());
 }
 
 void TarnReportRate::chooseRate(quint8 code)
@@ -115,7 +122,6 @@ void TarnReportRate::retranslate()
     m_lift2->setText(tr("2 mm"));
     for (int i = 0; i < 4; ++i)
         m_rateActions[i]->setText(tr(RateTexts[i]));
-    m_rateButton->setText(rateText(m_profile.pollrate));
-    m_rateButton->setAccessibleName(tr("REPORT RATE") + QStringLiteral(": ") + m_rateButton->text());
+    showRate(m_profile.pollrate);
     relayout();
 }

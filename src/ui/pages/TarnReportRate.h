@@ -50,6 +50,7 @@ public slots:
     void onRadioChanged();
 
 private:
+    void showRate(quint8 code);
     void chooseRate(quint8 code);
 
     ProfileData m_profile;

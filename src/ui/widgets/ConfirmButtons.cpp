@@ -72,9 +72,12 @@ void StyleConfirmButton(QToolButton *button)
         QStringLiteral("QToolButton { background-color: black; color: white; border-radius: 3px;"
                        " border: 1px outset %1; padding: 0px 0px 0px %2px; }"
                        "QToolButton:hover { background-color: rgb(30,30,30); }"
-                       "QToolButton:pressed { background-color: rgb(50,50,50); }")
+                       "QToolButton:pressed { background-color: rgb(50,50,50); }"
+                       // The accent edge is always there; the focus needs its own mark.
+                       "QToolButton:focus { border: %3px solid white; }")
             .arg(AccentColorCss())
-            .arg((width - content) / 2 - 1));
+            .arg((width - content) / 2 - 1)
+            .arg(qMax(2, Scaled(2))));
     // After the style sheet, which would otherwise resolve the font again without its fallback hint.
     button->setFont(font);
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/TarnLabel.h"
 
+#include "ui/widgets/AccessibleSkin.h"
+
 #include "ui/widgets/Theme.h"
 
 #include <QFocusEvent>
@@ -10,6 +12,7 @@
 TarnLabel::TarnLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    InstallAccessibleSkin();
     // Texts may carry names from files: never markup.
     setTextFormat(Qt::PlainText);
 }
@@ -19,6 +22,12 @@ void TarnLabel::setClickable(bool clickable)
     m_clickable = clickable;
     setFocusPolicy(clickable ? Qt::StrongFocus : Qt::NoFocus);
     setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TarnLabel::activate()
+{
+    if (m_clickable)
+        emit EnterSignal(this);
 }
 
 void TarnLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -50,12 +59,15 @@ void TarnLabel::paintEvent(QPaintEvent *event)
 
 void TarnLabel::focusInEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = IsKeyboardFocusReason(event->reason());
+    // Focus coming back with the window or from a menu looks as it did when it left.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = IsKeyboardFocusReason(event->reason());
     QLabel::focusInEvent(event);
 }
 
 void TarnLabel::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = false;
     QLabel::focusOutEvent(event);
 }

@@ -12,6 +12,10 @@ public:
 
     // Makes the label take clicks and keyboard focus (pointing-hand cursor).
     void setClickable(bool clickable);
+    // True when the label takes clicks.
+    bool isClickable() const { return m_clickable; }
+    // Does what a click does (for assistive technology); nothing when not clickable.
+    void activate();
 
 signals:
     // The label was clicked or pressed from the keyboard.

@@ -1,5 +1,7 @@
 #include "ui/widgets/TarnPushButton.h"
 
+#include "ui/widgets/AccessibleSkin.h"
+
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Theme.h"
 
@@ -10,6 +12,7 @@
 TarnPushButton::TarnPushButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
+    InstallAccessibleSkin();
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     if (!text.isEmpty())
@@ -105,12 +108,15 @@ void TarnPushButton::keyPressEvent(QKeyEvent *event)
 
 void TarnPushButton::focusInEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = IsKeyboardFocusReason(event->reason());
+    // Focus coming back with the window or from a menu looks as it did when it left.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = IsKeyboardFocusReason(event->reason());
     QPushButton::focusInEvent(event);
 }
 
 void TarnPushButton::focusOutEvent(QFocusEvent *event)
 {
-    m_keyboardFocus = false;
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_keyboardFocus = false;
     QPushButton::focusOutEvent(event);
 }

@@ -118,8 +118,11 @@ void PaintFocusFrame(QPainter &painter, const QRect &rect)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(AccentColor(), 1, Qt::DotLine));
+    // Inside the plate's border, so a checked control's accent edge does not hide it.
+    const qreal width = qMax(1.0, UiScale());
+    const qreal inset = Scaled(3) + width / 2;
+    painter.setPen(QPen(AccentColor(), width, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.drawRoundedRect(QRectF(rect).adjusted(inset, inset, -inset, -inset), 2, 2);
     painter.restore();
 }

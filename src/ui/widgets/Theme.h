@@ -42,7 +42,7 @@ QFont ScaledFont(const QString &family, int designPixelSize);
 // True when focus arriving for `reason` came from the keyboard: only then is it drawn, as desktop
 // toolkits do, so a click leaves no focus frame behind.
 bool IsKeyboardFocusReason(Qt::FocusReason reason);
-// Draws the keyboard focus frame (a dotted accent line) just inside `rect`.
+// Draws the keyboard focus frame (a dotted accent line) inside `rect`, clear of a control's border.
 void PaintFocusFrame(QPainter &painter, const QRect &rect);
 
 // The fixed colours of the dark theme around the accent colour.
