@@ -25,7 +25,7 @@ TABS = [
 # The Tab order round the window: header, tabs, profile bar, the page, footer; each page's own part.
 HEADER = ["Language: English", "Minimise", "Close", "V1.0.3", "Firmware Update"]
 PROFILE_BAR = ["Profile 1", "NAME", "Stored profiles", "ADD", "COPY", "DELETE", "RESET", "Reset All",
-               "Load Profile File", "Save Profile File", "LOAD1", "SAVE"]
+               "Load Profile File", "Save Profile File", "APPLICATIONS", "LOAD1", "SAVE"]
 FOOTER = ["Profile 1", "Profile 2", "Profile 3", "Profile 4", "Profile 5", "OK", "Cancel", "Apply"]
 PAGES = {
     "LIGHTING": ["EFFECT: OFF", "SLEEP TIME", "MOVE TO LIGHT OFF"],

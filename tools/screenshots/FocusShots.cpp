@@ -56,8 +56,8 @@ int main(int argc, char **argv)
     for (int tab = 0; tab < 4; ++tab) {
         window.switchTab(tab);
         window.tabs()->button(tab)->setFocus(Qt::TabFocusReason);
-        // The remaining tabs and the profile bar's twelve stops lead to the page.
-        pressTab(4 - tab + 12);
+        // The remaining tabs and the profile bar's thirteen stops lead to the page.
+        pressTab(4 - tab + 13);
         shot(window, dir, QStringLiteral("%1-%2-a").arg(tab + 1).arg(QLatin1String(pages[tab])));
         pressTab(3);
         shot(window, dir, QStringLiteral("%1-%2-b").arg(tab + 1).arg(QLatin1String(pages[tab])));
@@ -65,7 +65,7 @@ int main(int argc, char **argv)
     // The footer and the header.
     window.switchTab(0);
     window.tabs()->button(0)->setFocus(Qt::TabFocusReason);
-    pressTab(4 + 12 + 3 + 5);
+    pressTab(4 + 13 + 3 + 5);
     shot(window, dir, QStringLiteral("5-footer"));
     pressTab(4);
     shot(window, dir, QStringLiteral("6-header"));
