@@ -1,9 +1,10 @@
-#include "CliRun.h"
-#include "ScriptedPrompts.h"
 #include "cli/CliCommand.h"
+#include "CliRun.h"
 #include "device/link/DeviceLink.h"
 #include "device/upload/CommandSet.h"
 #include "platform/PointerSpeed.h"
+#include "PrivateBus.h"
+#include "ScriptedPrompts.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
@@ -253,14 +254,11 @@ void TestDeviceAccess::doctor()
     QFETCH(QByteArray, scenario);
     QFETCH(QByteArray, display);
     QFETCH(QStringList, expected);
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemon.isEmpty())
-        QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
     // A private session bus with a notification service and no tray host.
-    QProcess bus;
-    bus.start(daemon, { "--session", "--nofork", "--nopidfile", "--print-address=1" });
-    QVERIFY(bus.waitForReadyRead(5000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
+    PrivateBus bus;
+    const QString address = bus.address();
+    if (address.isEmpty())
+        QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
     QDBusConnection service = QDBusConnection::connectToBus(address, QStringLiteral("notices"));
     QVERIFY(service.registerService(QStringLiteral("org.freedesktop.Notifications")));
 
@@ -278,8 +276,6 @@ void TestDeviceAccess::doctor()
         qputenv("WAYLAND_DISPLAY", saved[2]);
     qputenv("XDG_RUNTIME_DIR", saved[3]);
     QDBusConnection::disconnectFromBus(QStringLiteral("notices"));
-    bus.kill();
-    bus.waitForFinished();
 
     // One line per check, each passed or a problem with its fix; exit 1 exactly when one is a problem.
     const QStringList lines = result.output.split('\n', Qt::SkipEmptyParts);

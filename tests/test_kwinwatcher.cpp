@@ -1,5 +1,6 @@
 #include "platform/ActiveWindowWatcher.h"
 #include "platform/KWinActiveWindowWatcher.h"
+#include "PrivateBus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -70,13 +71,10 @@ void reportFromScript(const QString &script, QDBusConnection bus, const QStringL
 
 void TestKWinWatcher::scriptReportsTheActiveWindow()
 {
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemon.isEmpty())
+    PrivateBus bus;
+    const QString address = bus.address();
+    if (address.isEmpty())
         QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
-    QProcess bus;
-    bus.start(daemon, { "--session", "--nofork", "--nopidfile", "--print-address=1" });
-    QVERIFY(bus.waitForReadyRead(5000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     QProcess game;
     game.start(QStringLiteral("sleep"), { "60" });
     QVERIFY(game.waitForStarted());
@@ -126,8 +124,6 @@ void TestKWinWatcher::scriptReportsTheActiveWindow()
         QDBusConnection::disconnectFromBus(QLatin1String(name));
     game.kill();
     game.waitForFinished();
-    bus.kill();
-    bus.waitForFinished();
 }
 
 void TestKWinWatcher::sessionPicksTheWatcher_data()

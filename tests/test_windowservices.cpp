@@ -1,11 +1,12 @@
-#include "ScriptedPrompts.h"
-#include "TestAppDir.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "platform/DesktopNotifications.h"
+#include "PrivateBus.h"
+#include "ScriptedPrompts.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/KeyTable.h"
+#include "TestAppDir.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/BatteryDisplayState.h"
 #include "ui/main/BatteryNotices.h"
@@ -309,15 +310,10 @@ void TestWindowServices::batteryNoticeRules()
 
 void TestWindowServices::batteryNoticesReachTheDesktop()
 {
-    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemon.isEmpty())
+    PrivateBus bus;
+    const QString address = bus.address();
+    if (address.isEmpty())
         QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
-    QProcess bus;
-    bus.start(daemon,
-              QStringList { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                            QStringLiteral("--nopidfile"), QStringLiteral("--print-address=1") });
-    QVERIFY(bus.waitForReadyRead(5000));
-    const QString address = QString::fromUtf8(bus.readLine()).trimmed();
     {
         QDBusConnection sinkBus = QDBusConnection::connectToBus(address, QStringLiteral("sink"));
         NotificationSink sink;
@@ -359,8 +355,6 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("sink"));
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
-    bus.kill();
-    bus.waitForFinished();
 }
 
 void TestWindowServices::trayToolTipFollowsTheBattery()
