@@ -19,12 +19,58 @@ QAccessible::Role roleOf(const QWidget *widget, QAccessible::Role fallback)
     return role.isValid() ? QAccessible::Role(role.toInt()) : fallback;
 }
 
+// What every push button of the skin shares: its text as the name when it has no other, a click
+// that runs after the reader's request is answered (it may open a menu or a modal dialog, whose own
+// event loop would otherwise hold the answer back until it closes), and its open menu as its child in
+// the tree, so a reader finds the menu where it opened.
+class PushButtonAccessible : public QAccessibleWidget
+{
+public:
+    PushButtonAccessible(QPushButton *button, QAccessible::Role role)
+        : QAccessibleWidget(button, role)
+    { }
+
+    QPushButton *pushButton() const { return static_cast<QPushButton *>(widget()); }
+    QMenu *openMenu() const
+    {
+        QMenu *menu = pushButton()->menu();
+        return menu && menu->isVisible() ? menu : nullptr;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = pushButton()->text();
+        return text;
+    }
+
+    int childCount() const override { return openMenu() ? 1 : 0; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QMenu *menu = openMenu();
+        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        QMenu *menu = openMenu();
+        return menu && child && child->object() == menu ? 0 : -1;
+    }
+
+protected:
+    void clickLater() const
+    {
+        if (pushButton()->isEnabled())
+            QMetaObject::invokeMethod(pushButton(), &QAbstractButton::click, Qt::QueuedConnection);
+    }
+};
+
 // A skinned push button: a tab of the page tabs, one of an exclusive group, or a plain button.
-class SkinButtonAccessible : public QAccessibleWidget
+class SkinButtonAccessible : public PushButtonAccessible
 {
 public:
     explicit SkinButtonAccessible(TarnPushButton *button)
-        : QAccessibleWidget(button, QAccessible::Button)
+        : PushButtonAccessible(button, QAccessible::Button)
     {
         // A tab's selection is its checked state; tell the reader when it moves.
         QObject::connect(button, &QAbstractButton::toggled, button, [button](bool) {
@@ -38,21 +84,8 @@ public:
     }
 
     TarnPushButton *button() const { return static_cast<TarnPushButton *>(widget()); }
-    QMenu *openMenu() const
-    {
-        QMenu *menu = button()->menu();
-        return menu && menu->isVisible() ? menu : nullptr;
-    }
 
     QAccessible::Role role() const override { return roleOf(button(), QAccessible::Button); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            text = button()->text();
-        return text;
-    }
 
     QAccessible::State state() const override
     {
@@ -84,29 +117,13 @@ public:
         return names + QAccessibleWidget::actionNames();
     }
 
-    // The click runs after the reader's request is answered: it may open a menu or a modal dialog,
-    // whose own event loop would otherwise hold the answer back until it closes.
     void doAction(const QString &action) override
     {
         if (action == pressAction()) {
-            if (button()->isEnabled())
-                QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+            clickLater();
             return;
         }
         QAccessibleWidget::doAction(action);
-    }
-
-    // An open menu of the button belongs to it in the tree, so a reader finds it where it opened.
-    int childCount() const override { return openMenu() ? 1 : 0; }
-    QAccessibleInterface *child(int index) const override
-    {
-        QMenu *menu = openMenu();
-        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        QMenu *menu = openMenu();
-        return menu && child && child->object() == menu ? 0 : -1;
     }
 
     QStringList keyBindingsForAction(const QString &action) const override
@@ -119,32 +136,17 @@ public:
 
 // A push button that only opens its menu (the pages' menu buttons): a menu button whose open menu
 // is its child in the tree, pressed as a click presses it.
-class SkinMenuButtonAccessible : public QAccessibleWidget
+class SkinMenuButtonAccessible : public PushButtonAccessible
 {
 public:
     explicit SkinMenuButtonAccessible(QPushButton *button)
-        : QAccessibleWidget(button, QAccessible::ButtonMenu)
+        : PushButtonAccessible(button, QAccessible::ButtonMenu)
     { }
-
-    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
-    QMenu *openMenu() const
-    {
-        QMenu *menu = button()->menu();
-        return menu && menu->isVisible() ? menu : nullptr;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        QString text = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && text.isEmpty())
-            text = button()->text();
-        return text;
-    }
 
     QStringList actionNames() const override
     {
         QStringList names;
-        if (button()->isEnabled())
+        if (pushButton()->isEnabled())
             names << showMenuAction();
         return names + QAccessibleWidget::actionNames();
     }
@@ -152,23 +154,10 @@ public:
     void doAction(const QString &action) override
     {
         if (action == showMenuAction() || action == pressAction()) {
-            if (button()->isEnabled())
-                QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+            clickLater();
             return;
         }
         QAccessibleWidget::doAction(action);
-    }
-
-    int childCount() const override { return openMenu() ? 1 : 0; }
-    QAccessibleInterface *child(int index) const override
-    {
-        QMenu *menu = openMenu();
-        return index == 0 && menu ? QAccessible::queryAccessibleInterface(menu) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        QMenu *menu = openMenu();
-        return menu && child && child->object() == menu ? 0 : -1;
     }
 };
 
