@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+# Only the program and what it loads; scripts/run-tests.sh builds the tests as well.
+BUILD_TARGET=program scripts/build.sh
 export MOUSECFG_VIRTUAL_MOUSE=${MOUSECFG_VIRTUAL_MOUSE:-receiver}
 if [ -n "${DISPLAY:-}" ]; then
     exec build/app/mousecfg
