@@ -61,6 +61,8 @@ QString megabytes(double value)
     return QString::number(value, 'f', 1) + QStringLiteral(" MB");
 }
 
+} // namespace
+
 // A program folder with the installation's files; the pictures and translations are shared.
 bool layOutProgramFolder(const QString &installed, const QString &copy)
 {
@@ -72,8 +74,6 @@ bool layOutProgramFolder(const QString &installed, const QString &copy)
         && QFile::link(installed + QStringLiteral("/skin"), copy + QStringLiteral("/skin"))
         && QFile::link(installed + QStringLiteral("/lang"), copy + QStringLiteral("/lang"));
 }
-
-} // namespace
 
 QString startupFigures(const QString &benchProgram)
 {

@@ -10,3 +10,7 @@ QString startupFigures(const QString &benchProgram);
 // The child side: builds the window in a copy of the program folder and prints its figures.
 // Returns the process exit code.
 int runStartupChild(int argc, char *argv[]);
+
+// Lays out a program folder at `copy` with the installation's product definition and settings from
+// `installed`; the pictures and translations are linked, not copied.
+bool layOutProgramFolder(const QString &installed, const QString &copy);

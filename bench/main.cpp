@@ -1,6 +1,7 @@
 // Timings of the operations that run before every upload, each the median of several runs in a
 // throw-away program folder, and the window's start-up.
 
+#include "SoakBench.h"
 #include "StartupBench.h"
 #include "UploadBench.h"
 #include "storage/AppPaths.h"
@@ -16,6 +17,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -85,6 +87,9 @@ int main(int argc, char *argv[])
     // The start-up figures come from a fresh process, so that nothing measured before counts.
     if (argc == 3 && qstrcmp(argv[1], "--startup-child") == 0)
         return runStartupChild(argc, argv);
+    // --soak [DIVISOR]: the long run alone; a divisor shortens it for a quick look.
+    if (argc >= 2 && qstrcmp(argv[1], "--soak") == 0)
+        return runSoak(argc, argv, argc >= 3 ? qMax(1, std::atoi(argv[2])) : 1);
     QCoreApplication app(argc, argv);
     const QString startup = startupFigures(QCoreApplication::applicationFilePath());
     const QString productDefinition = AppPaths::productDefinitionFile();
