@@ -145,7 +145,13 @@ int runSoak(int argc, char *argv[], int divisor)
         QStringList phases;
         QElapsedTimer phase;
         phase.start();
+        int failuresBefore = 0;
         const auto endPhase = [&](const QString &name) {
+            if (failures > failuresBefore)
+                phases << QStringLiteral("%1 with %2 not answered in time")
+                              .arg(name)
+                              .arg(failures - failuresBefore);
+            failuresBefore = failures;
             phases << QStringLiteral("%1 %2 s, %3 MB")
                           .arg(name)
                           .arg(phase.restart() / 1000.0, 0, 'f', 0)
@@ -189,6 +195,11 @@ int runSoak(int argc, char *argv[], int divisor)
         const double busySeconds = clock.elapsed() / 1000.0;
         runEvents(2000);
 
+        // A failed upload leaves the status thread stopped until the window starts it again.
+        const bool statusThreadRan = runner->isRunning();
+        if (!statusThreadRan && CommandHandleOpen())
+            runner->start();
+        runEvents(1000);
         const double cpuBefore = cpuSeconds();
         QElapsedTimer idle;
         idle.start();
@@ -208,7 +219,8 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak threads: " << start.threads << " at the start, " << end.threads
             << " at the end (aim: back to the start value)\n";
         out << "Soak idle CPU: " << QString::number(idlePercent, 'f', 3) << " % over " << idleSeconds
-            << " s with the status thread running (aim <= 0.1 %)\n";
+            << " s with the status thread running (aim <= 0.1 %)"
+            << (statusThreadRan ? "" : "; it had to be started again after the uploads") << "\n";
     }
     SetPrompts(nullptr);
     return failures == 0 ? 0 : 4;
