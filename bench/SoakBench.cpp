@@ -5,6 +5,7 @@
 #include "device/upload/DpiBlock.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/TarnProcessThread.h"
+#include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/widgets/UserPrompts.h"
@@ -24,6 +25,7 @@
 
 #include <functional>
 
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -43,6 +45,8 @@ public:
 struct Sample
 {
     double residentMb = 0;
+    double fileMb = 0; // pages of mapped files (libraries, fonts) among them
+    double heapMb = 0; // bytes handed out by the heap
     int descriptors = 0;
     int threads = 0;
 };
@@ -56,10 +60,13 @@ Sample sample()
             const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0);
             if (line.startsWith("VmRSS:"))
                 result.residentMb = value.toLongLong() / 1024.0;
+            else if (line.startsWith("RssFile:"))
+                result.fileMb = value.toLongLong() / 1024.0;
             else if (line.startsWith("Threads:"))
                 result.threads = value.toInt();
         }
     }
+    result.heapMb = mallinfo2().uordblks / (1024.0 * 1024.0);
     result.descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
     return result;
 }
@@ -214,6 +221,14 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak resident memory: " << QString::number(start.residentMb, 'f', 1) << " MB at the start, "
             << QString::number(end.residentMb, 'f', 1) << " MB at the end, growth "
             << QString::number(end.residentMb - start.residentMb, 'f', 1) << " MB (aim <= 1 MB)\n";
+        ReleaseFreedMemory();
+        out << "Soak resident memory once freed heap is returned: "
+            << QString::number(sample().residentMb, 'f', 1) << " MB\n";
+        out << "Soak of which mapped files: " << QString::number(start.fileMb, 'f', 1) << " MB at the start, "
+            << QString::number(end.fileMb, 'f', 1) << " MB at the end; heap in use "
+            << QString::number(start.heapMb, 'f', 1) << " MB at the start, "
+            << QString::number(end.heapMb, 'f', 1) << " MB at the end\n";
+
         out << "Soak open descriptors: " << start.descriptors << " at the start, " << end.descriptors
             << " at the end (aim: back to the start value)\n";
         out << "Soak threads: " << start.threads << " at the start, " << end.threads
