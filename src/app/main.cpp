@@ -24,7 +24,7 @@ bool answeredInformationOption(int argc, char *argv[])
             std::printf("mousecfg %s\n", MOUSECFG_VERSION);
             return true;
         }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+        if (std::strcmp(argv[i], "--help") == 0) {
             std::printf("usage: mousecfg [--help | --version]\n\n"
                         "Configures the mouse in a window that lives in the system tray.\n"
                         "MOUSECFG_VIRTUAL_MOUSE=receiver|cable|both|FILE talks to a simulated mouse,\n"
