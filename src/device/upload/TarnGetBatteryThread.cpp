@@ -66,8 +66,12 @@ void TarnGetBatteryThread::run()
             } else {
                 qCDebug(lcUpload, "Threadread bat - %x %x %x %x %x %x %x %x", reply[0], reply[1], reply[2],
                         reply[3], reply[4], reply[5], reply[6], reply[7]);
-                if (reply[3] == CmdBattery)
+                if (reply[3] == CmdBattery) {
                     handleBatteryReport(reply);
+                } else if (reply[3] == CmdStatus) {
+                    // The mouse's own report came before the answer, which the next read gets.
+                    emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
+                }
             }
             pass = 2;
             pause(450);
