@@ -2,6 +2,7 @@
 
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/widgets/Theme.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+
+#include <malloc.h>
 
 namespace {
 
@@ -47,6 +50,19 @@ qint64 residentKilobytes()
     return -1;
 }
 
+// Bytes handed out by the heap, in megabytes.
+double heapMegabytes()
+{
+    return mallinfo2().uordblks / (1024.0 * 1024.0);
+}
+
+QString megabytes(double value)
+{
+    return QString::number(value, 'f', 1) + QStringLiteral(" MB");
+}
+
+} // namespace
+
 // A program folder with the installation's files; the pictures and translations are shared.
 bool layOutProgramFolder(const QString &installed, const QString &copy)
 {
@@ -58,8 +74,6 @@ bool layOutProgramFolder(const QString &installed, const QString &copy)
         && QFile::link(installed + QStringLiteral("/skin"), copy + QStringLiteral("/skin"))
         && QFile::link(installed + QStringLiteral("/lang"), copy + QStringLiteral("/lang"));
 }
-
-} // namespace
 
 QString startupFigures(const QString &benchProgram)
 {
@@ -92,11 +106,24 @@ int runStartupChild(int argc, char *argv[])
     window.show();
     QTimer::singleShot(1500, &app, &QCoreApplication::quit);
     app.exec();
+    const qint64 startedKb = residentKilobytes();
+    const double startedHeap = heapMegabytes();
+
+    // Every tab once, each given time to be laid out and painted, then back to the first.
+    for (int tab : { 1, 2, 3, 0 }) {
+        window.switchTab(tab);
+        QTimer::singleShot(300, &app, &QCoreApplication::quit);
+        app.exec();
+    }
+    const qint64 visitedKb = residentKilobytes();
 
     QTextStream out(stdout);
     out << "Start-up to the window shown: " << firstPaint.elapsedMs << " ms ("
-        << QGuiApplication::platformName() << ")\n";
-    out << "Resident memory after start: " << QString::number(residentKilobytes() / 1024.0, 'f', 1)
-        << " MB\n";
+        << QGuiApplication::platformName() << ", scale " << UiScale() << ")\n";
+    out << "Resident memory after start: " << megabytes(startedKb / 1024.0)
+        << " (aim <= 40 MB at scale 1.25)\n";
+    out << "Heap in use after start: " << megabytes(startedHeap) << "\n";
+    out << "Resident memory after every tab: " << megabytes(visitedKb / 1024.0) << " (aim <= 50 MB)\n";
+    out << "Heap in use after every tab: " << megabytes(heapMegabytes()) << "\n";
     return firstPaint.elapsedMs >= 0 ? 0 : 3;
 }

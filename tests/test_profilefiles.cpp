@@ -107,6 +107,21 @@ void TestProfileFiles::saveConfigWritesEverySlotThatChanged()
     LoadConfig(loaded);
     QVERIFY(loaded == config);
 
+    // A slot file edited behind our back, even to the same size, is read again.
+    const QString slot2 = SlotProfileFile(config.profileNames[2]);
+    QFile edited(slot2);
+    QVERIFY(edited.open(QIODevice::ReadWrite));
+    QByteArray content = edited.readAll();
+    const int at = content.indexOf("\npollrate=") + 10;
+    QVERIFY(at > 10);
+    content[at] = content.at(at) == '1' ? '2' : '1';
+    QVERIFY(edited.seek(0) && edited.write(content) == content.size());
+    QVERIFY(edited.setFileTime(modified(slot2).addSecs(2), QFileDevice::FileModificationTime));
+    edited.close();
+    LoadConfig(loaded);
+    QCOMPARE(int(loaded.profiles[2].pollrate), content.mid(at, content.indexOf('\n', at) - at).toInt());
+    LoadConfig(config);
+
     // A slot file changed behind our back is written again.
     QFile::remove(SlotProfileFile(config.profileNames[3]));
     QVERIFY(SaveConfig(config));

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include "mousecfg_version.h"
+
 // Runs the real program from a copy of its folder, so the product definition beside it is the test's.
 class TestStartup : public QObject
 {
@@ -11,6 +13,8 @@ private slots:
     void mutexNameHasOneBlank();
     void lockIsPerName();
     void secondInstanceExitsOne();
+    void outputStaysQuiet_data();
+    void outputStaysQuiet();
 
 private:
     QString installProgram(const TestAppDir &dir, const QByteArray &productName);
@@ -95,6 +99,88 @@ void TestStartup::secondInstanceExitsOne()
         p->terminate();
         QVERIFY(p->waitForFinished(10000));
     }
+}
+
+void TestStartup::outputStaysQuiet_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("variables");
+    QTest::addColumn<QString>("expectedOutput"); // the start of standard output
+    QTest::addColumn<bool>("diagnostics"); // whether debug lines reach standard error
+
+    const QStringList mouse { "MOUSECFG_VIRTUAL_MOUSE=receiver" };
+    // Without any display: the answer comes before Qt looks for one.
+    QTest::newRow("--version") << QStringList { "--version" } << QStringList()
+                               << "mousecfg " MOUSECFG_VERSION "\n"
+                               << false;
+    QTest::newRow("--help") << QStringList { "--help" } << QStringList() << "usage: mousecfg" << false;
+    QTest::newRow("normal start") << QStringList() << mouse << QString() << false;
+    QTest::newRow("MOUSECFG_DEBUG=1")
+        << QStringList() << mouse + QStringList { "MOUSECFG_DEBUG=1" } << QString() << true;
+    QTest::newRow("QT_LOGGING_RULES")
+        << QStringList() << mouse + QStringList { "QT_LOGGING_RULES=mousecfg.device.debug=true" } << QString()
+        << true;
+}
+
+void TestStartup::outputStaysQuiet()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, variables);
+    QFETCH(QString, expectedOutput);
+    QFETCH(bool, diagnostics);
+
+    TestAppDir dir(TestAppDir::Installed);
+    const QString program
+        = installProgram(dir, "QuietTest" + QByteArray::number(QCoreApplication::applicationPid()));
+    QVERIFY(!program.isEmpty());
+    for (const char *shared : { "/skin", "/lang" })
+        QVERIFY(QFile::link(QStringLiteral(MOUSECFG_APPDIR) + shared, dir.path() + shared));
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name :
+         { "QT_QPA_PLATFORM", "MOUSECFG_VIRTUAL_MOUSE", "MOUSECFG_DEBUG", "QT_LOGGING_RULES" })
+        env.remove(name);
+    QTemporaryDir runtime;
+    if (arguments.isEmpty()) {
+        // As on a desktop: an X display (the offscreen platform has notes of its own) and a runtime folder.
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            QSKIP("needs an X display (Xvfb)");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        if (!env.contains("XDG_RUNTIME_DIR")) {
+            QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            env.insert("XDG_RUNTIME_DIR", runtime.path());
+        }
+    } else {
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+    }
+    for (const QString &variable : variables)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(program, arguments);
+    QVERIFY(process.waitForStarted());
+    if (arguments.isEmpty()) {
+        // The window's start, its first status and battery reports, then the end of the run.
+        QVERIFY(!process.waitForFinished(4000));
+        process.terminate();
+    }
+    QVERIFY(process.waitForFinished(15000));
+    // A window run ends by the signal; an answer ends on its own.
+    if (!arguments.isEmpty()) {
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+    }
+
+    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(expectedOutput.isEmpty() ? output.isEmpty() : output.startsWith(expectedOutput),
+             qPrintable(output));
+    if (diagnostics)
+        QVERIFY2(!errors.isEmpty(), "no diagnostics");
+    else
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -86,6 +86,17 @@ void TestThreads::statusThreadPassesReportsOn()
     thread.stopAndWait();
     QVERIFY(thread.isFinished());
     QCOMPARE(link.mouse.reports().size(), 1); // one query per cycle of about 28 s
+
+    // A status report read where the battery query's answer was expected is passed on, not lost.
+    link.mouse.sendStatusReport(1, 2, 3, 0);
+    TarnGetBatteryThread second;
+    QSignalSpy secondBattery(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
+    QSignalSpy secondStatus(&second, &TarnGetBatteryThread::RefreshStatus);
+    second.start(QThread::InheritPriority);
+    QTRY_COMPARE(secondStatus.count(), 1);
+    QCOMPARE(secondStatus.first(), QVariantList({ quint8(1), quint8(2), quint8(3), quint8(0) }));
+    QTRY_COMPARE(secondBattery.count(), 1);
+    second.stopAndWait();
 }
 
 void TestThreads::sleepingMouseReportsZeros()

@@ -11,10 +11,40 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstring>
+
 #include "mousecfg_version.h"
+
+namespace {
+
+// --help and --version are answered before Qt looks for a display; the window examines no other
+// argument. Returns whether one of them was answered.
+bool answeredInformationOption(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("mousecfg %s\n", MOUSECFG_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("usage: mousecfg [--help | --version]\n\n"
+                        "Configures the mouse in a window that lives in the system tray.\n"
+                        "MOUSECFG_VIRTUAL_MOUSE=receiver|cable|both|FILE talks to a simulated mouse,\n"
+                        "MOUSECFG_START_HIDDEN=1 starts in the tray, MOUSECFG_DEBUG=1 prints diagnostics.\n"
+                        "mousecfg-cli does the same from scripts (mousecfg-cli --help).\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (answeredInformationOption(argc, argv))
+        return 0;
     // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
     qputenv("QT_XCB_GL_INTEGRATION", "none");
     // Natively on Wayland where the session is Wayland (Qt 5 would choose XWayland on GNOME); X11
@@ -22,9 +52,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "wayland;xcb");
     QApplication app(argc, argv);
-    // Set once the application exists, as the tool always has: Qt's own scaling stays off and the
-    // window scales itself from the screen's logical DPI.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // Qt's own scaling stays off: the window scales itself from the screen's logical DPI.
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QVector>
 
 #include <cstdio>
@@ -49,8 +48,6 @@ int main(int argc, char *argv[])
         = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(handler);
-    // The device link's diagnostics stay out of a script's output; QT_LOGGING_RULES brings them back.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QTextStream out(stdout);
     QTextStream err(stderr);
 

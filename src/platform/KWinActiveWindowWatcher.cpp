@@ -1,10 +1,11 @@
 #include "platform/KWinActiveWindowWatcher.h"
 
+#include "platform/LogCategories.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDebug>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -92,7 +93,7 @@ bool KWinActiveWindowWatcher::start()
         call->deleteLater();
         const QDBusPendingReply<int> reply = *call;
         if (reply.isError() || reply.value() < 0) {
-            qWarning() << "KWin did not load the active window script:" << reply.error().message();
+            qCWarning(lcPlatform) << "KWin did not load the active window script:" << reply.error().message();
             return;
         }
         if (m_running)

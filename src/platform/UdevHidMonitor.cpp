@@ -1,4 +1,5 @@
 #include "platform/UdevHidMonitor.h"
+#include "platform/LogCategories.h"
 
 #include <QDebug>
 #include <QFile>
@@ -29,7 +30,7 @@ UdevHidMonitor::UdevHidMonitor(QObject *parent)
     m_monitor = udev_monitor_new_from_netlink(m_udev, "udev");
     if (!m_monitor || udev_monitor_filter_add_match_subsystem_devtype(m_monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(m_monitor) < 0) {
-        qDebug("No hot-plug notices: the udev monitor could not be started.\n");
+        qCDebug(lcPlatform, "No hot-plug notices: the udev monitor could not be started.");
         if (m_monitor)
             udev_monitor_unref(m_monitor);
         m_monitor = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/X11RecordCapture.h"
 
 #include "platform/KeyScanCodes.h"
+#include "platform/LogCategories.h"
 
 #include <QDebug>
 #include <QSocketNotifier>
@@ -80,7 +81,7 @@ bool X11RecordCapture::start(bool grab)
     m_recordNotifier = new QSocketNotifier(ConnectionNumber(m_data), QSocketNotifier::Read, this);
     connect(m_recordNotifier, &QSocketNotifier::activated, this, &X11RecordCapture::readRecorded);
     if (grab && !grabKeyboard())
-        qDebug("Keyboard grab refused; keys still reach other programs.");
+        qCDebug(lcPlatform, "Keyboard grab refused; keys still reach other programs.");
     return true;
 }
 

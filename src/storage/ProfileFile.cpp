@@ -46,6 +46,10 @@ bool SaveProfileFileAt(const ProfileData &profile, const QString &path)
 
 void LoadProfileFile(ProfileData &profile, const QString &path)
 {
+    // Parsing a slot file's thousands of keys is most of a configuration load; an unchanged file
+    // holds what it held when it was last read or written.
+    if (ProfileFileCache::lookup(path, profile))
+        return;
     ProfileData loaded;
     {
         IniReader file(path);

@@ -67,6 +67,17 @@ bool holds(const QString &path, const ProfileData &profile)
     return now.exists && it != entries().constEnd() && it->stamp == now && it->profile == profile;
 }
 
+bool lookup(const QString &path, ProfileData &profile)
+{
+    const FileStamp now = stampOf(path);
+    std::lock_guard<std::mutex> locker(lock());
+    const auto it = entries().constFind(path);
+    if (!now.exists || it == entries().constEnd() || !(it->stamp == now))
+        return false;
+    profile = it->profile;
+    return true;
+}
+
 void remember(const QString &path, const ProfileData &profile)
 {
     const FileStamp now = stampOf(path);

@@ -1,6 +1,7 @@
 #include "device/link/DeviceTable.h"
 
 #include "device/link/HidBackend.h"
+#include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
 
@@ -46,7 +47,7 @@ bool recordInterface(DeviceTable::Entry &entry, int which, const HidDeviceRecord
     if (!DeviceTable::storePath(entry.path[which], record.path))
         return false;
     entry.present[which] = 1;
-    qDebug("%d %s\n", which + 1, record.path.constData());
+    qCDebug(lcDevice, "%d %s", which + 1, record.path.constData());
     return true;
 }
 
@@ -107,7 +108,7 @@ void BuildDeviceTable()
     tableName() = MouseListName();
     const QByteArray name = tableName().toLatin1().left(NameSize - 1);
     std::memcpy(entry.name, name.constData(), size_t(name.size()));
-    qDebug() << tableName();
+    qCDebug(lcDevice) << tableName();
 }
 
 int EnumerateDevices()

@@ -1,4 +1,5 @@
 #include "device/link/DeviceTable.h"
+#include "platform/LogCategories.h"
 
 #include <QDebug>
 #include <QThread>
@@ -86,7 +87,7 @@ quint8 SendReport(const quint8 *frame, int length)
 
     for (;;) { // write
         if (DeviceTable::writePinned(handle, request, length) < 0) {
-            qDebug("Unable to send a feature report.\n");
+            qCDebug(lcDevice, "Unable to send a feature report.");
             return ReportWriteFailed;
         }
         QThread::msleep(WritePauseMs);

@@ -3,6 +3,7 @@
 #include "device/upload/ButtonBlock.h"
 #include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
+#include "platform/LogCategories.h"
 #include "storage/MacroFile.h"
 
 #include <QDebug>
@@ -70,7 +71,7 @@ quint8 WriteMacros()
             const quint8 index = it->first;
             macros.erase(it);
             if (index > MaxMacroIndex) {
-                qDebug("iIndex>=MAX_MACRO_NUMBER_560\n");
+                qCDebug(lcUpload, "iIndex>=MAX_MACRO_NUMBER_560");
                 continue;
             }
             MacroEvent events[KeyInfoSlots];

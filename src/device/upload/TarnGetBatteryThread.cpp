@@ -3,6 +3,7 @@
 #include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
 #include "device/upload/DpiBlock.h"
+#include "platform/LogCategories.h"
 
 #include <QDebug>
 
@@ -48,7 +49,7 @@ void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)
 
 void TarnGetBatteryThread::run()
 {
-    qDebug("TarnGetBatteryThread.\n");
+    qCDebug(lcUpload, "TarnGetBatteryThread.");
     int pass = 0;
     quint8 reply[ReportLength];
     while (!m_stop) {
@@ -58,15 +59,19 @@ void TarnGetBatteryThread::run()
 
         if (pass == 0) {
             if (WriteCommandHandle(BatteryQuery, ReportLength) < 0)
-                qDebug("Unable to send a feature report.\n");
+                qCDebug(lcUpload, "Unable to send a feature report.");
             pause(10);
             if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
                 emit RefreshBatteryStatus(0, 0, 0);
             } else {
-                qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3],
-                       reply[4], reply[5], reply[6], reply[7]);
-                if (reply[3] == CmdBattery)
+                qCDebug(lcUpload, "Threadread bat - %x %x %x %x %x %x %x %x", reply[0], reply[1], reply[2],
+                        reply[3], reply[4], reply[5], reply[6], reply[7]);
+                if (reply[3] == CmdBattery) {
                     handleBatteryReport(reply);
+                } else if (reply[3] == CmdStatus) {
+                    // The mouse's own report came before the answer, which the next read gets.
+                    emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
+                }
             }
             pass = 2;
             pause(450);
@@ -78,7 +83,7 @@ void TarnGetBatteryThread::run()
         if (m_stop)
             break;
         if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
-            qDebug("Unable to read a feature report 1.\n");
+            qCDebug(lcUpload, "Unable to read a feature report 1.");
             pause(450);
         } else if (reply[3] == CmdStatus) {
             emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
@@ -91,5 +96,5 @@ void TarnGetBatteryThread::run()
         if (pass == PassesPerCycle)
             pass = 0;
     }
-    qDebug("TarnGetBatteryThread Stop.\n");
+    qCDebug(lcUpload, "TarnGetBatteryThread Stop.");
 }

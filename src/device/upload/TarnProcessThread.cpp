@@ -3,6 +3,7 @@
 #include "device/link/DeviceLink.h"
 #include "device/upload/CommandSet.h"
 #include "device/upload/UploadThreadState.h"
+#include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
@@ -18,7 +19,7 @@ TarnProcessThread::TarnProcessThread(QObject *parent)
 void TarnProcessThread::run()
 {
     if (m_stop) {
-        qDebug("isStop.\n");
+        qCDebug(lcUpload, "isStop.");
         return;
     }
     m_saveFailure.clear();

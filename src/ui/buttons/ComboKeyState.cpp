@@ -1,5 +1,6 @@
 #include "ui/buttons/ComboKeyState.h"
 
+#include "platform/LogCategories.h"
 #include "storage/KeyTable.h"
 
 #include <QStringList>
@@ -13,7 +14,8 @@ void ComboKeyState::keyEvent(quint8 keyCode, bool pressed, bool extended)
     m_lastCode = keyCode;
     m_lastPressed = pressed;
     m_lastExtended = extended;
-    qDebug("TarnComboKeyWindow dwVCode = %x dwFlag = %x", keyCode, (extended ? 1 : 0) | (pressed ? 0 : 0x80));
+    qCDebug(lcUi, "TarnComboKeyWindow dwVCode = %x dwFlag = %x", keyCode,
+            (extended ? 1 : 0) | (pressed ? 0 : 0x80));
     if (!m_seenEvent) {
         m_seenEvent = true;
         std::fill(std::begin(m_counts), std::end(m_counts), 0);

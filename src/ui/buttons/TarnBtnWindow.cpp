@@ -1,5 +1,6 @@
 #include "ui/buttons/TarnBtnWindow.h"
 
+#include "platform/LogCategories.h"
 #include "storage/ConfigData.h"
 #include "storage/MacroList.h"
 #include "storage/ProductDefinition.h"
@@ -215,7 +216,7 @@ void TarnBtnWindow::OnMouseEnterSlot(QWidget *widget)
         return;
     setSelection(FrontGroup, index);
     showView(FrontGroup);
-    qDebug("OnMouseEnterSlot %d", index);
+    qCDebug(lcUi, "OnMouseEnterSlot %d", index);
 }
 
 void TarnBtnWindow::slotMouseOver(TarnPushButton *target, bool over)

@@ -2,6 +2,7 @@
 
 #include "appprofiles/AppProfileFile.h"
 #include "appprofiles/AppSwitchPolicy.h"
+#include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "ui/main/AppProfilesDialog.h"
 #include "ui/main/LanguageSwitch.h"
@@ -13,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QMenu>
@@ -37,7 +37,7 @@ AppSwitching::AppSwitching(MousecfgWidget *window)
         m_window->showOsdText(tr("The mouse did not switch to profile %1").arg(slot + 1));
     });
     connect(m_policy, &AppSwitchPolicy::held, this, [](int slot, const QString &reason) {
-        qDebug() << "slot" << slot + 1 << "not selected:" << reason;
+        qCDebug(lcUi) << "slot" << slot + 1 << "not selected:" << reason;
     });
     // Edits from the command-line tool count at once: the file is replaced, so its folder changes.
     QDir().mkpath(AppPaths::configsDir());
@@ -96,7 +96,7 @@ void AppSwitching::rulesChanged()
     } else if (!m_watcher->start()) {
         // Said once: the folder watch calls here at every settings write.
         if (!m_watchFailed)
-            qWarning() << "the window in front cannot be watched";
+            qCWarning(lcUi) << "the window in front cannot be watched";
         m_watchFailed = true;
         m_watching = false;
     }
@@ -107,7 +107,7 @@ void AppSwitching::setSwitchingOn(bool on)
     AppProfileRules rules = AppProfileFile::load();
     rules.setSwitchingWanted(on);
     if (!AppProfileFile::save(rules))
-        qWarning() << "cannot write" << AppProfileFile::path();
+        qCWarning(lcUi) << "cannot write" << AppProfileFile::path();
     rulesChanged();
 }
 

@@ -5,6 +5,8 @@
 #include "device/link/DeviceSession.h"
 #include "device/upload/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
+#include "platform/FreedMemory.h"
+#include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/ProductDefinition.h"
@@ -60,6 +62,9 @@ void MousecfgWidget::onDeviceReady()
     SelBtnChanged(0, 0);
     refreshPages();
     refreshConnectionState();
+    // Reading and writing the slot files leaves megabytes of freed heap that would otherwise stay
+    // with the process after every reconnect.
+    ReleaseFreedMemory();
 }
 
 void MousecfgWidget::rebuildMouseList()
@@ -113,7 +118,7 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
 {
-    qDebug("Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
     if (iProfile != m_config.ProfileID)
         slotRefreshProfile(iProfile);
     const ProfileData &slot = m_config.profiles[m_config.ProfileID];
@@ -167,12 +172,12 @@ void MousecfgWidget::resizeEvent(QResizeEvent *event)
     if (step != m_scaleStep) {
         applyScaleStep(step);
     } else if (size() == m_laidOutSize) {
-        qDebug("singleShot\n");
+        qCDebug(lcUi, "singleShot");
         const int snapped = WindowScale::snappedStepForWidth(width());
         if (snapped >= 0 && snapped != m_scaleStep)
             applyScaleStep(snapped);
     }
-    qDebug("width = %d, height = %d m_iDpiVal = %d\n", width(), height(), m_scaleStep);
+    qCDebug(lcUi, "width = %d, height = %d m_iDpiVal = %d", width(), height(), m_scaleStep);
 }
 
 void MousecfgWidget::applyScaleStep(int step)

@@ -2,6 +2,7 @@
 
 #include "device/link/StatusThreadControl.h"
 #include "device/upload/CommandSet.h"
+#include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
@@ -288,7 +289,7 @@ bool ProfileOperations::resetProfile()
     if (!ask(tr("Are you sure you want reset this profile?")))
         return false;
     const int slot = currentSlot();
-    qDebug("Accepted %d", slot);
+    qCDebug(lcUi, "Accepted %d", slot);
     MakeFactoryProfile(currentProfile());
     m_host->retranslateWindow();
     m_host->refreshPages();

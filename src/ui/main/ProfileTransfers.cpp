@@ -4,6 +4,7 @@
 #include "device/link/DeviceLink.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
+#include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/ImportCheck.h"
@@ -128,7 +129,7 @@ bool ProfileOperations::importProfile()
         return false;
     }
     const QString baseName = QFileInfo(path).completeBaseName();
-    qDebug() << "Import profile" << baseName;
+    qCDebug(lcUi) << "Import profile" << baseName;
     // Two slots of one name would share one file and overwrite each other.
     if (otherSlotNames().contains(baseName)) {
         notice(tr("Profile is Already Used!"));

@@ -1,5 +1,6 @@
 #include "ui/pages/TarnColorWindow.h"
 
+#include "platform/LogCategories.h"
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
 #include "ui/pages/ColorChooser.h"
@@ -120,8 +121,8 @@ void TarnColorWindow::chooseEffect(int effect)
     m_editor.chooseEffect(effect);
     showEffectValues();
     const QColor colour = m_editor.colour();
-    qDebug("EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_editor.lightingSlot(), effect,
-           colour.red(), colour.green(), colour.blue());
+    qCDebug(lcUi, "EffectMenuFunction iProfile=%d i=%d r=%d g=%d b=%d", m_editor.lightingSlot(), effect,
+            colour.red(), colour.green(), colour.blue());
 }
 
 void TarnColorWindow::showEffect(int effect)
@@ -220,8 +221,8 @@ void TarnColorWindow::slotSendLedState(QColor color)
 {
     m_editor.setColour(color);
     m_swatch->setColor(color);
-    qDebug("slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_editor.lightingSlot(), m_editor.effect(),
-           color.red(), color.green(), color.blue());
+    qCDebug(lcUi, "slotSendLedState iProfile=%d i=%d r=%d g=%d b=%d", m_editor.lightingSlot(),
+            m_editor.effect(), color.red(), color.green(), color.blue());
 }
 
 void TarnColorWindow::slotApplyColor(QColor) { }

@@ -1,6 +1,7 @@
 #include "ui/pages/TarnPointSpeed.h"
 
 #include "platform/DesktopMouseSettings.h"
+#include "platform/LogCategories.h"
 #include "platform/PointerSpeed.h"
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
@@ -63,7 +64,7 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
         m_modeGroup->addButton(m_modeBoxes[i], i);
 
     connect(m_keySlider, &QSlider::valueChanged, this, [this](int value) {
-        qDebug("slider_clicked 1 = %d", value);
+        qCDebug(lcUi, "slider_clicked 1 = %d", value);
         m_values.debounce = quint8(value);
         m_keyValue->setNum(value);
     });
@@ -144,7 +145,7 @@ void TarnPointSpeed::setLift(quint8 lift)
 
 void TarnPointSpeed::sValueChangedSlot(int value)
 {
-    qDebug("slider_clicked 1 = %d", value);
+    qCDebug(lcUi, "slider_clicked 1 = %d", value);
     if (m_profile)
         m_profile->scrollspeed = quint8(value);
 }

@@ -1,5 +1,6 @@
 #include "ui/pages/TarnReportRate.h"
 
+#include "platform/LogCategories.h"
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnMenuButton.h"
 #include "ui/widgets/Theme.h"
@@ -94,7 +95,7 @@ void TarnReportRate::chooseRate(quint8 code)
 void TarnReportRate::onRadioChanged()
 {
     m_lift = quint8(m_liftGroup->checkedId() + 1);
-    qDebug("m_iLift = %d", m_lift);
+    qCDebug(lcUi, "m_iLift = %d", m_lift);
     emit RefreshLift(m_lift);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/pages/TarnSingleDPI.h"
 
+#include "platform/LogCategories.h"
 #include "storage/ProductDefinition.h"
 #include "ui/pages/DpiRules.h"
 #include "ui/pages/PageStyle.h"
@@ -150,7 +151,7 @@ void TarnSingleDPI::onSliderChanged(int x, int y)
 {
     m_x = x;
     m_y = y;
-    qDebug("ix = %d", x);
+    qCDebug(lcUi, "ix = %d", x);
     showValues();
     emit DPISignal(x, y, m_stage);
 }

@@ -23,6 +23,13 @@ namespace {
 
 QString output;
 
+// A picture of a window that never appeared would show nothing; say so rather than save it silently.
+void waitShown(QWidget *widget)
+{
+    if (!QTest::qWaitForWindowExposed(widget))
+        qWarning("%s was not shown in time", widget->metaObject()->className());
+}
+
 void save(QWidget *widget, const QString &name)
 {
     QTest::qWait(50);
@@ -32,7 +39,7 @@ void save(QWidget *widget, const QString &name)
 void shootDialog(QDialog *dialog, const QString &name)
 {
     dialog->show();
-    QTest::qWaitForWindowExposed(dialog);
+    waitShown(dialog);
     save(dialog, name);
     dialog->reject();
 }
@@ -65,7 +72,7 @@ int main(int argc, char **argv)
     page->setGeometry(0, 0, Scaled(535), Scaled(430));
     page->refreshFrom(config, 0);
     panel.show();
-    QTest::qWaitForWindowExposed(&panel);
+    waitShown(&panel);
 
     page->selectButton(1, 0);
     QEvent enter(QEvent::Enter);
@@ -78,7 +85,7 @@ int main(int argc, char **argv)
 
     QMenu *menu = page->menus()->functionMenu();
     menu->popup(panel.mapToGlobal(QPoint(Scaled(60), Scaled(60))));
-    QTest::qWaitForWindowExposed(menu);
+    waitShown(menu);
     save(menu, QStringLiteral("function-menu"));
     menu->hide();
 
