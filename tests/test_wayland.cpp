@@ -100,9 +100,9 @@ void TestWayland::programEndsOnSigterm()
     QVERIFY(!process.waitForFinished(3000));
     ::kill(pid_t(process.processId()), SIGTERM);
     QVERIFY(process.waitForFinished(10000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 0);
     const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 0, qPrintable(errors));
     QVERIFY2(!errors.contains(QLatin1String("wayland"), Qt::CaseInsensitive), qPrintable(errors));
 }
 
