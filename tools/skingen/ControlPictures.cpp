@@ -95,7 +95,9 @@ void PaintCloseButton(QPainter &painter, const QSizeF &size, int state)
     painter.drawLine(c + QPointF(-5.5, 5.5), c + QPointF(5.5, -5.5));
 }
 
-void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state)
+// The small square plate of the profile bar's picture buttons, in its state (1 normal, 2 hover,
+// 3 pressed); returns the colour of the glyph drawn on it.
+static QColor PaintSmallPlate(QPainter &painter, const QSizeF &size, int state)
 {
     const QRectF plate = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
     const QColor top = state == 1 ? QColor(56, 56, 60) : state == 2 ? QColor(74, 74, 79) : QColor(40, 40, 44);
@@ -103,9 +105,13 @@ void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state
     painter.setPen(QPen(state == 3 ? SkinColor::accent() : QColor(100, 100, 100), state == 3 ? 1.4 : 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(RoundedRect(plate, 3));
+    return state == 1 ? SkinColor::glyph() : SkinColor::glyphHot();
+}
 
+void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state)
+{
+    const QColor glyph = PaintSmallPlate(painter, size, state);
     const QPointF c(size.width() / 2, size.height() / 2);
-    const QColor glyph = state == 1 ? SkinColor::glyph() : SkinColor::glyphHot();
     painter.setPen(GlyphPen(glyph, 1.6));
     // The tray.
     QPainterPath tray(c + QPointF(-7, 2));
@@ -123,15 +129,8 @@ void PaintFileButton(QPainter &painter, const QSizeF &size, bool into, int state
 
 void PaintApplicationsButton(QPainter &painter, const QSizeF &size, int state)
 {
-    const QRectF plate = QRectF(QPointF(0, 0), size).adjusted(1, 1, -1, -1);
-    const QColor top = state == 1 ? QColor(56, 56, 60) : state == 2 ? QColor(74, 74, 79) : QColor(40, 40, 44);
-    FillVertical(painter, RoundedRect(plate, 3), top, top.darker(125));
-    painter.setPen(QPen(state == 3 ? SkinColor::accent() : QColor(100, 100, 100), state == 3 ? 1.4 : 1.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(RoundedRect(plate, 3));
-
+    const QColor glyph = PaintSmallPlate(painter, size, state);
     const QPointF c(size.width() / 2, size.height() / 2);
-    const QColor glyph = state == 1 ? SkinColor::glyph() : SkinColor::glyphHot();
     constexpr qreal Tile = 6;
     constexpr qreal Gap = 2.5;
     for (int row = 0; row < 2; ++row) {
