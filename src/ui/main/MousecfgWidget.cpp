@@ -6,8 +6,6 @@
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/PointerSpeed.h"
-#include "platform/TrayHost.h"
-#include "platform/WindowActivation.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -32,7 +30,6 @@
 #include "ui/pages/TarnPointSpeed.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/AccessibleSkin.h"
-#include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
@@ -41,18 +38,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QBitmap>
-#include <QCloseEvent>
 #include <QDebug>
 #include <QIcon>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
-// A press must travel further than this (horizontal plus vertical) before the window moves.
-constexpr int DragThreshold = 4;
 // Delay between construction (or the last removal) and the warning.
 constexpr int WarningDelayMs = 200;
 // How long a login start waits for the desktop's tray before it shows the window minimised.
@@ -258,48 +249,6 @@ int MousecfgWidget::currentTab() const
     return m_tabs->current();
 }
 
-void MousecfgWidget::showAndWarn()
-{
-    show();
-    if (m_session->accessDenied()) {
-        warnAccessDenied();
-        return;
-    }
-    if (connectedCount() != 0) {
-        BringWindowToFront(this);
-        return;
-    }
-    m_warningShown = true;
-    const int answer = Prompts().messageBox(TarnMessageBox::NoticeButtons, tr("Warning"),
-                                            tr("Dongle Disconnect!"), TarnMessageBox::DongleIcon, this, true);
-    if (answer == QDialog::Accepted && connectedCount() == 0)
-        hideWindow();
-    m_warningShown = false;
-}
-
-void MousecfgWidget::bringForward()
-{
-    if (isMinimized())
-        showNormal();
-    // The "Dongle Disconnect!" box is up or on its way: only the window comes forward.
-    if (!m_warningShown) {
-        showAndWarn();
-        return;
-    }
-    show();
-    BringWindowToFront(this);
-}
-
-void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
-{
-    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
-        return;
-    if (isHidden())
-        showAndWarn();
-    else if (!m_warningShown)
-        hide();
-}
-
 void MousecfgWidget::SelBtnChanged(quint8 iBtn, quint8 iType)
 {
     m_picture->setSelected(iBtn, iType);
@@ -340,71 +289,4 @@ void MousecfgWidget::slotMouseOver(TarnPushButton *button, bool over)
             }
         }
     }
-}
-
-void MousecfgWidget::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QPixmap &background = m_backgrounds->forStep(m_scaleStep);
-    if (background.isNull())
-        painter.fillRect(rect(), ThemeColor::window());
-    else
-        painter.drawPixmap(rect(), background);
-}
-
-void MousecfgWidget::hideWindow()
-{
-    // Hidden with no tray to bring it back, the window would be lost until the next launch.
-    if (TrayHost::available())
-        hide();
-    else
-        showMinimized();
-}
-
-void MousecfgWidget::showMinimisedWithoutTray()
-{
-    if (isHidden() && !TrayHost::available())
-        showMinimized();
-}
-
-void MousecfgWidget::closeEvent(QCloseEvent *event)
-{
-    event->ignore();
-    // Closing keeps the program in the tray; with no tray it ends as "&Quit" ends it.
-    if (TrayHost::available())
-        hide();
-    else
-        m_tray->quitAction()->trigger();
-}
-
-void MousecfgWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton)
-        return;
-    m_dragging = true;
-    m_pressGlobal = event->globalPos();
-    m_pressTopLeft = frameGeometry().topLeft();
-}
-
-void MousecfgWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!m_dragging)
-        return;
-    const QPoint displacement = event->globalPos() - m_pressGlobal;
-    if (displacement.manhattanLength() <= DragThreshold)
-        return;
-    // The compositor moves the window where it can (on Wayland only it can); the rest of this drag
-    // is its business.
-    if (!m_movingByHand && windowHandle() && windowHandle()->startSystemMove()) {
-        m_dragging = false;
-        return;
-    }
-    m_movingByHand = true;
-    move(m_pressTopLeft + displacement);
-}
-
-void MousecfgWidget::mouseReleaseEvent(QMouseEvent *)
-{
-    m_dragging = false;
-    m_movingByHand = false;
 }
