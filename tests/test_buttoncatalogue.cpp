@@ -4,8 +4,8 @@
 #include "ui/buttons/ButtonCatalogue.h"
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
-#include "ui/buttons/SniperRules.h"
-#include "ui/pages/DpiRules.h"
+#include "device/upload/SniperRules.h"
+#include "device/upload/DpiRules.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #include "ui/buttons/TarnSniperWindow.h"
 
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 
-#include "ui/buttons/SniperRules.h"
+#include "device/upload/SniperRules.h"
 #include "ui/widgets/Theme.h"
 
 #include <QLabel>
