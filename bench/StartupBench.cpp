@@ -1,7 +1,9 @@
 #include "StartupBench.h"
 
 #include "storage/AppPaths.h"
+#include "device/session/MouseSession.h"
 #include "ui/main/MousecfgWidget.h"
+#include "virtualmouse/HidBackendSelection.h"
 #include "ui/widgets/Theme.h"
 
 #include <QApplication>
@@ -102,7 +104,9 @@ int runStartupChild(int argc, char *argv[])
 
     FirstPaint firstPaint(clock);
     app.installEventFilter(&firstPaint);
-    MousecfgWidget window;
+    const HidBackendChoice backend = chooseHidBackend();
+    MouseSession session(backend.backend, MouseSession::WithStatusThread);
+    MousecfgWidget window(session, backend.notices);
     window.show();
     QTimer::singleShot(1500, &app, &QCoreApplication::quit);
     app.exec();

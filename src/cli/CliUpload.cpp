@@ -1,10 +1,8 @@
 #include "cli/CliUpload.h"
 
 #include "cli/CliDevice.h"
-#include "device/upload/CommandSet.h"
-#include "device/upload/DpiBlock.h"
+#include "device/session/MouseSession.h"
 #include "device/upload/TarnProcessThread.h"
-#include "device/upload/UploadThreadState.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStore.h"
 
@@ -41,8 +39,9 @@ void readBatteryState(const CliDevice &device)
     quint8 reply[ReportLength] = {};
     if (!device.queryBattery(reply))
         return;
-    SetDeviceTypeByte(reply[10]);
-    SetMouseAsleep(reply[4] == 0 && reply[5] == 0 && reply[6] == 0);
+    UploadState &state = device.session().upload().state();
+    state.SetDeviceTypeByte(reply[10]);
+    state.SetMouseAsleep(reply[4] == 0 && reply[5] == 0 && reply[6] == 0);
 }
 
 int apply(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -54,17 +53,17 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     ConfigData config;
     LoadConfig(config);
-    UploadSnapshot() = config;
-    LastSentConfig() = config;
-
     CliDevice device;
+    UploadState &state = device.session().upload().state();
+    state.UploadSnapshot() = config;
+    state.LastSentConfig() = config;
     if (!device.connected()) {
         err << resultText(ReportNoDevice) << "\n";
         return ReportNoDevice;
     }
     readBatteryState(device);
 
-    TarnProcessThread upload;
+    TarnProcessThread upload(device.session().upload());
     upload.setSendEverything(all);
     // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
     QEventLoop waiting;
@@ -92,8 +91,9 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         return ReportNoDevice;
     }
     const int slot = number - 1;
-    SelectProfile(slot);
-    const quint8 result = ApplyAll();
+    CommandSet &commands = device.session().upload().commands();
+    commands.SelectProfile(slot);
+    const quint8 result = commands.ApplyAll();
     if (!SaveProfileID(slot))
         return cannotWrite(out, err, result, AppPaths::globalConfigFile());
     out << resultText(result) << "\n";

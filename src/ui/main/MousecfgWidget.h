@@ -12,11 +12,13 @@
 class AppSwitching;
 class BatteryAlerts;
 class ConnectionDisplay;
+class DeviceNoticeSource;
 class DeviceSession;
 class FirmwareUpdate;
 class HeaderBar;
 class LanguageSwitch;
 class MousePicture;
+class MouseSession;
 class OsdClient;
 class PageStack;
 class ProfileBar;
@@ -36,9 +38,12 @@ class MousecfgWidget : public QWidget, public MouseConnectionSource, public Prof
 {
     Q_OBJECT
 public:
-    explicit MousecfgWidget(QWidget *parent = nullptr);
+    // Works on the program's `mouse` (a session WithStatusThread); follows the hot-plug `notices` and takes them over.
+    MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices, QWidget *parent = nullptr);
     ~MousecfgWidget() override;
 
+    // The program's mouse this window works on.
+    MouseSession &mouseSession() override { return m_mouse; }
     // Number of device entries whose mouse and command interfaces are both present.
     int connectedCount() const;
     // True while a mouse is connected (the waiting message box asks this).
@@ -158,6 +163,7 @@ private:
 
     ConfigData m_config;
     QStringList m_library;
+    MouseSession &m_mouse;
     StatusThreadRunner *m_statusThread = nullptr;
     DeviceSession *m_session = nullptr;
     ScaledBackgrounds *m_backgrounds = nullptr;

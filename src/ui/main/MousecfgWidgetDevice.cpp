@@ -3,8 +3,8 @@
 
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/upload/StatusThreadRunner.h"
-#include "device/upload/UploadThreadState.h"
+#include "device/status/StatusThreadRunner.h"
+#include "device/session/MouseSession.h"
 #include "platform/FreedMemory.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
@@ -71,7 +71,7 @@ void MousecfgWidget::rebuildMouseList()
 {
     QStringList models;
     if (connectedCount() > 0)
-        models << DeviceTableName();
+        models << m_mouse.link().DeviceTableName();
     // A connected model becomes the current product when the current one is gone.
     if (!models.isEmpty() && !models.contains(CurrentProduct()))
         SaveCurrentProduct(models.first());
@@ -83,7 +83,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     m_statusThread->stop();
-    CloseDevice();
+    m_mouse.link().CloseDevice();
     m_header->setModelButtonText(action->text());
     SaveCurrentProduct(action->text());
     m_session->openCurrentDevice();
@@ -99,9 +99,10 @@ void MousecfgWidget::refreshConnectionState()
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
 {
-    const bool wasAsleep = MouseAsleep();
-    SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
-    if (wasAsleep && !MouseAsleep() && m_recovery)
+    UploadState &upload = m_mouse.upload().state();
+    const bool wasAsleep = upload.MouseAsleep();
+    upload.SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
+    if (wasAsleep && !upload.MouseAsleep() && m_recovery)
         m_recovery->mouseCameBack();
     m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
     // Created after the placeholder report of the constructor, which says nothing of the battery.

@@ -1,8 +1,8 @@
-#include "device/upload/TarnGetBatteryThread.h"
+#include "device/status/TarnGetBatteryThread.h"
 
 #include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
-#include "device/upload/DpiBlock.h"
+#include "device/upload/UploadThreadState.h"
 #include "platform/LogCategories.h"
 
 #include <QDebug>
@@ -16,8 +16,10 @@ constexpr int ReadTimeoutMs = 50;
 const quint8 BatteryQuery[ReportLength] = { 0x05, 0x24, 0xFA, CmdBattery };
 } // namespace
 
-TarnGetBatteryThread::TarnGetBatteryThread(QObject *parent)
+TarnGetBatteryThread::TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent)
     : QThread(parent)
+    , m_link(link)
+    , m_upload(upload)
 { }
 
 void TarnGetBatteryThread::requestStop()
@@ -41,7 +43,7 @@ void TarnGetBatteryThread::pause(int ms)
 
 void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)
 {
-    SetDeviceTypeByte(reply[10]);
+    m_upload.SetDeviceTypeByte(reply[10]);
     emit RefreshBatteryStatus(reply[6], reply[4], reply[5]);
     if (reply[4] != 0 || reply[5] != 0 || reply[6] != 0)
         emit RefreshWriteStatus(reply[7]);
@@ -53,15 +55,15 @@ void TarnGetBatteryThread::run()
     int pass = 0;
     quint8 reply[ReportLength];
     while (!m_stop) {
-        if (!CommandHandleOpen())
+        if (!m_link.CommandHandleOpen())
             break;
         std::memset(reply, 0, sizeof(reply));
 
         if (pass == 0) {
-            if (WriteCommandHandle(BatteryQuery, ReportLength) < 0)
+            if (m_link.WriteCommandHandle(BatteryQuery, ReportLength) < 0)
                 qCDebug(lcUpload, "Unable to send a feature report.");
             pause(10);
-            if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+            if (m_link.ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
                 emit RefreshBatteryStatus(0, 0, 0);
             } else {
                 qCDebug(lcUpload, "Threadread bat - %x %x %x %x %x %x %x %x", reply[0], reply[1], reply[2],
@@ -82,7 +84,7 @@ void TarnGetBatteryThread::run()
 
         if (m_stop)
             break;
-        if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+        if (m_link.ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
             qCDebug(lcUpload, "Unable to read a feature report 1.");
             pause(450);
         } else if (reply[3] == CmdStatus) {

@@ -4,16 +4,21 @@
 
 #include <mutex>
 
+class DeviceLink;
+class StatusThreadControl;
 class TarnGetBatteryThread;
+class UploadState;
 
 // Owns the background status thread: starts a fresh one on request, and stops it by joining it and
-// freeing it, so that no handle is closed while it reads. Installs itself as the status thread
-// control of the upload, and passes the thread's reports on as its own signals.
+// freeing it, so that no handle is closed while it reads. Installs itself in the session's status
+// thread control, and passes the thread's reports on as its own signals.
 class StatusThreadRunner : public QObject
 {
     Q_OBJECT
 public:
-    explicit StatusThreadRunner(QObject *parent = nullptr);
+    // Runs threads on `link` that record into `upload`; installs itself in `control`.
+    StatusThreadRunner(DeviceLink &link, UploadState &upload, StatusThreadControl &control,
+                       QObject *parent = nullptr);
     // Stops the thread and uninstalls the control.
     ~StatusThreadRunner() override;
 
@@ -33,6 +38,9 @@ signals:
     void RefreshWriteStatus(quint8 iStatus);
 
 private:
+    DeviceLink &m_link;
+    UploadState &m_upload;
+    StatusThreadControl &m_control;
     mutable std::mutex m_mutex;
     TarnGetBatteryThread *m_thread = nullptr;
 };

@@ -6,13 +6,17 @@
 #include <condition_variable>
 #include <mutex>
 
+class DeviceLink;
+class UploadState;
+
 // Asks the mouse for its battery state about every 28 s and listens in between for the battery
 // and status reports it sends; passes them on as signals. Runs while a device is open.
 class TarnGetBatteryThread : public QThread
 {
     Q_OBJECT
 public:
-    explicit TarnGetBatteryThread(QObject *parent = nullptr);
+    // Talks through `link`; records the device type byte of battery reports in `upload`.
+    TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent = nullptr);
 
     // Asks the loop to end at its next check; pauses end at once.
     void requestStop();
@@ -35,6 +39,8 @@ private:
     // Sleeps `ms` milliseconds unless a stop is requested meanwhile.
     void pause(int ms);
 
+    DeviceLink &m_link;
+    UploadState &m_upload;
     std::atomic<bool> m_stop { false };
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseCondition;
