@@ -181,7 +181,7 @@ void TestMainWindow::batteryAndConnectionDisplay()
     TarnProcessbar *bar = display->batteryBar();
 
     // Raw 930 is 3836 mV: 60 %, with the percentage through the receiver.
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(bar->value(), 60);
     QCOMPARE(bar->paintedText(), QStringLiteral("60%"));
     QCOMPARE(LoadBattery(), 60);
@@ -190,7 +190,7 @@ void TestMainWindow::batteryAndConnectionDisplay()
     QVERIFY(display->findChild<QLabel *>(QStringLiteral("chargingIcon"))->isHidden());
 
     // All zeros: the mouse is off; the level stays as it was.
-    window->slotRefreshBatteryStatus(0, 0, 0);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0, 0, 4200));
     QCOMPARE(bar->paintedText(), QStringLiteral("MOUSE OFF"));
     QVERIFY(m_program->session.upload().state().MouseAsleep());
     QCOMPARE(display->state().level(), 60);
@@ -198,7 +198,7 @@ void TestMainWindow::batteryAndConnectionDisplay()
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
 
     // Charging through the receiver: connection state 1, the bar hidden.
-    window->slotRefreshBatteryStatus(1, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(1, 0xA2, 0x03, 4200));
     QVERIFY(!m_program->session.upload().state().MouseAsleep());
     QCOMPARE(display->state().connectionState(), BatteryDisplayState::Charging);
     QVERIFY(bar->isHidden());
@@ -208,7 +208,7 @@ void TestMainWindow::batteryAndConnectionDisplay()
     m_window.reset();
     window = createWindow("cable");
     bar = window->connectionDisplay()->batteryBar();
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(bar->value(), 100);
     QCOMPARE(bar->paintedText(), QString());
     QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Cable);
@@ -242,7 +242,7 @@ void TestMainWindow::changesMadeOnTheMouse()
 
     // A report naming no slot or stage changes nothing; an unknown rate shows no text.
     osd.clear();
-    window->slotRefreshStatus(7, 9, 3, 0);
+    window->slotRefreshStatus({ 7, 9, 3, 0 });
     QCOMPARE(int(window->workingConfig().ProfileID), int(slot));
     QCOMPARE(int(window->workingConfig().profiles[slot].dpi), 3);
     QCOMPARE(osd.size(), 1);

@@ -66,7 +66,12 @@ void TestThreads::statusThreadPassesReportsOn()
     thread.start(QThread::InheritPriority);
 
     QTRY_COMPARE(batterySpy.count(), 1);
-    QCOMPARE(batterySpy.first(), QVariantList({ quint8(7), quint8(0xA2), quint8(0x03) }));
+    const BatteryReport report = batterySpy.first().first().value<BatteryReport>();
+    QVERIFY(!report.asleep && report.charging);
+    QCOMPARE(report.level, 60); // reading 930 against the default 4200 mV
+    QCOMPARE(report.charge, quint8(7));
+    QCOMPARE(report.writeStatus, quint8(3));
+    QCOMPARE(report.deviceType, quint8(8));
     QCOMPARE(writeSpy.count(), 1);
     QCOMPARE(writeSpy.first().first().value<quint8>(), quint8(3));
     QCOMPARE(link.session.upload().state().DeviceTypeByte(), quint8(8));
@@ -74,7 +79,8 @@ void TestThreads::statusThreadPassesReportsOn()
 
     link.mouse.sendStatusReport(2, 3, 4, 1);
     QTRY_COMPARE(statusSpy.count(), 1);
-    QCOMPARE(statusSpy.first(), QVariantList({ quint8(2), quint8(3), quint8(4), quint8(1) }));
+    const StatusReport status = statusSpy.first().first().value<StatusReport>();
+    QCOMPARE(QList<int>({ status.slot, status.stage, status.rate, status.mode }), QList<int>({ 2, 3, 4, 1 }));
 
     thread.stopAndWait();
     QVERIFY(thread.isFinished());
@@ -87,7 +93,8 @@ void TestThreads::statusThreadPassesReportsOn()
     QSignalSpy secondStatus(&second, &TarnGetBatteryThread::RefreshStatus);
     second.start(QThread::InheritPriority);
     QTRY_COMPARE(secondStatus.count(), 1);
-    QCOMPARE(secondStatus.first(), QVariantList({ quint8(1), quint8(2), quint8(3), quint8(0) }));
+    const StatusReport early = secondStatus.first().first().value<StatusReport>();
+    QCOMPARE(QList<int>({ early.slot, early.stage, early.rate, early.mode }), QList<int>({ 1, 2, 3, 0 }));
     QTRY_COMPARE(secondBattery.count(), 1);
     second.stopAndWait();
 }
@@ -101,7 +108,9 @@ void TestThreads::sleepingMouseReportsZeros()
     QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start();
     QTRY_COMPARE(batterySpy.count(), 1);
-    QCOMPARE(batterySpy.first(), QVariantList({ quint8(0), quint8(0), quint8(0) }));
+    const BatteryReport asleep = batterySpy.first().first().value<BatteryReport>();
+    QVERIFY(asleep.asleep && !asleep.charging);
+    QCOMPARE(asleep.level, 0);
     QTest::qWait(100);
     QCOMPARE(writeSpy.count(), 0);
     thread.stopAndWait();
@@ -191,7 +200,7 @@ void TestThreads::runnerPausesAroundUpload()
     QSignalSpy batterySpy(runner, &StatusThreadRunner::RefreshBatteryStatus);
     runner->start();
     QTRY_COMPARE(batterySpy.count(), 1); // passed on in this thread
-    QCOMPARE(batterySpy.first().at(1).value<quint8>(), quint8(0xE8));
+    QCOMPARE(batterySpy.first().first().value<BatteryReport>().lowByte, quint8(0xE8));
 
     // The upload thread stops (joins) the status thread and starts it again once it has succeeded.
     link.mouse.clearReports();

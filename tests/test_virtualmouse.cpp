@@ -23,13 +23,17 @@ QByteArray write(DeviceLink &link, const QByteArray &frame)
     return readReply(link);
 }
 
-// The byte arguments of a signal, as numbers.
+// The bytes a battery report (charge, reading low and high) or a status report (slot, stage, rate,
+// mode) signal carried, as numbers.
 QList<int> bytes(const QList<QVariant> &arguments)
 {
-    QList<int> values;
-    for (const QVariant &argument : arguments)
-        values << argument.toInt();
-    return values;
+    const QVariant &argument = arguments.first();
+    if (argument.userType() == qMetaTypeId<StatusReport>()) {
+        const StatusReport report = argument.value<StatusReport>();
+        return { report.slot, report.stage, report.rate, report.mode };
+    }
+    const BatteryReport report = argument.value<BatteryReport>();
+    return { report.charge, report.lowByte, report.highByte };
 }
 
 } // namespace

@@ -122,7 +122,7 @@ public slots:
 BatteryDisplayState receiverState(int raw, bool charging = false)
 {
     BatteryDisplayState state;
-    state.takeReport(charging ? 1 : 0, quint8(raw & 0xFF), quint8(raw >> 8), 4200, false);
+    state.takeReport(BatteryReport::fromBytes(charging ? 1 : 0, quint8(raw & 0xFF), quint8(raw >> 8), 4200), false);
     state.updateConnection(false, true);
     return state;
 }
@@ -350,7 +350,7 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
 
         // An off mouse says nothing; charging re-arms; the setting switches notices off.
         BatteryDisplayState off;
-        off.takeReport(0, 0, 0, 4200, false);
+        off.takeReport(BatteryReport::fromBytes(0, 0, 0, 4200), false);
         alerts.takeReport(off, QStringLiteral("SKYLARK"));
         alerts.takeReport(receiverState(700, true), QStringLiteral("SKYLARK"));
         QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat)
@@ -368,11 +368,11 @@ void TestWindowServices::trayToolTipFollowsTheBattery()
 {
     MousecfgWidget *window = createWindow("receiver");
     QSystemTrayIcon *tray = window->tray()->icon();
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nBattery: 60%"));
-    window->slotRefreshBatteryStatus(0, 0, 0);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0, 0, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nMOUSE OFF"));
-    window->slotRefreshBatteryStatus(1, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(1, 0xA2, 0x03, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nCharging"));
     QCOMPARE(BatteryAlerts::toolTip(BatteryDisplayState(), QStringLiteral("SKYLARK")),
              QStringLiteral("SKYLARK\nNot connected"));

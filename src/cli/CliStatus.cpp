@@ -3,7 +3,7 @@
 #include "cli/CliDevice.h"
 #include "device/link/AccessAdvice.h"
 #include "device/session/MouseSession.h"
-#include "device/upload/BatteryLevel.h"
+#include "device/status/BatteryReport.h"
 #include "storage/AppSettings.h"
 #include "storage/UploadCut.h"
 
@@ -27,12 +27,13 @@ void printBattery(const CliDevice &device, QTextStream &out)
         out << "Battery: no answer\n";
         return;
     }
-    if (reply[4] == 0 && reply[5] == 0 && reply[6] == 0)
+    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
+    if (report.asleep)
         out << "Battery: mouse off\n";
     else
-        out << "Battery: " << batteryLevelFromVoltage(reply[4], reply[5], BatteryFull()) << "%\n";
-    out << "Charge: " << reply[6] << "\n";
-    out << "Status: " << reply[7] << "\n";
+        out << "Battery: " << report.level << "%\n";
+    out << "Charge: " << report.charge << "\n";
+    out << "Status: " << report.writeStatus << "\n";
 }
 
 int status(const QStringList &args, QTextStream &out, QTextStream &err)

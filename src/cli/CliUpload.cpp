@@ -2,8 +2,10 @@
 
 #include "cli/CliDevice.h"
 #include "device/session/MouseSession.h"
+#include "device/status/BatteryReport.h"
 #include "device/upload/TarnProcessThread.h"
 #include "storage/AppPaths.h"
+#include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 
 #include <QEventLoop>
@@ -39,9 +41,10 @@ void readBatteryState(const CliDevice &device)
     quint8 reply[ReportLength] = {};
     if (!device.queryBattery(reply))
         return;
+    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
     UploadState &state = device.session().upload().state();
-    state.SetDeviceTypeByte(reply[10]);
-    state.SetMouseAsleep(reply[4] == 0 && reply[5] == 0 && reply[6] == 0);
+    state.SetDeviceTypeByte(report.deviceType);
+    state.SetMouseAsleep(report.asleep);
 }
 
 int apply(const QStringList &args, QTextStream &out, QTextStream &err)

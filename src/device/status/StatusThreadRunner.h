@@ -1,5 +1,8 @@
 #pragma once
 
+#include "device/status/BatteryReport.h"
+#include "device/status/StatusReport.h"
+
 #include <QObject>
 
 #include <mutex>
@@ -30,11 +33,11 @@ public:
     bool isRunning() const;
 
 signals:
-    // A battery report: charge byte, reading low and high byte (all 0: the mouse is off).
-    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    // A status report sent by the mouse itself: profile, DPI stage, polling-rate code, mode.
-    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    // The status byte of a battery report that carried a reading.
+    // A battery report; an asleep one also when the query got no answer.
+    void RefreshBatteryStatus(const BatteryReport &report);
+    // A status report sent by the mouse itself.
+    void RefreshStatus(const StatusReport &report);
+    // The write status of a battery report of a mouse that is awake.
     void RefreshWriteStatus(quint8 iStatus);
 
 private:

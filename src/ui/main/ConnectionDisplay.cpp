@@ -42,10 +42,10 @@ ConnectionDisplay::ConnectionDisplay(const DeviceLink &link, QWidget *parent)
     relayout();
 }
 
-void ConnectionDisplay::showBatteryReport(quint8 charge, quint8 lowByte, quint8 highByte)
+void ConnectionDisplay::showBatteryReport(const BatteryReport &report)
 {
     const bool cable = m_link.CableCommandPresent();
-    if (m_state.takeReport(charge, lowByte, highByte, BatteryFull(), cable))
+    if (m_state.takeReport(report, cable))
         SaveBattery(m_state.level());
     m_chargingIcon->hide();
     if (m_state.mouseOff()) {

@@ -18,8 +18,8 @@ public:
     // Starts from the level last saved in the settings; reads the presence facts of `link`.
     explicit ConnectionDisplay(const DeviceLink &link, QWidget *parent = nullptr);
 
-    // Takes a battery report (the status thread's three bytes).
-    void showBatteryReport(quint8 charge, quint8 lowByte, quint8 highByte);
+    // Takes a battery report of the status thread.
+    void showBatteryReport(const BatteryReport &report);
     // Works out the connection state from the device table and shows it.
     void refreshConnectionState();
     // Places the parts again at the current scale.

@@ -109,7 +109,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // The lowest level until the first real report.
-    slotRefreshBatteryStatus(0, 1, 1);
+    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
     setUpServices();
     watchMouseReturn();
     // Started at login, the window waits in the tray, with or without a mouse.

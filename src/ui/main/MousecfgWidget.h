@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/status/BatteryReport.h"
+#include "device/status/StatusReport.h"
 #include "storage/ConfigData.h"
 #include "ui/main/ProfileHost.h"
 #include "ui/widgets/MouseConnectionSource.h"
@@ -129,9 +131,9 @@ public slots:
     // The first mouse arrived: set everything up for it.
     void slotWarnClose();
     // A battery report from the status thread.
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshBatteryStatus(const BatteryReport &report);
     // A status report from the mouse: slot, DPI stage, polling rate, mode.
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshStatus(const StatusReport &report);
     // The status byte of a battery report; 0 means the mouse lost what it was sent.
     void slotRefreshWriteStatus(quint8 iStatus);
     // Hover highlight of a button of the button page or a callout.

@@ -97,14 +97,14 @@ void MousecfgWidget::refreshConnectionState()
     refreshTrayToolTip();
 }
 
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void MousecfgWidget::slotRefreshBatteryStatus(const BatteryReport &report)
 {
     UploadState &upload = m_mouse.upload().state();
     const bool wasAsleep = upload.MouseAsleep();
-    upload.SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
-    if (wasAsleep && !upload.MouseAsleep() && m_recovery)
+    upload.SetMouseAsleep(report.asleep);
+    if (wasAsleep && !report.asleep && m_recovery)
         m_recovery->mouseCameBack();
-    m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
+    m_connection->showBatteryReport(report);
     // Created after the placeholder report of the constructor, which says nothing of the battery.
     if (m_alerts)
         m_alerts->takeReport(m_connection->state(), ProductName());
@@ -117,16 +117,17 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
         SaveDiff(1);
 }
 
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+void MousecfgWidget::slotRefreshStatus(const StatusReport &report)
 {
-    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
-    if (iProfile != m_config.ProfileID)
-        slotRefreshProfile(iProfile);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", report.slot, report.stage, report.rate,
+            report.mode);
+    if (report.slot != m_config.ProfileID)
+        slotRefreshProfile(report.slot);
     const ProfileData &slot = m_config.profiles[m_config.ProfileID];
-    if (iDPI != slot.dpi)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != slot.pollrate)
-        slotRefreshRate(iRate);
+    if (report.stage != slot.dpi)
+        slotRefreshDPIStage(report.stage);
+    if (report.rate != slot.pollrate)
+        slotRefreshRate(report.rate);
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 profile)

@@ -48,7 +48,7 @@ void MousecfgWidget::afterResume()
     ConfigData stored;
     LoadConfig(stored);
     const ProfileData &slot = stored.profiles[stored.ProfileID];
-    slotRefreshStatus(stored.ProfileID, slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0);
+    slotRefreshStatus({ quint8(stored.ProfileID), slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0 });
     // The desktop may have reset the pointer when the receiver came back.
     applySlotMouseSpeed();
     m_recovery->mouseCameBack();
