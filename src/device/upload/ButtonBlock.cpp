@@ -164,11 +164,11 @@ std::array<quint8, 4> EncodeButton(ButtonInfo &button, int sensor, MacroIndexMap
     }
 }
 
-int ButtonSlotOfPosition(int position, int scrollRev)
+int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix)
 {
     if (position == 22 || position == 23)
         return scrollRev == 1 ? 45 - position : position;
-    const int slot = ButtonMatrixSlot(position);
+    const int slot = position >= 0 && position < ButtonMatrixSize ? matrix[size_t(position)] : -1;
     return slot >= 0 && slot < ButtonTableSlots ? slot : -1;
 }
 
@@ -179,10 +179,13 @@ quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableByt
     table[1] = 0x00;
     const int sensor = SensorVariant();
     const int scrollRev = ScrollRev();
+    // Read afresh for every upload: the product definition is the one place it lives.
+    ButtonMatrix matrix {};
+    LoadButtonMatrix(matrix.data());
     ButtonInfo *buttons = deviceSide.profiles[0].buttons;
 
     auto encodeAt = [&](int position, ButtonInfo &button) {
-        const int slot = ButtonSlotOfPosition(position, scrollRev);
+        const int slot = ButtonSlotOfPosition(position, scrollRev, matrix);
         if (slot < 0)
             return;
         quint8 *bytes = table.data() + 2 + 4 * slot;
