@@ -2,15 +2,15 @@
 
 #include "StartupBench.h"
 #include "device/link/DeviceLink.h"
-#include "device/upload/DpiBlock.h"
 #include "device/session/MouseSession.h"
 #include "device/status/StatusThreadRunner.h"
+#include "device/upload/DpiBlock.h"
 #include "device/upload/TarnProcessThread.h"
 #include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
-#include "virtualmouse/HidBackendSelection.h"
 #include "ui/widgets/UserPrompts.h"
+#include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QApplication>
@@ -188,7 +188,8 @@ int runSoak(int argc, char *argv[], int divisor)
         endPhase(QStringLiteral("status"));
         for (int i = 0; i < batteryReports; ++i) {
             const int before = batterySeen;
-            mouse->injectReport(batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
+            mouse->injectReport(
+                batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
             if (!waitFor([&] { return batterySeen > before; }, 5000))
                 ++failures;
         }

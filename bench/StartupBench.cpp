@@ -1,10 +1,10 @@
 #include "StartupBench.h"
 
-#include "storage/AppPaths.h"
 #include "device/session/MouseSession.h"
+#include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
-#include "virtualmouse/HidBackendSelection.h"
 #include "ui/widgets/Theme.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "FuzzDevice.h"
-#include "device/session/MouseSession.h"
 #include "FuzzSupport.h"
+#include "device/session/MouseSession.h"
 
 #include "device/link/DeviceLink.h"
-#include "device/upload/CommandSet.h"
 #include "device/status/TarnGetBatteryThread.h"
+#include "device/upload/CommandSet.h"
 #include "storage/ConfigRecords.h"
 #include "virtualmouse/VirtualMouse.h"
 

@@ -1,6 +1,6 @@
 #include "FuzzDevice.h"
-#include "device/session/MouseSession.h"
 #include "FuzzSupport.h"
+#include "device/session/MouseSession.h"
 
 #include "device/upload/CommandSet.h"
 #include "device/upload/GeneralBlock.h"

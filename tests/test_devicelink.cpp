@@ -70,7 +70,8 @@ void TestDeviceLink::discoveryThroughReceiverCableOrBoth()
         VirtualMouseLink link(true, false);
         QCOMPARE(link.device().DeviceTableName(), QStringLiteral("SKYLARK"));
         QCOMPARE(link.device().ConnectedDeviceCount(), 1);
-        QVERIFY(link.device().InterfacePresent(ReceiverMouse) && link.device().ReceiverCommandPresent() && !link.device().CableCommandPresent());
+        QVERIFY(link.device().InterfacePresent(ReceiverMouse) && link.device().ReceiverCommandPresent()
+                && !link.device().CableCommandPresent());
         QVERIFY(link.device().InterfaceOpen(ReceiverMouse) && link.device().InterfaceOpen(ReceiverCommand)
                 && !link.device().InterfaceOpen(CableCommand));
         QCOMPARE(link.mouse.openHandles(VirtualMouse::Receiver), 2);
@@ -81,7 +82,8 @@ void TestDeviceLink::discoveryThroughReceiverCableOrBoth()
     }
     {
         VirtualMouseLink link(false, true);
-        QVERIFY(!link.device().ReceiverCommandPresent() && link.device().CableCommandPresent() && link.device().InterfacePresent(CableMouse));
+        QVERIFY(!link.device().ReceiverCommandPresent() && link.device().CableCommandPresent()
+                && link.device().InterfacePresent(CableMouse));
         QCOMPARE(link.device().CableFirmwareRelease(), quint16(0x0105));
         QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
         QCOMPARE(link.mouse.reports(VirtualMouse::Cable).size(), 1);

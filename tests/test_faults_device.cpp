@@ -1,7 +1,7 @@
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/upload/CommandSet.h"
 #include "device/status/StatusThreadRunner.h"
+#include "device/upload/CommandSet.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/ConfigRecords.h"
@@ -155,7 +155,8 @@ void TestFaultsDevice::unplugDuringUpload()
     QVERIFY(mouse->timeline()->add(1500, "plug receiver"));
     MouseSession mouseSession(mouse);
     QScopedPointer<DeviceSession> session;
-    StatusThreadRunner runner(mouseSession.link(), mouseSession.upload().state(), mouseSession.statusControl());
+    StatusThreadRunner runner(mouseSession.link(), mouseSession.upload().state(),
+                              mouseSession.statusControl());
     session.reset(new DeviceSession(mouseSession.link(), mouseSession.statusControl(), mouse));
     session->openCurrentDevice();
     QSignalSpy lost(session.data(), &DeviceSession::deviceLost);

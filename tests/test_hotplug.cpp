@@ -77,7 +77,8 @@ void TestHotplug::followsReceiverToCableAndBack()
     m_statusCalls.clear();
     s.mouse->unplug(VirtualMouse::Cable);
     QCOMPARE(m_statusCalls, QStringList({ "stop open", "start open" }));
-    QVERIFY(s.link().InterfaceOpen(ReceiverCommand) && !s.link().InterfaceOpen(CableMouse) && !s.link().InterfaceOpen(CableCommand));
+    QVERIFY(s.link().InterfaceOpen(ReceiverCommand) && !s.link().InterfaceOpen(CableMouse)
+            && !s.link().InterfaceOpen(CableCommand));
     QCOMPARE(s.mouse->openHandles(VirtualMouse::Cable), 0);
     QCOMPARE(s.session->connectedCount(), 1);
     QCOMPARE(s.send(requestFrame(0x46, 1)), quint8(ReportOk));

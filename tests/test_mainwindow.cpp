@@ -1,7 +1,7 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
-#include "ProgramSession.h"
 #include "device/status/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"

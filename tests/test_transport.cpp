@@ -148,9 +148,9 @@ void TestTransport::noHandleWritesNothing()
     VirtualMouseLink link(true, true);
     link.device().CloseDevice();
     QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
-    QCOMPARE(
-        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(requestFrame(0x48).constData()), ReportLength),
-        -1);
+    QCOMPARE(link.device().WriteCommandHandle(
+                 reinterpret_cast<const quint8 *>(requestFrame(0x48).constData()), ReportLength),
+             -1);
     quint8 reply[ReportLength];
     QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 10), -1);
     QVERIFY(link.mouse.reports().isEmpty());

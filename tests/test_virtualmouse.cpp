@@ -81,10 +81,15 @@ void TestVirtualMouse::judgesFramesAndEchoes()
     QCOMPARE(write(link.device(), block), block);
 
     link.mouse.setWriteErrors(2);
-    QCOMPARE(link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength), -1);
-    QCOMPARE(link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength), -1);
-    QCOMPARE(link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
-             ReportLength);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        -1);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        -1);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        ReportLength);
     link.mouse.setReadErrors(1);
     quint8 reply[ReportLength];
     QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 0), -1);
@@ -235,7 +240,8 @@ void TestVirtualMouse::timelineDrivesTheSession()
     clock.start();
     QList<qint64> firedAt;
     connect(mouse->timeline(), &VirtualMouseTimeline::fired, this, [&] { firedAt << clock.elapsed(); });
-    session.reset(new DeviceSession(device, mouseSession.statusControl(), mouse)); // initialises the backend: the clock starts
+    session.reset(new DeviceSession(device, mouseSession.statusControl(),
+                                    mouse)); // initialises the backend: the clock starts
     QVERIFY(mouse->timeline()->isStarted());
     QSignalSpy lost(session.data(), &DeviceSession::deviceLost);
     QSignalSpy ready(session.data(), &DeviceSession::deviceReady);

@@ -1,7 +1,7 @@
 #include "device/status/TarnGetBatteryThread.h"
 
-#include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
+#include "device/upload/CommandSet.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"

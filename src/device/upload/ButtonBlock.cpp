@@ -172,7 +172,8 @@ int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix
     return slot >= 0 && slot < ButtonTableSlots ? slot : -1;
 }
 
-quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table, MacroIndexMap &macros)
+quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table,
+                    MacroIndexMap &macros)
 {
     macros.clear();
     table[0] = 0x0A;
@@ -203,12 +204,13 @@ quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableByt
     if (const quint8 result = commands.SendCommandFrame(CmdButtonBlock, 0, 0, FirstChunk, header, 2))
         return result;
     for (int offset = 2; offset < ButtonTableSize; offset += 24) {
-        if (const quint8 result
-            = commands.SendCommandFrame(CmdButtonBlock, quint8(offset), 0, FurtherChunk, table.data() + offset, 24))
+        if (const quint8 result = commands.SendCommandFrame(CmdButtonBlock, quint8(offset), 0, FurtherChunk,
+                                                            table.data() + offset, 24))
             return result;
     }
     const quint8 trailer[4] = { 0xFF, 0xFF, 0xFF, 0xFF };
-    if (const quint8 result = commands.SendCommandFrame(CmdButtonBlock, ButtonTableSize, 0, FurtherChunk, trailer, 4))
+    if (const quint8 result
+        = commands.SendCommandFrame(CmdButtonBlock, ButtonTableSize, 0, FurtherChunk, trailer, 4))
         return result;
     return commands.SendClosingFrame(CmdButtonBlock);
 }

@@ -25,4 +25,5 @@ int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix
 
 // Encodes the buttons of profile 0 of `deviceSide` into `table` and sends the button block through
 // `commands`; the macros the buttons reach are registered afresh in `macros`.
-quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table, MacroIndexMap &macros);
+quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table,
+                    MacroIndexMap &macros);

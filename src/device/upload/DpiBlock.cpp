@@ -99,7 +99,8 @@ quint8 WriteDpiStages(CommandSet &commands, const ConfigData &deviceSide, int sl
     for (int i = 0; i < DpiStageSlots; ++i) {
         const auto payload = DpiStagePayload(profile.stages[i], i, count, sensor, deviceType);
         const quint8 offset = quint8(1 + 5 * i);
-        if (const quint8 result = commands.SendCommandFrame(CmdDpiBlock, offset, 0, FurtherChunk, payload.data(), 5))
+        if (const quint8 result
+            = commands.SendCommandFrame(CmdDpiBlock, offset, 0, FurtherChunk, payload.data(), 5))
             return result;
     }
     return commands.SendClosingFrame(CmdDpiBlock);

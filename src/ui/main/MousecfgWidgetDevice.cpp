@@ -3,8 +3,8 @@
 
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/status/StatusThreadRunner.h"
 #include "device/session/MouseSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "platform/FreedMemory.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
@@ -119,8 +119,8 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
 
 void MousecfgWidget::slotRefreshStatus(const StatusReport &report)
 {
-    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", report.slot, report.stage, report.rate,
-            report.mode);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", report.slot, report.stage,
+            report.rate, report.mode);
     if (report.slot != m_config.ProfileID)
         slotRefreshProfile(report.slot);
     const ProfileData &slot = m_config.profiles[m_config.ProfileID];

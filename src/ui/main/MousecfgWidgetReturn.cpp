@@ -2,8 +2,8 @@
 #include "ui/main/MousecfgWidget.h"
 
 #include "device/link/AccessAdvice.h"
-#include "device/session/MouseSession.h"
 #include "device/link/DeviceSession.h"
+#include "device/session/MouseSession.h"
 #include "platform/SleepWatcher.h"
 #include "storage/ConfigStore.h"
 #include "ui/main/ProfileBar.h"
@@ -48,7 +48,8 @@ void MousecfgWidget::afterResume()
     ConfigData stored;
     LoadConfig(stored);
     const ProfileData &slot = stored.profiles[stored.ProfileID];
-    slotRefreshStatus({ quint8(stored.ProfileID), slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0 });
+    slotRefreshStatus(
+        { quint8(stored.ProfileID), slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0 });
     // The desktop may have reset the pointer when the receiver came back.
     applySlotMouseSpeed();
     m_recovery->mouseCameBack();

@@ -29,7 +29,8 @@ constexpr int LanguagePauseMs = 500;
 void MousecfgWidget::setUpServices()
 {
     m_osd = new OsdClient(AppPaths::appDir() + QStringLiteral("/OSD"), OsdServerName(), this);
-    m_firmware = new FirmwareUpdate(m_mouse.link(), [this] { m_statusThread->stop(); }, this, this);
+    m_firmware = new FirmwareUpdate(
+        m_mouse.link(), [this] { m_statusThread->stop(); }, this, this);
     m_alerts = new BatteryAlerts(new DesktopNotifications(this), this);
 
     TarnPushButton *firmwareButton = m_header->firmwareButton();

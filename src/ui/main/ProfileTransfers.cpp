@@ -2,8 +2,8 @@
 #include "ui/main/ProfileOperations.h"
 
 #include "device/link/DeviceLink.h"
-#include "device/upload/TarnProcessThread.h"
 #include "device/session/MouseSession.h"
+#include "device/upload/TarnProcessThread.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
