@@ -19,13 +19,15 @@ public:
     ProgramSession(const ProgramSession &) = delete;
     ProgramSession &operator=(const ProgramSession &) = delete;
 
-    // The window on this session; it takes the notices (and a virtual mouse with them) over.
-    MousecfgWidget *newWindow()
+    // The notices for the one window on this session, which takes them (and a virtual mouse) over.
+    DeviceNoticeSource *takeNotices()
     {
         DeviceNoticeSource *notices = m_choice.notices;
         m_choice.notices = nullptr;
-        return new MousecfgWidget(session, notices);
+        return notices;
     }
+    // The window on this session.
+    MousecfgWidget *newWindow() { return new MousecfgWidget(session, takeNotices()); }
 
 private:
     HidBackendChoice m_choice;
