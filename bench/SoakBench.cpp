@@ -2,13 +2,15 @@
 
 #include "StartupBench.h"
 #include "device/link/DeviceLink.h"
+#include "device/session/MouseSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "device/upload/DpiBlock.h"
-#include "device/upload/StatusThreadRunner.h"
 #include "device/upload/TarnProcessThread.h"
 #include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/widgets/UserPrompts.h"
+#include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QApplication>
@@ -102,7 +104,7 @@ double cpuSeconds()
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-QByteArray batteryReport(quint8 charge)
+QByteArray batteryReport(quint8 charge, quint8 deviceType)
 {
     QByteArray report(ReportLength, '\0');
     report[0] = char(ReportId);
@@ -112,7 +114,7 @@ QByteArray batteryReport(quint8 charge)
     report[5] = char(0x0f);
     report[6] = char(charge);
     report[7] = char(1);
-    report[10] = char(DeviceTypeByte());
+    report[10] = char(deviceType);
     return report;
 }
 
@@ -136,10 +138,12 @@ int runSoak(int argc, char *argv[], int divisor)
     QTextStream out(stdout);
     int failures = 0;
     {
-        MousecfgWidget window;
+        const HidBackendChoice backend = chooseHidBackend();
+        MouseSession session(backend.backend, MouseSession::WithStatusThread);
+        MousecfgWidget window(session, backend.notices);
         window.show();
         auto *mouse = window.findChild<VirtualMouse *>();
-        auto *runner = window.findChild<StatusThreadRunner *>();
+        auto *runner = session.statusRunner();
         if (!mouse || !runner)
             return 3;
         int statusSeen = 0, batterySeen = 0;
@@ -169,7 +173,7 @@ int runSoak(int argc, char *argv[], int divisor)
             mouse->unplug(VirtualMouse::Receiver);
             runEvents(20);
             mouse->plug(VirtualMouse::Receiver);
-            if (!waitFor([] { return InterfaceOpen(ReceiverCommand); }, 3000))
+            if (!waitFor([&] { return session.link().InterfaceOpen(ReceiverCommand); }, 3000))
                 ++failures;
         }
         runEvents(500);
@@ -184,13 +188,14 @@ int runSoak(int argc, char *argv[], int divisor)
         endPhase(QStringLiteral("status"));
         for (int i = 0; i < batteryReports; ++i) {
             const int before = batterySeen;
-            mouse->injectReport(batteryReport(quint8(50 + i % 50)));
+            mouse->injectReport(
+                batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
             if (!waitFor([&] { return batterySeen > before; }, 5000))
                 ++failures;
         }
         endPhase(QStringLiteral("battery"));
         for (int i = 0; i < uploads; ++i) {
-            TarnProcessThread upload;
+            TarnProcessThread upload(session.upload());
             upload.setSendEverything(true);
             upload.start();
             while (!upload.wait(10))
@@ -204,7 +209,7 @@ int runSoak(int argc, char *argv[], int divisor)
 
         // A failed upload leaves the status thread stopped until the window starts it again.
         const bool statusThreadRan = runner->isRunning();
-        if (!statusThreadRan && CommandHandleOpen())
+        if (!statusThreadRan && session.link().CommandHandleOpen())
             runner->start();
         runEvents(1000);
         const double cpuBefore = cpuSeconds();

@@ -1,8 +1,10 @@
 #include "StartupBench.h"
 
+#include "device/session/MouseSession.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/widgets/Theme.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,7 +104,9 @@ int runStartupChild(int argc, char *argv[])
 
     FirstPaint firstPaint(clock);
     app.installEventFilter(&firstPaint);
-    MousecfgWidget window;
+    const HidBackendChoice backend = chooseHidBackend();
+    MouseSession session(backend.backend, MouseSession::WithStatusThread);
+    MousecfgWidget window(session, backend.notices);
     window.show();
     QTimer::singleShot(1500, &app, &QCoreApplication::quit);
     app.exec();

@@ -1,6 +1,7 @@
 #include "UploadBench.h"
 
 #include "device/link/DeviceLink.h"
+#include "device/session/MouseSession.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/AppSettings.h"
@@ -22,7 +23,7 @@ constexpr int MacroButtons = 3;
 constexpr double PausePerReportMs = 10;
 constexpr double PausePerMacroMs = 50;
 
-void prepareConfig()
+void prepareConfig(UploadState &state)
 {
     ConfigData config;
     LoadConfig(config);
@@ -39,8 +40,8 @@ void prepareConfig()
         button.macroname = name;
     }
     SaveConfig(config);
-    UploadSnapshot() = config;
-    LastSentConfig() = config;
+    state.UploadSnapshot() = config;
+    state.LastSentConfig() = config;
 }
 
 } // namespace
@@ -48,17 +49,17 @@ void prepareConfig()
 QString uploadFigure()
 {
     VirtualMouse mouse(true, false);
-    UseHidBackend(&mouse);
-    BuildDeviceTable();
-    EnumerateDevices();
-    OpenDevice(CurrentProduct().toLatin1().constData());
-    prepareConfig();
+    MouseSession session(&mouse);
+    session.link().BuildDeviceTable();
+    session.link().EnumerateDevices();
+    session.link().OpenDevice(CurrentProduct().toLatin1().constData());
+    prepareConfig(session.upload().state());
 
     std::vector<double> times;
     int reports = 0;
     for (int run = 0; run < Runs; ++run) {
         mouse.clearReports();
-        TarnProcessThread upload;
+        TarnProcessThread upload(session.upload());
         upload.setSendEverything(true);
         QElapsedTimer timer;
         timer.start();
@@ -69,8 +70,7 @@ QString uploadFigure()
         if (upload.status() != ReportOk)
             return QStringLiteral("Full upload: failed with code %1").arg(upload.status());
     }
-    CloseDevice();
-    UseHidBackend(nullptr);
+    session.link().CloseDevice();
 
     std::sort(times.begin(), times.end());
     const double median = times[Runs / 2];

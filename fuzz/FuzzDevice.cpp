@@ -2,7 +2,7 @@
 
 #include "FuzzSupport.h"
 
-#include "device/link/DeviceLink.h"
+#include "device/session/MouseSession.h"
 #include "storage/AppSettings.h"
 #include "virtualmouse/VirtualMouse.h"
 
@@ -14,16 +14,36 @@ void QThread::msleep(unsigned long) { }
 void QThread::usleep(unsigned long) { }
 void QThread::sleep(unsigned long) { }
 
+namespace {
+
+struct FuzzDevice
+{
+    FuzzDevice()
+        : mouse((fuzzAppDir(), new VirtualMouse(true, false)))
+        , session(mouse)
+    {
+        session.link().BuildDeviceTable();
+        session.link().EnumerateDevices();
+        session.link().OpenDevice(CurrentProduct().toLatin1().constData());
+    }
+    VirtualMouse *mouse; // kept for the process's run, as the session
+    MouseSession session;
+};
+
+FuzzDevice &fuzzDevice()
+{
+    static FuzzDevice *device = new FuzzDevice;
+    return *device;
+}
+
+} // namespace
+
 VirtualMouse &fuzzMouse()
 {
-    static VirtualMouse *mouse = [] {
-        fuzzAppDir();
-        auto *made = new VirtualMouse(true, false);
-        UseHidBackend(made);
-        BuildDeviceTable();
-        EnumerateDevices();
-        OpenDevice(CurrentProduct().toLatin1().constData());
-        return made;
-    }();
-    return *mouse;
+    return *fuzzDevice().mouse;
+}
+
+MouseSession &fuzzSession()
+{
+    return fuzzDevice().session;
 }

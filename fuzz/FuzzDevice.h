@@ -1,7 +1,10 @@
 #pragma once
 
+class MouseSession;
 class VirtualMouse;
 
-// The virtual mouse on its receiver, installed as the HID backend with the current product's device
-// open; made once per process. Targets linking this file also run without the protocol's pauses.
+// The virtual mouse on its receiver, the HID backend of fuzzSession() with the current product's
+// device open; made once per process. Targets linking this file also run without the protocol's pauses.
 VirtualMouse &fuzzMouse();
+// The session that talks to fuzzMouse().
+MouseSession &fuzzSession();

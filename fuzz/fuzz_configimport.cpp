@@ -1,5 +1,6 @@
 #include "FuzzDevice.h"
 #include "FuzzSupport.h"
+#include "device/session/MouseSession.h"
 
 #include "device/upload/CommandSet.h"
 #include "storage/ConfigRecords.h"
@@ -20,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ChangedGroups(config, factory);
     ExportConfig(config, fuzzAppDir() + QStringLiteral("/again.conf"));
     mouse.clearReports();
-    WriteProfileToDevice(config, AllGroups);
+    fuzzSession().upload().WriteProfileToDevice(config, AllGroups);
     return 0;
 }

@@ -1,9 +1,10 @@
 #include "FuzzDevice.h"
 #include "FuzzSupport.h"
+#include "device/session/MouseSession.h"
 
 #include "device/link/DeviceLink.h"
+#include "device/status/TarnGetBatteryThread.h"
 #include "device/upload/CommandSet.h"
-#include "device/upload/TarnGetBatteryThread.h"
 #include "storage/ConfigRecords.h"
 #include "virtualmouse/VirtualMouse.h"
 
@@ -58,6 +59,9 @@ private:
 class StatusPass : public TarnGetBatteryThread
 {
 public:
+    StatusPass()
+        : TarnGetBatteryThread(fuzzSession().link(), fuzzSession().upload().state())
+    { }
     using TarnGetBatteryThread::run;
 };
 
@@ -83,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return factory;
     }();
     const quint8 query[ReportLength] = { ReportId, 0x24, ReportMarker, CmdBattery };
-    WriteCommandHandle(query, ReportLength);
+    fuzzSession().link().WriteCommandHandle(query, ReportLength);
     quint8 reply[ReportLength] = {};
-    ReadCommandHandle(reply, ReportLength, 0);
+    fuzzSession().link().ReadCommandHandle(reply, ReportLength, 0);
 
     if ((data[0] & 0xF0) == 0xF0) {
         StatusPass pass;
@@ -99,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         pass.run();
     }
     mouse.setReplySource(answer);
-    WriteProfileToDevice(config, AllGroups);
+    fuzzSession().upload().WriteProfileToDevice(config, AllGroups);
     mouse.setReplySource(nullptr);
     return 0;
 }

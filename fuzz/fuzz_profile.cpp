@@ -1,5 +1,6 @@
 #include "FuzzDevice.h"
 #include "FuzzSupport.h"
+#include "device/session/MouseSession.h"
 
 #include "device/upload/CommandSet.h"
 #include "device/upload/GeneralBlock.h"
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     GeneralSettingsBlock(config, 0);
     GeneralSettingsBlock(config, 1);
     mouse.clearReports();
-    WriteProfileToDevice(config, AllGroups);
+    fuzzSession().upload().WriteProfileToDevice(config, AllGroups);
     SaveProfileFile(config.profiles[0], name);
     LoadProfileFile(config.profiles[0], SlotProfileFile(name));
     return 0;

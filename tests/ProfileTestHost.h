@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/session/MouseSession.h"
 #include "storage/ConfigData.h"
 #include "ui/main/ProfileHost.h"
 
@@ -17,6 +18,8 @@ public:
     // What "Apply" takes from the pages; none by default.
     std::function<void(ConfigData &)> pages;
     QWidget *parent = nullptr;
+    // The session the operations talk to the mouse through (the test's own).
+    MouseSession *session = nullptr;
     int collected = 0;
     int refreshed = 0;
     int speedApplied = 0;
@@ -33,6 +36,7 @@ public:
     }
     void refreshPages() override { ++refreshed; }
     void applySlotMouseSpeed() override { ++speedApplied; }
+    MouseSession &mouseSession() override { return *session; }
     QWidget *dialogParent() override { return parent; }
     void hideWindow() override { ++hidden; }
     void showFirstTab() override { ++firstTabShown; }

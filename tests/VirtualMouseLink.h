@@ -2,28 +2,38 @@
 
 #include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
+#include "device/session/MouseSession.h"
 #include "storage/AppSettings.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QByteArray>
 
-// An installed program folder with a virtual mouse as the HID backend: the device table is built and
-// enumerated and the current product's device is open.
+// An installed program folder and a session of its own with a virtual mouse as the HID backend: the
+// device table is built and enumerated and the current product's device is open.
 class VirtualMouseLink
 {
 public:
     VirtualMouseLink(bool receiver, bool cable)
         : mouse(receiver, cable)
+        , session(&mouse)
     {
-        UseHidBackend(&mouse);
-        BuildDeviceTable();
-        EnumerateDevices();
-        OpenDevice(CurrentProduct().toLatin1().constData());
+        device().BuildDeviceTable();
+        device().EnumerateDevices();
+        device().OpenDevice(CurrentProduct().toLatin1().constData());
     }
-    ~VirtualMouseLink() { CloseDevice(); }
+
+    // The session's device link.
+    DeviceLink &device() { return session.link(); }
+    // SendReport on a frame built by requestFrame.
+    quint8 send(const QByteArray &frame)
+    {
+        return device().SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+    }
 
     TestAppDir dir { TestAppDir::Installed };
     VirtualMouse mouse;
+    // Declared after the mouse: it closes its handles before the mouse goes.
+    MouseSession session;
 };
 
 // A 33-byte request as callers build it: checksum left at 0.
@@ -47,10 +57,4 @@ inline QByteArray wireFrame(QByteArray frame)
 {
     frame[1] = char(ReportChecksum(reinterpret_cast<const quint8 *>(frame.constData())));
     return frame;
-}
-
-// SendReport on a frame built by requestFrame.
-inline quint8 send(const QByteArray &frame)
-{
-    return SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
 }

@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "appprofiles/AppProfileFile.h"
@@ -137,7 +138,8 @@ void TestAppProfilesDialog::windowEntries()
     // Never the desktop's own KWin, whatever session runs the test.
     qunsetenv("WAYLAND_DISPLAY");
     qunsetenv("XDG_SESSION_TYPE");
-    MousecfgWidget window;
+    ProgramSession program;
+    MousecfgWidget window(program.session, program.takeNotices());
     AppSwitching *switching = window.appSwitching();
     QVERIFY(switching);
     // The offscreen test session cannot tell the window in front: the dialog says so.

@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "XdoTool.h"
@@ -97,7 +98,8 @@ void TestAppSwitchX11::slotFollowsTheActiveWindow()
     // The window waits in the tray, as when started at login, until the test shows it.
     qputenv("MOUSECFG_START_HIDDEN", "1");
     ScriptedPrompts prompts;
-    MousecfgWidget window;
+    ProgramSession program;
+    MousecfgWidget window(program.session, program.takeNotices());
     QVERIFY(window.appSwitching()->watcher());
     QTRY_VERIFY(window.mouseConnected());
     auto *mouse = window.findChild<VirtualMouse *>();

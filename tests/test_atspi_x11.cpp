@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "storage/ConfigStore.h"
@@ -57,7 +58,8 @@ void TestAtspiX11::screenReaderWorksTheWindow()
     qputenv("MOUSECFG_VIRTUAL_MOUSE",
             dir.writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=receiver\n").toLocal8Bit());
     {
-        MousecfgWidget window;
+        ProgramSession program;
+        MousecfgWidget window(program.session, program.takeNotices());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();

@@ -67,8 +67,6 @@ QByteArray slotBytes(const QByteArray &memory, int slot)
 void TestButtonUpload::everyKindReachesTheMouse()
 {
     VirtualMouseLink link(true, false);
-    MacroIndices().clear();
-    SetStatusThreadControl(nullptr, nullptr);
     MacroFileData macro;
     macro.count = 2;
     macro.events[0] = { 0x84, 0x04, 0 };
@@ -111,7 +109,7 @@ void TestButtonUpload::everyKindReachesTheMouse()
 
     page.collectInto(config, 0);
     QVERIFY(SaveConfig(config));
-    QCOMPARE(WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
 
     const QByteArray buttons = link.mouse.memory(0x03);
     QCOMPARE(slotBytes(buttons, 0), QByteArray("\x81\x00\x00\x00", 4));

@@ -9,6 +9,7 @@
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
 #include "ui/main/ConnectionDisplay.h"
+#include "ProgramSession.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/ProfileBar.h"
 #include "ui/main/ProfileOperations.h"
@@ -82,9 +83,10 @@ void TestDeviceAccess::resumeAfterSuspend()
     QVERIFY(SaveConfig(config));
     ScriptedPrompts prompts;
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
-    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+    ProgramSession program;
+    QScopedPointer<MousecfgWidget> window(program.newWindow());
     VirtualMouse *mouse = window->findChild<VirtualMouse *>();
-    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.session.link().InterfaceOpen(ReceiverCommand), 5000);
     QTest::qWait(1000);
 
     // Asleep: going to sleep changes nothing; meanwhile slot 3 was chosen from the command line and
@@ -103,7 +105,7 @@ void TestDeviceAccess::resumeAfterSuspend()
     QTRY_COMPARE_WITH_TIMEOUT(GetSystemMouseSpeed(), 17, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(!mouse->reports().isEmpty() && quint8(mouse->reports().first()[3]) == CmdBattery,
                              5000);
-    QVERIFY(InterfaceOpen(ReceiverCommand));
+    QVERIFY(program.session.link().InterfaceOpen(ReceiverCommand));
     window.reset();
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
     logind.unregisterService(QStringLiteral("org.freedesktop.login1"));
@@ -134,7 +136,8 @@ void TestDeviceAccess::windowExplainsThenOpens()
     const QString scenario
         = dir.writeFile("scenario.ini", "[Mouse]\nAccess=denied\n[Timeline]\n2500=access granted\n");
     qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
-    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+    ProgramSession program;
+    QScopedPointer<MousecfgWidget> window(program.newWindow());
 
     // Present, not opened, and explained instead of "Dongle Disconnect!".
     QTRY_COMPARE_WITH_TIMEOUT(prompts.boxes.size(), 1, 5000);
@@ -144,20 +147,20 @@ void TestDeviceAccess::windowExplainsThenOpens()
     // The commands broken with shell continuations, as the narrow box would otherwise break them.
     QVERIFY(box.text.contains("sudo install -m 644 \\\n    data/70-mousecfg.rules /etc/udev/rules.d/\n"));
     QVERIFY(box.text.contains("sudo udevadm control --reload && \\\n    sudo udevadm trigger\n"));
-    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!program.session.link().CommandHandleOpen());
     // Asked again from the tray, it says the same.
     window->showAndWarn();
     QCOMPARE(prompts.boxes.size(), 2);
     QCOMPARE(prompts.boxes.last().text, box.text);
 
     // The rule applied and the receiver plugged again: opened and shown, no restart, no other box.
-    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.session.link().InterfaceOpen(ReceiverCommand), 15000);
     QTRY_COMPARE_WITH_TIMEOUT(window->connectionDisplay()->state().connectionState(),
                               BatteryDisplayState::Receiver, 5000);
     QTest::qWait(500);
     for (const ScriptedPrompts::Box &shown : prompts.boxes)
         QVERIFY2(shown.title == box.title, qPrintable(shown.text));
-    QVERIFY(DeniedDeviceNodes().isEmpty());
+    QVERIFY(program.session.link().DeniedDeviceNodes().isEmpty());
     window.reset();
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
 }
@@ -177,10 +180,11 @@ void TestDeviceAccess::cutUploadOfferedOnce()
     // added at `clock + n` fire n ms from now at the latest.
     QElapsedTimer clock;
     clock.start();
-    QScopedPointer<MousecfgWidget> window(new MousecfgWidget);
+    ProgramSession program;
+    QScopedPointer<MousecfgWidget> window(program.newWindow());
     VirtualMouse *mouse = window->findChild<VirtualMouse *>();
     QVERIFY(mouse);
-    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.session.link().InterfaceOpen(ReceiverCommand), 5000);
     QTest::qWait(1000);
     QVERIFY(!prompts.texts().contains(offer));
 
@@ -210,7 +214,7 @@ void TestDeviceAccess::cutUploadOfferedOnce()
     // Back again after a good upload: nothing to offer.
     mouse->unplug(VirtualMouse::Receiver);
     mouse->plug(VirtualMouse::Receiver);
-    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(program.session.link().InterfaceOpen(ReceiverCommand), 5000);
     QTest::qWait(1500);
     QCOMPARE(prompts.texts().count(offer), 1);
     window.reset();

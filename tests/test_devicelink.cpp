@@ -68,36 +68,38 @@ void TestDeviceLink::discoveryThroughReceiverCableOrBoth()
 {
     {
         VirtualMouseLink link(true, false);
-        QCOMPARE(DeviceTableName(), QStringLiteral("SKYLARK"));
-        QCOMPARE(ConnectedDeviceCount(), 1);
-        QVERIFY(InterfacePresent(ReceiverMouse) && ReceiverCommandPresent() && !CableCommandPresent());
-        QVERIFY(InterfaceOpen(ReceiverMouse) && InterfaceOpen(ReceiverCommand)
-                && !InterfaceOpen(CableCommand));
+        QCOMPARE(link.device().DeviceTableName(), QStringLiteral("SKYLARK"));
+        QCOMPARE(link.device().ConnectedDeviceCount(), 1);
+        QVERIFY(link.device().InterfacePresent(ReceiverMouse) && link.device().ReceiverCommandPresent()
+                && !link.device().CableCommandPresent());
+        QVERIFY(link.device().InterfaceOpen(ReceiverMouse) && link.device().InterfaceOpen(ReceiverCommand)
+                && !link.device().InterfaceOpen(CableCommand));
         QCOMPARE(link.mouse.openHandles(VirtualMouse::Receiver), 2);
-        QCOMPARE(CableFirmwareRelease(), quint16(0));
+        QCOMPARE(link.device().CableFirmwareRelease(), quint16(0));
         // Reopening over open handles replaces them rather than leaking them.
-        OpenDevice("SKYLARK");
+        link.device().OpenDevice("SKYLARK");
         QCOMPARE(link.mouse.openHandles(VirtualMouse::Receiver), 2);
     }
     {
         VirtualMouseLink link(false, true);
-        QVERIFY(!ReceiverCommandPresent() && CableCommandPresent() && InterfacePresent(CableMouse));
-        QCOMPARE(CableFirmwareRelease(), quint16(0x0105));
-        QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+        QVERIFY(!link.device().ReceiverCommandPresent() && link.device().CableCommandPresent()
+                && link.device().InterfacePresent(CableMouse));
+        QCOMPARE(link.device().CableFirmwareRelease(), quint16(0x0105));
+        QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
         QCOMPARE(link.mouse.reports(VirtualMouse::Cable).size(), 1);
     }
     {
         VirtualMouseLink link(true, true);
-        QCOMPARE(ConnectedDeviceCount(), 1);
+        QCOMPARE(link.device().ConnectedDeviceCount(), 1);
         for (const DeviceInterface which : { ReceiverMouse, ReceiverCommand, CableMouse, CableCommand })
-            QVERIFY(InterfaceOpen(which));
-        QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+            QVERIFY(link.device().InterfaceOpen(which));
+        QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
         QCOMPARE(link.mouse.reports(VirtualMouse::Cable).size(), 1);
         QVERIFY(link.mouse.reports(VirtualMouse::Receiver).isEmpty());
         // Another product's name opens nothing.
-        CloseDevice();
-        OpenDevice("SKYLARK2");
-        QVERIFY(!CommandHandleOpen());
+        link.device().CloseDevice();
+        link.device().OpenDevice("SKYLARK2");
+        QVERIFY(!link.device().CommandHandleOpen());
     }
 }
 
@@ -105,7 +107,7 @@ void TestDeviceLink::enumerationRules()
 {
     TestAppDir dir(TestAppDir::Installed);
     ListedDevices devices;
-    UseHidBackend(&devices);
+    DeviceLink device(&devices);
     const QByteArray longTail(300, 'x');
     devices.records = {
         record("receiver&mi_00&col01", ReceiverPid, 2),
@@ -115,49 +117,47 @@ void TestDeviceLink::enumerationRules()
         record("cable&col01#" + longTail, CablePid, 2), // too long for its slot: absent
         record("cable&col03", CablePid, 0, 0x0211), // the cable needs no "col04"
     };
-    BuildDeviceTable();
-    QCOMPARE(EnumerateDevices(), 0);
-    const DeviceTable::Entry &entry = DeviceTable::table().entries[0];
+    device.BuildDeviceTable();
+    QCOMPARE(device.EnumerateDevices(), 0);
+    const DeviceTable::Entry &entry = device.table().entries[0];
     QCOMPARE(QByteArray(entry.path[ReceiverCommand]), QByteArray("receiver&MI_00&COL04"));
-    QVERIFY(InterfacePresent(ReceiverMouse) && ReceiverCommandPresent());
-    QVERIFY(!InterfacePresent(CableMouse) && CableCommandPresent());
-    QCOMPARE(CableFirmwareRelease(), quint16(0x0211));
-    QCOMPARE(ConnectedDeviceCount(), 1);
+    QVERIFY(device.InterfacePresent(ReceiverMouse) && device.ReceiverCommandPresent());
+    QVERIFY(!device.InterfacePresent(CableMouse) && device.CableCommandPresent());
+    QCOMPARE(device.CableFirmwareRelease(), quint16(0x0211));
+    QCOMPARE(device.ConnectedDeviceCount(), 1);
 
-    OpenDevice("SKYLARK");
+    device.OpenDevice("SKYLARK");
     QCOMPARE(devices.opened,
              QList<QByteArray>() << "receiver&mi_00&col01"
                                  << "receiver&MI_00&COL04");
 
     // A path of 254 characters still fits; release bounds are applied when set.
-    CloseDevice();
+    device.CloseDevice();
     devices.records = { record("cable&col01#" + QByteArray(254 - 12, 'y'), CablePid, 2),
                         record("receiver&col01", ReceiverPid, 2, 0x0102) };
-    BuildDeviceTable();
-    DeviceTable::table().entries[0].minRelease[DeviceTable::Receiver] = 0x0100;
-    DeviceTable::table().entries[0].maxRelease[DeviceTable::Receiver] = 0x0101;
-    EnumerateDevices();
-    QVERIFY(InterfacePresent(CableMouse));
-    QVERIFY(!InterfacePresent(ReceiverMouse));
-    QCOMPARE(CableFirmwareRelease(), quint16(0));
-    UseHidBackend(nullptr);
+    device.BuildDeviceTable();
+    device.table().entries[0].minRelease[DeviceTable::Receiver] = 0x0100;
+    device.table().entries[0].maxRelease[DeviceTable::Receiver] = 0x0101;
+    device.EnumerateDevices();
+    QVERIFY(device.InterfacePresent(CableMouse));
+    QVERIFY(!device.InterfacePresent(ReceiverMouse));
+    QCOMPARE(device.CableFirmwareRelease(), quint16(0));
 }
 
 void TestDeviceLink::failedInitOpensNothing()
 {
     TestAppDir dir(TestAppDir::Installed);
     ListedDevices devices;
-    UseHidBackend(&devices);
-    BuildDeviceTable();
+    DeviceLink device(&devices);
+    device.BuildDeviceTable();
     devices.records = { record("r&col01", ReceiverPid, 2), record("r&col04", ReceiverPid, 0) };
-    QCOMPARE(EnumerateDevices(), 0);
+    QCOMPARE(device.EnumerateDevices(), 0);
     devices.initResult = -1;
-    OpenDevice("SKYLARK");
+    device.OpenDevice("SKYLARK");
     QVERIFY(devices.opened.isEmpty());
-    BuildDeviceTable();
-    QCOMPARE(EnumerateDevices(), -1);
-    QCOMPARE(ConnectedDeviceCount(), 0);
-    UseHidBackend(nullptr);
+    device.BuildDeviceTable();
+    QCOMPARE(device.EnumerateDevices(), -1);
+    QCOMPARE(device.ConnectedDeviceCount(), 0);
 }
 
 void TestDeviceLink::interfaceNamePatterns()
@@ -186,40 +186,40 @@ void TestDeviceLink::deviceChangeRules()
     const QString receiverCommand = link.mouse.interfaceName(VirtualMouse::Receiver, 4).mid(4);
     SaveDiff(0);
 
-    DeviceChange change = HandleDeviceChange(receiverMouse, 1);
+    DeviceChange change = link.device().HandleDeviceChange(receiverMouse, 1);
     QVERIFY(change.matched && !change.completed && change.reconnect);
     QCOMPARE(LoadDiff(), 1);
-    QCOMPARE(QByteArray(DeviceTable::table().entries[0].path[ReceiverMouse]),
+    QCOMPARE(QByteArray(link.device().table().entries[0].path[ReceiverMouse]),
              "\\\\?\\" + receiverMouse.toLatin1());
-    change = HandleDeviceChange(receiverCommand, 1);
+    change = link.device().HandleDeviceChange(receiverCommand, 1);
     QVERIFY(change.completed && !change.reconnect);
-    QCOMPARE(ConnectedDeviceCount(), 1);
+    QCOMPARE(link.device().ConnectedDeviceCount(), 1);
 
     // An interface already present is not newly present.
     SaveDiff(0);
-    HandleDeviceChange(receiverCommand, 1);
+    link.device().HandleDeviceChange(receiverCommand, 1);
     QCOMPARE(LoadDiff(), 0);
 
     // Unknown ids, unmatched names and too long paths change nothing.
-    QVERIFY(!HandleDeviceChange("HID#VID_1234&PID_5678&col01#x", 1).matched);
-    QVERIFY(!HandleDeviceChange("HID#VID_248A&PID_FB01&col02#x", 1).matched);
-    QVERIFY(!HandleDeviceChange("HID#VID_248A&PID_FB01&col01#" + QString(260, 'z'), 1).matched);
-    QVERIFY(!InterfacePresent(CableMouse));
+    QVERIFY(!link.device().HandleDeviceChange("HID#VID_1234&PID_5678&col01#x", 1).matched);
+    QVERIFY(!link.device().HandleDeviceChange("HID#VID_248A&PID_FB01&col02#x", 1).matched);
+    QVERIFY(!link.device().HandleDeviceChange("HID#VID_248A&PID_FB01&col01#" + QString(260, 'z'), 1).matched);
+    QVERIFY(!link.device().InterfacePresent(CableMouse));
 
     // Removal: the reconnect rule while the group keeps one interface, gone when none is left.
-    change = HandleDeviceChange(receiverCommand, 0);
+    change = link.device().HandleDeviceChange(receiverCommand, 0);
     QVERIFY(change.matched && change.reconnect && !change.gone);
-    QVERIFY(!HandleDeviceChange(receiverCommand, 0).matched); // already absent
-    change = HandleDeviceChange(receiverMouse, 0);
+    QVERIFY(!link.device().HandleDeviceChange(receiverCommand, 0).matched); // already absent
+    change = link.device().HandleDeviceChange(receiverMouse, 0);
     QVERIFY(change.gone && !change.reconnect);
-    QCOMPARE(DeviceTable::entryCount(), quint32(1));
-    QCOMPARE(DeviceTableName(), QStringLiteral("SKYLARK"));
+    QCOMPARE(link.device().entryCount(), quint32(1));
+    QCOMPARE(link.device().DeviceTableName(), QStringLiteral("SKYLARK"));
 
     // The reconnect rule is for the current product only.
     SaveCurrentProduct("OTHER");
-    HandleDeviceChange(receiverMouse, 1);
-    QVERIFY(!HandleDeviceChange(receiverCommand, 1).reconnect);
-    QVERIFY(!HandleDeviceChange(receiverCommand, 0).reconnect);
+    link.device().HandleDeviceChange(receiverMouse, 1);
+    QVERIFY(!link.device().HandleDeviceChange(receiverCommand, 1).reconnect);
+    QVERIFY(!link.device().HandleDeviceChange(receiverCommand, 0).reconnect);
 }
 
 void TestDeviceLink::closingWhileAnotherThreadIsInsideAnExchange()
@@ -228,10 +228,10 @@ void TestDeviceLink::closingWhileAnotherThreadIsInsideAnExchange()
     link.mouse.setSilence(VirtualMouse::Unlimited);
     quint8 result = 0xFF;
     const QByteArray frame = requestFrame(0x01, 0, 0, QByteArray(3, '\1'), 0xD1);
-    QScopedPointer<QThread> exchange(QThread::create([&] { result = send(frame); }));
+    QScopedPointer<QThread> exchange(QThread::create([&] { result = link.send(frame); }));
     exchange->start();
     QTest::qWait(100);
-    CloseDevice(); // waits for the read in progress, never frees a handle under it
+    link.device().CloseDevice(); // waits for the read in progress, never frees a handle under it
     QCOMPARE(link.mouse.openHandles(VirtualMouse::Receiver), 0);
     QVERIFY(exchange->wait(5000));
     // The closed handle makes the exchange fail instead of reaching the freed handle.

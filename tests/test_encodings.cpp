@@ -210,9 +210,9 @@ void TestEncodings::macroButtonsShareIndexes()
     QCOMPARE(bytes(EncodeButton(gun, 0, macros, { 0x11, 0x22, 0x33, 0x44 })),
              QByteArray("\x9d\x22\x05\x00", 4));
 
-    QCOMPARE(ButtonSlotOfPosition(22, 0), 22);
-    QCOMPARE(ButtonSlotOfPosition(22, 1), 23);
-    QCOMPARE(ButtonSlotOfPosition(23, 1), 22);
+    QCOMPARE(ButtonSlotOfPosition(22, 0, {}), 22);
+    QCOMPARE(ButtonSlotOfPosition(22, 1, {}), 23);
+    QCOMPARE(ButtonSlotOfPosition(23, 1, {}), 22);
 }
 
 void TestEncodings::macroSlotLayout()

@@ -1,7 +1,7 @@
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "device/upload/CommandSet.h"
-#include "device/upload/StatusThreadRunner.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/ConfigRecords.h"
@@ -16,7 +16,6 @@ class TestFaultsDevice : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
     void faultDuringUpload_data();
     void faultDuringUpload();
     void unplugDuringUpload();
@@ -26,9 +25,9 @@ private slots:
 namespace {
 
 // Runs one upload thread to its end with an event loop running, as the window does.
-quint8 runUpload(bool sendEverything = false)
+quint8 runUpload(MouseSession &session, bool sendEverything = false)
 {
-    TarnProcessThread thread;
+    TarnProcessThread thread(session.upload());
     thread.setSendEverything(sendEverything);
     QEventLoop loop;
     QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
@@ -51,7 +50,7 @@ QSet<int> commands(const QList<QByteArray> &reports)
 const QSet<int> EveryGroup = { CmdGeneralBlock, CmdDpiBlock, CmdButtonBlock, CmdLightingBlock, CmdApply };
 
 // A saved configuration as the last upload left it, and a change of the DPI stage on top.
-ConfigData prepareChange()
+ConfigData prepareChange(MouseSession &session)
 {
     ConfigData config;
     LoadConfig(config);
@@ -59,9 +58,9 @@ ConfigData prepareChange()
     config.profileNames[0] = QStringLiteral("Slot one");
     SaveConfig(config);
     SaveDiff(0);
-    LastSentConfig() = config;
+    session.upload().state().LastSentConfig() = config;
     config.profiles[0].dpi = quint8((config.profiles[0].dpi + 1) % 4);
-    UploadSnapshot() = config;
+    session.upload().state().UploadSnapshot() = config;
     return config;
 }
 
@@ -79,11 +78,6 @@ bool filesHold(const ConfigData &expected)
 }
 
 } // namespace
-
-void TestFaultsDevice::init()
-{
-    SetMouseAsleep(false);
-}
 
 void TestFaultsDevice::faultDuringUpload_data()
 {
@@ -104,9 +98,9 @@ void TestFaultsDevice::faultDuringUpload()
     QFETCH(QString, fault);
     QFETCH(int, result);
     VirtualMouseLink link(true, false);
-    StatusThreadRunner runner;
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl());
     runner.start();
-    const ConfigData changed = prepareChange();
+    const ConfigData changed = prepareChange(link.session);
 
     if (fault == "silence")
         link.mouse.setSilence(VirtualMouse::Unlimited);
@@ -124,7 +118,7 @@ void TestFaultsDevice::faultDuringUpload()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(int(runUpload()), result);
+    QCOMPARE(int(runUpload(link.session)), result);
     QVERIFY(clock.elapsed() < 30000);
     // After a failure the mouse may hold part of the upload: the next one sends everything; until
     // the window starts it, the status thread stays stopped.
@@ -139,12 +133,12 @@ void TestFaultsDevice::faultDuringUpload()
     link.mouse.setWrongPayloadEchoes(0);
     link.mouse.setReadErrors(0);
     link.mouse.setWriteErrors(0);
-    CloseDevice(); // drops replies still queued for the old handles
+    link.device().CloseDevice(); // drops replies still queued for the old handles
     link.mouse.unplug(VirtualMouse::Receiver);
     link.mouse.plug(VirtualMouse::Receiver);
-    OpenDevice(CurrentProduct().toLatin1().constData());
+    link.device().OpenDevice(CurrentProduct().toLatin1().constData());
     link.mouse.clearReports();
-    QCOMPARE(int(runUpload()), int(ReportOk));
+    QCOMPARE(int(runUpload(link.session)), int(ReportOk));
     QVERIFY(commands(link.mouse.reports()).contains(EveryGroup));
     QCOMPARE(LoadDiff(), 0);
     QVERIFY(runner.isRunning());
@@ -159,16 +153,17 @@ void TestFaultsDevice::unplugDuringUpload()
     mouse->setLatency(2);
     QVERIFY(mouse->timeline()->add(150, "unplug receiver"));
     QVERIFY(mouse->timeline()->add(1500, "plug receiver"));
-    UseHidBackend(mouse);
+    MouseSession mouseSession(mouse);
     QScopedPointer<DeviceSession> session;
-    StatusThreadRunner runner;
-    session.reset(new DeviceSession(mouse));
+    StatusThreadRunner runner(mouseSession.link(), mouseSession.upload().state(),
+                              mouseSession.statusControl());
+    session.reset(new DeviceSession(mouseSession.link(), mouseSession.statusControl(), mouse));
     session->openCurrentDevice();
     QSignalSpy lost(session.data(), &DeviceSession::deviceLost);
     QSignalSpy ready(session.data(), &DeviceSession::deviceReady);
-    const ConfigData changed = prepareChange();
+    const ConfigData changed = prepareChange(mouseSession);
 
-    const quint8 status = runUpload();
+    const quint8 status = runUpload(mouseSession);
     QVERIFY2(status == ReportNoDevice || status == ReportWriteFailed || status == ReportNotConfirmed,
              qPrintable(QString::number(status)));
     QCOMPARE(lost.size(), 1);
@@ -180,7 +175,7 @@ void TestFaultsDevice::unplugDuringUpload()
     QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 5000);
     QVERIFY(runner.isRunning());
     mouse->clearReports();
-    QCOMPARE(int(runUpload()), int(ReportOk));
+    QCOMPARE(int(runUpload(mouseSession)), int(ReportOk));
     QVERIFY(commands(mouse->reports()).contains(EveryGroup));
     QCOMPARE(LoadDiff(), 0);
     runner.stop();
@@ -189,13 +184,13 @@ void TestFaultsDevice::unplugDuringUpload()
 void TestFaultsDevice::asleepSendsNothing()
 {
     VirtualMouseLink link(true, false);
-    StatusThreadRunner runner;
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl());
     runner.start();
-    const ConfigData changed = prepareChange();
+    const ConfigData changed = prepareChange(link.session);
     link.mouse.setAsleep(true);
-    SetMouseAsleep(true);
+    link.session.upload().state().SetMouseAsleep(true);
     link.mouse.clearReports();
-    QCOMPARE(int(runUpload()), int(DeviceAsleep));
+    QCOMPARE(int(runUpload(link.session)), int(DeviceAsleep));
     QVERIFY(!commands(link.mouse.reports()).intersects(EveryGroup));
     // Nothing reached the mouse, so nothing is marked; the status thread keeps listening.
     QCOMPARE(LoadDiff(), 0);

@@ -1,6 +1,5 @@
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/link/StatusThreadControl.h"
 #include "platform/HidrawNode.h"
 
 #include <QSignalSpy>
@@ -28,13 +27,21 @@ struct Session
 {
     Session()
         : mouse(new VirtualMouse(true, false))
+        , mouseSession(mouse)
     {
-        UseHidBackend(mouse);
-        session.reset(new DeviceSession(mouse));
+        session.reset(new DeviceSession(mouseSession.link(), mouseSession.statusControl(), mouse));
         session->openCurrentDevice();
     }
+    // The session's device link.
+    DeviceLink &link() { return mouseSession.link(); }
+    // SendReport on a frame built by requestFrame.
+    quint8 send(const QByteArray &frame)
+    {
+        return link().SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+    }
     TestAppDir dir { TestAppDir::Installed };
-    VirtualMouse *mouse; // owned by the session
+    VirtualMouse *mouse; // owned by the device session
+    MouseSession mouseSession;
     QScopedPointer<DeviceSession> session;
 };
 
@@ -43,12 +50,12 @@ struct Session
 void TestHotplug::followsReceiverToCableAndBack()
 {
     m_statusCalls.clear();
-    SetStatusThreadControl(
-        [this] { m_statusCalls << (CommandHandleOpen() ? "stop open" : "stop closed"); },
-        [this] { m_statusCalls << (CommandHandleOpen() ? "start open" : "start closed"); });
     Session s;
+    s.mouseSession.statusControl().SetStatusThreadControl(
+        [this, &s] { m_statusCalls << (s.link().CommandHandleOpen() ? "stop open" : "stop closed"); },
+        [this, &s] { m_statusCalls << (s.link().CommandHandleOpen() ? "start open" : "start closed"); });
     QCOMPARE(s.session->connectedCount(), 1);
-    QVERIFY(InterfaceOpen(ReceiverCommand));
+    QVERIFY(s.link().InterfaceOpen(ReceiverCommand));
     QSignalSpy changed(s.session.data(), &DeviceSession::devicesChanged);
     SaveDiff(0);
 
@@ -61,22 +68,23 @@ void TestHotplug::followsReceiverToCableAndBack()
     QCOMPARE(changed.size(), 2);
     QCOMPARE(m_statusCalls, QStringList({ "stop open", "start open", "stop open", "start open" }));
     for (const DeviceInterface which : { ReceiverMouse, ReceiverCommand, CableMouse, CableCommand })
-        QVERIFY(InterfaceOpen(which));
+        QVERIFY(s.link().InterfaceOpen(which));
     QCOMPARE(LoadDiff(), 1);
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QCOMPARE(s.send(requestFrame(0x46, 0)), quint8(ReportOk));
     QCOMPARE(s.mouse->reports(VirtualMouse::Cable).size(), 1);
 
     // Pulling the cable: one reconnect, after which only the receiver is open and used.
     m_statusCalls.clear();
     s.mouse->unplug(VirtualMouse::Cable);
     QCOMPARE(m_statusCalls, QStringList({ "stop open", "start open" }));
-    QVERIFY(InterfaceOpen(ReceiverCommand) && !InterfaceOpen(CableMouse) && !InterfaceOpen(CableCommand));
+    QVERIFY(s.link().InterfaceOpen(ReceiverCommand) && !s.link().InterfaceOpen(CableMouse)
+            && !s.link().InterfaceOpen(CableCommand));
     QCOMPARE(s.mouse->openHandles(VirtualMouse::Cable), 0);
     QCOMPARE(s.session->connectedCount(), 1);
-    QCOMPARE(send(requestFrame(0x46, 1)), quint8(ReportOk));
+    QCOMPARE(s.send(requestFrame(0x46, 1)), quint8(ReportOk));
     QCOMPARE(s.mouse->reports(VirtualMouse::Receiver),
              QList<QByteArray>() << wireFrame(requestFrame(0x46, 1)));
-    SetStatusThreadControl(nullptr, nullptr);
+    s.mouseSession.statusControl().SetStatusThreadControl(nullptr, nullptr);
 }
 
 void TestHotplug::lastRemovalAndFirstArrival()
@@ -88,17 +96,17 @@ void TestHotplug::lastRemovalAndFirstArrival()
     s.mouse->unplug(VirtualMouse::Receiver);
     QCOMPARE(lost.size(), 1);
     QCOMPARE(s.session->connectedCount(), 0);
-    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!s.link().CommandHandleOpen());
     QCOMPARE(s.mouse->openHandles(VirtualMouse::Receiver), 0);
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
+    QCOMPARE(s.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
 
     // The device is opened 200 ms after both collections have arrived, not at once.
     s.mouse->plug(VirtualMouse::Receiver);
     QCOMPARE(s.session->connectedCount(), 1);
-    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!s.link().CommandHandleOpen());
     QVERIFY(ready.wait(1000));
-    QVERIFY(InterfaceOpen(ReceiverMouse) && InterfaceOpen(ReceiverCommand));
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QVERIFY(s.link().InterfaceOpen(ReceiverMouse) && s.link().InterfaceOpen(ReceiverCommand));
+    QCOMPARE(s.send(requestFrame(0x46, 0)), quint8(ReportOk));
 }
 
 void TestHotplug::reportDescriptorCollections()

@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "XdoTool.h"
@@ -152,7 +153,8 @@ void TestKeyboardOnlyX11::assignKeysAndApply()
     QVERIFY(SaveConfig(initial));
     qputenv("MOUSECFG_VIRTUAL_MOUSE",
             dir.writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=receiver\n").toLocal8Bit());
-    MousecfgWidget window;
+    ProgramSession program;
+    MousecfgWidget window(program.session, program.takeNotices());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(xdotool({ "windowfocus", "--sync", QString::number(window.winId()) }));

@@ -90,7 +90,7 @@ void TestMacroRecordingEndToEnd::typedMacroReachesTheMouse()
     button.macroname = select.name();
     ReadMacroEvents(button.macroname, button.KeyInfo, button.KeyNumber);
     QVERIFY(SaveConfig(config));
-    QCOMPARE(WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
 
     const MacroSlot slot = EncodeMacroSlot(events, count);
     QCOMPARE(link.mouse.memory(0x05).left(MacroSlotSize),

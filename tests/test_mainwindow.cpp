@@ -1,7 +1,8 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
-#include "device/upload/StatusThreadRunner.h"
+#include "device/status/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/TrayHost.h"
@@ -68,6 +69,8 @@ private:
 
     QScopedPointer<TestAppDir> m_dir;
     QScopedPointer<ScriptedPrompts> m_prompts;
+    // The program's session, made with each window and going after it.
+    QScopedPointer<ProgramSession> m_program;
     QScopedPointer<MousecfgWidget> m_window;
     QList<QUrl> m_openedUrls;
 };
@@ -103,6 +106,7 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_window.reset();
+    m_program.reset();
     m_prompts.reset();
     m_dir.reset();
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
@@ -113,7 +117,9 @@ MousecfgWidget *TestMainWindow::createWindow(const QByteArray &connection)
     const QString scenario
         = m_dir->writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=" + connection + "\n");
     qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
-    m_window.reset(new MousecfgWidget);
+    m_window.reset();
+    m_program.reset(new ProgramSession);
+    m_window.reset(m_program->newWindow());
     return m_window.data();
 }
 
@@ -133,8 +139,8 @@ void TestMainWindow::startWithoutMouseThenPlugReceiver()
     // The receiver arrives: opened 200 ms after its collections, not at once.
     mouse()->plug(VirtualMouse::Receiver);
     QCOMPARE(window->connectedCount(), 1);
-    QVERIFY(!InterfaceOpen(ReceiverCommand));
-    QTRY_VERIFY_WITH_TIMEOUT(InterfaceOpen(ReceiverCommand), 1000);
+    QVERIFY(!m_program->session.link().InterfaceOpen(ReceiverCommand));
+    QTRY_VERIFY_WITH_TIMEOUT(m_program->session.link().InterfaceOpen(ReceiverCommand), 1000);
     QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Receiver);
     QCOMPARE(m_prompts->boxes.size(), 1);
 }
@@ -142,25 +148,25 @@ void TestMainWindow::startWithoutMouseThenPlugReceiver()
 void TestMainWindow::lastMouseUnpluggedAndCableSwap()
 {
     MousecfgWidget *window = createWindow("receiver");
-    QVERIFY(InterfaceOpen(ReceiverCommand));
+    QVERIFY(m_program->session.link().InterfaceOpen(ReceiverCommand));
 
     // The cable comes while the receiver stays: closed, 500 ms, reopened with the cable.
     QElapsedTimer timer;
     timer.start();
     mouse()->plug(VirtualMouse::Cable);
     QVERIFY(timer.elapsed() >= 500);
-    QVERIFY(InterfaceOpen(CableCommand));
-    QVERIFY(window->findChild<StatusThreadRunner *>()->isRunning());
+    QVERIFY(m_program->session.link().InterfaceOpen(CableCommand));
+    QVERIFY(m_program->session.statusRunner()->isRunning());
     QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Charging);
 
     // Everything goes: the device closes and the warning follows 200 ms later.
     mouse()->unplug(VirtualMouse::Cable);
-    QVERIFY(InterfaceOpen(ReceiverCommand));
+    QVERIFY(m_program->session.link().InterfaceOpen(ReceiverCommand));
     m_prompts->boxes.clear();
     mouse()->unplug(VirtualMouse::Receiver);
     QCOMPARE(window->connectedCount(), 0);
-    QVERIFY(!CommandHandleOpen());
-    QVERIFY(!window->findChild<StatusThreadRunner *>()->isRunning());
+    QVERIFY(!m_program->session.link().CommandHandleOpen());
+    QVERIFY(!m_program->session.statusRunner()->isRunning());
     QVERIFY(window->warningShown());
     QVERIFY(m_prompts->boxes.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(m_prompts->boxes.size(), 1, 1000);
@@ -175,25 +181,25 @@ void TestMainWindow::batteryAndConnectionDisplay()
     TarnProcessbar *bar = display->batteryBar();
 
     // Raw 930 is 3836 mV: 60 %, with the percentage through the receiver.
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(bar->value(), 60);
     QCOMPARE(bar->paintedText(), QStringLiteral("60%"));
     QCOMPARE(LoadBattery(), 60);
-    QVERIFY(!MouseAsleep());
+    QVERIFY(!m_program->session.upload().state().MouseAsleep());
     QVERIFY(!bar->isHidden());
     QVERIFY(display->findChild<QLabel *>(QStringLiteral("chargingIcon"))->isHidden());
 
     // All zeros: the mouse is off; the level stays as it was.
-    window->slotRefreshBatteryStatus(0, 0, 0);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0, 0, 4200));
     QCOMPARE(bar->paintedText(), QStringLiteral("MOUSE OFF"));
-    QVERIFY(MouseAsleep());
+    QVERIFY(m_program->session.upload().state().MouseAsleep());
     QCOMPARE(display->state().level(), 60);
     QCOMPARE(LoadBattery(), 60);
     QVERIFY(bar->styleSheet().contains(QStringLiteral("rgb(100,100,100)")));
 
     // Charging through the receiver: connection state 1, the bar hidden.
-    window->slotRefreshBatteryStatus(1, 0xA2, 0x03);
-    QVERIFY(!MouseAsleep());
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(1, 0xA2, 0x03, 4200));
+    QVERIFY(!m_program->session.upload().state().MouseAsleep());
     QCOMPARE(display->state().connectionState(), BatteryDisplayState::Charging);
     QVERIFY(bar->isHidden());
     QVERIFY(bar->styleSheet().contains(QStringLiteral("#FFFFFF")));
@@ -202,7 +208,7 @@ void TestMainWindow::batteryAndConnectionDisplay()
     m_window.reset();
     window = createWindow("cable");
     bar = window->connectionDisplay()->batteryBar();
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(bar->value(), 100);
     QCOMPARE(bar->paintedText(), QString());
     QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Cable);
@@ -236,7 +242,7 @@ void TestMainWindow::changesMadeOnTheMouse()
 
     // A report naming no slot or stage changes nothing; an unknown rate shows no text.
     osd.clear();
-    window->slotRefreshStatus(7, 9, 3, 0);
+    window->slotRefreshStatus({ 7, 9, 3, 0 });
     QCOMPARE(int(window->workingConfig().ProfileID), int(slot));
     QCOMPARE(int(window->workingConfig().profiles[slot].dpi), 3);
     QCOMPARE(osd.size(), 1);

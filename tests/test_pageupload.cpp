@@ -90,9 +90,9 @@ void TestPageUpload::pageEditsReachTheMouse()
     rate.collectInto(config, slot);
     dpi.collectInto(config, slot);
     QVERIFY(SaveConfig(config));
-    UploadSnapshot() = config;
-    LastSentConfig() = lastSent;
-    TarnProcessThread upload;
+    link.session.upload().state().UploadSnapshot() = config;
+    link.session.upload().state().LastSentConfig() = lastSent;
+    TarnProcessThread upload(link.session.upload());
     upload.setSendEverything(true);
     upload.start();
     QVERIFY(upload.wait(60000));

@@ -39,6 +39,7 @@ struct Window
     {
         // The skin pictures the build painted.
         QFile::link(QStringLiteral(MOUSECFG_APPDIR "/skin"), link.dir.path() + QStringLiteral("/skin"));
+        host.session = &link.session;
         LoadConfig(host.config);
         WriteFactoryProfileFile();
         SaveConfig(host.config);
@@ -48,9 +49,8 @@ struct Window
             SaveProfileFileAt(host.config.profiles[k], LibraryProfileFile(host.config.profileNames[k]));
         }
         SaveLibraryList(host.library);
-        LastSentConfig() = host.config;
+        link.session.upload().state().LastSentConfig() = host.config;
         SaveDiff(0);
-        SetMouseAsleep(false);
 
         QPalette dark = widget.palette();
         dark.setColor(QPalette::Window, ThemeColor::window());

@@ -57,6 +57,7 @@ struct Bench
 {
     explicit Bench(const QStringList &names = DefaultNames)
     {
+        host.session = &link.session;
         LoadConfig(host.config);
         WriteFactoryProfileFile();
         SaveConfig(host.config);
@@ -65,9 +66,8 @@ struct Bench
             SaveProfileFileAt(libraryProfile(i), LibraryProfileFile(names.at(i)));
         host.library = names;
         SaveLibraryList(names);
-        LastSentConfig() = host.config;
+        link.session.upload().state().LastSentConfig() = host.config;
         SaveDiff(0);
-        SetMouseAsleep(false);
         link.mouse.clearReports();
     }
 
@@ -323,7 +323,7 @@ void TestProfileOperations::configurationFiles()
     QVERIFY(b.link.mouse.reports().isEmpty());
 
     // This product's configuration replaces the working one and is uploaded.
-    LastSentConfig() = edited;
+    b.link.session.upload().state().LastSentConfig() = edited;
     b.prompts.fileAnswers << path;
     QVERIFY(b.operations.loadConfiguration());
     QCOMPARE(b.host.config.profiles[0].stages[0].x, saved.profiles[0].stages[0].x);
@@ -434,7 +434,7 @@ void TestProfileOperations::okApplyAndReset()
     // Reset All sends every group although nothing changed.
     b.link.mouse.clearReports();
     MakeFactoryConfig(b.host.config);
-    LastSentConfig() = b.host.config;
+    b.link.session.upload().state().LastSentConfig() = b.host.config;
     QVERIFY(b.operations.resetAllProfiles());
     QCOMPARE(b.prompts.texts().last(), QString("Are you sure you want reset all profiles?"));
     const QList<quint8> all = commandsSent(b.link.mouse);
@@ -446,9 +446,9 @@ void TestProfileOperations::okApplyAndReset()
 void TestProfileOperations::uploadFailures()
 {
     Bench b;
-    SetMouseAsleep(true);
+    b.link.session.upload().state().SetMouseAsleep(true);
     QCOMPARE(int(b.operations.applyToDevice(true)), 5);
-    SetMouseAsleep(false);
+    b.link.session.upload().state().SetMouseAsleep(false);
     QVERIFY(b.link.mouse.reports().isEmpty());
     QCOMPARE(b.prompts.texts(), QStringList({ "Mouse is sleeping or not connected." }));
     QCOMPARE(b.prompts.boxes.last().buttonMode, 1);

@@ -3,8 +3,8 @@
 #include "device/upload/CommandSet.h"
 #include "device/upload/DpiBlock.h"
 #include "device/link/StatusThreadControl.h"
-#include "device/upload/StatusThreadRunner.h"
-#include "device/upload/TarnGetBatteryThread.h"
+#include "device/status/StatusThreadRunner.h"
+#include "device/status/TarnGetBatteryThread.h"
 #include "device/upload/TarnProcessThread.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/ConfigRecords.h"
@@ -17,7 +17,6 @@ class TestThreads : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
     void statusThreadPassesReportsOn();
     void sleepingMouseReportsZeros();
     void statusThreadEndsWithoutHandle();
@@ -28,19 +27,19 @@ private slots:
 };
 
 namespace {
-void prepareConfig()
+void prepareConfig(MouseSession &session)
 {
     ConfigData config;
     LoadConfig(config);
     MakeFactoryConfig(config);
-    UploadSnapshot() = config;
-    LastSentConfig() = config;
+    session.upload().state().UploadSnapshot() = config;
+    session.upload().state().LastSentConfig() = config;
 }
 
 // Runs one upload thread to its end; returns its status.
-quint8 runUpload(bool sendEverything)
+quint8 runUpload(MouseSession &session, bool sendEverything)
 {
-    TarnProcessThread thread;
+    TarnProcessThread thread(session.upload());
     thread.setSendEverything(sendEverything);
     QSignalSpy done(&thread, &TarnProcessThread::DoProcessDlg);
     thread.start(QThread::InheritPriority);
@@ -48,12 +47,6 @@ quint8 runUpload(bool sendEverything)
     return done.count() == 1 ? thread.status() : quint8(0xEE);
 }
 } // namespace
-
-void TestThreads::init()
-{
-    SetMouseAsleep(false);
-    MacroIndices().clear();
-}
 
 void TestThreads::statusThreadPassesReportsOn()
 {
@@ -66,22 +59,28 @@ void TestThreads::statusThreadPassesReportsOn()
     battery.deviceType = 8;
     link.mouse.setBattery(battery);
 
-    TarnGetBatteryThread thread;
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
     QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy statusSpy(&thread, &TarnGetBatteryThread::RefreshStatus);
     QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start(QThread::InheritPriority);
 
     QTRY_COMPARE(batterySpy.count(), 1);
-    QCOMPARE(batterySpy.first(), QVariantList({ quint8(7), quint8(0xA2), quint8(0x03) }));
+    const BatteryReport report = batterySpy.first().first().value<BatteryReport>();
+    QVERIFY(!report.asleep && report.charging);
+    QCOMPARE(report.level, 60); // reading 930 against the default 4200 mV
+    QCOMPARE(report.charge, quint8(7));
+    QCOMPARE(report.writeStatus, quint8(3));
+    QCOMPARE(report.deviceType, quint8(8));
     QCOMPARE(writeSpy.count(), 1);
     QCOMPARE(writeSpy.first().first().value<quint8>(), quint8(3));
-    QCOMPARE(DeviceTypeByte(), quint8(8));
+    QCOMPARE(link.session.upload().state().DeviceTypeByte(), quint8(8));
     QCOMPARE(link.mouse.reports().first(), wireFrame(requestFrame(0x48)));
 
     link.mouse.sendStatusReport(2, 3, 4, 1);
     QTRY_COMPARE(statusSpy.count(), 1);
-    QCOMPARE(statusSpy.first(), QVariantList({ quint8(2), quint8(3), quint8(4), quint8(1) }));
+    const StatusReport status = statusSpy.first().first().value<StatusReport>();
+    QCOMPARE(QList<int>({ status.slot, status.stage, status.rate, status.mode }), QList<int>({ 2, 3, 4, 1 }));
 
     thread.stopAndWait();
     QVERIFY(thread.isFinished());
@@ -89,12 +88,13 @@ void TestThreads::statusThreadPassesReportsOn()
 
     // A status report read where the battery query's answer was expected is passed on, not lost.
     link.mouse.sendStatusReport(1, 2, 3, 0);
-    TarnGetBatteryThread second;
+    TarnGetBatteryThread second(link.device(), link.session.upload().state());
     QSignalSpy secondBattery(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy secondStatus(&second, &TarnGetBatteryThread::RefreshStatus);
     second.start(QThread::InheritPriority);
     QTRY_COMPARE(secondStatus.count(), 1);
-    QCOMPARE(secondStatus.first(), QVariantList({ quint8(1), quint8(2), quint8(3), quint8(0) }));
+    const StatusReport early = secondStatus.first().first().value<StatusReport>();
+    QCOMPARE(QList<int>({ early.slot, early.stage, early.rate, early.mode }), QList<int>({ 1, 2, 3, 0 }));
     QTRY_COMPARE(secondBattery.count(), 1);
     second.stopAndWait();
 }
@@ -103,12 +103,14 @@ void TestThreads::sleepingMouseReportsZeros()
 {
     VirtualMouseLink link(true, false);
     link.mouse.setAsleep(true);
-    TarnGetBatteryThread thread;
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
     QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start();
     QTRY_COMPARE(batterySpy.count(), 1);
-    QCOMPARE(batterySpy.first(), QVariantList({ quint8(0), quint8(0), quint8(0) }));
+    const BatteryReport asleep = batterySpy.first().first().value<BatteryReport>();
+    QVERIFY(asleep.asleep && !asleep.charging);
+    QCOMPARE(asleep.level, 0);
     QTest::qWait(100);
     QCOMPARE(writeSpy.count(), 0);
     thread.stopAndWait();
@@ -117,8 +119,8 @@ void TestThreads::sleepingMouseReportsZeros()
 void TestThreads::statusThreadEndsWithoutHandle()
 {
     VirtualMouseLink link(true, false);
-    CloseDevice();
-    TarnGetBatteryThread thread;
+    link.device().CloseDevice();
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
     thread.start();
     QVERIFY(thread.wait(2000));
     QVERIFY(link.mouse.reports().isEmpty());
@@ -127,36 +129,36 @@ void TestThreads::statusThreadEndsWithoutHandle()
 void TestThreads::uploadDecidesWhatToSend()
 {
     VirtualMouseLink link(true, false);
-    prepareConfig();
+    prepareConfig(link.session);
 
     // Nothing changed and the mouse is up to date: nothing is sent, success.
     SaveDiff(0);
-    QCOMPARE(runUpload(false), quint8(ReportOk));
+    QCOMPARE(runUpload(link.session, false), quint8(ReportOk));
     QVERIFY(link.mouse.reports().isEmpty());
 
     // A changed stage sends the DPI group only.
-    UploadSnapshot().profiles[0].stages[2].x += 1;
-    QCOMPARE(runUpload(false), quint8(ReportOk));
+    link.session.upload().state().UploadSnapshot().profiles[0].stages[2].x += 1;
+    QCOMPARE(runUpload(link.session, false), quint8(ReportOk));
     QVERIFY(!link.mouse.memory(0x02).isEmpty());
     QVERIFY(link.mouse.memory(0x04).isEmpty());
     QCOMPARE(LoadDiff(), 0);
-    QVERIFY(LastSentConfig() == UploadSnapshot());
+    QVERIFY(link.session.upload().state().LastSentConfig() == link.session.upload().state().UploadSnapshot());
 
     // A failed upload marks the mouse out of date; the next one sends every group.
     link.mouse.clearReports();
     link.mouse.setWriteErrors(1);
-    UploadSnapshot().profiles[0].pollrate = 2;
-    QCOMPARE(runUpload(false), quint8(ReportWriteFailed));
+    link.session.upload().state().UploadSnapshot().profiles[0].pollrate = 2;
+    QCOMPARE(runUpload(link.session, false), quint8(ReportWriteFailed));
     QCOMPARE(LoadDiff(), 1);
-    QVERIFY(LastSentConfig() == UploadSnapshot());
-    QCOMPARE(runUpload(false), quint8(ReportOk));
+    QVERIFY(link.session.upload().state().LastSentConfig() == link.session.upload().state().UploadSnapshot());
+    QCOMPARE(runUpload(link.session, false), quint8(ReportOk));
     QVERIFY(!link.mouse.memory(0x04).isEmpty());
     QVERIFY(!link.mouse.memory(0x03).isEmpty());
     QCOMPARE(LoadDiff(), 0);
 
     // The send-everything flag sends every group although nothing changed.
     link.mouse.clearReports();
-    QCOMPARE(runUpload(true), quint8(ReportOk));
+    QCOMPARE(runUpload(link.session, true), quint8(ReportOk));
     QVERIFY(link.mouse.reports().size() > 30);
 
     // The snapshot reached Config.ini and the slot files.
@@ -168,10 +170,10 @@ void TestThreads::uploadDecidesWhatToSend()
 void TestThreads::uploadWhileAsleepSendsNothing()
 {
     VirtualMouseLink link(true, false);
-    prepareConfig();
+    prepareConfig(link.session);
     SaveDiff(1);
-    SetMouseAsleep(true);
-    QCOMPARE(runUpload(true), quint8(DeviceAsleep));
+    link.session.upload().state().SetMouseAsleep(true);
+    QCOMPARE(runUpload(link.session, true), quint8(DeviceAsleep));
     QVERIFY(link.mouse.reports().isEmpty());
     QCOMPARE(LoadDiff(), 1);
 }
@@ -179,9 +181,9 @@ void TestThreads::uploadWhileAsleepSendsNothing()
 void TestThreads::stoppedUploadDoesNothing()
 {
     VirtualMouseLink link(true, false);
-    prepareConfig();
+    prepareConfig(link.session);
     SaveDiff(1);
-    TarnProcessThread thread;
+    TarnProcessThread thread(link.session.upload());
     QSignalSpy done(&thread, &TarnProcessThread::DoProcessDlg);
     thread.requestStop();
     thread.start();
@@ -193,20 +195,20 @@ void TestThreads::stoppedUploadDoesNothing()
 void TestThreads::runnerPausesAroundUpload()
 {
     VirtualMouseLink link(true, false);
-    prepareConfig();
-    auto *runner = new StatusThreadRunner;
+    prepareConfig(link.session);
+    auto *runner = new StatusThreadRunner(link.device(), link.session.upload().state(), link.session.statusControl());
     QSignalSpy batterySpy(runner, &StatusThreadRunner::RefreshBatteryStatus);
     runner->start();
     QTRY_COMPARE(batterySpy.count(), 1); // passed on in this thread
-    QCOMPARE(batterySpy.first().at(1).value<quint8>(), quint8(0xE8));
+    QCOMPARE(batterySpy.first().first().value<BatteryReport>().lowByte, quint8(0xE8));
 
     // The upload thread stops (joins) the status thread and starts it again once it has succeeded.
     link.mouse.clearReports();
     bool runningDuringUpload = true;
     QThread *upload = QThread::create([&] {
-        StopStatusThread();
+        link.session.statusControl().StopStatusThread();
         runningDuringUpload = runner->isRunning();
-        StartStatusThread();
+        link.session.statusControl().StartStatusThread();
     });
     upload->start();
     upload->wait();
@@ -216,8 +218,8 @@ void TestThreads::runnerPausesAroundUpload()
     QTRY_COMPARE(batterySpy.count(), 2);
 
     delete runner; // stops the thread and uninstalls the control
-    StopStatusThread();
-    QCOMPARE(WriteProfileToDevice(UploadSnapshot(), 0), quint8(ReportOk));
+    link.session.statusControl().StopStatusThread();
+    QCOMPARE(link.session.upload().WriteProfileToDevice(link.session.upload().state().UploadSnapshot(), 0), quint8(ReportOk));
 }
 
 QTEST_GUILESS_MAIN(TestThreads)

@@ -26,7 +26,7 @@ void TestTransport::framesAndConfirmedEcho()
 
     VirtualMouseLink link(true, false);
     const QByteArray block = requestFrame(0x01, 0, 0, QByteArray("\x01\x02\x03", 3), 0xD1);
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(block[1], '\0'); // the caller's frame is left as it was
     QCOMPARE(link.mouse.reports(), QList<QByteArray>() << wireFrame(block));
 
@@ -37,7 +37,7 @@ void TestTransport::framesAndConfirmedEcho()
     reply[1] = char(0x99);
     reply[7] = char(0xD3);
     link.mouse.injectReport(reply);
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 1);
 }
 
@@ -48,7 +48,7 @@ void TestTransport::silentMouseGetsSixWritesThenSuccess()
     const QByteArray block = requestFrame(0x02, 0, 0, QByteArray(25, '\x11'), 0xD1);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QVERIFY(timer.elapsed() >= 6 * (10 + 150) - 20);
     QCOMPARE(link.mouse.reports(),
              QList<QByteArray>() << wireFrame(block) << wireFrame(block) << wireFrame(block)
@@ -60,11 +60,11 @@ void TestTransport::unconfirmedCommandIsWrittenOnceWithoutRead()
     VirtualMouseLink link(true, false);
     link.mouse.setSilence(VirtualMouse::Unlimited);
     link.mouse.sendStatusReport(1, 2, 4, 0);
-    QCOMPARE(send(requestFrame(0x44, 3)), quint8(ReportOk));
+    QCOMPARE(link.send(requestFrame(0x44, 3)), quint8(ReportOk));
     QCOMPARE(link.mouse.reports(), QList<QByteArray>() << wireFrame(requestFrame(0x44, 3)));
     // Nothing was read: the status report waiting before the call is still there.
     quint8 reply[ReportLength] = {};
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), ReportLength);
+    QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 0), ReportLength);
     QCOMPARE(reply[3], quint8(0x49));
 }
 
@@ -74,19 +74,19 @@ void TestTransport::payloadMismatchesCostCountedRewrites()
     const QByteArray block = requestFrame(0x03, 0x19, 0, QByteArray("\x05\x06", 2), 0xD2);
 
     link.mouse.setWrongPayloadEchoes(2);
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 3);
 
     link.mouse.clearReports();
     link.mouse.setWrongPayloadEchoes(3);
-    QCOMPARE(send(block), quint8(ReportNotConfirmed));
+    QCOMPARE(link.send(block), quint8(ReportNotConfirmed));
     QCOMPARE(link.mouse.reports(),
              QList<QByteArray>() << wireFrame(block) << wireFrame(block) << wireFrame(block));
 
     // Apply (0x40) is confirmed by its header alone.
     link.mouse.clearReports();
     link.mouse.setWrongPayloadEchoes(1);
-    QCOMPARE(send(requestFrame(0x40, 0xF3, 0x04)), quint8(ReportOk));
+    QCOMPARE(link.send(requestFrame(0x40, 0xF3, 0x04)), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 1);
 }
 
@@ -97,7 +97,7 @@ void TestTransport::foreignReportIsReadAgainNotRewritten()
     const QByteArray begin = requestFrame(0x46, 0);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(send(begin), quint8(ReportOk));
+    QCOMPARE(link.send(begin), quint8(ReportOk));
     QVERIFY(timer.elapsed() >= 10 + 50);
     QCOMPARE(link.mouse.reports(), QList<QByteArray>() << wireFrame(begin));
 }
@@ -108,7 +108,7 @@ void TestTransport::headerMismatchBudget()
     VirtualMouseLink link(true, false);
     link.mouse.setWrongHeaderEchoes(VirtualMouse::Unlimited);
     const QByteArray end = requestFrame(0x46, 1);
-    QCOMPARE(send(end), quint8(ReportNotConfirmed));
+    QCOMPARE(link.send(end), quint8(ReportNotConfirmed));
     QCOMPARE(link.mouse.reports(), QList<QByteArray>() << wireFrame(end) << wireFrame(end) << wireFrame(end));
 }
 
@@ -118,18 +118,18 @@ void TestTransport::readErrorBudget()
     const QByteArray block = requestFrame(0x04, 0x18, 0, QByteArray(24, '\x7f'), 0xD2);
 
     link.mouse.setReadErrors(29);
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 1);
 
     // The 30th error costs the first counted re-write; the echo of the first write is read after it.
     link.mouse.clearReports();
     link.mouse.setReadErrors(30);
-    QCOMPARE(send(block), quint8(ReportOk));
+    QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(link.mouse.reports(), QList<QByteArray>() << wireFrame(block) << wireFrame(block));
 
     link.mouse.clearReports();
     link.mouse.setReadErrors(VirtualMouse::Unlimited);
-    QCOMPARE(send(block), quint8(ReportNotConfirmed));
+    QCOMPARE(link.send(block), quint8(ReportNotConfirmed));
     QCOMPARE(link.mouse.reports().size(), 3);
 }
 
@@ -137,24 +137,24 @@ void TestTransport::writeErrorIsNotRetried()
 {
     VirtualMouseLink link(true, false);
     link.mouse.setWriteErrors(1);
-    QCOMPARE(send(requestFrame(0x01, 0, 0, QByteArray(19, '\1'), 0xD1)), quint8(ReportWriteFailed));
+    QCOMPARE(link.send(requestFrame(0x01, 0, 0, QByteArray(19, '\1'), 0xD1)), quint8(ReportWriteFailed));
     QVERIFY(link.mouse.reports().isEmpty());
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 1);
 }
 
 void TestTransport::noHandleWritesNothing()
 {
     VirtualMouseLink link(true, true);
-    CloseDevice();
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
-    QCOMPARE(
-        WriteCommandHandle(reinterpret_cast<const quint8 *>(requestFrame(0x48).constData()), ReportLength),
-        -1);
+    link.device().CloseDevice();
+    QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
+    QCOMPARE(link.device().WriteCommandHandle(
+                 reinterpret_cast<const quint8 *>(requestFrame(0x48).constData()), ReportLength),
+             -1);
     quint8 reply[ReportLength];
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 10), -1);
+    QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 10), -1);
     QVERIFY(link.mouse.reports().isEmpty());
-    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!link.device().CommandHandleOpen());
 }
 
 void TestTransport::traceFile()
@@ -164,7 +164,7 @@ void TestTransport::traceFile()
     qputenv("MOUSECFG_TRACE", trace.toLocal8Bit());
     {
         VirtualMouseLink link(false, true);
-        QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+        QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
     }
     qunsetenv("MOUSECFG_TRACE");
     QFile file(trace);

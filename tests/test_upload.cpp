@@ -13,7 +13,6 @@ class TestUpload : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
     void fullUpload();
     void groupSubsetAndNoGroup();
     void failureStopsTheSequence();
@@ -92,12 +91,6 @@ private:
 
 } // namespace
 
-void TestUpload::init()
-{
-    MacroIndices().clear();
-    SetStatusThreadControl(nullptr, nullptr);
-}
-
 void TestUpload::fullUpload()
 {
     VirtualMouseLink link(true, false);
@@ -127,8 +120,8 @@ void TestUpload::fullUpload()
     b[6].Fun = 12;
 
     int stops = 0, starts = 0;
-    SetStatusThreadControl([&] { ++stops; }, [&] { ++starts; });
-    QCOMPARE(WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
+    link.session.statusControl().SetStatusThreadControl([&] { ++stops; }, [&] { ++starts; });
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
     QCOMPARE(stops, 1);
     QCOMPARE(starts, 1);
 
@@ -179,21 +172,21 @@ void TestUpload::fullUpload()
     QCOMPARE(slotBytes(buttons, 6), QByteArray("\x99\x81\x03\x00", 4));
     QCOMPARE(slotBytes(buttons, 22), QByteArray("\x8b\x00\x00\x00", 4)); // factory wheel up (Fun 52)
     QCOMPARE(buttons.mid(98, 4), QByteArray(4, '\xff'));
-    QCOMPARE(DeviceSideCopy().profiles[0].buttons[5].Res4, quint8(1));
+    QCOMPARE(link.session.upload().state().DeviceSideCopy().profiles[0].buttons[5].Res4, quint8(1));
 
     // Macro slots: (Map, DataL, DataH) triples with the inserted pauses.
     const QByteArray macros = link.mouse.memory(0x05);
     QCOMPARE(macros.left(12), QByteArray("\x84\x04\x00\x04\x04\x00\x06\x01\x00\x00\x00\x00", 12));
     QCOMPARE(macros.mid(200, 15),
              QByteArray("\x81\x01\x00\x01\x01\x00\x02\x0a\x00\x06\x01\x00\x06\x01\x00", 15));
-    QVERIFY(MacroIndices().empty());
+    QVERIFY(link.session.upload().state().MacroIndices().empty());
 }
 
 void TestUpload::groupSubsetAndNoGroup()
 {
     VirtualMouseLink link(true, false);
     const ConfigData config = factoryConfig();
-    QCOMPARE(WriteProfileToDevice(config, GroupDpi), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupDpi), quint8(ReportOk));
     const QList<QByteArray> reports = link.mouse.reports();
     QCOMPARE(countCommand(reports, 0x02), 10);
     QCOMPARE(countCommand(reports, 0x04), 0);
@@ -205,7 +198,7 @@ void TestUpload::groupSubsetAndNoGroup()
     QCOMPARE(reports[3 + 8].mid(8, 5), QByteArray("\x00\xf0\x80\xf0\x80", 5));
 
     link.mouse.clearReports();
-    QCOMPARE(WriteProfileToDevice(config, 0), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, 0), quint8(ReportOk));
     QCOMPARE(commands(link.mouse.reports()), QStringList({ "46:00", "01:00", "01:7f", "46:01" }));
 }
 
@@ -213,13 +206,13 @@ void TestUpload::failureStopsTheSequence()
 {
     VirtualMouseLink link(true, false);
     FailingCommand failing(link.mouse, 0x04);
-    UseHidBackend(&failing);
-    EnumerateDevices();
-    OpenDevice(CurrentProduct().toLatin1().constData());
+    link.device().UseHidBackend(&failing);
+    link.device().EnumerateDevices();
+    link.device().OpenDevice(CurrentProduct().toLatin1().constData());
     int stops = 0, starts = 0;
-    SetStatusThreadControl([&] { ++stops; }, [&] { ++starts; });
+    link.session.statusControl().SetStatusThreadControl([&] { ++stops; }, [&] { ++starts; });
 
-    QCOMPARE(WriteProfileToDevice(factoryConfig(), AllGroups), quint8(ReportWriteFailed));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(factoryConfig(), AllGroups), quint8(ReportWriteFailed));
     const QList<QByteArray> reports = link.mouse.reports();
     QCOMPARE(countCommand(reports, 0x02), 10);
     QCOMPARE(countCommand(reports, 0x40), 0);
@@ -227,8 +220,8 @@ void TestUpload::failureStopsTheSequence()
     QCOMPARE(commands(reports).last(), QStringLiteral("02:7f"));
     QCOMPARE(stops, 1);
     QCOMPARE(starts, 0); // the status thread stays stopped after a failure
-    CloseDevice();
-    UseHidBackend(&link.mouse);
+    link.device().CloseDevice();
+    link.device().UseHidBackend(&link.mouse);
 }
 
 void TestUpload::scrollWheelSwap()
@@ -242,7 +235,7 @@ void TestUpload::scrollWheelSwap()
     link.dir.writeFile("DefaultProfile.bin", definition);
 
     ConfigData config = factoryConfig();
-    QCOMPARE(WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
     const QByteArray buttons = link.mouse.memory(0x03);
     QCOMPARE(slotBytes(buttons, 23), QByteArray("\x8b\x00\x00\x00", 4)); // button 40 (scroll up)
     QCOMPARE(slotBytes(buttons, 22), QByteArray("\x8c\x00\x00\x00", 4)); // button 41 (scroll down)
@@ -261,14 +254,14 @@ void TestUpload::macroOnTwoButtonsAndProfiles()
     config.profiles[2].buttons[5].Fun = 200; // the same macro again, in another profile
     config.profiles[2].buttons[5].macroname = "shared";
 
-    QCOMPARE(WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
     const QList<QByteArray> reports = link.mouse.reports();
     QCOMPARE(countCommand(reports, 0x05), 21);
     QCOMPARE(link.mouse.memory(0x05).mid(200, 3), QByteArray("\x84\x06\x00", 3));
 
     // The next upload without the buttons group encodes no macro and sends none.
     link.mouse.clearReports();
-    QCOMPARE(WriteProfileToDevice(config, GroupGeneral), quint8(ReportOk));
+    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupGeneral), quint8(ReportOk));
     QCOMPARE(countCommand(link.mouse.reports(), 0x05), 0);
 }
 
@@ -276,11 +269,11 @@ void TestUpload::selectProfile()
 {
     VirtualMouseLink link(true, false);
     link.mouse.setSilence(VirtualMouse::Unlimited); // failures are not reported to the caller
-    SelectProfile(3);
+    link.session.upload().commands().SelectProfile(3);
     QCOMPARE(commands(link.mouse.reports()).first(), QStringLiteral("44:03"));
     link.mouse.setSilence(0);
     link.mouse.clearReports();
-    SelectProfile(2);
+    link.session.upload().commands().SelectProfile(2);
     QCOMPARE(commands(link.mouse.reports()), QStringList({ "44:02", "40:f3" }));
     QCOMPARE(quint8(link.mouse.reports()[1][5]), quint8(0x01));
     QCOMPARE(link.mouse.selectedProfile(), quint8(2));

@@ -1,6 +1,6 @@
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/upload/StatusThreadRunner.h"
+#include "device/status/StatusThreadRunner.h"
 #include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouseScenario.h"
 #include "virtualmouse/VirtualMouseTimeline.h"
@@ -10,26 +10,30 @@
 
 namespace {
 
-QByteArray readReply(int timeoutMs = 0)
+QByteArray readReply(DeviceLink &link, int timeoutMs = 0)
 {
     quint8 reply[ReportLength] = {};
-    const int result = ReadCommandHandle(reply, ReportLength, timeoutMs);
+    const int result = link.ReadCommandHandle(reply, ReportLength, timeoutMs);
     return result > 0 ? QByteArray(reinterpret_cast<const char *>(reply), result) : QByteArray();
 }
 
-QByteArray write(const QByteArray &frame)
+QByteArray write(DeviceLink &link, const QByteArray &frame)
 {
-    WriteCommandHandle(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
-    return readReply();
+    link.WriteCommandHandle(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+    return readReply(link);
 }
 
-// The byte arguments of a signal, as numbers.
+// The bytes a battery report (charge, reading low and high) or a status report (slot, stage, rate,
+// mode) signal carried, as numbers.
 QList<int> bytes(const QList<QVariant> &arguments)
 {
-    QList<int> values;
-    for (const QVariant &argument : arguments)
-        values << argument.toInt();
-    return values;
+    const QVariant &argument = arguments.first();
+    if (argument.userType() == qMetaTypeId<StatusReport>()) {
+        const StatusReport report = argument.value<StatusReport>();
+        return { report.slot, report.stage, report.rate, report.mode };
+    }
+    const BatteryReport report = argument.value<BatteryReport>();
+    return { report.charge, report.lowByte, report.highByte };
 }
 
 } // namespace
@@ -53,10 +57,10 @@ void TestVirtualMouse::judgesFramesAndEchoes()
 {
     VirtualMouseLink link(true, false);
     const QByteArray block = wireFrame(requestFrame(0x01, 0, 0, QByteArray("\x0a\x0b", 2), 0xD1));
-    QCOMPARE(write(block), block);
+    QCOMPARE(write(link.device(), block), block);
     const QByteArray begin = wireFrame(requestFrame(0x46, 0));
-    QCOMPARE(write(begin), begin);
-    QCOMPARE(write(wireFrame(requestFrame(0x44, 2))), QByteArray());
+    QCOMPARE(write(link.device(), begin), begin);
+    QCOMPARE(write(link.device(), wireFrame(requestFrame(0x44, 2))), QByteArray());
     QCOMPARE(link.mouse.selectedProfile(), quint8(2));
 
     // Wrong report id, marker or checksum: received, but neither stored nor answered.
@@ -65,39 +69,44 @@ void TestVirtualMouse::judgesFramesAndEchoes()
     badMarker[2] = char(0xFB);
     badSum[1] = char(block[1] ^ 1);
     for (const QByteArray &bad : { badId, badMarker, badSum })
-        QCOMPARE(write(bad), QByteArray());
+        QCOMPARE(write(link.device(), bad), QByteArray());
     QCOMPARE(link.mouse.reports().size(), 6);
 
     // Wrong echoes: header (parameter 2), then payload; each fault counts down.
     link.mouse.setWrongHeaderEchoes(1);
     link.mouse.setWrongPayloadEchoes(1);
-    const QByteArray wrong = write(block);
+    const QByteArray wrong = write(link.device(), block);
     QVERIFY(wrong[5] != block[5] && wrong[8] != block[8]);
     QCOMPARE(wrong[1], char(ReportChecksum(reinterpret_cast<const quint8 *>(wrong.constData()))));
-    QCOMPARE(write(block), block);
+    QCOMPARE(write(link.device(), block), block);
 
     link.mouse.setWriteErrors(2);
-    QCOMPARE(WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength), -1);
-    QCOMPARE(WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength), -1);
-    QCOMPARE(WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
-             ReportLength);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        -1);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        -1);
+    QCOMPARE(
+        link.device().WriteCommandHandle(reinterpret_cast<const quint8 *>(block.constData()), ReportLength),
+        ReportLength);
     link.mouse.setReadErrors(1);
     quint8 reply[ReportLength];
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), -1);
-    QCOMPARE(readReply(), block);
+    QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 0), -1);
+    QCOMPARE(readReply(link.device()), block);
 }
 
 void TestVirtualMouse::keepsBlocksInDeviceMemory()
 {
     VirtualMouseLink link(true, false);
-    send(requestFrame(0x04, 0x00, 0, QByteArray(24, '\x01'), 0xD1));
-    send(requestFrame(0x04, 0x48, 0, QByteArray(8, '\x02'), 0xD2));
-    send(requestFrame(0x04, 0x7F, 0, QByteArray("\x1a", 1), 0xD3)); // closing frame: not stored
+    link.send(requestFrame(0x04, 0x00, 0, QByteArray(24, '\x01'), 0xD1));
+    link.send(requestFrame(0x04, 0x48, 0, QByteArray(8, '\x02'), 0xD2));
+    link.send(requestFrame(0x04, 0x7F, 0, QByteArray("\x1a", 1), 0xD3)); // closing frame: not stored
     QCOMPARE(link.mouse.memory(0x04),
              QByteArray(24, '\x01') + QByteArray(0x48 - 24, '\0') + QByteArray(8, '\x02'));
 
     // Macro offsets are 16-bit: parameter 1 low, parameter 2 high.
-    send(requestFrame(0x05, 0x02, 0x01, QByteArray("\x33\x44", 2), 0xD1));
+    link.send(requestFrame(0x05, 0x02, 0x01, QByteArray("\x33\x44", 2), 0xD1));
     QCOMPARE(link.mouse.memory(0x05).size(), 0x0104);
     QCOMPARE(link.mouse.memory(0x05).mid(0x0102), QByteArray("\x33\x44", 2));
     QVERIFY(link.mouse.memory(0x02).isEmpty());
@@ -107,7 +116,7 @@ void TestVirtualMouse::batteryStatusAndSleep()
 {
     VirtualMouseLink link(false, true);
     link.mouse.setBattery({ 0xA2, 0x03, 1, 2, 7 });
-    QByteArray battery = write(wireFrame(requestFrame(0x48)));
+    QByteArray battery = write(link.device(), wireFrame(requestFrame(0x48)));
     QCOMPARE(battery.size(), ReportLength);
     QCOMPARE(battery.mid(2, 9), QByteArray("\xfa\x48\xa2\x03\x01\x02\x00\x00\x07", 9));
     QCOMPARE(quint8(battery[1]), ReportChecksum(reinterpret_cast<const quint8 *>(battery.constData())));
@@ -115,14 +124,14 @@ void TestVirtualMouse::batteryStatusAndSleep()
     link.mouse.sendStatusReport(3, 1, 2, 0);
     QByteArray status = requestFrame(0x49, 3, 1);
     status[6] = 2;
-    QCOMPARE(readReply(), wireFrame(status));
+    QCOMPARE(readReply(link.device()), wireFrame(status));
 
     // Asleep: only the battery query is answered, with zeros; nothing is stored.
     link.mouse.setAsleep(true);
-    QCOMPARE(write(wireFrame(requestFrame(0x46, 0))), QByteArray());
-    send(requestFrame(0x01, 0, 0, QByteArray(1, '\1'), 0xD1));
+    QCOMPARE(write(link.device(), wireFrame(requestFrame(0x46, 0))), QByteArray());
+    link.send(requestFrame(0x01, 0, 0, QByteArray(1, '\1'), 0xD1));
     QVERIFY(link.mouse.memory(0x01).isEmpty());
-    battery = write(wireFrame(requestFrame(0x48)));
+    battery = write(link.device(), wireFrame(requestFrame(0x48)));
     QCOMPARE(battery.mid(3, 8), QByteArray("\x48\0\0\0\0\0\0\0", 8));
 }
 
@@ -133,8 +142,8 @@ void TestVirtualMouse::latencyDelaysTheReply()
     const QByteArray begin = wireFrame(requestFrame(0x46, 0));
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(write(begin), QByteArray());
-    QCOMPARE(readReply(200), begin);
+    QCOMPARE(write(link.device(), begin), QByteArray());
+    QCOMPARE(readReply(link.device(), 200), begin);
     QVERIFY(timer.elapsed() >= 110);
 }
 
@@ -151,19 +160,19 @@ void TestVirtualMouse::unplugAndReplug()
 
     // The cable's handles are dead even after a replug; the receiver stays reachable.
     quint8 reply[ReportLength];
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), -1);
+    QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 0), -1);
     QCOMPARE(link.mouse.enumerate(0, 0).size(), 4);
     link.mouse.plug(VirtualMouse::Cable);
     QCOMPARE(notices.size(), 8);
     QVERIFY(notices.at(7).at(1).toBool());
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), -1);
+    QCOMPARE(link.device().ReadCommandHandle(reply, ReportLength, 0), -1);
     QCOMPARE(link.mouse.enumerate(0x248A, 0xFB01).size(), 4);
     QCOMPARE(link.mouse.releaseNumber(link.mouse.interfaceName(VirtualMouse::Cable, 4).toLatin1()),
              quint16(0x0105));
 
-    CloseDevice();
-    OpenDevice("SKYLARK");
-    QCOMPARE(send(requestFrame(0x46, 0)), quint8(ReportOk));
+    link.device().CloseDevice();
+    link.device().OpenDevice("SKYLARK");
+    QCOMPARE(link.send(requestFrame(0x46, 0)), quint8(ReportOk));
     QCOMPARE(link.mouse.reports(VirtualMouse::Cable).size(), 1);
 }
 
@@ -193,14 +202,18 @@ void TestVirtualMouse::scenarioAndEnvironment()
 
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "both");
     {
-        QScopedPointer<VirtualMouse> fromEnvironment(installVirtualMouseFromEnvironment());
-        QCOMPARE(CurrentHidBackend(), static_cast<HidBackend *>(fromEnvironment.data()));
+        // The virtual mouse is both the backend and the notice source of the program's main.
+        const HidBackendChoice choice = chooseHidBackend();
+        QScopedPointer<DeviceNoticeSource> notices(choice.notices);
+        auto *fromEnvironment = qobject_cast<VirtualMouse *>(choice.notices);
+        QVERIFY(fromEnvironment);
+        QCOMPARE(choice.backend, static_cast<HidBackend *>(fromEnvironment));
         QVERIFY(fromEnvironment->isPlugged(VirtualMouse::Receiver)
                 && fromEnvironment->isPlugged(VirtualMouse::Cable));
     }
-    QVERIFY(CurrentHidBackend() != nullptr);
+    QVERIFY(DeviceLink().CurrentHidBackend() != nullptr);
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
-    QVERIFY(!installVirtualMouseFromEnvironment());
+    QVERIFY(!virtualMouseFromEnvironment());
 }
 
 void TestVirtualMouse::timelineDrivesTheSession()
@@ -214,10 +227,12 @@ void TestVirtualMouse::timelineDrivesTheSession()
     VirtualMouse *mouse = createVirtualMouse(file);
     QCOMPARE(mouse->timeline()->pendingCount(), 7);
     QVERIFY(!mouse->timeline()->isStarted());
-    UseHidBackend(mouse);
+    MouseSession mouseSession(mouse);
+    DeviceLink &device = mouseSession.link();
 
     QScopedPointer<DeviceSession> session;
-    StatusThreadRunner runner; // stopped before the session closes the device
+    // Stopped before the session closes the device.
+    StatusThreadRunner runner(device, mouseSession.upload().state(), mouseSession.statusControl());
     QSignalSpy status(&runner, &StatusThreadRunner::RefreshStatus);
     QSignalSpy battery(&runner, &StatusThreadRunner::RefreshBatteryStatus);
     QSignalSpy fired(mouse->timeline(), &VirtualMouseTimeline::fired);
@@ -225,7 +240,8 @@ void TestVirtualMouse::timelineDrivesTheSession()
     clock.start();
     QList<qint64> firedAt;
     connect(mouse->timeline(), &VirtualMouseTimeline::fired, this, [&] { firedAt << clock.elapsed(); });
-    session.reset(new DeviceSession(mouse)); // initialises the backend: the clock starts
+    session.reset(new DeviceSession(device, mouseSession.statusControl(),
+                                    mouse)); // initialises the backend: the clock starts
     QVERIFY(mouse->timeline()->isStarted());
     QSignalSpy lost(session.data(), &DeviceSession::deviceLost);
     QSignalSpy ready(session.data(), &DeviceSession::deviceReady);
@@ -236,13 +252,13 @@ void TestVirtualMouse::timelineDrivesTheSession()
     QTRY_COMPARE_WITH_TIMEOUT(status.size(), 1, 3000);
     QCOMPARE(bytes(status.at(0)), QList<int>({ 2, 1, 3, 0 }));
     QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 3000);
-    QVERIFY(!CommandHandleOpen());
+    QVERIFY(!device.CommandHandleOpen());
     quint8 reply[ReportLength];
-    QCOMPARE(ReadCommandHandle(reply, ReportLength, 0), -1);
+    QCOMPARE(device.ReadCommandHandle(reply, ReportLength, 0), -1);
 
     // Plugged again: the device reopens and the new status thread's first query reads the battery.
     QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 3000);
-    QVERIFY(CommandHandleOpen());
+    QVERIFY(device.CommandHandleOpen());
     QTRY_VERIFY_WITH_TIMEOUT(!battery.isEmpty() && bytes(battery.last()) == QList<int>({ 60, 0x8a, 0x03 }),
                              3000);
     QTRY_COMPARE_WITH_TIMEOUT(status.size(), 2, 4000);

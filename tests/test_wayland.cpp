@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "TestAppDir.h"
 #include "platform/OsdClient.h"
 #include "platform/OsdMessage.h"
@@ -62,7 +63,8 @@ void TestWayland::windowTabsAndKeyDialog()
 {
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
     {
-        MousecfgWidget window;
+        ProgramSession program;
+        MousecfgWidget window(program.session, program.takeNotices());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window, 20000));
         for (int tab : { int(TabBar::Customize), 2, 3, int(TabBar::Customize) }) {

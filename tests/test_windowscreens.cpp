@@ -1,3 +1,4 @@
+#include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "storage/ConfigStore.h"
@@ -67,7 +68,8 @@ void TestWindowScreens::noticeOfAnOnMouseChange()
     QVERIFY(SaveConfig(config));
     ScriptedPrompts prompts;
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
-    MousecfgWidget window;
+    ProgramSession program;
+    MousecfgWidget window(program.session, program.takeNotices());
     // Only the notice may bring the accent colour to the screen.
     QTest::qWait(400);
     window.hide();
@@ -104,7 +106,8 @@ void TestWindowScreens::shippedLanguages()
     QVERIFY(SaveConfig(config));
     ScriptedPrompts prompts;
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
-    MousecfgWidget window;
+    ProgramSession program;
+    MousecfgWidget window(program.session, program.takeNotices());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString screenshots = QString::fromLocal8Bit(qgetenv("MOUSECFG_SCREENSHOT_DIR"));

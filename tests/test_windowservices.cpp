@@ -1,4 +1,5 @@
-#include "device/upload/StatusThreadRunner.h"
+#include "ProgramSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "platform/DesktopNotifications.h"
 #include "PrivateBus.h"
 #include "ScriptedPrompts.h"
@@ -49,6 +50,8 @@ private:
 
     QScopedPointer<TestAppDir> m_dir;
     QScopedPointer<ScriptedPrompts> m_prompts;
+    // The program's session, made with each window and going after it.
+    QScopedPointer<ProgramSession> m_program;
     QScopedPointer<MousecfgWidget> m_window;
 };
 
@@ -83,7 +86,8 @@ int runFirmwareChild(int argc, char *argv[])
     const QString dir = QString::fromLocal8Bit(qgetenv(FirmwareChildVariable));
     AppPaths::setAppDir(dir);
     RecordingPrompts prompts(dir + QStringLiteral("/boxes.txt"));
-    auto *window = new MousecfgWidget;
+    ProgramSession program;
+    auto *window = program.newWindow();
     QTest::mouseClick(window->header()->firmwareButton(), Qt::LeftButton);
     QTimer::singleShot(3000, &app, &QCoreApplication::quit);
     app.exec();
@@ -118,7 +122,7 @@ public slots:
 BatteryDisplayState receiverState(int raw, bool charging = false)
 {
     BatteryDisplayState state;
-    state.takeReport(charging ? 1 : 0, quint8(raw & 0xFF), quint8(raw >> 8), 4200, false);
+    state.takeReport(BatteryReport::fromBytes(charging ? 1 : 0, quint8(raw & 0xFF), quint8(raw >> 8), 4200), false);
     state.updateConnection(false, true);
     return state;
 }
@@ -136,6 +140,7 @@ void TestWindowServices::init()
 void TestWindowServices::cleanup()
 {
     m_window.reset();
+    m_program.reset();
     m_prompts.reset();
     m_dir.reset();
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
@@ -146,7 +151,9 @@ MousecfgWidget *TestWindowServices::createWindow(const QByteArray &connection)
     const QString scenario
         = m_dir->writeFile(QStringLiteral("scenario.ini"), "[Mouse]\nConnection=" + connection + "\n");
     qputenv("MOUSECFG_VIRTUAL_MOUSE", scenario.toLocal8Bit());
-    m_window.reset(new MousecfgWidget);
+    m_window.reset();
+    m_program.reset(new ProgramSession);
+    m_window.reset(m_program->newWindow());
     return m_window.data();
 }
 
@@ -180,10 +187,10 @@ void TestWindowServices::firmwareUpdateNeedsTheCable()
     QCOMPARE(m_prompts->boxes.size(), 1);
     QCOMPARE(m_prompts->boxes[0].text, QStringLiteral("Do you want to upgrade the firmware?"));
     QCOMPARE(m_prompts->boxes[0].buttonMode, int(TarnMessageBox::QuestionButtons));
-    QVERIFY(window->findChild<StatusThreadRunner *>()->isRunning());
+    QVERIFY(m_program->session.statusRunner()->isRunning());
     QVERIFY(started.isEmpty());
     window->firmwareUpdate()->run();
-    QVERIFY(!window->findChild<StatusThreadRunner *>()->isRunning());
+    QVERIFY(!m_program->session.statusRunner()->isRunning());
     // A missing updater ends the process all the same.
     QCOMPARE(started, QStringList { m_dir->path() + QStringLiteral("/skin/mouse/bin/RX71QA-UPD-VER1.3") });
     QCOMPARE(exits, QList<int> { 0 });
@@ -239,7 +246,7 @@ void TestWindowServices::languageSwitchAndMissingTranslation()
     QCOMPARE(lightingTab->accessibleName(), lightingTab->text());
     QVERIFY(FrenchKeyNames());
     QCOMPARE(KeyName(30), QStringLiteral("q"));
-    auto *status = window->findChild<StatusThreadRunner *>();
+    auto *status = m_program->session.statusRunner();
     QVERIFY(!status->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(status->isRunning(), 2000);
 
@@ -343,7 +350,7 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
 
         // An off mouse says nothing; charging re-arms; the setting switches notices off.
         BatteryDisplayState off;
-        off.takeReport(0, 0, 0, 4200, false);
+        off.takeReport(BatteryReport::fromBytes(0, 0, 0, 4200), false);
         alerts.takeReport(off, QStringLiteral("SKYLARK"));
         alerts.takeReport(receiverState(700, true), QStringLiteral("SKYLARK"));
         QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat)
@@ -361,11 +368,11 @@ void TestWindowServices::trayToolTipFollowsTheBattery()
 {
     MousecfgWidget *window = createWindow("receiver");
     QSystemTrayIcon *tray = window->tray()->icon();
-    window->slotRefreshBatteryStatus(0, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0xA2, 0x03, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nBattery: 60%"));
-    window->slotRefreshBatteryStatus(0, 0, 0);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0, 0, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nMOUSE OFF"));
-    window->slotRefreshBatteryStatus(1, 0xA2, 0x03);
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(1, 0xA2, 0x03, 4200));
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nCharging"));
     QCOMPARE(BatteryAlerts::toolTip(BatteryDisplayState(), QStringLiteral("SKYLARK")),
              QStringLiteral("SKYLARK\nNot connected"));

@@ -1,3 +1,4 @@
+#include "device/session/MouseSession.h"
 #include "platform/AppBusName.h"
 #include "platform/Autostart.h"
 #include "platform/InstanceActivation.h"
@@ -6,6 +7,7 @@
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
 #include "ui/main/MousecfgWidget.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -80,7 +82,11 @@ int main(int argc, char *argv[])
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, &QCoreApplication::quit);
 
-    auto *window = new MousecfgWidget;
+    // The mouse this program talks to: the virtual one MOUSECFG_VIRTUAL_MOUSE asks for, else the
+    // system's; the window takes the notices (and with them a virtual mouse) over, and goes first.
+    const HidBackendChoice backend = chooseHidBackend();
+    MouseSession mouse(backend.backend, MouseSession::WithStatusThread);
+    auto *window = new MousecfgWidget(mouse, backend.notices);
     QObject::connect(&activation, &InstanceActivation::activationRequested, window, &MousecfgWidget::bringForward);
     // Started at login: the window waits in the tray until the user opens it.
     if (window->connectedCount() != 0 && !Autostart::startHidden()) {

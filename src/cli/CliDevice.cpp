@@ -1,5 +1,6 @@
 #include "cli/CliDevice.h"
 
+#include "device/session/MouseSession.h"
 #include "storage/AppSettings.h"
 #include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouse.h"
@@ -14,33 +15,37 @@ constexpr int ReadSliceMs = 50;
 } // namespace
 
 CliDevice::CliDevice()
-    : m_virtualMouse(installVirtualMouseFromEnvironment())
+    : m_virtualMouse(virtualMouseFromEnvironment())
+    , m_session(std::make_unique<MouseSession>(m_virtualMouse.get()))
 {
-    BuildDeviceTable();
-    EnumerateDevices();
-    OpenDevice(CurrentProduct().toLatin1().constData());
+    DeviceLink &link = m_session->link();
+    link.BuildDeviceTable();
+    link.EnumerateDevices();
+    link.OpenDevice(CurrentProduct().toLatin1().constData());
 }
 
 CliDevice::~CliDevice()
 {
-    CloseDevice();
-    ExitHid();
+    m_session->link().CloseDevice();
+    m_session->link().ExitHid();
+    // The session goes before the mouse it talks through.
+    m_session.reset();
 }
 
 bool CliDevice::connected() const
 {
-    return CommandHandleOpen();
+    return m_session->link().CommandHandleOpen();
 }
 
 bool CliDevice::queryBattery(quint8 (&reply)[ReportLength]) const
 {
     const quint8 query[ReportLength] = { ReportId, 0x24, ReportMarker, 0x48 };
-    if (WriteCommandHandle(query, ReportLength) < 0)
+    if (m_session->link().WriteCommandHandle(query, ReportLength) < 0)
         return false;
     QThread::msleep(10);
     const QDeadlineTimer deadline(BatteryWaitMs);
     while (!deadline.hasExpired()) {
-        const int result = ReadCommandHandle(reply, ReportLength, ReadSliceMs);
+        const int result = m_session->link().ReadCommandHandle(reply, ReportLength, ReadSliceMs);
         if (result < 0)
             return false;
         if (result > 0 && reply[3] == 0x48)

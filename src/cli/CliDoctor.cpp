@@ -2,6 +2,7 @@
 
 #include "cli/CliDevice.h"
 #include "device/link/AccessAdvice.h"
+#include "device/session/MouseSession.h"
 #include "storage/AppPaths.h"
 #include "storage/ProductDefinition.h"
 
@@ -54,8 +55,9 @@ Finding mouseCheck(const CliDevice &device)
 {
     const QString check = QStringLiteral("mouse");
     const QString virtualMouse = env("MOUSECFG_VIRTUAL_MOUSE");
-    const QStringList present = PresentDeviceNodes();
-    const QStringList denied = DeniedDeviceNodes();
+    const DeviceLink &link = device.session().link();
+    const QStringList present = link.PresentDeviceNodes();
+    const QStringList denied = link.DeniedDeviceNodes();
     const QString product = ProductName().isEmpty() ? QStringLiteral("the mouse") : ProductName();
     const QString what = virtualMouse.isEmpty()
         ? present.join(QStringLiteral(", "))

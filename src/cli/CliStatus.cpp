@@ -2,17 +2,17 @@
 
 #include "cli/CliDevice.h"
 #include "device/link/AccessAdvice.h"
-#include "device/link/DeviceLink.h"
-#include "device/upload/BatteryLevel.h"
+#include "device/session/MouseSession.h"
+#include "device/status/BatteryReport.h"
 #include "storage/AppSettings.h"
 #include "storage/UploadCut.h"
 
 namespace {
 
-QString connectionName()
+QString connectionName(const DeviceLink &link)
 {
-    const bool receiver = InterfaceOpen(ReceiverCommand);
-    const bool cable = InterfaceOpen(CableCommand);
+    const bool receiver = link.InterfaceOpen(ReceiverCommand);
+    const bool cable = link.InterfaceOpen(CableCommand);
     if (receiver && cable)
         return QStringLiteral("both");
     if (cable)
@@ -27,12 +27,13 @@ void printBattery(const CliDevice &device, QTextStream &out)
         out << "Battery: no answer\n";
         return;
     }
-    if (reply[4] == 0 && reply[5] == 0 && reply[6] == 0)
+    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
+    if (report.asleep)
         out << "Battery: mouse off\n";
     else
-        out << "Battery: " << batteryLevelFromVoltage(reply[4], reply[5], BatteryFull()) << "%\n";
-    out << "Charge: " << reply[6] << "\n";
-    out << "Status: " << reply[7] << "\n";
+        out << "Battery: " << report.level << "%\n";
+    out << "Charge: " << report.charge << "\n";
+    out << "Status: " << report.writeStatus << "\n";
 }
 
 int status(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -44,7 +45,8 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
     const CliDevice device;
 
     // Present but not to be opened: say why and how to allow it, instead of "none".
-    const QStringList denied = DeniedDeviceNodes();
+    const DeviceLink &link = device.session().link();
+    const QStringList denied = link.DeniedDeviceNodes();
     if (!denied.isEmpty() && !device.connected()) {
         out << "Connection: no access\n" << AccessAdvice::explanation(denied) << "\n";
         out.flush();
@@ -52,12 +54,12 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitNoPermission;
     }
 
-    const QString connection = connectionName();
+    const QString connection = connectionName(link);
     out << "Connection: " << connection << "\n";
     if (connection != QLatin1String("none")) {
         printBattery(device, out);
         out << "Cable firmware release: "
-            << QStringLiteral("0x%1").arg(CableFirmwareRelease(), 4, 16, QLatin1Char('0')) << "\n";
+            << QStringLiteral("0x%1").arg(link.CableFirmwareRelease(), 4, 16, QLatin1Char('0')) << "\n";
     }
     if (LastUploadCut())
         out << "Last transfer: did not finish; 'mousecfg-cli apply --all' sends the settings again\n";

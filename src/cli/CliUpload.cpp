@@ -1,11 +1,11 @@
 #include "cli/CliUpload.h"
 
 #include "cli/CliDevice.h"
-#include "device/upload/CommandSet.h"
-#include "device/upload/DpiBlock.h"
+#include "device/session/MouseSession.h"
+#include "device/status/BatteryReport.h"
 #include "device/upload/TarnProcessThread.h"
-#include "device/upload/UploadThreadState.h"
 #include "storage/AppPaths.h"
+#include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 
 #include <QEventLoop>
@@ -41,8 +41,10 @@ void readBatteryState(const CliDevice &device)
     quint8 reply[ReportLength] = {};
     if (!device.queryBattery(reply))
         return;
-    SetDeviceTypeByte(reply[10]);
-    SetMouseAsleep(reply[4] == 0 && reply[5] == 0 && reply[6] == 0);
+    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
+    UploadState &state = device.session().upload().state();
+    state.SetDeviceTypeByte(report.deviceType);
+    state.SetMouseAsleep(report.asleep);
 }
 
 int apply(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -54,17 +56,17 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     ConfigData config;
     LoadConfig(config);
-    UploadSnapshot() = config;
-    LastSentConfig() = config;
-
     CliDevice device;
+    UploadState &state = device.session().upload().state();
+    state.UploadSnapshot() = config;
+    state.LastSentConfig() = config;
     if (!device.connected()) {
         err << resultText(ReportNoDevice) << "\n";
         return ReportNoDevice;
     }
     readBatteryState(device);
 
-    TarnProcessThread upload;
+    TarnProcessThread upload(device.session().upload());
     upload.setSendEverything(all);
     // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
     QEventLoop waiting;
@@ -92,8 +94,9 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         return ReportNoDevice;
     }
     const int slot = number - 1;
-    SelectProfile(slot);
-    const quint8 result = ApplyAll();
+    CommandSet &commands = device.session().upload().commands();
+    commands.SelectProfile(slot);
+    const quint8 result = commands.ApplyAll();
     if (!SaveProfileID(slot))
         return cannotWrite(out, err, result, AppPaths::globalConfigFile());
     out << resultText(result) << "\n";

@@ -5,8 +5,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QTemporaryDir>
 
 namespace {
@@ -82,23 +80,13 @@ QString productDefinitionFile()
 
 QString configsDir()
 {
-    // Decided once per program folder and user folder, so a process never switches halfway.
-    static QMutex mutex;
-    static QString decidedFor;
-    static QString decided;
+    // Worked out on every call (a few file checks): the same program folder and user folder always
+    // give the same answer, and a user's copy, once made, is never made again.
+    if (!isInstalled())
+        return templateConfigsDir();
     const QString user = userConfigsDir();
-    const QString key = appDir() + QLatin1Char('\n') + user;
-    QMutexLocker lock(&mutex);
-    if (key != decidedFor) {
-        if (isInstalled()) {
-            fillUserConfigs(user, templateConfigsDir());
-            decided = user;
-        } else {
-            decided = templateConfigsDir();
-        }
-        decidedFor = key;
-    }
-    return decided;
+    fillUserConfigs(user, templateConfigsDir());
+    return user;
 }
 
 bool isInstalled()

@@ -22,9 +22,6 @@ const QString idKey = QStringLiteral("Config/ProfileID");
 const QString countKey = QStringLiteral("Config/Count");
 const QString ownerKey = QStringLiteral("MouseName/Name");
 
-// Read by the button encoder on the upload thread.
-std::atomic<qint8> buttonMatrix[ButtonMatrixSize];
-
 QString slotNameKey(int slot)
 {
     return QStringLiteral("Config/Profile%1").arg(slot + 1);
@@ -107,13 +104,6 @@ void LoadConfig(ConfigData &config)
     }
     for (int k = 0; k < ProfileSlots; ++k)
         LoadProfileFile(config.profiles[k], SlotProfileFile(config.profileNames[k]));
-
-    qint8 table[ButtonMatrixSize];
-    for (int i = 0; i < ButtonMatrixSize; ++i)
-        table[i] = buttonMatrix[i];
-    LoadButtonMatrix(table);
-    for (int i = 0; i < ButtonMatrixSize; ++i)
-        buttonMatrix[i] = table[i];
 }
 
 bool SaveConfig(const ConfigData &config, QString *failedFile)
@@ -200,5 +190,9 @@ bool ImportConfig(ConfigData &config, const QString &path)
 
 int ButtonMatrixSlot(int button)
 {
-    return button >= 0 && button < ButtonMatrixSize ? buttonMatrix[button].load() : -1;
+    if (button < 0 || button >= ButtonMatrixSize)
+        return -1;
+    qint8 table[ButtonMatrixSize] = {};
+    LoadButtonMatrix(table);
+    return table[button];
 }

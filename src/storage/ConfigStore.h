@@ -29,5 +29,6 @@ bool ExportConfigStamped(const ConfigData &config, const QString &path, const QS
 // sleep values keep their values. False (config untouched) when the file is no complete configuration
 // (ImportCheck says why) or is larger than any export (MaxImportFileSize).
 bool ImportConfig(ConfigData &config, const QString &path);
-// The device slot of button 0..15 from the table LoadConfig() reloaded; -1 for any other button.
+// The device slot of button 0..15, read from the product definition (0 when it has none); -1 for any
+// other button.
 int ButtonMatrixSlot(int button);

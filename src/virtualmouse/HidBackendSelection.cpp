@@ -4,18 +4,16 @@
 #include "virtualmouse/VirtualMouse.h"
 #include "virtualmouse/VirtualMouseScenario.h"
 
-VirtualMouse *installVirtualMouseFromEnvironment()
+VirtualMouse *virtualMouseFromEnvironment()
 {
     if (qEnvironmentVariableIsEmpty("MOUSECFG_VIRTUAL_MOUSE"))
         return nullptr;
-    VirtualMouse *mouse = createVirtualMouse(qEnvironmentVariable("MOUSECFG_VIRTUAL_MOUSE"));
-    UseHidBackend(mouse);
-    return mouse;
+    return createVirtualMouse(qEnvironmentVariable("MOUSECFG_VIRTUAL_MOUSE"));
 }
 
-DeviceNoticeSource *installHidBackend()
+HidBackendChoice chooseHidBackend()
 {
-    if (VirtualMouse *mouse = installVirtualMouseFromEnvironment())
-        return mouse;
-    return new UdevHidMonitor;
+    if (VirtualMouse *mouse = virtualMouseFromEnvironment())
+        return { mouse, mouse };
+    return { nullptr, new UdevHidMonitor };
 }

@@ -1,11 +1,22 @@
 #pragma once
 
 class DeviceNoticeSource;
+class HidBackend;
 class VirtualMouse;
 
-// The virtual mouse that MOUSECFG_VIRTUAL_MOUSE asks for, installed as the HID backend; null when the
-// variable is unset or empty, and the system hidapi stays in use. The caller owns the mouse.
-VirtualMouse *installVirtualMouseFromEnvironment();
-// For a program that follows hot plug: that virtual mouse, or else a udev monitor of hidraw nodes
-// beside the system hidapi. The caller owns the returned source.
-DeviceNoticeSource *installHidBackend();
+// The HID backend and the hot-plug notices of a program, chosen by its main.
+struct HidBackendChoice
+{
+    // The backend the session talks through; null: the system hidapi.
+    HidBackend *backend = nullptr;
+    // The notices the window follows: the virtual mouse itself, or a udev monitor of hidraw nodes.
+    // Owned by whoever follows them (DeviceSession takes it over); the backend lives as long.
+    DeviceNoticeSource *notices = nullptr;
+};
+
+// The virtual mouse that MOUSECFG_VIRTUAL_MOUSE asks for; null when the variable is unset or empty.
+// The caller owns the mouse and hands it to its session as the backend.
+VirtualMouse *virtualMouseFromEnvironment();
+// For a program that follows hot plug: the virtual mouse MOUSECFG_VIRTUAL_MOUSE asks for, or else the
+// system hidapi with a udev monitor.
+HidBackendChoice chooseHidBackend();

@@ -26,11 +26,7 @@ VirtualMouse::VirtualMouse(bool receiverPlugged, bool cablePlugged, QObject *par
     m_links[Cable].plugged = cablePlugged;
 }
 
-VirtualMouse::~VirtualMouse()
-{
-    if (CurrentHidBackend() == this)
-        UseHidBackend(nullptr);
-}
+VirtualMouse::~VirtualMouse() = default;
 
 void VirtualMouse::setUsbIds(Link link, quint16 vendorId, quint16 productId)
 {

@@ -12,10 +12,10 @@
 #include <mutex>
 
 // A simulated mouse behind its receiver and its cable, usable as the HID backend
-// (UseHidBackend(&mouse)), with a timeline of scheduled events. Each plugged link presents four collections:
-// mouse (col01), keyboard, consumer control and command (col04). Reports written to a command collection go
-// to the firmware model; its replies are read back from the same link. Thread-safe; nothing sleeps except a
-// read waiting for a reply (at most its time-out) and the simulated latency.
+// of a session's device link, with a timeline of scheduled events. Each plugged link presents four
+// collections: mouse (col01), keyboard, consumer control and command (col04). Reports written to a command
+// collection go to the firmware model; its replies are read back from the same link. Thread-safe; nothing
+// sleeps except a read waiting for a reply (at most its time-out) and the simulated latency.
 class VirtualMouseTimeline;
 
 class VirtualMouse : public DeviceNoticeSource, public HidBackend
@@ -30,7 +30,7 @@ public:
 
     // A mouse with the USB ids of the product definition in use, with the given links plugged.
     VirtualMouse(bool receiverPlugged, bool cablePlugged, QObject *parent = nullptr);
-    // Uninstalls itself if it is the backend in use (closing the device link's handles).
+    // The device link that uses it must have closed its handles (or ended) first.
     ~VirtualMouse() override;
 
     // The USB ids a link presents.

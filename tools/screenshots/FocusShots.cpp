@@ -3,12 +3,14 @@
 //   MOUSECFG_VIRTUAL_MOUSE=receiver xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 192"
 //   build/tools/mousecfg-focus-shots OUTDIR
 // The focus is moved with the Tab key only, as a keyboard user moves it.
+#include "device/session/MouseSession.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnFireKeyWindow.h"
 #include "ui/buttons/TarnSingleKeyWindow.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,7 +46,9 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(dir);
-    MousecfgWidget window;
+    const HidBackendChoice backend = chooseHidBackend();
+    MouseSession session(backend.backend, MouseSession::WithStatusThread);
+    MousecfgWidget window(session, backend.notices);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window, 10000))

@@ -1,12 +1,14 @@
 // Pictures of the "APPLICATIONS" dialog and of the window's profile bar with its button, for a look by
 // eye (scripts/appprofiles-screenshots.sh). Usage: appprofiles_shots OUT_DIR LANGUAGE_INDEX
 #include "appprofiles/AppProfileFile.h"
+#include "device/session/MouseSession.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "ui/main/AppProfilesDialog.h"
 #include "ui/main/AppSwitching.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,7 +59,11 @@ int main(int argc, char **argv)
     AppProfileFile::save(rules);
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
 
-    MousecfgWidget window;
+    const HidBackendChoice backend = chooseHidBackend();
+
+    MouseSession session(backend.backend, MouseSession::WithStatusThread);
+
+    MousecfgWidget window(session, backend.notices);
     window.show();
     const QString suffix = QStringLiteral("-%1.png").arg(language);
     QTimer::singleShot(1500, [&] {

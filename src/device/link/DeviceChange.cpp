@@ -64,7 +64,7 @@ InterfaceNameKind ClassifyInterfaceName(const QString &name, int &vendorId, int 
     return NoInterface;
 }
 
-DeviceChange HandleDeviceChange(const QString &name, int arrived)
+DeviceChange DeviceLink::HandleDeviceChange(const QString &name, int arrived)
 {
     using namespace DeviceTable;
     DeviceChange change;
@@ -77,7 +77,7 @@ DeviceChange HandleDeviceChange(const QString &name, int arrived)
     bool newlyPresent = false;
 
     for (quint32 i = 0; i < entryCount(); ++i) {
-        Entry &entry = table().entries[i];
+        Entry &entry = d->table.entries[i];
         int group;
         if (quint32(vendorId) == entry.vendorId[Receiver] && quint32(productId) == entry.productId[Receiver])
             group = Receiver;

@@ -11,79 +11,61 @@
 #include <cerrno>
 #include <cstring>
 
-// The four handles (standard locks, which ThreadSanitizer can follow). Worker threads do their I/O under the
-// read lock; opening and closing take the write lock, so a handle is never closed while another thread is
-// inside a read or write on it.
-namespace {
-
-std::shared_mutex handleLock;
-HidDevice *handles[4] = {};
-// Bumped by every close, so that an exchange pinned to a closed handle fails instead of using it.
-quint64 generation = 1;
-// Nodes the last open was refused for lack of permission.
-QSet<QString> deniedNodes;
-
-void closeHandle(HidDevice *&handle)
+void DeviceLink::closeHandle(HidDevice *&handle)
 {
     if (handle)
         CurrentHidBackend()->close(handle);
     handle = nullptr;
 }
 
-void openHandle(int which, const char *path)
+void DeviceLink::openHandle(int which, const char *path)
 {
     // A handle still open here would leak and stay in use by nobody; close it first.
-    closeHandle(handles[which]);
+    closeHandle(d->handles[which]);
     errno = 0;
-    handles[which] = CurrentHidBackend()->openPath(path);
-    if (!handles[which] && errno == EACCES)
-        deniedNodes.insert(QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(path))));
+    d->handles[which] = CurrentHidBackend()->openPath(path);
+    if (!d->handles[which] && errno == EACCES)
+        d->deniedNodes.insert(QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(path))));
 }
 
-} // namespace
-
-namespace DeviceTable {
-
-PinnedHandle pinCommandHandle()
+DeviceTable::PinnedHandle DeviceLink::pinCommandHandle() const
 {
-    std::shared_lock<std::shared_mutex> lock(handleLock);
-    HidDevice *device = handles[CableCommand] ? handles[CableCommand] : handles[ReceiverCommand];
-    return { device, generation };
+    std::shared_lock<std::shared_mutex> lock(d->handleLock);
+    HidDevice *device = d->handles[CableCommand] ? d->handles[CableCommand] : d->handles[ReceiverCommand];
+    return { device, d->generation };
 }
 
-int writePinned(const PinnedHandle &handle, const quint8 *data, int length)
+int DeviceLink::writePinned(const DeviceTable::PinnedHandle &handle, const quint8 *data, int length)
 {
-    std::shared_lock<std::shared_mutex> lock(handleLock);
-    if (!handle.device || handle.generation != generation)
+    std::shared_lock<std::shared_mutex> lock(d->handleLock);
+    if (!handle.device || handle.generation != d->generation)
         return -1;
     const int result = CurrentHidBackend()->write(handle.device, data, length);
     if (result >= 0)
-        traceReport('W', data, length);
+        d->trace.traceReport('W', data, length);
     return result;
 }
 
-int readPinned(const PinnedHandle &handle, quint8 *data, int length, int timeoutMs)
+int DeviceLink::readPinned(const DeviceTable::PinnedHandle &handle, quint8 *data, int length, int timeoutMs)
 {
-    std::shared_lock<std::shared_mutex> lock(handleLock);
-    if (!handle.device || handle.generation != generation)
+    std::shared_lock<std::shared_mutex> lock(d->handleLock);
+    if (!handle.device || handle.generation != d->generation)
         return -1;
     const int result = CurrentHidBackend()->readTimeout(handle.device, data, length, timeoutMs);
     if (result > 0)
-        traceReport('R', data, length);
+        d->trace.traceReport('R', data, length);
     return result;
 }
 
-} // namespace DeviceTable
-
-void OpenDevice(const char *name)
+void DeviceLink::OpenDevice(const char *name)
 {
     using namespace DeviceTable;
     if (CurrentHidBackend()->init() != 0)
         return;
-    std::unique_lock<std::shared_mutex> lock(handleLock);
-    deniedNodes.clear();
+    std::unique_lock<std::shared_mutex> lock(d->handleLock);
+    d->deniedNodes.clear();
     for (quint32 i = 0; i < entryCount(); ++i) {
-        const Entry &entry = table().entries[i];
+        const Entry &entry = d->table.entries[i];
         if (std::strncmp(entry.name, name, NameSize) != 0)
             continue;
         if (entry.present[ReceiverMouse] && entry.present[ReceiverCommand]) {
@@ -97,45 +79,45 @@ void OpenDevice(const char *name)
     }
 }
 
-void CloseDevice()
+void DeviceLink::CloseDevice()
 {
-    std::unique_lock<std::shared_mutex> lock(handleLock);
-    for (HidDevice *&handle : handles)
+    std::unique_lock<std::shared_mutex> lock(d->handleLock);
+    for (HidDevice *&handle : d->handles)
         closeHandle(handle);
-    deniedNodes.clear();
-    ++generation;
+    d->deniedNodes.clear();
+    ++d->generation;
 }
 
-void ExitHid()
+void DeviceLink::ExitHid()
 {
     CurrentHidBackend()->exit();
 }
 
-quint16 GetReleaseNumber(const char *path)
+quint16 DeviceLink::GetReleaseNumber(const char *path)
 {
     return CurrentHidBackend()->releaseNumber(path);
 }
 
-bool InterfaceOpen(DeviceInterface which)
+bool DeviceLink::InterfaceOpen(DeviceInterface which) const
 {
-    std::shared_lock<std::shared_mutex> lock(handleLock);
-    return handles[which] != nullptr;
+    std::shared_lock<std::shared_mutex> lock(d->handleLock);
+    return d->handles[which] != nullptr;
 }
 
-QStringList DeniedDeviceNodes()
+QStringList DeviceLink::DeniedDeviceNodes() const
 {
-    std::shared_lock<std::shared_mutex> lock(handleLock);
-    QStringList nodes = deniedNodes.values();
+    std::shared_lock<std::shared_mutex> lock(d->handleLock);
+    QStringList nodes = d->deniedNodes.values();
     nodes.sort();
     return nodes;
 }
 
-QStringList PresentDeviceNodes()
+QStringList DeviceLink::PresentDeviceNodes() const
 {
     using namespace DeviceTable;
     QSet<QString> nodes;
     if (entryCount() > 0) {
-        const Entry &entry = table().entries[0];
+        const Entry &entry = d->table.entries[0];
         for (int which = 0; which < 4; ++which) {
             if (entry.present[which])
                 nodes.insert(QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(entry.path[which]))));
@@ -146,17 +128,17 @@ QStringList PresentDeviceNodes()
     return sorted;
 }
 
-bool CommandHandleOpen()
+bool DeviceLink::CommandHandleOpen() const
 {
-    return DeviceTable::pinCommandHandle().device != nullptr;
+    return pinCommandHandle().device != nullptr;
 }
 
-int WriteCommandHandle(const quint8 *data, int length)
+int DeviceLink::WriteCommandHandle(const quint8 *data, int length)
 {
-    return DeviceTable::writePinned(DeviceTable::pinCommandHandle(), data, length);
+    return writePinned(pinCommandHandle(), data, length);
 }
 
-int ReadCommandHandle(quint8 *data, int length, int timeoutMs)
+int DeviceLink::ReadCommandHandle(quint8 *data, int length, int timeoutMs)
 {
-    return DeviceTable::readPinned(DeviceTable::pinCommandHandle(), data, length, timeoutMs);
+    return readPinned(pinCommandHandle(), data, length, timeoutMs);
 }

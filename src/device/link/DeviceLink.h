@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <memory>
+
+class HidDevice;
+
 // The device link: the table of supported devices, the four HID handles of the current device and
 // the verified report transport. Discovery, opening, closing and notices run in the GUI thread; the
 // command-handle I/O below may be used from worker threads at the same time.
@@ -42,48 +46,90 @@ enum InterfaceNameKind { NoInterface, MouseInterface, CommandInterface };
 // Frame checksum: (bytes 2 to 7 summed) modulo 256, XOR 0x66.
 quint8 ReportChecksum(const quint8 *frame);
 
-// Fills the table's one entry from the product definition and "Mouse_List/0".
-void BuildDeviceTable();
-// Records every present interface of the table's entries; -1 when the HID library cannot start.
-int EnumerateDevices();
-// Opens the present interfaces of the entry named `name` (Latin-1).
-void OpenDevice(const char *name);
-// Closes the four handles (receiver mouse, receiver command, cable mouse, cable command).
-void CloseDevice();
-// Ends the HID library.
-void ExitHid();
-// USB release number of the device at `path`.
-quint16 GetReleaseNumber(const char *path);
-// Applies a device notice; `name` is the interface name without its first four characters.
-DeviceChange HandleDeviceChange(const QString &name, int arrived);
 // Classifies a notice's interface name and reads its vendor and product ids (0 when unmatched).
 InterfaceNameKind ClassifyInterfaceName(const QString &name, int &vendorId, int &productId);
 
-// Number of entries whose receiver or cable has both its mouse and command collections present.
-int ConnectedDeviceCount();
-// The name of the table's entry as read by BuildDeviceTable.
-QString DeviceTableName();
-// Presence flag of one interface of the table's first entry.
-bool InterfacePresent(DeviceInterface which);
-// Presence flag of the cable command interface.
-bool CableCommandPresent();
-// Presence flag of the receiver command interface.
-bool ReceiverCommandPresent();
-// Release number of the cable command collection found by the last enumeration (0 if none).
-quint16 CableFirmwareRelease();
-// True while the handle of `which` is open.
-bool InterfaceOpen(DeviceInterface which);
-// The hidraw nodes of the current product that the last OpenDevice found present but was not allowed
-// to open (EACCES), sorted; empty when none, and after CloseDevice.
-QStringList DeniedDeviceNodes();
-// The hidraw nodes of the table's first entry that the last enumeration found present, sorted.
-QStringList PresentDeviceNodes();
+class HidBackend;
+namespace DeviceTable {
+struct Table;
+struct PinnedHandle;
+} // namespace DeviceTable
 
-// Frames, writes and confirms one report on the command handle (cable, else receiver).
-quint8 SendReport(const quint8 *frame, int length);
-// Raw write on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
-int WriteCommandHandle(const quint8 *data, int length);
-// Raw read on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
-int ReadCommandHandle(quint8 *data, int length, int timeoutMs);
-// True while the cable or the receiver command handle is open.
-bool CommandHandleOpen();
+// The link to one program's mouse: the table of supported devices, the four HID handles of the
+// current device, the HID backend they belong to and the verified report transport. Discovery,
+// opening, closing and notices run in the GUI thread; the command-handle I/O may be used from worker
+// threads at the same time. The program's session owns the one instance.
+class DeviceLink
+{
+public:
+    // Talks through `backend` (null: the system hidapi); the caller keeps ownership.
+    explicit DeviceLink(HidBackend *backend = nullptr);
+    // Closes the handles.
+    ~DeviceLink();
+    DeviceLink(const DeviceLink &) = delete;
+    DeviceLink &operator=(const DeviceLink &) = delete;
+
+    // Makes `backend` the one the link uses (null: the system hidapi). Closes the handles of the
+    // previous backend first. The caller keeps ownership and must uninstall it before deleting it.
+    void UseHidBackend(HidBackend *backend);
+    // The backend in use.
+    HidBackend *CurrentHidBackend() const;
+
+    // Fills the table's one entry from the product definition and "Mouse_List/0".
+    void BuildDeviceTable();
+    // Records every present interface of the table's entries; -1 when the HID library cannot start.
+    int EnumerateDevices();
+    // Opens the present interfaces of the entry named `name` (Latin-1).
+    void OpenDevice(const char *name);
+    // Closes the four handles (receiver mouse, receiver command, cable mouse, cable command).
+    void CloseDevice();
+    // Ends the HID library.
+    void ExitHid();
+    // USB release number of the device at `path`.
+    quint16 GetReleaseNumber(const char *path);
+    // Applies a device notice; `name` is the interface name without its first four characters.
+    DeviceChange HandleDeviceChange(const QString &name, int arrived);
+
+    // Number of entries whose receiver or cable has both its mouse and command collections present.
+    int ConnectedDeviceCount() const;
+    // The name of the table's entry as read by BuildDeviceTable.
+    QString DeviceTableName() const;
+    // Presence flag of one interface of the table's first entry.
+    bool InterfacePresent(DeviceInterface which) const;
+    // Presence flag of the cable command interface.
+    bool CableCommandPresent() const;
+    // Presence flag of the receiver command interface.
+    bool ReceiverCommandPresent() const;
+    // Release number of the cable command collection found by the last enumeration (0 if none).
+    quint16 CableFirmwareRelease() const;
+    // True while the handle of `which` is open.
+    bool InterfaceOpen(DeviceInterface which) const;
+    // The hidraw nodes of the current product that the last OpenDevice found present but was not
+    // allowed to open (EACCES), sorted; empty when none, and after CloseDevice.
+    QStringList DeniedDeviceNodes() const;
+    // The hidraw nodes of the table's first entry that the last enumeration found present, sorted.
+    QStringList PresentDeviceNodes() const;
+
+    // Frames, writes and confirms one report on the command handle (cable, else receiver).
+    quint8 SendReport(const quint8 *frame, int length);
+    // Raw write on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
+    int WriteCommandHandle(const quint8 *data, int length);
+    // Raw read on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
+    int ReadCommandHandle(quint8 *data, int length, int timeoutMs);
+    // True while the cable or the receiver command handle is open.
+    bool CommandHandleOpen() const;
+
+    // The table itself and the number of its entries in use (the link's own rules and their tests).
+    DeviceTable::Table &table();
+    quint32 entryCount() const;
+
+private:
+    struct State;
+    DeviceTable::PinnedHandle pinCommandHandle() const;
+    int writePinned(const DeviceTable::PinnedHandle &handle, const quint8 *data, int length);
+    int readPinned(const DeviceTable::PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
+    void closeHandle(HidDevice *&handle);
+    void openHandle(int which, const char *path);
+
+    std::unique_ptr<State> d;
+};

@@ -18,15 +18,18 @@ constexpr int FirstArrivalDelayMs = 200;
 constexpr int AccessRetryMs = 2000;
 } // namespace
 
-DeviceSession::DeviceSession(DeviceNoticeSource *notices, QObject *parent)
+DeviceSession::DeviceSession(DeviceLink &link, StatusThreadControl &status, DeviceNoticeSource *notices,
+                             QObject *parent)
     : QObject(parent)
+    , m_link(link)
+    , m_status(status)
 {
     m_accessRetry = new QTimer(this);
     m_accessRetry->setInterval(AccessRetryMs);
     connect(m_accessRetry, &QTimer::timeout, this, &DeviceSession::retryAccess);
-    BuildDeviceTable();
-    EnumerateDevices();
-    m_connectedCount = ConnectedDeviceCount();
+    m_link.BuildDeviceTable();
+    m_link.EnumerateDevices();
+    m_connectedCount = m_link.ConnectedDeviceCount();
     if (notices) {
         // A child is deleted after this object's destructor has closed the handles it may own.
         notices->setParent(this);
@@ -36,13 +39,13 @@ DeviceSession::DeviceSession(DeviceNoticeSource *notices, QObject *parent)
 
 DeviceSession::~DeviceSession()
 {
-    CloseDevice();
-    ExitHid();
+    m_link.CloseDevice();
+    m_link.ExitHid();
 }
 
 void DeviceSession::openCurrentDevice()
 {
-    OpenDevice(CurrentProduct().toLatin1().constData());
+    m_link.OpenDevice(CurrentProduct().toLatin1().constData());
     if (noteAccess())
         emit accessRefused();
 }
@@ -50,7 +53,7 @@ void DeviceSession::openCurrentDevice()
 bool DeviceSession::noteAccess()
 {
     const bool wasDenied = m_accessDenied;
-    m_accessDenied = !DeniedDeviceNodes().isEmpty();
+    m_accessDenied = !m_link.DeniedDeviceNodes().isEmpty();
     if (m_accessDenied)
         m_accessRetry->start();
     else
@@ -60,14 +63,14 @@ bool DeviceSession::noteAccess()
 
 void DeviceSession::retryAccess()
 {
-    if (!m_accessDenied || CommandHandleOpen())
+    if (!m_accessDenied || m_link.CommandHandleOpen())
         return;
-    StopStatusThread();
-    CloseDevice();
+    m_status.StopStatusThread();
+    m_link.CloseDevice();
     openCurrentDevice();
-    if (!CommandHandleOpen())
+    if (!m_link.CommandHandleOpen())
         return;
-    StartStatusThread();
+    m_status.StartStatusThread();
     emit deviceReady();
     emit devicesChanged();
 }
@@ -75,10 +78,10 @@ void DeviceSession::retryAccess()
 void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
 {
     const int connectedBefore = m_connectedCount;
-    const DeviceChange change = HandleDeviceChange(interfaceName.mid(4), arrived ? 1 : 0);
+    const DeviceChange change = m_link.HandleDeviceChange(interfaceName.mid(4), arrived ? 1 : 0);
     if (!change.matched)
         return;
-    m_connectedCount = ConnectedDeviceCount();
+    m_connectedCount = m_link.ConnectedDeviceCount();
 
     if (change.completed) {
         if (connectedBefore > 0)
@@ -94,8 +97,8 @@ void DeviceSession::handleNotice(const QString &interfaceName, bool arrived)
             reopen(0);
             emit deviceReady();
         } else {
-            StopStatusThread();
-            CloseDevice();
+            m_status.StopStatusThread();
+            m_link.CloseDevice();
             emit deviceLost();
         }
     } else if (change.reconnect) {
@@ -112,12 +115,12 @@ void DeviceSession::reopenDevice()
 
 void DeviceSession::reopen(int pauseMs)
 {
-    StopStatusThread();
-    CloseDevice();
+    m_status.StopStatusThread();
+    m_link.CloseDevice();
     if (pauseMs > 0)
         QThread::msleep(pauseMs);
     openCurrentDevice();
-    StartStatusThread();
+    m_status.StartStatusThread();
 }
 
 void DeviceSession::openAfterFirstArrival()
@@ -126,10 +129,10 @@ void DeviceSession::openAfterFirstArrival()
     if (m_connectedCount == 0)
         return;
     // A status thread started by an earlier reopen may still read the handles about to close.
-    StopStatusThread();
-    CloseDevice();
+    m_status.StopStatusThread();
+    m_link.CloseDevice();
     openCurrentDevice();
-    StartStatusThread();
+    m_status.StartStatusThread();
     // A mouse that may not be opened has said so (accessRefused); it is not ready.
     if (!m_accessDenied)
         emit deviceReady();

@@ -2,7 +2,9 @@
 
 #include <QObject>
 
+class DeviceLink;
 class DeviceNoticeSource;
+class StatusThreadControl;
 class QTimer;
 
 // The GUI thread's side of the device link: builds the table, enumerates, opens the current
@@ -12,8 +14,10 @@ class DeviceSession : public QObject
 {
     Q_OBJECT
 public:
-    // Builds the device table and enumerates; follows the notices of `notices` and takes it over.
-    explicit DeviceSession(DeviceNoticeSource *notices, QObject *parent = nullptr);
+    // Builds the table of `link` and enumerates; follows the notices of `notices` and takes it over;
+    // pauses the status thread through `status` around every close and reopen.
+    DeviceSession(DeviceLink &link, StatusThreadControl &status, DeviceNoticeSource *notices,
+                  QObject *parent = nullptr);
     // Closes the device and ends the HID library (before the notice source goes).
     ~DeviceSession() override;
 
@@ -48,6 +52,8 @@ private:
     void retryAccess();
     bool noteAccess();
 
+    DeviceLink &m_link;
+    StatusThreadControl &m_status;
     int m_connectedCount = 0;
     bool m_accessDenied = false;
     QTimer *m_accessRetry = nullptr;

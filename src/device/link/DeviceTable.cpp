@@ -11,14 +11,6 @@
 
 namespace {
 
-QString &tableName()
-{
-    static QString name;
-    return name;
-}
-
-std::atomic<quint16> cableRelease { 0 };
-
 void clearEntry(DeviceTable::Entry &entry)
 {
     std::memset(entry.vendorId, 0, sizeof entry.vendorId);
@@ -55,17 +47,6 @@ bool recordInterface(DeviceTable::Entry &entry, int which, const HidDeviceRecord
 
 namespace DeviceTable {
 
-Table &table()
-{
-    static Table instance;
-    return instance;
-}
-
-quint32 entryCount()
-{
-    return qMin(table().count, Capacity);
-}
-
 bool releaseAccepted(const Entry &entry, int group, quint32 release)
 {
     return entry.maxRelease[group] == 0
@@ -83,13 +64,34 @@ bool storePath(char (&slot)[PathSize], const QByteArray &path)
 
 } // namespace DeviceTable
 
-void BuildDeviceTable()
+DeviceLink::DeviceLink(HidBackend *backend)
+    : d(std::make_unique<State>())
+{
+    d->backend = backend;
+}
+
+DeviceLink::~DeviceLink()
+{
+    CloseDevice();
+}
+
+DeviceTable::Table &DeviceLink::table()
+{
+    return d->table;
+}
+
+quint32 DeviceLink::entryCount() const
+{
+    return qMin(d->table.count, DeviceTable::Capacity);
+}
+
+void DeviceLink::BuildDeviceTable()
 {
     using namespace DeviceTable;
     int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
     UsbIds(vid1, pid1, vid2, pid2);
 
-    Table &t = table();
+    Table &t = d->table;
     t.count = 0;
     for (Entry &entry : t.entries)
         clearEntry(entry);
@@ -105,23 +107,23 @@ void BuildDeviceTable()
         entry.usagePage[which] = 1;
     }
     // The name is compared byte for byte with the Latin-1 product name; one that does not fit is cut.
-    tableName() = MouseListName();
-    const QByteArray name = tableName().toLatin1().left(NameSize - 1);
+    d->tableName = MouseListName();
+    const QByteArray name = d->tableName.toLatin1().left(NameSize - 1);
     std::memcpy(entry.name, name.constData(), size_t(name.size()));
-    qCDebug(lcDevice) << tableName();
+    qCDebug(lcDevice) << d->tableName;
 }
 
-int EnumerateDevices()
+int DeviceLink::EnumerateDevices()
 {
     using namespace DeviceTable;
     HidBackend *backend = CurrentHidBackend();
-    cableRelease = 0;
+    d->cableRelease = 0;
     if (backend->init() != 0)
         return -1;
     const QVector<HidDeviceRecord> records = backend->enumerate(0, 0);
     for (const HidDeviceRecord &record : records) {
         for (quint32 i = 0; i < entryCount(); ++i) {
-            Entry &entry = table().entries[i];
+            Entry &entry = d->table.entries[i];
             if (matchesSelector(entry, ReceiverMouse, record))
                 recordInterface(entry, ReceiverMouse, record);
             if (matchesSelector(entry, ReceiverCommand, record) && record.path.toLower().contains("col04"))
@@ -129,18 +131,18 @@ int EnumerateDevices()
             if (matchesSelector(entry, CableMouse, record))
                 recordInterface(entry, CableMouse, record);
             if (matchesSelector(entry, CableCommand, record) && recordInterface(entry, CableCommand, record))
-                cableRelease = record.releaseNumber;
+                d->cableRelease = record.releaseNumber;
         }
     }
     return 0;
 }
 
-int ConnectedDeviceCount()
+int DeviceLink::ConnectedDeviceCount() const
 {
     using namespace DeviceTable;
     int count = 0;
     for (quint32 i = 0; i < entryCount(); ++i) {
-        const Entry &entry = table().entries[i];
+        const Entry &entry = d->table.entries[i];
         if ((entry.present[ReceiverMouse] && entry.present[ReceiverCommand])
             || (entry.present[CableMouse] && entry.present[CableCommand]))
             ++count;
@@ -148,27 +150,27 @@ int ConnectedDeviceCount()
     return count;
 }
 
-QString DeviceTableName()
+QString DeviceLink::DeviceTableName() const
 {
-    return tableName();
+    return d->tableName;
 }
 
-bool InterfacePresent(DeviceInterface which)
+bool DeviceLink::InterfacePresent(DeviceInterface which) const
 {
-    return DeviceTable::entryCount() > 0 && DeviceTable::table().entries[0].present[which] != 0;
+    return entryCount() > 0 && d->table.entries[0].present[which] != 0;
 }
 
-bool CableCommandPresent()
+bool DeviceLink::CableCommandPresent() const
 {
     return InterfacePresent(CableCommand);
 }
 
-bool ReceiverCommandPresent()
+bool DeviceLink::ReceiverCommandPresent() const
 {
     return InterfacePresent(ReceiverCommand);
 }
 
-quint16 CableFirmwareRelease()
+quint16 DeviceLink::CableFirmwareRelease() const
 {
-    return cableRelease;
+    return d->cableRelease;
 }

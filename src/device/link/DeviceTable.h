@@ -1,10 +1,16 @@
 #pragma once
 
 #include "device/link/DeviceLink.h"
+#include "device/link/ReportTrace.h"
+#include "device/link/SystemHidBackend.h"
 
 #include <QByteArray>
 
+#include <QSet>
+#include <QString>
+
 #include <atomic>
+#include <shared_mutex>
 
 class HidDevice;
 
@@ -41,10 +47,6 @@ struct Table
     Entry entries[Capacity];
 };
 
-// The module's one table.
-Table &table();
-// Number of entries in use, never more than the capacity.
-quint32 entryCount();
 // True when `release` lies within the group's bounds (a maximum of 0 accepts any).
 bool releaseAccepted(const Entry &entry, int group, quint32 release);
 // Copies `path` into a slot; false (slot untouched) when it does not fit with its terminating zero.
@@ -61,11 +63,24 @@ struct PinnedHandle
     HidDevice *device = nullptr;
     quint64 generation = 0;
 };
-// The command handle in use (cable, else receiver); device is null when none is open.
-PinnedHandle pinCommandHandle();
-// hid_write on a pinned handle; -1 when it has been closed meanwhile.
-int writePinned(const PinnedHandle &handle, const quint8 *data, int length);
-// hid_read_timeout on a pinned handle; -1 when it has been closed meanwhile.
-int readPinned(const PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
-
 } // namespace DeviceTable
+
+// What one DeviceLink keeps: its table, handles and backend.
+struct DeviceLink::State
+{
+    SystemHidBackend system;
+    HidBackend *backend = nullptr; // null: the system hidapi
+    DeviceTable::Table table {};
+    QString tableName;
+    std::atomic<quint16> cableRelease { 0 };
+    // The four handles (standard locks, which ThreadSanitizer can follow). Worker threads do their I/O
+    // under the read lock; opening and closing take the write lock, so a handle is never closed while
+    // another thread is inside a read or write on it.
+    mutable std::shared_mutex handleLock;
+    HidDevice *handles[4] = {};
+    // Bumped by every close, so that an exchange pinned to a closed handle fails instead of using it.
+    quint64 generation = 1;
+    // Nodes the last open was refused for lack of permission.
+    QSet<QString> deniedNodes;
+    ReportTrace trace;
+};

@@ -1,25 +1,19 @@
 #include "device/link/HidBackend.h"
 
-#include "device/link/DeviceLink.h"
-#include "device/link/SystemHidBackend.h"
+#include "device/link/DeviceTable.h"
 
-#include <atomic>
-
-namespace {
-std::atomic<HidBackend *> installed { nullptr };
-} // namespace
-
-void UseHidBackend(HidBackend *backend)
+void DeviceLink::UseHidBackend(HidBackend *backend)
 {
-    if (CurrentHidBackend() == (backend ? backend : &SystemHidBackend::instance()))
+    if (CurrentHidBackend() == (backend ? backend : &d->system))
         return;
     // The open handles belong to the backend being replaced.
     CloseDevice();
-    installed = backend;
+    std::unique_lock<std::shared_mutex> lock(d->handleLock);
+    d->backend = backend;
 }
 
-HidBackend *CurrentHidBackend()
+HidBackend *DeviceLink::CurrentHidBackend() const
 {
-    HidBackend *backend = installed;
-    return backend ? backend : &SystemHidBackend::instance();
+    HidBackend *backend = d->backend;
+    return backend ? backend : &d->system;
 }

@@ -45,9 +45,3 @@ public:
     // The USB release number of the device at `path` (0 when unknown).
     virtual quint16 releaseNumber(const char *path) = 0;
 };
-
-// Makes `backend` the one the device link uses (null: the system hidapi). Closes the handles of the
-// previous backend first. The caller keeps ownership and must uninstall it before deleting it.
-void UseHidBackend(HidBackend *backend);
-// The backend in use.
-HidBackend *CurrentHidBackend();

@@ -3,15 +3,12 @@
 #include <QByteArray>
 #include <QFile>
 
-#include <mutex>
-
-void traceReport(char direction, const quint8 *data, int length)
+void ReportTrace::traceReport(char direction, const quint8 *data, int length)
 {
     const QString path = qEnvironmentVariable("MOUSECFG_TRACE");
     if (path.isEmpty())
         return;
-    static std::mutex mutex;
-    std::lock_guard<std::mutex> lock(mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return;

@@ -66,9 +66,9 @@ quint8 ReportChecksum(const quint8 *frame)
     return sum ^ 0x66;
 }
 
-quint8 SendReport(const quint8 *frame, int length)
+quint8 DeviceLink::SendReport(const quint8 *frame, int length)
 {
-    const DeviceTable::PinnedHandle handle = DeviceTable::pinCommandHandle();
+    const DeviceTable::PinnedHandle handle = pinCommandHandle();
     if (!handle.device)
         return ReportNoDevice;
 
@@ -86,7 +86,7 @@ quint8 SendReport(const quint8 *frame, int length)
     int verdict = EchoMatches;
 
     for (;;) { // write
-        if (DeviceTable::writePinned(handle, request, length) < 0) {
+        if (writePinned(handle, request, length) < 0) {
             qCDebug(lcDevice, "Unable to send a feature report.");
             return ReportWriteFailed;
         }
@@ -96,7 +96,7 @@ quint8 SendReport(const quint8 *frame, int length)
 
         bool rewrite = false;
         while (!rewrite) { // read
-            if (DeviceTable::readPinned(handle, reply, length, ReadTimeoutMs) < 0) {
+            if (readPinned(handle, reply, length, ReadTimeoutMs) < 0) {
                 if (++readFailures <= ReadFailureBudget) {
                     QThread::msleep(RereadPauseMs);
                     continue;

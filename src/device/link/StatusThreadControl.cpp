@@ -1,32 +1,27 @@
 #include "device/link/StatusThreadControl.h"
 
-namespace {
-struct Hooks
+void StatusThreadControl::SetStatusThreadControl(std::function<void()> stop, std::function<void()> start)
 {
-    std::function<void()> stop;
-    std::function<void()> start;
-};
-
-Hooks &hooks()
-{
-    static Hooks installed;
-    return installed;
-}
-} // namespace
-
-void SetStatusThreadControl(std::function<void()> stop, std::function<void()> start)
-{
-    hooks() = { std::move(stop), std::move(start) };
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stop = std::move(stop);
+    m_start = std::move(start);
 }
 
-void StopStatusThread()
+std::function<void()> StatusThreadControl::hook(bool stop)
 {
-    if (hooks().stop)
-        hooks().stop();
+    // Copied out, so that a hook may run while another thread installs new ones.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return stop ? m_stop : m_start;
 }
 
-void StartStatusThread()
+void StatusThreadControl::StopStatusThread()
 {
-    if (hooks().start)
-        hooks().start();
+    if (const auto stop = hook(true))
+        stop();
+}
+
+void StatusThreadControl::StartStatusThread()
+{
+    if (const auto start = hook(false))
+        start();
 }

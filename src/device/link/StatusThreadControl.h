@@ -1,13 +1,24 @@
 #pragma once
 
 #include <functional>
+#include <mutex>
 
-// The upload pauses the background status thread through these hooks; whoever owns that thread
-// installs them (the main window). Without hooks, stopping and starting do nothing.
+// The upload and the hot-plug handling pause the background status thread through these hooks;
+// the session installs its status runner's. Without hooks, stopping and starting do nothing.
+class StatusThreadControl
+{
+public:
+    // Installs the functions that stop (and join) and start the status thread (null: none).
+    void SetStatusThreadControl(std::function<void()> stop, std::function<void()> start);
+    // Stops the status thread and returns once it has left the device handles.
+    void StopStatusThread();
+    // Starts the status thread again.
+    void StartStatusThread();
 
-// Installs the functions that stop (and join) and start the status thread.
-void SetStatusThreadControl(std::function<void()> stop, std::function<void()> start);
-// Stops the status thread and returns once it has left the device handles.
-void StopStatusThread();
-// Starts the status thread again.
-void StartStatusThread();
+private:
+    std::function<void()> hook(bool stop);
+
+    std::mutex m_mutex;
+    std::function<void()> m_stop;
+    std::function<void()> m_start;
+};

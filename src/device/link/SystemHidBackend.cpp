@@ -51,12 +51,6 @@ struct NodeRecords
 
 } // namespace
 
-SystemHidBackend &SystemHidBackend::instance()
-{
-    static SystemHidBackend backend;
-    return backend;
-}
-
 int SystemHidBackend::init()
 {
     return hid_init();

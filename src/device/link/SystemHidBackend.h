@@ -8,9 +8,6 @@
 class SystemHidBackend : public HidBackend
 {
 public:
-    // The process's one instance.
-    static SystemHidBackend &instance();
-
     int init() override;
     int exit() override;
     QVector<HidDeviceRecord> enumerate(quint16 vendorId, quint16 productId) override;

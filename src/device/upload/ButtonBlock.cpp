@@ -137,18 +137,6 @@ quint8 sniperCode(int sensor, quint8 step)
 
 } // namespace
 
-MacroIndexMap &MacroIndices()
-{
-    static MacroIndexMap map;
-    return map;
-}
-
-std::array<quint8, ButtonTableSize> &ButtonTable()
-{
-    static std::array<quint8, ButtonTableSize> table {};
-    return table;
-}
-
 std::array<quint8, 4> EncodeButton(ButtonInfo &button, int sensor, MacroIndexMap &macros,
                                    const SlotBytes &previous)
 {
@@ -176,27 +164,29 @@ std::array<quint8, 4> EncodeButton(ButtonInfo &button, int sensor, MacroIndexMap
     }
 }
 
-int ButtonSlotOfPosition(int position, int scrollRev)
+int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix)
 {
     if (position == 22 || position == 23)
         return scrollRev == 1 ? 45 - position : position;
-    const int slot = ButtonMatrixSlot(position);
+    const int slot = position >= 0 && position < ButtonMatrixSize ? matrix[size_t(position)] : -1;
     return slot >= 0 && slot < ButtonTableSlots ? slot : -1;
 }
 
-quint8 WriteButtons()
+quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table,
+                    MacroIndexMap &macros)
 {
-    MacroIndexMap &macros = MacroIndices();
     macros.clear();
-    std::array<quint8, ButtonTableSize> &table = ButtonTable();
     table[0] = 0x0A;
     table[1] = 0x00;
     const int sensor = SensorVariant();
     const int scrollRev = ScrollRev();
-    ButtonInfo *buttons = DeviceSideCopy().profiles[0].buttons;
+    // Read afresh for every upload: the product definition is the one place it lives.
+    ButtonMatrix matrix {};
+    LoadButtonMatrix(matrix.data());
+    ButtonInfo *buttons = deviceSide.profiles[0].buttons;
 
     auto encodeAt = [&](int position, ButtonInfo &button) {
-        const int slot = ButtonSlotOfPosition(position, scrollRev);
+        const int slot = ButtonSlotOfPosition(position, scrollRev, matrix);
         if (slot < 0)
             return;
         quint8 *bytes = table.data() + 2 + 4 * slot;
@@ -211,15 +201,16 @@ quint8 WriteButtons()
     encodeAt(23, buttons[41]);
 
     const quint8 header[2] = { 0x0A, 0x00 };
-    if (const quint8 result = SendCommandFrame(CmdButtonBlock, 0, 0, FirstChunk, header, 2))
+    if (const quint8 result = commands.SendCommandFrame(CmdButtonBlock, 0, 0, FirstChunk, header, 2))
         return result;
     for (int offset = 2; offset < ButtonTableSize; offset += 24) {
-        if (const quint8 result
-            = SendCommandFrame(CmdButtonBlock, quint8(offset), 0, FurtherChunk, table.data() + offset, 24))
+        if (const quint8 result = commands.SendCommandFrame(CmdButtonBlock, quint8(offset), 0, FurtherChunk,
+                                                            table.data() + offset, 24))
             return result;
     }
     const quint8 trailer[4] = { 0xFF, 0xFF, 0xFF, 0xFF };
-    if (const quint8 result = SendCommandFrame(CmdButtonBlock, ButtonTableSize, 0, FurtherChunk, trailer, 4))
+    if (const quint8 result
+        = commands.SendCommandFrame(CmdButtonBlock, ButtonTableSize, 0, FurtherChunk, trailer, 4))
         return result;
-    return SendClosingFrame(CmdButtonBlock);
+    return commands.SendClosingFrame(CmdButtonBlock);
 }

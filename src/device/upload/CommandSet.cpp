@@ -1,12 +1,6 @@
 #include "device/upload/CommandSet.h"
 
-#include "device/upload/ButtonBlock.h"
 #include "device/link/DeviceLink.h"
-#include "device/upload/DpiBlock.h"
-#include "device/upload/GeneralBlock.h"
-#include "device/upload/LightingBlock.h"
-#include "device/upload/MacroBlock.h"
-#include "device/link/StatusThreadControl.h"
 
 #include <cstring>
 
@@ -15,7 +9,7 @@ constexpr quint8 ClosingPayload = 0x1A;
 constexpr int MaxPayload = 25;
 } // namespace
 
-quint8 SendCommandFrame(quint8 command, quint8 param1, quint8 param2, quint8 chunkType, const quint8 *payload,
+quint8 CommandSet::SendCommandFrame(quint8 command, quint8 param1, quint8 param2, quint8 chunkType, const quint8 *payload,
                         int length)
 {
     quint8 frame[ReportLength] = {};
@@ -28,16 +22,16 @@ quint8 SendCommandFrame(quint8 command, quint8 param1, quint8 param2, quint8 chu
     frame[7] = chunkType;
     if (length > 0)
         std::memcpy(frame + 8, payload, size_t(qMin(length, MaxPayload)));
-    return SendReport(frame, ReportLength);
+    return m_link.SendReport(frame, ReportLength);
 }
 
-quint8 SendClosingFrame(quint8 command, quint16 offset)
+quint8 CommandSet::SendClosingFrame(quint8 command, quint16 offset)
 {
     return SendCommandFrame(command, quint8(offset & 0xFF), quint8(offset >> 8), ClosingChunk,
                             &ClosingPayload, 1);
 }
 
-quint8 SendBlock(quint8 command, const quint8 *block, int size, int chunkSize)
+quint8 CommandSet::SendBlock(quint8 command, const quint8 *block, int size, int chunkSize)
 {
     for (int offset = 0; offset < size; offset += chunkSize) {
         const int length = qMin(chunkSize, size - offset);
@@ -48,28 +42,28 @@ quint8 SendBlock(quint8 command, const quint8 *block, int size, int chunkSize)
     return SendClosingFrame(command);
 }
 
-quint8 BeginWrite()
+quint8 CommandSet::BeginWrite()
 {
     return SendCommandFrame(CmdBeginEnd, 0, 0, 0, nullptr, 0);
 }
 
-quint8 EndWrite()
+quint8 CommandSet::EndWrite()
 {
     return SendCommandFrame(CmdBeginEnd, 1, 0, 0, nullptr, 0);
 }
 
-void SelectProfile(int slot)
+void CommandSet::SelectProfile(int slot)
 {
     SendCommandFrame(CmdSelectProfile, quint8(slot), 0, 0, nullptr, 0);
     ApplyChanges(0x01);
 }
 
-quint8 ApplyChanges(quint8 mask)
+quint8 CommandSet::ApplyChanges(quint8 mask)
 {
     return SendCommandFrame(CmdApply, 0xF3, mask, 0, nullptr, 0);
 }
 
-quint8 ApplyAll()
+quint8 CommandSet::ApplyAll()
 {
     for (const quint8 mask : { 0x04, 0x01, 0x02, 0x08, 0x10 }) {
         if (const quint8 result = ApplyChanges(mask))
@@ -78,40 +72,7 @@ quint8 ApplyAll()
     return ReportOk;
 }
 
-ConfigData &DeviceSideCopy()
-{
-    static ConfigData copy;
-    return copy;
-}
-
 const ProfileData &CurrentProfile(const ConfigData &config)
 {
     return config.profiles[config.ProfileID < ProfileSlots ? config.ProfileID : 0];
-}
-
-quint8 WriteProfileToDevice(const ConfigData &snapshot, int groups)
-{
-    StopStatusThread();
-    DeviceSideCopy() = snapshot;
-
-    quint8 result = BeginWrite();
-    if (!result)
-        result = WriteGeneralSettings();
-    if (!result && (groups & GroupButtons))
-        result = WriteButtons();
-    if (!result && (groups & GroupDpi))
-        result = WriteDpiStages(0);
-    if (!result && (groups & GroupLighting))
-        result = WriteLighting();
-    if (!result && (groups & AllGroups))
-        result = ApplyAll();
-    if (!result)
-        result = WriteMacros();
-    if (!result)
-        result = EndWrite();
-    if (result)
-        return result; // the status thread stays stopped until the window starts it again
-
-    StartStatusThread();
-    return ReportOk;
 }

@@ -5,11 +5,7 @@
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
 
-#include <atomic>
-
 namespace {
-
-std::atomic<quint8> g_deviceType { 0 };
 
 // Register and range bytes keep the low byte of the 32-bit arithmetic, as the mouse expects.
 AxisBytes bytes(quint32 reg, quint32 range)
@@ -91,31 +87,21 @@ int DpiStageCountForDevice(int productCount)
     return productCount >= 1 && productCount <= 8 ? productCount : 8;
 }
 
-quint8 DeviceTypeByte()
+quint8 WriteDpiStages(CommandSet &commands, const ConfigData &deviceSide, int slot, quint8 deviceType)
 {
-    return g_deviceType.load();
-}
-
-void SetDeviceTypeByte(quint8 value)
-{
-    g_deviceType.store(value);
-}
-
-quint8 WriteDpiStages(int slot)
-{
-    const ProfileData &profile = DeviceSideCopy().profiles[qBound(0, slot, ProfileSlots - 1)];
+    const ProfileData &profile = deviceSide.profiles[qBound(0, slot, ProfileSlots - 1)];
     const int count = DpiStageCountForDevice(DpiStageCount());
     const int sensor = SensorVariant();
-    const quint8 deviceType = DeviceTypeByte();
 
     const quint8 header = quint8(count);
-    if (const quint8 result = SendCommandFrame(CmdDpiBlock, 0, 0, FirstChunk, &header, 1))
+    if (const quint8 result = commands.SendCommandFrame(CmdDpiBlock, 0, 0, FirstChunk, &header, 1))
         return result;
     for (int i = 0; i < DpiStageSlots; ++i) {
         const auto payload = DpiStagePayload(profile.stages[i], i, count, sensor, deviceType);
         const quint8 offset = quint8(1 + 5 * i);
-        if (const quint8 result = SendCommandFrame(CmdDpiBlock, offset, 0, FurtherChunk, payload.data(), 5))
+        if (const quint8 result
+            = commands.SendCommandFrame(CmdDpiBlock, offset, 0, FurtherChunk, payload.data(), 5))
             return result;
     }
-    return SendClosingFrame(CmdDpiBlock);
+    return commands.SendClosingFrame(CmdDpiBlock);
 }

@@ -23,9 +23,8 @@ std::array<quint8, 5> DpiStagePayload(const DpiStage &stage, int index, int stag
 // Stage count sent to the mouse: the product's DPI stage count, or 8 when it lies outside 1..8.
 int DpiStageCountForDevice(int productCount);
 
-// The device type byte of the most recent battery report (0 until one arrives); thread-safe.
-quint8 DeviceTypeByte();
-void SetDeviceTypeByte(quint8 value);
+class CommandSet;
 
-// Sends the DPI block of a profile slot of the device-side copy; returns the result code.
-quint8 WriteDpiStages(int slot);
+// Sends the DPI block of a profile slot of `deviceSide` through `commands`, encoded for the device
+// type byte of the last battery report; returns the result code.
+quint8 WriteDpiStages(CommandSet &commands, const ConfigData &deviceSide, int slot, quint8 deviceType);

@@ -42,8 +42,8 @@ std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &conf
     return block;
 }
 
-quint8 WriteGeneralSettings()
+quint8 WriteGeneralSettings(CommandSet &commands, const ConfigData &deviceSide)
 {
-    const auto block = GeneralSettingsBlock(DeviceSideCopy(), SyncMode());
-    return SendBlock(CmdGeneralBlock, block.data(), int(block.size()), int(block.size()));
+    const auto block = GeneralSettingsBlock(deviceSide, SyncMode());
+    return commands.SendBlock(CmdGeneralBlock, block.data(), int(block.size()), int(block.size()));
 }

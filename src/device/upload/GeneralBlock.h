@@ -10,5 +10,7 @@ constexpr int GeneralBlockSize = 19;
 quint8 DeviceEffectNumber(int effect);
 // The general settings block of a configuration; `syncMode` is the product's "SyncMode".
 std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &config, int syncMode);
-// Sends the general settings block of the device-side copy; returns the result code.
-quint8 WriteGeneralSettings();
+class CommandSet;
+
+// Sends the general settings block of `deviceSide` through `commands`; returns the result code.
+quint8 WriteGeneralSettings(CommandSet &commands, const ConfigData &deviceSide);

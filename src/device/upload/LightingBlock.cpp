@@ -46,8 +46,8 @@ std::array<quint8, LightingBlockSize> LightingBlock(const ProfileData &profile)
     return block;
 }
 
-quint8 WriteLighting()
+quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide)
 {
-    const auto block = LightingBlock(DeviceSideCopy().profiles[0]);
-    return SendBlock(CmdLightingBlock, block.data(), int(block.size()), 24);
+    const auto block = LightingBlock(deviceSide.profiles[0]);
+    return commands.SendBlock(CmdLightingBlock, block.data(), int(block.size()), 24);
 }

@@ -8,5 +8,7 @@ constexpr int LightingBlockSize = 80;
 
 // The ten 8-byte effect slot records the mouse keeps, built from a profile's fourteen effects.
 std::array<quint8, LightingBlockSize> LightingBlock(const ProfileData &profile);
-// Sends the lighting block of profile 0 of the device-side copy; returns the result code.
-quint8 WriteLighting();
+class CommandSet;
+
+// Sends the lighting block of profile 0 of `deviceSide` through `commands`; returns the result code.
+quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide);

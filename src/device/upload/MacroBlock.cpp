@@ -55,11 +55,9 @@ MacroSlot EncodeMacroSlot(const MacroEvent *events, int count)
     return slot;
 }
 
-quint8 WriteMacros()
+quint8 WriteMacros(CommandSet &commands, const ConfigData &config, MacroIndexMap &macros)
 {
     std::vector<MacroSlot> image(MacroSlots, MacroSlot {});
-    MacroIndexMap &macros = MacroIndices();
-    const ConfigData &config = DeviceSideCopy();
 
     for (int p = 0; p < ProfileSlots && !macros.empty(); ++p) {
         for (int b = 0; b < ButtonSlots && !macros.empty(); ++b) {
@@ -93,11 +91,11 @@ quint8 WriteMacros()
             const int offset = MacroSlotSize * k + ChunkSize * j;
             const quint8 type = (k == 0 && j == 0) ? FirstChunk : FurtherChunk;
             if (const quint8 result
-                = SendCommandFrame(CmdMacroBlock, quint8(offset & 0xFF), quint8(offset >> 8), type,
+                = commands.SendCommandFrame(CmdMacroBlock, quint8(offset & 0xFF), quint8(offset >> 8), type,
                                    slot.data() + ChunkSize * j, ChunkSize))
                 return result;
         }
         sent = true;
     }
-    return sent ? SendClosingFrame(CmdMacroBlock, 0x0FFF) : quint8(ReportOk);
+    return sent ? commands.SendClosingFrame(CmdMacroBlock, 0x0FFF) : quint8(ReportOk);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/upload/UploadThreadState.h"
 #include "storage/ConfigData.h"
 
 #include <array>
@@ -17,6 +18,9 @@ using MacroSlot = std::array<quint8, MacroSlotSize>;
 // gets a one-unit pause after every fourth event and after its last; longer macros are cut to fit.
 MacroSlot EncodeMacroSlot(const MacroEvent *events, int count);
 
-// Encodes the macros the last button block registered (read from their macro files) and sends the
-// macro block; returns the result code.
-quint8 WriteMacros();
+class CommandSet;
+
+// Encodes the macros the last button block registered in `macros` (read from their macro files, found
+// through the buttons of `deviceSide`), drains `macros`, and sends the macro block through
+// `commands`; returns the result code.
+quint8 WriteMacros(CommandSet &commands, const ConfigData &deviceSide, MacroIndexMap &macros);

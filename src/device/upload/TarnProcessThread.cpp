@@ -1,8 +1,7 @@
 #include "device/upload/TarnProcessThread.h"
 
 #include "device/link/DeviceLink.h"
-#include "device/upload/CommandSet.h"
-#include "device/upload/UploadThreadState.h"
+#include "device/upload/DeviceUpload.h"
 #include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
@@ -12,8 +11,9 @@
 
 #include <QDebug>
 
-TarnProcessThread::TarnProcessThread(QObject *parent)
+TarnProcessThread::TarnProcessThread(DeviceUpload &upload, QObject *parent)
     : QThread(parent)
+    , m_upload(upload)
 { }
 
 void TarnProcessThread::run()
@@ -28,16 +28,17 @@ void TarnProcessThread::run()
         if (!ok && m_saveFailure.isEmpty())
             m_saveFailure = file;
     };
-    const ConfigData &snapshot = UploadSnapshot();
+    UploadState &state = m_upload.state();
+    const ConfigData &snapshot = state.UploadSnapshot();
     save(SaveConfig(snapshot, &failed), failed);
-    if (MouseAsleep()) {
+    if (state.MouseAsleep()) {
         m_status = DeviceAsleep;
         emit DoProcessDlg();
         return;
     }
 
     m_status = ReportOk;
-    int groups = ChangedGroups(snapshot, LastSentConfig());
+    int groups = ChangedGroups(snapshot, state.LastSentConfig());
     if (LoadDiff() == 1 || m_sendEverything) {
         groups = AllGroups;
     } else if (groups == 0) {
@@ -46,8 +47,8 @@ void TarnProcessThread::run()
     }
 
     save(SaveConfig(snapshot, &failed), failed);
-    m_status = WriteProfileToDevice(snapshot, groups);
-    LastSentConfig() = snapshot;
+    m_status = m_upload.WriteProfileToDevice(snapshot, groups);
+    state.LastSentConfig() = snapshot;
     save(SaveDiff(m_status != ReportOk ? 1 : 0), AppPaths::globalConfigFile());
     save(SaveUploadCut(m_status != ReportOk), AppPaths::globalConfigFile());
     emit DoProcessDlg();

@@ -5,12 +5,15 @@
 
 #include <atomic>
 
-// Runs one upload of UploadSnapshot() to the mouse and reports when it is done.
+class DeviceUpload;
+
+// Runs one upload of the upload state's snapshot to the mouse and reports when it is done.
 class TarnProcessThread : public QThread
 {
     Q_OBJECT
 public:
-    explicit TarnProcessThread(QObject *parent = nullptr);
+    // Uploads through `upload`, which must outlive the run.
+    explicit TarnProcessThread(DeviceUpload &upload, QObject *parent = nullptr);
 
     // The upload's result: 0 success, 5 mouse asleep, otherwise the transport's code.
     quint8 status() const { return m_status.load(); }
@@ -29,6 +32,7 @@ protected:
     void run() override;
 
 private:
+    DeviceUpload &m_upload;
     std::atomic<quint8> m_status { 0 };
     std::atomic<bool> m_sendEverything { false };
     std::atomic<bool> m_stop { false };

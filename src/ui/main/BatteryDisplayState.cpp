@@ -1,6 +1,6 @@
 #include "ui/main/BatteryDisplayState.h"
 
-#include "device/upload/BatteryLevel.h"
+#include "device/status/BatteryReport.h"
 
 BatteryDisplayState::BatteryDisplayState(int savedLevel)
 {
@@ -9,18 +9,16 @@ BatteryDisplayState::BatteryDisplayState(int savedLevel)
     m_barValue = m_level;
 }
 
-bool BatteryDisplayState::takeReport(quint8 charge, quint8 lowByte, quint8 highByte, int fullMillivolts,
-                                     bool cablePresent)
+bool BatteryDisplayState::takeReport(const BatteryReport &report, bool cablePresent)
 {
-    m_mouseOff = charge == 0 && lowByte == 0 && highByte == 0;
+    m_mouseOff = report.asleep;
     if (m_mouseOff)
         return false;
     m_cableAtLastReport = cablePresent;
-    const int level = batteryLevelFromVoltage(lowByte, highByte, fullMillivolts);
-    const bool changed = level != m_level;
-    m_level = level;
-    m_barValue = cablePresent ? 100 : level;
-    m_charging = charge != 0;
+    const bool changed = report.level != m_level;
+    m_level = report.level;
+    m_barValue = cablePresent ? 100 : report.level;
+    m_charging = report.charging;
     return changed;
 }
 

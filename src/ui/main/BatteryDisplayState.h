@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct BatteryReport;
+
 // What the footer shows for the mouse's connection and battery, worked out from the battery reports
 // and the presence of the receiver's and the cable's command interfaces.
 class BatteryDisplayState
@@ -15,11 +17,11 @@ public:
     explicit BatteryDisplayState(int savedLevel = 0);
 
     // Takes a battery report. Returns true when the level changed (the caller saves it).
-    bool takeReport(quint8 charge, quint8 lowByte, quint8 highByte, int fullMillivolts, bool cablePresent);
+    bool takeReport(const BatteryReport &report, bool cablePresent);
     // Works out the connection state from the presence facts and the last charging flag.
     void updateConnection(bool cablePresent, bool receiverPresent);
 
-    // True when the last report said the mouse is off (all three values zero).
+    // True when the last report said the mouse is off or asleep.
     bool mouseOff() const { return m_mouseOff; }
     // The last level shown (0 before any).
     int level() const { return m_level; }

@@ -24,8 +24,9 @@ QLabel *createIcon(const QString &objectName, QWidget *parent)
 }
 } // namespace
 
-ConnectionDisplay::ConnectionDisplay(QWidget *parent)
+ConnectionDisplay::ConnectionDisplay(const DeviceLink &link, QWidget *parent)
     : QWidget(parent)
+    , m_link(link)
     , m_state(LoadBattery())
     , m_bar(new TarnProcessbar(this))
     , m_receiverIcon(createIcon(QStringLiteral("receiverIcon"), this))
@@ -41,10 +42,10 @@ ConnectionDisplay::ConnectionDisplay(QWidget *parent)
     relayout();
 }
 
-void ConnectionDisplay::showBatteryReport(quint8 charge, quint8 lowByte, quint8 highByte)
+void ConnectionDisplay::showBatteryReport(const BatteryReport &report)
 {
-    const bool cable = CableCommandPresent();
-    if (m_state.takeReport(charge, lowByte, highByte, BatteryFull(), cable))
+    const bool cable = m_link.CableCommandPresent();
+    if (m_state.takeReport(report, cable))
         SaveBattery(m_state.level());
     m_chargingIcon->hide();
     if (m_state.mouseOff()) {
@@ -62,7 +63,7 @@ void ConnectionDisplay::showBatteryReport(quint8 charge, quint8 lowByte, quint8 
 
 void ConnectionDisplay::refreshConnectionState()
 {
-    m_state.updateConnection(CableCommandPresent(), ReceiverCommandPresent());
+    m_state.updateConnection(m_link.CableCommandPresent(), m_link.ReceiverCommandPresent());
     m_receiverIcon->setVisible(m_state.receiverIconShown());
     m_bar->setVisible(m_state.batteryBarShown());
     m_chargingIcon->hide();

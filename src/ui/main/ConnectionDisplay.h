@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+class DeviceLink;
 class QLabel;
 class TarnProcessbar;
 
@@ -14,11 +15,11 @@ class ConnectionDisplay : public QWidget
 {
     Q_OBJECT
 public:
-    // Starts from the level last saved in the settings.
-    explicit ConnectionDisplay(QWidget *parent = nullptr);
+    // Starts from the level last saved in the settings; reads the presence facts of `link`.
+    explicit ConnectionDisplay(const DeviceLink &link, QWidget *parent = nullptr);
 
-    // Takes a battery report (the status thread's three bytes).
-    void showBatteryReport(quint8 charge, quint8 lowByte, quint8 highByte);
+    // Takes a battery report of the status thread.
+    void showBatteryReport(const BatteryReport &report);
     // Works out the connection state from the device table and shows it.
     void refreshConnectionState();
     // Places the parts again at the current scale.
@@ -37,6 +38,7 @@ protected:
 private:
     void applyBarLook();
 
+    const DeviceLink &m_link;
     BatteryDisplayState m_state;
     TarnProcessbar *m_bar;
     QLabel *m_receiverIcon;

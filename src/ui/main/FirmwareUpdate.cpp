@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <unistd.h>
 
-FirmwareUpdate::FirmwareUpdate(std::function<void()> stopStatusThread, QWidget *dialogParent, QObject *parent)
+FirmwareUpdate::FirmwareUpdate(const DeviceLink &link, std::function<void()> stopStatusThread,
+                               QWidget *dialogParent, QObject *parent)
     : QObject(parent)
+    , m_link(link)
     , m_stopStatusThread(std::move(stopStatusThread))
     , m_dialogParent(dialogParent)
     , m_starter([](const QString &program) { return QProcess::startDetached(program, {}); })
@@ -29,7 +31,7 @@ QString FirmwareUpdate::updaterPath()
 void FirmwareUpdate::run()
 {
     // The updater talks to the mouse through its cable only.
-    if (!InterfacePresent(CableMouse)) {
+    if (!m_link.InterfacePresent(CableMouse)) {
         ShowWarning(tr("Warning"), tr("To update the firmware, please connect to the computer with a cable."),
                     m_dialogParent);
         return;

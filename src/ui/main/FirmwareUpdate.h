@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class DeviceLink;
 class QWidget;
 
 // Hands the mouse over to the external firmware updater: only by cable, only after the user agrees;
@@ -18,8 +19,10 @@ public:
     // Ends the process with a code.
     using Exit = std::function<void(int code)>;
 
-    // `stopStatusThread` stops the status thread before the hand-over; boxes open over `dialogParent`.
-    FirmwareUpdate(std::function<void()> stopStatusThread, QWidget *dialogParent, QObject *parent = nullptr);
+    // Checks the cable on `link`; `stopStatusThread` stops the status thread before the hand-over;
+    // boxes open over `dialogParent`.
+    FirmwareUpdate(const DeviceLink &link, std::function<void()> stopStatusThread, QWidget *dialogParent,
+                   QObject *parent = nullptr);
 
     // The updater: AppDir + "/skin/mouse/bin/RX71QA-UPD-VER1.3".
     static QString updaterPath();
@@ -32,6 +35,7 @@ public:
     void setExit(Exit exit) { m_exit = std::move(exit); }
 
 private:
+    const DeviceLink &m_link;
     std::function<void()> m_stopStatusThread;
     QWidget *m_dialogParent;
     Starter m_starter;

@@ -2,7 +2,8 @@
 
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/upload/StatusThreadRunner.h"
+#include "device/session/MouseSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/PointerSpeed.h"
@@ -33,7 +34,6 @@
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
-#include "virtualmouse/HidBackendSelection.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,8 +57,9 @@ double logicalDpiRatio(const QScreen *screen)
 }
 } // namespace
 
-MousecfgWidget::MousecfgWidget(QWidget *parent)
+MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices, QWidget *parent)
     : QWidget(parent, Qt::FramelessWindowHint)
+    , m_mouse(mouse)
 {
     InstallAccessibleSkin();
     setObjectName(QStringLiteral("MousecfgWidget"));
@@ -70,10 +71,10 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
     SetUiScale(WindowScale::scaleForStep(firstStep));
 
-    // Created first: the session pauses it around every close and reopen of the handles.
-    m_statusThread = new StatusThreadRunner(this);
-    // The device table, enumeration and hot-plug notices; the virtual mouse when one is asked for.
-    m_session = new DeviceSession(installHidBackend(), this);
+    // The session's status thread, paused by the hot-plug handling around every close and reopen.
+    m_statusThread = m_mouse.statusRunner();
+    // The device table, enumeration and hot-plug notices.
+    m_session = new DeviceSession(m_mouse.link(), m_mouse.statusControl(), notices, this);
 
     m_languages = new LanguageSwitch(this);
     buildWidgets();
@@ -108,7 +109,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent)
     connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // The lowest level until the first real report.
-    slotRefreshBatteryStatus(0, 1, 1);
+    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
     setUpServices();
     watchMouseReturn();
     // Started at login, the window waits in the tray, with or without a mouse.
@@ -137,7 +138,7 @@ void MousecfgWidget::buildWidgets()
     m_header = new HeaderBar(this);
     m_tabs = new TabBar(this);
     m_profileBar = new ProfileBar(this, this);
-    m_connection = new ConnectionDisplay(this);
+    m_connection = new ConnectionDisplay(m_mouse.link(), this);
     m_slots = new SlotIndicators(this);
     m_picture = new MousePicture(this);
     m_picture->setProduct(ProductName(), ButtonCount());
@@ -165,7 +166,7 @@ void MousecfgWidget::connectParts()
         rebuildMouseList();
         refreshConnectionState();
         m_statusThread->stop();
-        if (CommandHandleOpen())
+        if (m_mouse.link().CommandHandleOpen())
             m_statusThread->start();
     });
 

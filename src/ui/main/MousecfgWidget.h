@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/status/BatteryReport.h"
+#include "device/status/StatusReport.h"
 #include "storage/ConfigData.h"
 #include "ui/main/ProfileHost.h"
 #include "ui/widgets/MouseConnectionSource.h"
@@ -12,11 +14,13 @@
 class AppSwitching;
 class BatteryAlerts;
 class ConnectionDisplay;
+class DeviceNoticeSource;
 class DeviceSession;
 class FirmwareUpdate;
 class HeaderBar;
 class LanguageSwitch;
 class MousePicture;
+class MouseSession;
 class OsdClient;
 class PageStack;
 class ProfileBar;
@@ -36,9 +40,12 @@ class MousecfgWidget : public QWidget, public MouseConnectionSource, public Prof
 {
     Q_OBJECT
 public:
-    explicit MousecfgWidget(QWidget *parent = nullptr);
+    // Works on the program's `mouse` (a session WithStatusThread); follows the hot-plug `notices` and takes them over.
+    MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices, QWidget *parent = nullptr);
     ~MousecfgWidget() override;
 
+    // The program's mouse this window works on.
+    MouseSession &mouseSession() override { return m_mouse; }
     // Number of device entries whose mouse and command interfaces are both present.
     int connectedCount() const;
     // True while a mouse is connected (the waiting message box asks this).
@@ -124,9 +131,9 @@ public slots:
     // The first mouse arrived: set everything up for it.
     void slotWarnClose();
     // A battery report from the status thread.
-    void slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
+    void slotRefreshBatteryStatus(const BatteryReport &report);
     // A status report from the mouse: slot, DPI stage, polling rate, mode.
-    void slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
+    void slotRefreshStatus(const StatusReport &report);
     // The status byte of a battery report; 0 means the mouse lost what it was sent.
     void slotRefreshWriteStatus(quint8 iStatus);
     // Hover highlight of a button of the button page or a callout.
@@ -158,6 +165,7 @@ private:
 
     ConfigData m_config;
     QStringList m_library;
+    MouseSession &m_mouse;
     StatusThreadRunner *m_statusThread = nullptr;
     DeviceSession *m_session = nullptr;
     ScaledBackgrounds *m_backgrounds = nullptr;

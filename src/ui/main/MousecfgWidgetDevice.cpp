@@ -3,8 +3,8 @@
 
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
-#include "device/upload/StatusThreadRunner.h"
-#include "device/upload/UploadThreadState.h"
+#include "device/session/MouseSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "platform/FreedMemory.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
@@ -71,7 +71,7 @@ void MousecfgWidget::rebuildMouseList()
 {
     QStringList models;
     if (connectedCount() > 0)
-        models << DeviceTableName();
+        models << m_mouse.link().DeviceTableName();
     // A connected model becomes the current product when the current one is gone.
     if (!models.isEmpty() && !models.contains(CurrentProduct()))
         SaveCurrentProduct(models.first());
@@ -83,7 +83,7 @@ void MousecfgWidget::slot_show_mousename(QAction *action)
     if (!action)
         return;
     m_statusThread->stop();
-    CloseDevice();
+    m_mouse.link().CloseDevice();
     m_header->setModelButtonText(action->text());
     SaveCurrentProduct(action->text());
     m_session->openCurrentDevice();
@@ -97,13 +97,14 @@ void MousecfgWidget::refreshConnectionState()
     refreshTrayToolTip();
 }
 
-void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte)
+void MousecfgWidget::slotRefreshBatteryStatus(const BatteryReport &report)
 {
-    const bool wasAsleep = MouseAsleep();
-    SetMouseAsleep(iCharge == 0 && iLowByte == 0 && iHiByte == 0);
-    if (wasAsleep && !MouseAsleep() && m_recovery)
+    UploadState &upload = m_mouse.upload().state();
+    const bool wasAsleep = upload.MouseAsleep();
+    upload.SetMouseAsleep(report.asleep);
+    if (wasAsleep && !report.asleep && m_recovery)
         m_recovery->mouseCameBack();
-    m_connection->showBatteryReport(iCharge, iLowByte, iHiByte);
+    m_connection->showBatteryReport(report);
     // Created after the placeholder report of the constructor, which says nothing of the battery.
     if (m_alerts)
         m_alerts->takeReport(m_connection->state(), ProductName());
@@ -116,16 +117,17 @@ void MousecfgWidget::slotRefreshWriteStatus(quint8 iStatus)
         SaveDiff(1);
 }
 
-void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode)
+void MousecfgWidget::slotRefreshStatus(const StatusReport &report)
 {
-    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", iProfile, iDPI, iRate, iMode);
-    if (iProfile != m_config.ProfileID)
-        slotRefreshProfile(iProfile);
+    qCDebug(lcUi, "Test data:profile =%x, dpi= %x, iRate= %x, mode= %x", report.slot, report.stage,
+            report.rate, report.mode);
+    if (report.slot != m_config.ProfileID)
+        slotRefreshProfile(report.slot);
     const ProfileData &slot = m_config.profiles[m_config.ProfileID];
-    if (iDPI != slot.dpi)
-        slotRefreshDPIStage(iDPI);
-    if (iRate != slot.pollrate)
-        slotRefreshRate(iRate);
+    if (report.stage != slot.dpi)
+        slotRefreshDPIStage(report.stage);
+    if (report.rate != slot.pollrate)
+        slotRefreshRate(report.rate);
 }
 
 void MousecfgWidget::slotRefreshProfile(quint8 profile)

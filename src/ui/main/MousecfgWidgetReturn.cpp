@@ -2,8 +2,8 @@
 #include "ui/main/MousecfgWidget.h"
 
 #include "device/link/AccessAdvice.h"
-#include "device/link/DeviceLink.h"
 #include "device/link/DeviceSession.h"
+#include "device/session/MouseSession.h"
 #include "platform/SleepWatcher.h"
 #include "storage/ConfigStore.h"
 #include "ui/main/ProfileBar.h"
@@ -21,7 +21,7 @@ constexpr int StartSettleMs = 600;
 void MousecfgWidget::warnAccessDenied()
 {
     // One box at a time; and none once access came while the box waited to be shown.
-    const QStringList nodes = DeniedDeviceNodes();
+    const QStringList nodes = m_mouse.link().DeniedDeviceNodes();
     if (m_warningShown || nodes.isEmpty())
         return;
     m_warningShown = true;
@@ -32,7 +32,7 @@ void MousecfgWidget::warnAccessDenied()
 
 void MousecfgWidget::watchMouseReturn()
 {
-    m_recovery = new UploadRecovery(m_profileBar->operations(), this, this);
+    m_recovery = new UploadRecovery(m_mouse, m_profileBar->operations(), this, this);
     connect(m_session, &DeviceSession::deviceReady, m_recovery, &UploadRecovery::mouseCameBack);
     // A mouse found at start counts as come back, once the window has settled.
     QTimer::singleShot(StartSettleMs, m_recovery, &UploadRecovery::mouseCameBack);
@@ -48,7 +48,8 @@ void MousecfgWidget::afterResume()
     ConfigData stored;
     LoadConfig(stored);
     const ProfileData &slot = stored.profiles[stored.ProfileID];
-    slotRefreshStatus(stored.ProfileID, slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0);
+    slotRefreshStatus(
+        { quint8(stored.ProfileID), slot.dpi, m_config.profiles[m_config.ProfileID].pollrate, 0 });
     // The desktop may have reset the pointer when the receiver came back.
     applySlotMouseSpeed();
     m_recovery->mouseCameBack();

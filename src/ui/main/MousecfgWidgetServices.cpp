@@ -2,8 +2,8 @@
 // interface language and the battery notices with the tray tooltip.
 #include "ui/main/MousecfgWidget.h"
 
-#include "device/link/DeviceLink.h"
-#include "device/upload/StatusThreadRunner.h"
+#include "device/session/MouseSession.h"
+#include "device/status/StatusThreadRunner.h"
 #include "platform/DesktopNotifications.h"
 #include "platform/OsdClient.h"
 #include "storage/AppPaths.h"
@@ -29,7 +29,8 @@ constexpr int LanguagePauseMs = 500;
 void MousecfgWidget::setUpServices()
 {
     m_osd = new OsdClient(AppPaths::appDir() + QStringLiteral("/OSD"), OsdServerName(), this);
-    m_firmware = new FirmwareUpdate([this] { m_statusThread->stop(); }, this, this);
+    m_firmware = new FirmwareUpdate(
+        m_mouse.link(), [this] { m_statusThread->stop(); }, this, this);
     m_alerts = new BatteryAlerts(new DesktopNotifications(this), this);
 
     TarnPushButton *firmwareButton = m_header->firmwareButton();
@@ -68,7 +69,7 @@ void MousecfgWidget::onLanguageChanged(int)
     m_header->languageButton()->restyle();
     refreshTrayToolTip();
     QTimer::singleShot(LanguagePauseMs, this, [this] {
-        if (CommandHandleOpen() && !m_statusThread->isRunning())
+        if (m_mouse.link().CommandHandleOpen() && !m_statusThread->isRunning())
             m_statusThread->start();
     });
 }

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 struct ConfigData;
+class MouseSession;
 class QWidget;
 
 // What the profile operations need from the main window: the working configuration, the profile
@@ -21,6 +22,8 @@ public:
     virtual void refreshPages() = 0;
     // Sets the system pointer speed from the current slot.
     virtual void applySlotMouseSpeed() = 0;
+    // The program's mouse: its link, uploads and status thread.
+    virtual MouseSession &mouseSession() = 0;
     // Parent of modal boxes and dialogs.
     virtual QWidget *dialogParent() = 0;
     // Hides the main window ("OK", "Cancel").

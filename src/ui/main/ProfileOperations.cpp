@@ -1,7 +1,6 @@
 #include "ui/main/ProfileOperations.h"
 
-#include "device/link/StatusThreadControl.h"
-#include "device/upload/CommandSet.h"
+#include "device/session/MouseSession.h"
 #include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
@@ -114,11 +113,12 @@ bool ProfileOperations::selectSlot(int slot)
     selectProfileSlot(slot, false);
     emit libraryChanged();
     // The status thread must not read while the switch is written.
-    StopStatusThread();
+    MouseSession &mouse = m_host->mouseSession();
+    mouse.statusControl().StopStatusThread();
     // The mouse answers no select frame; the apply frames after it tell whether it took the switch.
-    SelectProfile(slot);
-    const quint8 applied = ApplyAll();
-    StartStatusThread();
+    mouse.upload().commands().SelectProfile(slot);
+    const quint8 applied = mouse.upload().commands().ApplyAll();
+    mouse.statusControl().StartStatusThread();
     m_host->applySlotMouseSpeed();
     return applied == 0;
 }

@@ -2,8 +2,8 @@
 #include "ui/main/ProfileOperations.h"
 
 #include "device/link/DeviceLink.h"
+#include "device/session/MouseSession.h"
 #include "device/upload/TarnProcessThread.h"
-#include "device/upload/UploadThreadState.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -53,8 +53,9 @@ quint8 ProfileOperations::applyToDevice(bool sendEverything)
     if (m_uploading)
         return 0;
     m_uploading = true;
-    UploadSnapshot() = config();
-    TarnProcessThread thread;
+    DeviceUpload &upload = m_host->mouseSession().upload();
+    upload.state().UploadSnapshot() = config();
+    TarnProcessThread thread(upload);
     thread.setSendEverything(sendEverything);
     thread.start(QThread::InheritPriority);
     if (m_waiter) {

@@ -1,15 +1,16 @@
 #include "ui/main/UploadRecovery.h"
 
-#include "device/link/DeviceLink.h"
-#include "device/upload/UploadThreadState.h"
+#include "device/session/MouseSession.h"
 #include "storage/UploadCut.h"
 #include "ui/main/ProfileOperations.h"
 #include "ui/widgets/UserPrompts.h"
 
 #include <QTimer>
 
-UploadRecovery::UploadRecovery(ProfileOperations *operations, QWidget *dialogParent, QObject *parent)
+UploadRecovery::UploadRecovery(MouseSession &mouse, ProfileOperations *operations, QWidget *dialogParent,
+                               QObject *parent)
     : QObject(parent)
+    , m_mouse(mouse)
     , m_operations(operations)
     , m_dialogParent(dialogParent)
 { }
@@ -31,7 +32,7 @@ void UploadRecovery::offer()
         return;
     }
     // A sleeping mouse would refuse the upload; it is offered when the mouse wakes.
-    if (m_offered || !CommandHandleOpen() || MouseAsleep())
+    if (m_offered || !m_mouse.link().CommandHandleOpen() || m_mouse.upload().state().MouseAsleep())
         return;
     m_offered = true;
     if (AskQuestion(tr("Warning"),

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class MouseSession;
 class ProfileOperations;
 class QWidget;
 
@@ -12,8 +13,9 @@ class UploadRecovery : public QObject
 {
     Q_OBJECT
 public:
-    // Offers through `operations`, its boxes parented to `dialogParent`.
-    UploadRecovery(ProfileOperations *operations, QWidget *dialogParent, QObject *parent = nullptr);
+    // Offers through `operations` while `mouse` is open and awake, its boxes parented to `dialogParent`.
+    UploadRecovery(MouseSession &mouse, ProfileOperations *operations, QWidget *dialogParent,
+                   QObject *parent = nullptr);
 
     // The mouse is back: soon (outside the caller's handling), offers the full upload if it is due.
     void mouseCameBack();
@@ -21,6 +23,7 @@ public:
 private:
     void offer();
 
+    MouseSession &m_mouse;
     ProfileOperations *m_operations;
     QWidget *m_dialogParent;
     bool m_offered = false; // asked since the upload was last cut

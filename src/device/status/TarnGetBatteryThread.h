@@ -1,10 +1,16 @@
 #pragma once
 
+#include "device/status/BatteryReport.h"
+#include "device/status/StatusReport.h"
+
 #include <QThread>
 
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+
+class DeviceLink;
+class UploadState;
 
 // Asks the mouse for its battery state about every 28 s and listens in between for the battery
 // and status reports it sends; passes them on as signals. Runs while a device is open.
@@ -12,7 +18,9 @@ class TarnGetBatteryThread : public QThread
 {
     Q_OBJECT
 public:
-    explicit TarnGetBatteryThread(QObject *parent = nullptr);
+    // Talks through `link`; records the device type byte of battery reports in `upload`. Battery
+    // levels are worked out against "Config/BatteryFull", read here.
+    TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent = nullptr);
 
     // Asks the loop to end at its next check; pauses end at once.
     void requestStop();
@@ -20,11 +28,11 @@ public:
     void stopAndWait();
 
 signals:
-    // A battery report: charge byte, battery reading low and high byte (all 0: the mouse is off).
-    void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);
-    // A status report sent by the mouse itself: profile, DPI stage, polling-rate code, mode.
-    void RefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode);
-    // The status byte of a battery report that carried a reading.
+    // A battery report; an asleep one also when the query got no answer.
+    void RefreshBatteryStatus(const BatteryReport &report);
+    // A status report sent by the mouse itself.
+    void RefreshStatus(const StatusReport &report);
+    // The write status of a battery report of a mouse that is awake.
     void RefreshWriteStatus(quint8 iStatus);
 
 protected:
@@ -35,6 +43,9 @@ private:
     // Sleeps `ms` milliseconds unless a stop is requested meanwhile.
     void pause(int ms);
 
+    DeviceLink &m_link;
+    UploadState &m_upload;
+    const int m_fullMillivolts;
     std::atomic<bool> m_stop { false };
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseCondition;

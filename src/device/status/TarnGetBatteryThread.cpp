@@ -1,9 +1,10 @@
-#include "device/upload/TarnGetBatteryThread.h"
+#include "device/status/TarnGetBatteryThread.h"
 
-#include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
-#include "device/upload/DpiBlock.h"
+#include "device/upload/CommandSet.h"
+#include "device/upload/UploadThreadState.h"
 #include "platform/LogCategories.h"
+#include "storage/AppSettings.h"
 
 #include <QDebug>
 
@@ -16,9 +17,15 @@ constexpr int ReadTimeoutMs = 50;
 const quint8 BatteryQuery[ReportLength] = { 0x05, 0x24, 0xFA, CmdBattery };
 } // namespace
 
-TarnGetBatteryThread::TarnGetBatteryThread(QObject *parent)
+TarnGetBatteryThread::TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent)
     : QThread(parent)
-{ }
+    , m_link(link)
+    , m_upload(upload)
+    , m_fullMillivolts(BatteryFull())
+{
+    qRegisterMetaType<BatteryReport>();
+    qRegisterMetaType<StatusReport>();
+}
 
 void TarnGetBatteryThread::requestStop()
 {
@@ -41,10 +48,11 @@ void TarnGetBatteryThread::pause(int ms)
 
 void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)
 {
-    SetDeviceTypeByte(reply[10]);
-    emit RefreshBatteryStatus(reply[6], reply[4], reply[5]);
-    if (reply[4] != 0 || reply[5] != 0 || reply[6] != 0)
-        emit RefreshWriteStatus(reply[7]);
+    const BatteryReport report = BatteryReport::fromFrame(reply, m_fullMillivolts);
+    m_upload.SetDeviceTypeByte(report.deviceType);
+    emit RefreshBatteryStatus(report);
+    if (!report.asleep)
+        emit RefreshWriteStatus(report.writeStatus);
 }
 
 void TarnGetBatteryThread::run()
@@ -53,16 +61,16 @@ void TarnGetBatteryThread::run()
     int pass = 0;
     quint8 reply[ReportLength];
     while (!m_stop) {
-        if (!CommandHandleOpen())
+        if (!m_link.CommandHandleOpen())
             break;
         std::memset(reply, 0, sizeof(reply));
 
         if (pass == 0) {
-            if (WriteCommandHandle(BatteryQuery, ReportLength) < 0)
+            if (m_link.WriteCommandHandle(BatteryQuery, ReportLength) < 0)
                 qCDebug(lcUpload, "Unable to send a feature report.");
             pause(10);
-            if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
-                emit RefreshBatteryStatus(0, 0, 0);
+            if (m_link.ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+                emit RefreshBatteryStatus(BatteryReport());
             } else {
                 qCDebug(lcUpload, "Threadread bat - %x %x %x %x %x %x %x %x", reply[0], reply[1], reply[2],
                         reply[3], reply[4], reply[5], reply[6], reply[7]);
@@ -70,7 +78,7 @@ void TarnGetBatteryThread::run()
                     handleBatteryReport(reply);
                 } else if (reply[3] == CmdStatus) {
                     // The mouse's own report came before the answer, which the next read gets.
-                    emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
+                    emit RefreshStatus(StatusReport::fromFrame(reply));
                 }
             }
             pass = 2;
@@ -82,11 +90,11 @@ void TarnGetBatteryThread::run()
 
         if (m_stop)
             break;
-        if (ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
+        if (m_link.ReadCommandHandle(reply, ReportLength, ReadTimeoutMs) < 0) {
             qCDebug(lcUpload, "Unable to read a feature report 1.");
             pause(450);
         } else if (reply[3] == CmdStatus) {
-            emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
+            emit RefreshStatus(StatusReport::fromFrame(reply));
             pause(400);
         } else {
             if (reply[3] == CmdBattery)

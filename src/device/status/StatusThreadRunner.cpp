@@ -1,19 +1,23 @@
-#include "device/upload/StatusThreadRunner.h"
+#include "device/status/StatusThreadRunner.h"
 
 #include "device/link/StatusThreadControl.h"
-#include "device/upload/TarnGetBatteryThread.h"
+#include "device/status/TarnGetBatteryThread.h"
 
 #include <QThread>
 
-StatusThreadRunner::StatusThreadRunner(QObject *parent)
+StatusThreadRunner::StatusThreadRunner(DeviceLink &link, UploadState &upload, StatusThreadControl &control,
+                                       QObject *parent)
     : QObject(parent)
+    , m_link(link)
+    , m_upload(upload)
+    , m_control(control)
 {
-    SetStatusThreadControl([this] { stop(); }, [this] { start(); });
+    m_control.SetStatusThreadControl([this] { stop(); }, [this] { start(); });
 }
 
 StatusThreadRunner::~StatusThreadRunner()
 {
-    SetStatusThreadControl(nullptr, nullptr);
+    m_control.SetStatusThreadControl(nullptr, nullptr);
     stop();
 }
 
@@ -31,7 +35,7 @@ void StatusThreadRunner::start()
     }
     if (m_thread)
         return;
-    m_thread = new TarnGetBatteryThread;
+    m_thread = new TarnGetBatteryThread(m_link, m_upload);
     connect(m_thread, &TarnGetBatteryThread::RefreshBatteryStatus, this,
             &StatusThreadRunner::RefreshBatteryStatus);
     connect(m_thread, &TarnGetBatteryThread::RefreshStatus, this, &StatusThreadRunner::RefreshStatus);

@@ -1,0 +1,19 @@
+#include "device/session/MouseSession.h"
+
+#include "device/status/StatusThreadRunner.h"
+
+MouseSession::MouseSession(HidBackend *backend, StatusThread status)
+    : m_link(backend)
+    , m_upload(m_link, m_statusControl)
+{
+    // Installs itself as the status control: from here on uploads pause and resume it.
+    if (status == WithStatusThread)
+        m_statusRunner = std::make_unique<StatusThreadRunner>(m_link, m_upload.state(), m_statusControl);
+}
+
+MouseSession::~MouseSession()
+{
+    // The status thread reads the handles; it ends before they close.
+    m_statusRunner.reset();
+    m_link.CloseDevice();
+}

@@ -1,0 +1,43 @@
+#include "device/upload/DeviceUpload.h"
+
+#include "device/link/DeviceLink.h"
+#include "device/link/StatusThreadControl.h"
+#include "device/upload/ButtonBlock.h"
+#include "device/upload/DpiBlock.h"
+#include "device/upload/GeneralBlock.h"
+#include "device/upload/LightingBlock.h"
+#include "device/upload/MacroBlock.h"
+#include "storage/ConfigRecords.h"
+
+DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status)
+    : m_commands(link)
+    , m_status(status)
+{ }
+
+quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups)
+{
+    m_status.StopStatusThread();
+    ConfigData &copy = m_state.DeviceSideCopy();
+    copy = snapshot;
+
+    quint8 result = m_commands.BeginWrite();
+    if (!result)
+        result = WriteGeneralSettings(m_commands, copy);
+    if (!result && (groups & GroupButtons))
+        result = WriteButtons(m_commands, copy, m_state.ButtonTable(), m_state.MacroIndices());
+    if (!result && (groups & GroupDpi))
+        result = WriteDpiStages(m_commands, copy, 0, m_state.DeviceTypeByte());
+    if (!result && (groups & GroupLighting))
+        result = WriteLighting(m_commands, copy);
+    if (!result && (groups & AllGroups))
+        result = m_commands.ApplyAll();
+    if (!result)
+        result = WriteMacros(m_commands, copy, m_state.MacroIndices());
+    if (!result)
+        result = m_commands.EndWrite();
+    if (result)
+        return result; // the status thread stays stopped until the window starts it again
+
+    m_status.StartStatusThread();
+    return ReportOk;
+}
