@@ -5,7 +5,7 @@
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
 #include "ui/buttons/SniperRules.h"
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "PageTestSupport.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnSingleDPI.h"
 #include "ui/pages/TarnTwoBarSlider.h"

@@ -1,6 +1,6 @@
 #include "ui/buttons/TarnSniperWindow.h"
 
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 
 #include "ui/buttons/SniperRules.h"
 #include "ui/widgets/Theme.h"

@@ -24,7 +24,7 @@
 #include "ui/main/TrayIcon.h"
 #include "ui/main/UploadRecovery.h"
 #include "ui/main/WindowScale.h"
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnReportRate.h"

@@ -2,7 +2,7 @@
 
 #include "platform/LogCategories.h"
 #include "storage/ProductDefinition.h"
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnTwoBarSlider.h"
 #include "ui/widgets/TarnLabel.h"

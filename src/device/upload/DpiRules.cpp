@@ -1,4 +1,4 @@
-#include "ui/pages/DpiRules.h"
+#include "device/upload/DpiRules.h"
 
 #include <QStringList>
 
