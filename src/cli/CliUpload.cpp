@@ -54,28 +54,7 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     ConfigData config;
     LoadConfig(config);
-    UploadSnapshot() = config;
-    LastSentConfig() = config;
-
-    CliDevice device;
-    if (!device.connected()) {
-        err << resultText(ReportNoDevice) << "\n";
-        return ReportNoDevice;
-    }
-    readBatteryState(device);
-
-    TarnProcessThread upload;
-    upload.setSendEverything(all);
-    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
-    QEventLoop waiting;
-    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
-    upload.start(QThread::InheritPriority);
-    waiting.exec();
-    upload.wait();
-    if (!upload.saveFailure().isEmpty())
-        return cannotWrite(out, err, upload.status(), upload.saveFailure());
-    out << resultText(upload.status()) << "\n";
-    return upload.status();
+    return uploadConfig(config, config, all, out, err);
 }
 
 int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -101,6 +80,33 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 } // namespace
+
+int uploadConfig(const ConfigData &config, const ConfigData &lastSent, bool all, QTextStream &out,
+                 QTextStream &err)
+{
+    UploadSnapshot() = config;
+    LastSentConfig() = lastSent;
+
+    CliDevice device;
+    if (!device.connected()) {
+        err << resultText(ReportNoDevice) << "\n";
+        return ReportNoDevice;
+    }
+    readBatteryState(device);
+
+    TarnProcessThread upload;
+    upload.setSendEverything(all);
+    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
+    QEventLoop waiting;
+    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
+    upload.start(QThread::InheritPriority);
+    waiting.exec();
+    upload.wait();
+    if (!upload.saveFailure().isEmpty())
+        return cannotWrite(out, err, upload.status(), upload.saveFailure());
+    out << resultText(upload.status()) << "\n";
+    return upload.status();
+}
 
 CliCommand applyCommand()
 {
