@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <climits>
 
 namespace SlotSettings {
 namespace {
@@ -190,7 +191,8 @@ QString Setter::setStage(int stage, const QString &part)
     if (part.isEmpty()) {
         target.x = target.y = quint32(code);
     } else {
-        if (!scale.linkOffered())
+        // Where the page offers no link switch, a linked stage has one slider only.
+        if (!scale.linkOffered() && target.link)
             return QStringLiteral("%1: this mouse's sensor keeps X and Y together; set %2")
                 .arg(m_key, m_key.section(QLatin1Char('.'), 0, 1));
         // One axis alone: the stage is no longer linked.
