@@ -2,10 +2,10 @@
 #include "core/settings/ButtonAssignment.h"
 #include "core/settings/ButtonCatalogue.h"
 #include "device/upload/DpiRules.h"
+#include "device/upload/SniperRules.h"
 #include "storage/KeyTable.h"
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
-#include "ui/buttons/SniperRules.h"
 
 #include <QtTest>
 

@@ -9,7 +9,7 @@
 #include "storage/MacroList.h"
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/macro/MacroRecordPanel.h"
 #include "ui/macro/TarnMacroSelect.h"
 #include "ui/widgets/TarnPushButton.h"

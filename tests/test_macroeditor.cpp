@@ -5,7 +5,7 @@
 #include "ui/macro/MacroDialog.h"
 #include "ui/macro/MacroEditPanel.h"
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/macro/MacroListPanel.h"
 #include "ui/macro/MacroRecordPanel.h"
 #include "ui/macro/MacroRowEditor.h"

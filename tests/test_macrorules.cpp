@@ -5,7 +5,7 @@
 #include "ui/macro/GunSetEvents.h"
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroEventText.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/macro/MacroNames.h"
 #include "ui/macro/MacroRecorder.h"
 #include "ui/macro/MacroRowEditor.h"

@@ -4,6 +4,7 @@
 #include "device/upload/CommandSet.h"
 #include "device/link/DeviceLink.h"
 #include "platform/LogCategories.h"
+#include "storage/MacroEvents.h"
 #include "storage/MacroFile.h"
 
 #include <QDebug>
@@ -16,7 +17,8 @@ namespace {
 
 constexpr int WorkingTriples = 63;
 constexpr int ChunkSize = 20;
-const MacroEvent UnitPause = { 6, 1, 0 };
+// The one-unit delay put between groups of plain events, which the mouse needs to keep up.
+const MacroEvent UnitPause = MacroEvents::delay(1);
 
 void putTriple(MacroSlot &slot, int position, const MacroEvent &event)
 {
@@ -33,7 +35,7 @@ MacroSlot EncodeMacroSlot(const MacroEvent *events, int count)
     MacroSlot slot {};
     count = qBound(0, count, KeyInfoSlots);
     const bool hasDelays
-        = std::any_of(events, events + count, [](const MacroEvent &e) { return e.map == 6; });
+        = std::any_of(events, events + count, [](const MacroEvent &e) { return e.map == MacroEvents::DelayKind; });
     if (hasDelays) {
         for (int e = 0; e < count; ++e)
             putTriple(slot, e, events[e]);

@@ -2,7 +2,7 @@
 
 #include "device/upload/DpiRules.h"
 
-#include "ui/buttons/SniperRules.h"
+#include "device/upload/SniperRules.h"
 #include "ui/widgets/Theme.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/macro/GunSetEvents.h"
 
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 QVector<MacroEvent> GunSetEvents(const QVector<GunBullet> &bullets)
 {

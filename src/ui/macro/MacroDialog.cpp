@@ -6,7 +6,7 @@
 #include "storage/ProductDefinition.h"
 #include "ui/macro/MacroEditPanel.h"
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/macro/MacroListPanel.h"
 #include "ui/macro/MacroNames.h"
 #include "ui/macro/MacroNotices.h"

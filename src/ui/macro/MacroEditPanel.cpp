@@ -2,7 +2,7 @@
 
 #include "storage/KeyTable.h"
 #include "ui/macro/MacroEventText.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/macro/MacroStyle.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"

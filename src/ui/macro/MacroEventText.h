@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/ConfigData.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 #include <QString>
 

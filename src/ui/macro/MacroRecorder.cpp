@@ -3,7 +3,7 @@
 #include "storage/KeyTable.h"
 #include "platform/KeyScanCodes.h"
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 MacroRecorder::MacroRecorder(MacroEventModel *model, int unit)
     : m_model(model)

@@ -1,7 +1,7 @@
 #include "ui/macro/MacroRowEditor.h"
 
 #include "ui/macro/MacroEventModel.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 #include <algorithm>
 

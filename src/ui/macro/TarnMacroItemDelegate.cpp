@@ -2,7 +2,7 @@
 
 #include "ui/macro/MacroEventModel.h"
 #include "ui/macro/MacroEventText.h"
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Theme.h"
 

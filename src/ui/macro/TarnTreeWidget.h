@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 #include <QTreeWidget>
 

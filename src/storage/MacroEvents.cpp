@@ -1,4 +1,4 @@
-#include "ui/macro/MacroEvents.h"
+#include "storage/MacroEvents.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "ui/buttons/SniperRules.h"
+#include "device/upload/SniperRules.h"
 
 SniperRange SniperRangeOf(int sensor)
 {
