@@ -23,7 +23,8 @@ contents=$(dpkg --contents "$deb")
 for path in ./usr/bin/mousecfg ./usr/bin/mousecfg-cli ./usr/lib/mousecfg/mousecfg ./usr/lib/mousecfg/INSTALLED \
     ./usr/lib/mousecfg/Configs/Config.ini ./usr/lib/udev/rules.d/70-mousecfg.rules \
     ./usr/share/applications/org.mousecfg.mousecfg.desktop ./usr/share/metainfo/org.mousecfg.mousecfg.metainfo.xml \
-    ./usr/share/icons/hicolor/48x48/apps/mousecfg.png ./usr/share/man/man1/mousecfg-cli.1.gz; do
+    ./usr/share/icons/hicolor/48x48/apps/mousecfg.png ./usr/share/man/man1/mousecfg-cli.1.gz \
+    ./usr/share/bash-completion/completions/mousecfg-cli; do
     grep -q " $path\( \|$\)" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 

@@ -1,11 +1,11 @@
 #include "TestAppDir.h"
+#include "core/settings/ButtonAssignment.h"
+#include "core/settings/ButtonCatalogue.h"
+#include "device/upload/DpiRules.h"
+#include "device/upload/SniperRules.h"
 #include "storage/KeyTable.h"
-#include "ui/buttons/ButtonAssignment.h"
-#include "ui/buttons/ButtonCatalogue.h"
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
-#include "device/upload/SniperRules.h"
-#include "device/upload/DpiRules.h"
 
 #include <QtTest>
 

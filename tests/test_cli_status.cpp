@@ -34,7 +34,7 @@ void TestCliStatus::receiverWithDefaults()
     QString output;
     QCOMPARE(run(dir, { "status" }, "receiver", &output, trace), 0);
     QCOMPARE(output,
-             QStringLiteral("Connection: receiver\nBattery: 90%\nCharge: 0\nStatus: 1\n"
+             QStringLiteral("Connection: receiver\nBattery: 90%\nCharging: no\nStatus: 1\nSlot: 1\n"
                             "Cable firmware release: 0x0000\n"));
     QFile file(trace);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -53,7 +53,7 @@ void TestCliStatus::cableScenario()
     QCOMPARE(run(dir, { "status" }, scenario, &output), 0);
     // Reading 930 is 3836 mV: 60 %.
     QCOMPARE(output,
-             QStringLiteral("Connection: both\nBattery: 60%\nCharge: 1\nStatus: 2\n"
+             QStringLiteral("Connection: both\nBattery: 60%\nCharging: yes\nStatus: 2\nSlot: 1\n"
                             "Cable firmware release: 0x0207\n"));
 }
 

@@ -126,6 +126,9 @@ void TestInstall::desktopIntegration()
     const QString metainfo = m_prefix + "/share/metainfo/org.mousecfg.mousecfg.metainfo.xml";
     QVERIFY(readFile(metainfo).contains("<release version=\"" MOUSECFG_VERSION "\""));
     QVERIFY(QFileInfo::exists(m_prefix + "/share/man/man1/mousecfg-cli.1.gz"));
+    QVERIFY(QFileInfo::exists(m_prefix + "/share/bash-completion/completions/mousecfg-cli"));
+    QVERIFY(QFileInfo::exists(m_prefix + "/share/zsh/vendor-completions/_mousecfg-cli"));
+    QVERIFY(QFileInfo::exists(m_prefix + "/share/fish/vendor_completions.d/mousecfg-cli.fish"));
 
     // The seated user gets the mouse's nodes; nobody else does.
     const QByteArray rule = readFile(m_prefix + "/lib/udev/rules.d/70-mousecfg.rules");

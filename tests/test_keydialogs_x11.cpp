@@ -1,18 +1,18 @@
 #include "TestAppDir.h"
 #include "XdoTool.h"
+#include "core/settings/ButtonAssignment.h"
 #include "storage/ConfigData.h"
 #include "storage/KeyTable.h"
-#include "ui/buttons/ButtonAssignment.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnSingleKeyWindow.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QToolButton>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <QToolButton>
 #include <QtTest>
 
 // The key dialogs on a real X server, keys typed through XTEST as from a keyboard.
@@ -171,12 +171,14 @@ void TestKeyDialogsX11::dialogKeysWorkOnceAKeyIsTaken()
     QCOMPARE(dialog.focusWidget(), display);
     QCOMPARE(display->accessibleName(), QStringLiteral("Captured key: ") + tab);
     QVERIFY(xdotool({ "key", "Tab" }));
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()),
+                              5000);
     QVERIFY(xdotool({ "key", "Tab" }));
     QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget()->objectName(), QStringLiteral("msgBoxYesBtn"), 5000);
     QVERIFY(dialog.isVisible());
     QVERIFY(xdotool({ "key", "shift+Tab" }));
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.focusWidget(), static_cast<QWidget *>(dialog.captureAgainButton()),
+                              5000);
     QVERIFY(xdotool({ "key", "Return" }));
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.hasTakenKey(), 5000);
     QCOMPARE(dialog.focusWidget(), display);

@@ -1,7 +1,9 @@
 #include "cli/CliCommand.h"
 #include "cli/CliDoctor.h"
 #include "cli/CliFiles.h"
+#include "cli/CliMacro.h"
 #include "cli/CliRules.h"
+#include "cli/CliSettings.h"
 #include "cli/CliStatus.h"
 #include "cli/CliUpload.h"
 
@@ -12,6 +14,6 @@ QVector<CliCommand> cliCommands()
     return {
         statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
         importProfileCommand(), applyCommand(),        selectProfileCommand(), doctorCommand(),
-        rulesCommand(),
+        rulesCommand(),         getCommand(),          setCommand(),           macroCommand(),
     };
 }

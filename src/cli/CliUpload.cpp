@@ -56,28 +56,7 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     ConfigData config;
     LoadConfig(config);
-    CliDevice device;
-    UploadState &state = device.session().upload().state();
-    state.UploadSnapshot() = config;
-    state.LastSentConfig() = config;
-    if (!device.connected()) {
-        err << resultText(ReportNoDevice) << "\n";
-        return ReportNoDevice;
-    }
-    readBatteryState(device);
-
-    TarnProcessThread upload(device.session().upload());
-    upload.setSendEverything(all);
-    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
-    QEventLoop waiting;
-    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
-    upload.start(QThread::InheritPriority);
-    waiting.exec();
-    upload.wait();
-    if (!upload.saveFailure().isEmpty())
-        return cannotWrite(out, err, upload.status(), upload.saveFailure());
-    out << resultText(upload.status()) << "\n";
-    return upload.status();
+    return uploadConfig(config, config, all, out, err);
 }
 
 int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
@@ -104,6 +83,33 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 } // namespace
+
+int uploadConfig(const ConfigData &config, const ConfigData &lastSent, bool all, QTextStream &out,
+                 QTextStream &err)
+{
+    CliDevice device;
+    UploadState &state = device.session().upload().state();
+    state.UploadSnapshot() = config;
+    state.LastSentConfig() = lastSent;
+    if (!device.connected()) {
+        err << resultText(ReportNoDevice) << "\n";
+        return ReportNoDevice;
+    }
+    readBatteryState(device);
+
+    TarnProcessThread upload(device.session().upload());
+    upload.setSendEverything(all);
+    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
+    QEventLoop waiting;
+    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
+    upload.start(QThread::InheritPriority);
+    waiting.exec();
+    upload.wait();
+    if (!upload.saveFailure().isEmpty())
+        return cannotWrite(out, err, upload.status(), upload.saveFailure());
+    out << resultText(upload.status()) << "\n";
+    return upload.status();
+}
 
 CliCommand applyCommand()
 {

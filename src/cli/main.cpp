@@ -1,4 +1,5 @@
 #include "cli/CliCommand.h"
+#include "cli/CliHelp.h"
 #include "storage/AppPaths.h"
 
 #include "mousecfg_version.h"
@@ -21,17 +22,8 @@ void printUsage(QTextStream &stream)
     stream
         << "\nDIR is the program folder (default: the folder of mousecfg-cli). An installed program keeps\n"
            "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n"
-           "\nexit codes:\n"
-           "  0   success\n"
-           "  1   no mouse found; doctor: a check found a problem\n"
-           "  2   the mouse did not confirm a report\n"
-           "  4   a report could not be written\n"
-           "  5   the mouse is asleep\n"
-           "  64  wrong command line\n"
-           "  65  file refused: incomplete, damaged, the wrong kind, another mouse's, or its name is taken\n"
-           "  66  a file to read is missing, a folder, or may not be read\n"
-           "  73  a file could not be written\n"
-           "  77  the mouse is plugged in, but you may not open it (see: mousecfg-cli status)\n";
+           "\nmousecfg-cli COMMAND --help describes a command.\n\n";
+    printExitCodes(stream);
     stream.flush();
 }
 
@@ -52,14 +44,6 @@ int main(int argc, char *argv[])
     QTextStream err(stderr);
 
     QStringList args = app.arguments().mid(1);
-    if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
-        printUsage(out);
-        return 0;
-    }
-    if (!args.isEmpty() && args.first() == "--version") {
-        out << "mousecfg-cli " << MOUSECFG_VERSION << "\n";
-        return 0;
-    }
     if (!args.isEmpty() && args.first() == "--appdir") {
         if (args.size() < 2 || !QDir(args.at(1)).exists()) {
             err << "mousecfg-cli: --appdir needs an existing folder\n";
@@ -67,6 +51,14 @@ int main(int argc, char *argv[])
         }
         AppPaths::setAppDir(QDir(args.at(1)).absolutePath());
         args = args.mid(2);
+    }
+    if (!args.isEmpty() && (args.first() == "--help" || args.first() == "-h")) {
+        printUsage(out);
+        return 0;
+    }
+    if (!args.isEmpty() && args.first() == "--version") {
+        out << "mousecfg-cli " << MOUSECFG_VERSION << "\n";
+        return 0;
     }
     // Errors are one line each; the full text is --help's.
     if (args.isEmpty()) {
@@ -76,6 +68,10 @@ int main(int argc, char *argv[])
     const QString name = args.takeFirst();
     for (const CliCommand &command : cliCommands()) {
         if (name == QLatin1String(command.name)) {
+            if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+                printCommandHelp(command, out);
+                return 0;
+            }
             const int code = command.run(args, out, err);
             out.flush();
             err.flush();

@@ -2,8 +2,8 @@
 // Usage: buttonpage_shots OUTPUT_DIR SCALE
 
 #include "TestAppDir.h"
+#include "core/settings/ButtonAssignment.h"
 #include "storage/ConfigRecords.h"
-#include "ui/buttons/ButtonAssignment.h"
 #include "ui/buttons/ButtonMenus.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/buttons/TarnComboKeyWindow.h"

@@ -1,7 +1,7 @@
 #include "ui/buttons/AssignmentDialogs.h"
 
+#include "core/settings/ButtonAssignment.h"
 #include "storage/AppSettings.h"
-#include "ui/buttons/ButtonAssignment.h"
 #include "ui/buttons/MacroChooser.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnFireKeyWindow.h"

@@ -8,23 +8,6 @@
 
 namespace {
 
-struct SubmenuTitle
-{
-    CatalogueMenu menu;
-    const char *title;
-};
-
-// Submenus in the order of the function menu; "Profile Menu" is built but never attached.
-const SubmenuTitle submenuTitles[] = {
-    { CatalogueMenu::Basic, QT_TRANSLATE_NOOP("ButtonCatalogue", "Basic") },
-    { CatalogueMenu::Windows, QT_TRANSLATE_NOOP("ButtonCatalogue", "Windows") },
-    { CatalogueMenu::Advance, QT_TRANSLATE_NOOP("ButtonCatalogue", "Advance") },
-    { CatalogueMenu::Media, QT_TRANSLATE_NOOP("ButtonCatalogue", "Media") },
-    { CatalogueMenu::Dpi, QT_TRANSLATE_NOOP("ButtonCatalogue", "DPI") },
-    { CatalogueMenu::PollingRate, QT_TRANSLATE_NOOP("ButtonCatalogue", "Polling Rate") },
-    { CatalogueMenu::Profile, QT_TRANSLATE_NOOP("ButtonCatalogue", "Profile Menu") },
-};
-
 constexpr int MenuWidth = 160;
 
 } // namespace
@@ -36,7 +19,7 @@ ButtonMenus::ButtonMenus(QWidget *parent)
 {
     m_function->setObjectName(QStringLiteral("functionMenu"));
     m_wheel->setObjectName(QStringLiteral("wheelMenu"));
-    for (const SubmenuTitle &submenu : submenuTitles)
+    for (const CatalogueSubmenu &submenu : CatalogueSubmenus())
         m_submenus.insert(submenu.menu, new QMenu(parent));
     for (const CatalogueEntry &entry : Catalogue()) {
         m_owned.push_back(std::make_unique<TarnAction>(QString(), entry.fun));
@@ -50,7 +33,7 @@ ButtonMenus::~ButtonMenus() = default;
 
 void ButtonMenus::rebuild(bool offerMacros, bool offerLedSwitch)
 {
-    for (const SubmenuTitle &submenu : submenuTitles) {
+    for (const CatalogueSubmenu &submenu : CatalogueSubmenus()) {
         QMenu *menu = m_submenus.value(submenu.menu);
         menu->clear();
         menu->setTitle(QCoreApplication::translate("ButtonCatalogue", submenu.title));
@@ -64,7 +47,7 @@ void ButtonMenus::rebuild(bool offerMacros, bool offerLedSwitch)
     m_function->clear();
     for (int fun : { 1, 2, 3, 4, 5 })
         m_function->addAction(m_actions.value(fun));
-    for (const SubmenuTitle &submenu : submenuTitles) {
+    for (const CatalogueSubmenu &submenu : CatalogueSubmenus()) {
         if (submenu.menu != CatalogueMenu::Profile)
             m_function->addMenu(m_submenus.value(submenu.menu));
     }

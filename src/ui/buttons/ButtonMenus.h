@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/buttons/ButtonCatalogue.h"
+#include "core/settings/ButtonCatalogue.h"
 
 #include <QMap>
 #include <QObject>

@@ -1,11 +1,11 @@
 #include "ui/buttons/TarnBtnWindow.h"
 
+#include "core/settings/ButtonAssignment.h"
 #include "platform/LogCategories.h"
 #include "storage/ConfigData.h"
 #include "storage/MacroList.h"
 #include "storage/ProductDefinition.h"
 #include "ui/buttons/AssignmentDialogs.h"
-#include "ui/buttons/ButtonAssignment.h"
 #include "ui/buttons/ButtonMenus.h"
 #include "ui/buttons/FrontButtonLayout.h"
 #include "ui/widgets/TarnPushButton.h"

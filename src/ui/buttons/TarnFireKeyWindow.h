@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/buttons/ButtonAssignment.h"
+#include "core/settings/ButtonAssignment.h"
 #include "ui/buttons/KeyDialogFrame.h"
 
 class QCheckBox;

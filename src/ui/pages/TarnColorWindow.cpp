@@ -1,5 +1,6 @@
 #include "ui/pages/TarnColorWindow.h"
 
+#include "core/settings/SettingRanges.h"
 #include "platform/LogCategories.h"
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
@@ -51,10 +52,10 @@ TarnColorWindow::TarnColorWindow(QWidget *parent)
     , m_effectButton(new TarnMenuButton(this))
     , m_menu(new QMenu(this))
     , m_brightTitle(createLabel(this))
-    , m_brightSlider(createSlider(this, 1, 3))
+    , m_brightSlider(createSlider(this, LightingBrightnessMin, LightingBrightnessMax))
     , m_brightValue(createLabel(this))
     , m_speedTitle(createLabel(this))
-    , m_speedSlider(createSlider(this, 1, 5))
+    , m_speedSlider(createSlider(this, LightingSpeedMin, LightingSpeedMax))
     , m_speedValue(createLabel(this))
     , m_colorTitle(createLabel(this))
     , m_swatch(new DefaultColorArea(Qt::white, this))

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/settings/LightingEffects.h"
 #include "ui/pages/ConfigPage.h"
-#include "ui/pages/LightingEffects.h"
 
 #include <QColor>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/settings/LightingEffects.h"
 #include "storage/ConfigData.h"
 #include "ui/pages/ConfigPage.h"
-#include "ui/pages/LightingEffects.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -1,5 +1,6 @@
 #include "ui/pages/TarnPointSpeed.h"
 
+#include "core/settings/SettingRanges.h"
 #include "platform/DesktopMouseSettings.h"
 #include "platform/LogCategories.h"
 #include "platform/PointerSpeed.h"
@@ -50,11 +51,11 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
     , m_speedNotice(createLabel(this))
 {
     setObjectName(QStringLiteral("TarnPointSpeed"));
-    m_keySlider->setRange(1, 255);
+    m_keySlider->setRange(KeyResponseMin, KeyResponseMax);
     m_keySlider->setSingleStep(1);
     m_keySlider->setPageStep(1);
     m_keySlider->setFocusPolicy(Qt::StrongFocus);
-    m_scrollBox->setRange(1, 20);
+    m_scrollBox->setRange(ScrollSpeedMin, ScrollSpeedMax);
     m_scrollTitle->setBuddy(m_scrollBox);
     m_keyTitle->setBuddy(m_keySlider);
     // Exclusive groups keep one choice checked: clicking the checked box leaves it checked.

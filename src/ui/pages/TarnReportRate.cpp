@@ -1,5 +1,6 @@
 #include "ui/pages/TarnReportRate.h"
 
+#include "core/settings/SettingRanges.h"
 #include "platform/LogCategories.h"
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnMenuButton.h"
@@ -15,8 +16,7 @@
 
 namespace {
 
-// Menu order, top to bottom: the codes are report intervals in milliseconds.
-const quint8 RateCodes[4] = { 8, 4, 2, 1 };
+// Texts of ReportRateCodes, in the same order.
 const char *const RateTexts[4]
     = { QT_TRANSLATE_NOOP("TarnReportRate", "125 HZ"), QT_TRANSLATE_NOOP("TarnReportRate", "250 HZ"),
         QT_TRANSLATE_NOOP("TarnReportRate", "500 HZ"), QT_TRANSLATE_NOOP("TarnReportRate", "1000 HZ") };
@@ -37,7 +37,7 @@ TarnReportRate::TarnReportRate(QWidget *parent)
     m_rateButton->setMenu(m_menu);
     for (int i = 0; i < 4; ++i) {
         m_rateActions[i] = m_menu->addAction(QString());
-        const quint8 code = RateCodes[i];
+        const quint8 code = ReportRateCodes[i];
         connect(m_rateActions[i], &QAction::triggered, this, [this, code] { chooseRate(code); });
     }
     m_liftGroup->setExclusive(true);
@@ -54,7 +54,7 @@ TarnReportRate::TarnReportRate(QWidget *parent)
 QString TarnReportRate::rateText(quint8 code)
 {
     for (int i = 0; i < 4; ++i) {
-        if (RateCodes[i] == code)
+        if (ReportRateCodes[i] == code)
             return QCoreApplication::translate("TarnReportRate", RateTexts[i]);
     }
     return QString();

@@ -45,6 +45,20 @@ struct CatalogueEntry
     ValueSource source;
 };
 
+// A submenu of the function menu and its source title, translated in context "ButtonCatalogue".
+struct CatalogueSubmenu
+{
+    CatalogueMenu menu;
+    const char *title;
+};
+
+// The submenus in the order of the function menu; "Profile Menu" is built but never attached.
+const QVector<CatalogueSubmenu> &CatalogueSubmenus();
+// The source title of the submenu `menu`; nullptr for the function menu itself and for no menu.
+const char *CatalogueMenuTitle(CatalogueMenu menu);
+// True when the function menu of a front or side button offers code `fun`; "Macro Manager" only
+// with `offerMacros`, "Led Switch" only with `offerLedSwitch`.
+bool FunctionMenuOffers(int fun, bool offerMacros, bool offerLedSwitch);
 // Every entry, in the order of its submenu.
 const QVector<CatalogueEntry> &Catalogue();
 // The entry of code `fun`; nullptr for a code the catalogue does not know.

@@ -1,4 +1,4 @@
-#include "ui/buttons/ButtonCatalogue.h"
+#include "core/settings/ButtonCatalogue.h"
 
 #include "storage/ConfigData.h"
 
@@ -69,9 +69,49 @@ const QVector<CatalogueEntry> entries = {
     { 510, QT_TRANSLATE_NOOP("ButtonCatalogue", "GunFile Manager"), M::Unattached, V::GunFile },
 };
 
+const QVector<CatalogueSubmenu> submenus = {
+    { M::Basic, QT_TRANSLATE_NOOP("ButtonCatalogue", "Basic") },
+    { M::Windows, QT_TRANSLATE_NOOP("ButtonCatalogue", "Windows") },
+    { M::Advance, QT_TRANSLATE_NOOP("ButtonCatalogue", "Advance") },
+    { M::Media, QT_TRANSLATE_NOOP("ButtonCatalogue", "Media") },
+    { M::Dpi, QT_TRANSLATE_NOOP("ButtonCatalogue", "DPI") },
+    { M::PollingRate, QT_TRANSLATE_NOOP("ButtonCatalogue", "Polling Rate") },
+    { M::Profile, QT_TRANSLATE_NOOP("ButtonCatalogue", "Profile Menu") },
+};
+
 const QVector<int> wheelCodes = { 52, 53, 43, 44, 1, 2, 3, 4, 5, 6, 7 };
 
 } // namespace
+
+const QVector<CatalogueSubmenu> &CatalogueSubmenus()
+{
+    return submenus;
+}
+
+const char *CatalogueMenuTitle(CatalogueMenu menu)
+{
+    for (const CatalogueSubmenu &submenu : submenus) {
+        if (submenu.menu == menu)
+            return submenu.title;
+    }
+    return nullptr;
+}
+
+bool FunctionMenuOffers(int fun, bool offerMacros, bool offerLedSwitch)
+{
+    const CatalogueEntry *entry = CatalogueEntryOf(fun);
+    if (!entry)
+        return false;
+    switch (entry->menu) {
+    case M::Top:
+        return fun == FunMacro ? offerMacros : fun == FunLedSwitch ? offerLedSwitch : true;
+    case M::Profile:
+    case M::Unattached:
+        return false;
+    default:
+        return true;
+    }
+}
 
 const QVector<CatalogueEntry> &Catalogue()
 {

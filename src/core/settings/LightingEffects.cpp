@@ -1,4 +1,4 @@
-#include "ui/pages/LightingEffects.h"
+#include "core/settings/LightingEffects.h"
 
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"

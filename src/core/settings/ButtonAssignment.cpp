@@ -1,8 +1,8 @@
-#include "ui/buttons/ButtonAssignment.h"
+#include "core/settings/ButtonAssignment.h"
 
+#include "core/settings/ButtonCatalogue.h"
 #include "storage/KeyTable.h"
 #include "storage/MacroFile.h"
-#include "ui/buttons/ButtonCatalogue.h"
 
 #include <algorithm>
 

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "device/upload/DpiRules.h"
+
+#include <QString>
+
+// The resolutions a sensor offers, as the stage sliders count them: positions and the DPI each
+// stands for, read through the sensor formulas.
+class DpiScale
+{
+public:
+    // The scale of `sensor` on the current product.
+    explicit DpiScale(int sensor);
+
+    // True when the formulas know the sensor.
+    bool known() const;
+    // The DPI of slider position `code`.
+    int dpiOf(int code) const { return DpiFromCode(code, m_sensor); }
+    // The slider position that stands for exactly `dpi`; -1 when none does.
+    int codeOf(int dpi) const;
+    // True when X and Y of a stage may differ.
+    bool linkOffered() const { return m_range.linkOffered; }
+    // One line naming the offered values: "100 to 26000 in steps of 50 up to 16000, then 100", and
+    // for `dpi` the nearest offered values below and above it.
+    QString describe(int dpi) const;
+
+private:
+    int m_sensor;
+    DpiSliderRange m_range;
+};
