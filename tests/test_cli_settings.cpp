@@ -2,7 +2,6 @@
 #include "VirtualMouseLink.h"
 #include "core/settings/SlotSettings.h"
 #include "device/upload/TarnProcessThread.h"
-#include "device/upload/UploadThreadState.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/MacroLibrary.h"
@@ -335,10 +334,10 @@ void TestCliSettings::setUploadsAsThePage()
     page.refreshFrom(config, config.ProfileID);
     page.row(1)->slider()->combinedSlider()->setValue(1600 / 50);
     page.collectInto(config, config.ProfileID);
-    UploadSnapshot() = config;
-    LastSentConfig() = lastSent;
+    link.session.upload().state().UploadSnapshot() = config;
+    link.session.upload().state().LastSentConfig() = lastSent;
     qputenv("MOUSECFG_TRACE", trace.toLocal8Bit());
-    TarnProcessThread upload;
+    TarnProcessThread upload(link.session.upload());
     upload.start();
     QVERIFY(upload.wait(60000));
     qunsetenv("MOUSECFG_TRACE");
