@@ -1,3 +1,4 @@
+#include "core/MouseBusService.h"
 #include "platform/AppBusName.h"
 #include "platform/Autostart.h"
 #include "platform/InstanceActivation.h"
@@ -6,6 +7,7 @@
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/main/WindowMouseEngine.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -74,6 +76,9 @@ int main(int argc, char *argv[])
     // Listening before the window exists: requests wait in the event loop until it runs.
     AppBusName busName;
     InstanceActivation activation(&busName, instanceLock.path());
+    // The mouse's interface; its calls wait for the window, which becomes its engine below.
+    MouseBusService mouseService(busName.connection());
+    busName.registerObject(MouseBusService::objectPath(), &mouseService);
     busName.own();
 
     // Logging out ends the program as "&Quit" does: the window's clean-up runs.
@@ -81,6 +86,7 @@ int main(int argc, char *argv[])
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app, &QCoreApplication::quit);
 
     auto *window = new MousecfgWidget;
+    new WindowMouseEngine(window, &mouseService);
     QObject::connect(&activation, &InstanceActivation::activationRequested, window, &MousecfgWidget::bringForward);
     // Started at login: the window waits in the tray until the user opens it.
     if (window->connectedCount() != 0 && !Autostart::startHidden()) {

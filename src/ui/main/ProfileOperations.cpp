@@ -1,7 +1,6 @@
 #include "ui/main/ProfileOperations.h"
 
-#include "device/link/StatusThreadControl.h"
-#include "device/upload/CommandSet.h"
+#include "device/link/DeviceLink.h"
 #include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
@@ -109,18 +108,18 @@ void ProfileOperations::selectProfileSlot(int slot, bool reload)
 
 bool ProfileOperations::selectSlot(int slot)
 {
+    return switchSlot(slot).ok();
+}
+
+OperationResult ProfileOperations::switchSlot(int slot)
+{
     if (slot < 0 || slot >= ProfileSlots)
-        return false;
+        return OperationResult::fromDevice(ReportNoDevice);
     selectProfileSlot(slot, false);
     emit libraryChanged();
-    // The status thread must not read while the switch is written.
-    StopStatusThread();
-    // The mouse answers no select frame; the apply frames after it tell whether it took the switch.
-    SelectProfile(slot);
-    const quint8 applied = ApplyAll();
-    StartStatusThread();
+    const OperationResult result = MouseOperations::selectSlot(slot);
     m_host->applySlotMouseSpeed();
-    return applied == 0;
+    return result;
 }
 
 bool ProfileOperations::pickLibraryEntry(int index)

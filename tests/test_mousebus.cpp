@@ -1,0 +1,252 @@
+#include "CliRun.h"
+#include "PrivateBus.h"
+#include "TestAppDir.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QSettings>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+// The running window's D-Bus interface, and mousecfg-cli handing its commands to it: a real window on
+// a virtual mouse with its own report trace, on a private session bus.
+class TestMouseBus : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void selectProfileRunsInTheWindow();
+    void propertiesFollowTheWindow();
+    void failuresCarryTheToolsMessages_data();
+    void failuresCarryTheToolsMessages();
+
+public slots:
+    void propertiesChanged(const QString &interface, const QVariantMap &changed,
+                           const QStringList &invalidated);
+
+private:
+    QDBusMessage callWindow(const QString &method, const QVariantList &args);
+    QVariantMap properties();
+
+    std::unique_ptr<PrivateBus> m_bus;
+    std::unique_ptr<TestAppDir> m_dir;
+    QTemporaryDir m_runtime;
+    QProcess m_window;
+    QString m_windowTrace;
+    QList<QVariantMap> m_changes;
+};
+
+namespace {
+const char *const Service = "org.mousecfg.mousecfg";
+const char *const Path = "/org/mousecfg/Mouse";
+const char *const Interface = "org.mousecfg.Mouse1";
+const char *const BusName = "mousebus-test";
+} // namespace
+
+void TestMouseBus::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("needs an X server (run under xvfb-run)");
+    m_bus = std::make_unique<PrivateBus>();
+    if (m_bus->address().isEmpty())
+        QSKIP("dbus-daemon did not start");
+    // The tool finds the window through the lock in the runtime folder and the bus: both the test's own.
+    QVERIFY(::chmod(QFile::encodeName(m_runtime.path()).constData(), 0700) == 0);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus->address().toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_runtime.path() + "/config"));
+
+    m_dir = std::make_unique<TestAppDir>(TestAppDir::Installed);
+    const QString program = m_dir->path() + "/mousecfg";
+    QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/mousecfg"), program));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // The slot files, as a first upload writes them.
+    QCOMPARE(runCli(*m_dir, { "apply", "--all" }, "receiver").exitCode, 0);
+    m_windowTrace = m_dir->path() + "/window.trace";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    env.insert("MOUSECFG_TRACE", m_windowTrace);
+    env.insert("MOUSECFG_START_HIDDEN", "1");
+    m_window.setProcessEnvironment(env);
+    m_window.setWorkingDirectory(m_dir->path());
+    m_window.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_window.start(program, QStringList());
+    QVERIFY(m_window.waitForStarted());
+
+    QDBusConnection bus = QDBusConnection::connectToBus(m_bus->address(), BusName);
+    QVERIFY(bus.isConnected());
+    QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(Service), 30000);
+    // Ready once the window has opened its mouse.
+    QTRY_COMPARE_WITH_TIMEOUT(properties().value("Connection").toString(), QString("receiver"), 30000);
+    QVERIFY(bus.connect(Service, Path, "org.freedesktop.DBus.Properties", "PropertiesChanged", this,
+                        SLOT(propertiesChanged(QString, QVariantMap, QStringList))));
+}
+
+void TestMouseBus::cleanupTestCase()
+{
+    if (m_window.state() != QProcess::NotRunning) {
+        m_window.terminate();
+        QVERIFY(m_window.waitForFinished(20000));
+    }
+    QDBusConnection::disconnectFromBus(BusName);
+}
+
+void TestMouseBus::propertiesChanged(const QString &interface, const QVariantMap &changed,
+                                     const QStringList &)
+{
+    if (interface == QLatin1String(Interface))
+        m_changes << changed;
+}
+
+QDBusMessage TestMouseBus::callWindow(const QString &method, const QVariantList &args)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Interface, method);
+    call.setArguments(args);
+    return QDBusConnection(BusName).call(call, QDBus::Block, 60000);
+}
+
+QVariantMap TestMouseBus::properties()
+{
+    QDBusMessage call
+        = QDBusMessage::createMethodCall(Service, Path, "org.freedesktop.DBus.Properties", "GetAll");
+    call << QString(Interface);
+    const QDBusMessage reply = QDBusConnection(BusName).call(call, QDBus::Block, 10000);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return qdbus_cast<QVariantMap>(reply.arguments().first());
+}
+
+void TestMouseBus::selectProfileRunsInTheWindow()
+{
+    // What the tool writes when it opens the mouse itself, on a mouse of its own.
+    const QString ownTrace = m_dir->path() + "/own.trace";
+    const CliResult own = runCli(*m_dir, { "--no-forward", "select-profile", "3" }, "receiver", ownTrace);
+    QCOMPARE(own.exitCode, 0);
+    QVERIFY(!writtenReports(ownTrace).isEmpty());
+
+    const int before = writtenReports(m_windowTrace).size();
+    const QString cliTrace = m_dir->path() + "/cli.trace";
+    const CliResult forwarded = runCli(*m_dir, { "select-profile", "3" }, "receiver", cliTrace);
+    QCOMPARE(forwarded.exitCode, own.exitCode);
+    QCOMPARE(forwarded.output, own.output);
+    // The tool wrote nothing itself; the window sent the same reports.
+    QVERIFY(writtenReports(cliTrace).isEmpty());
+    const QStringList sent = writtenReports(m_windowTrace).mid(before);
+    QVERIFY2(sent.join('\n').contains(writtenReports(ownTrace).join('\n')), qPrintable(sent.join('\n')));
+    // The window's profile bar holds slot 3.
+    QTRY_COMPARE_WITH_TIMEOUT(properties().value("Slot").toUInt(), 3u, 10000);
+    const CliResult status = runCli(*m_dir, { "status" }, "receiver", cliTrace);
+    QCOMPARE(status.exitCode, 0);
+    QVERIFY2(status.output.contains("Connection: receiver\n") && status.output.contains("Profile: 3\n"),
+             qPrintable(status.output));
+    QVERIFY(writtenReports(cliTrace).isEmpty());
+}
+
+void TestMouseBus::propertiesFollowTheWindow()
+{
+    const QVariantMap state = properties();
+    QCOMPARE(
+        QStringList(state.keys()),
+        QStringList({ "Asleep", "Battery", "Charging", "Connection", "DpiStage", "ReportRate", "Slot" }));
+    // 0: a slot file that names no rate.
+    QVERIFY2(QList<uint>({ 0, 125, 250, 500, 1000 }).contains(state.value("ReportRate").toUInt()),
+             qPrintable(state.value("ReportRate").toString()));
+    QVERIFY(state.value("DpiStage").toUInt() >= 1 && state.value("DpiStage").toUInt() <= 8);
+
+    m_changes.clear();
+    const uint other = state.value("Slot").toUInt() == 2 ? 4 : 2;
+    QCOMPARE(callWindow("SelectSlot", { other }).type(), QDBusMessage::ReplyMessage);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_changes.isEmpty() && m_changes.last().value("Slot").toUInt() == other, 10000);
+    // Only what changed is announced.
+    QVERIFY(!m_changes.last().contains("Connection"));
+
+    // Calls the tool would never make are refused with the interface's own errors.
+    QDBusMessage reply = callWindow("SelectSlot", { 9u });
+    QCOMPARE(reply.errorName(), QString("org.mousecfg.Mouse1.Error.InvalidArgs"));
+    reply = callWindow("ImportConfig", { QString("relative.conf") });
+    QCOMPARE(reply.errorName(), QString("org.mousecfg.Mouse1.Error.InvalidArgs"));
+    QCOMPARE(properties().value("Slot").toUInt(), other);
+}
+
+void TestMouseBus::failuresCarryTheToolsMessages_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("errorName");
+    // PROFILE, CONFIG, FOREIGN, CUT: such a file; MISSING: a folder that does not exist; NOTFOLDER: a file.
+    QTest::newRow("import-config, no such file")
+        << QStringList { "import-config", "MISSING/x.conf" } << 66 << "org.mousecfg.Mouse1.Error.NoInput";
+    QTest::newRow("import-config, a profile file")
+        << QStringList { "import-config", "PROFILE" } << 65 << "org.mousecfg.Mouse1.Error.Refused";
+    QTest::newRow("import-profile, a configuration")
+        << QStringList { "import-profile", "CONFIG" } << 65 << "org.mousecfg.Mouse1.Error.Refused";
+    QTest::newRow("import-profile, another mouse's")
+        << QStringList { "import-profile", "FOREIGN" } << 65 << "org.mousecfg.Mouse1.Error.Refused";
+    QTest::newRow("import-profile, cut off")
+        << QStringList { "import-profile", "CUT" } << 65 << "org.mousecfg.Mouse1.Error.Refused";
+    QTest::newRow("export-config, below a file") << QStringList { "export-config", "NOTFOLDER/x.conf" } << 73
+                                                 << "org.mousecfg.Mouse1.Error.CannotWrite";
+    QTest::newRow("export-profile, below a file") << QStringList { "export-profile", "2", "NOTFOLDER/x.prof" }
+                                                  << 73 << "org.mousecfg.Mouse1.Error.CannotWrite";
+}
+
+void TestMouseBus::failuresCarryTheToolsMessages()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, errorName);
+    // Files made by the window itself.
+    const QString profile = m_dir->path() + "/Exported.prof";
+    const QString config = m_dir->path() + "/Exported.conf";
+    if (!QFileInfo::exists(profile)) {
+        const CliResult exported = runCli(*m_dir, { "export-profile", "1", profile });
+        QVERIFY2(exported.exitCode == 0 && QFileInfo::exists(profile), qPrintable(exported.output));
+        QCOMPARE(runCli(*m_dir, { "export-config", config }).exitCode, 0);
+    }
+    const QString foreign = m_dir->path() + "/Foreign.prof";
+    QFile::remove(foreign);
+    QVERIFY(QFile::copy(profile, foreign));
+    QSettings(foreign, QSettings::IniFormat).setValue("MouseName/Name", "Another Mouse");
+    QFile source(profile);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QString cut = m_dir->writeFile("Cut.prof", source.read(source.size() / 2));
+    for (QString &arg : args) {
+        arg.replace("MISSING", m_dir->path() + "/no/such/folder");
+        arg.replace("NOTFOLDER", m_dir->path() + "/DefaultProfile.bin");
+        if (arg == "PROFILE")
+            arg = profile;
+        else if (arg == "CONFIG")
+            arg = config;
+        else if (arg == "FOREIGN")
+            arg = foreign;
+        else if (arg == "CUT")
+            arg = cut;
+    }
+
+    const CliResult own = runCli(*m_dir, QStringList { "--no-forward" } + args);
+    const CliResult forwarded = runCli(*m_dir, args);
+    QCOMPARE(own.exitCode, exitCode);
+    QCOMPARE(forwarded.exitCode, own.exitCode);
+    QCOMPARE(forwarded.output, own.output);
+    QVERIFY(own.output.startsWith("mousecfg-cli: "));
+
+    // The same call straight on the bus: the error's name and the tool's words.
+    const QStringList methods { "import-config", "ImportConfig", "import-profile", "ImportProfile",
+                                "export-config", "ExportConfig", "export-profile", "ExportProfile" };
+    QVariantList callArgs;
+    if (args.first() == "export-profile")
+        callArgs << args.at(1).toUInt();
+    callArgs << args.last();
+    const QDBusMessage reply = callWindow(methods.at(methods.indexOf(args.first()) + 1), callArgs);
+    QCOMPARE(reply.errorName(), errorName);
+    QCOMPARE("mousecfg-cli: " + reply.errorMessage() + "\n", own.output);
+}
+
+QTEST_MAIN(TestMouseBus)
+#include "test_mousebus.moc"
