@@ -6,6 +6,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QSettings>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -22,6 +23,7 @@ private slots:
     void cleanupTestCase();
     void selectProfileRunsInTheWindow();
     void propertiesFollowTheWindow();
+    void introspectionMatchesTheInterfaceFile();
     void failuresCarryTheToolsMessages_data();
     void failuresCarryTheToolsMessages();
 
@@ -46,6 +48,43 @@ const char *const Service = "org.mousecfg.mousecfg";
 const char *const Path = "/org/mousecfg/Mouse";
 const char *const Interface = "org.mousecfg.Mouse1";
 const char *const BusName = "mousebus-test";
+
+// The members of interface org.mousecfg.Mouse1 in introspection XML: "method Name(in u, in s)",
+// "property Name s read", sorted.
+QStringList interfaceMembers(const QString &xml)
+{
+    QStringList members;
+    QXmlStreamReader reader(xml);
+    bool inside = false;
+    QString current;
+    QStringList arguments;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        const QXmlStreamAttributes attributes = reader.attributes();
+        if (reader.isStartElement() && reader.name() == QLatin1String("interface"))
+            inside = attributes.value("name") == QLatin1String(Interface);
+        else if (reader.isEndElement() && reader.name() == QLatin1String("interface"))
+            inside = false;
+        if (!inside)
+            continue;
+        if (reader.isStartElement() && reader.name() == QLatin1String("property")) {
+            members << QString("property %1 %2 %3")
+                           .arg(attributes.value("name"), attributes.value("type"),
+                                attributes.value("access"));
+        } else if (reader.isStartElement() && reader.name() == QLatin1String("method")) {
+            current = attributes.value("name").toString();
+            arguments.clear();
+        } else if (reader.isStartElement() && reader.name() == QLatin1String("arg")) {
+            const QStringRef direction = attributes.value("direction");
+            arguments << (direction.isEmpty() ? QStringLiteral("in") : direction.toString()) + ' '
+                    + attributes.value("type");
+        } else if (reader.isEndElement() && reader.name() == QLatin1String("method")) {
+            members << QString("method %1(%2)").arg(current, arguments.join(", "));
+        }
+    }
+    members.sort();
+    return members;
+}
 } // namespace
 
 void TestMouseBus::initTestCase()
@@ -172,6 +211,18 @@ void TestMouseBus::propertiesFollowTheWindow()
     reply = callWindow("ImportConfig", { QString("relative.conf") });
     QCOMPARE(reply.errorName(), QString("org.mousecfg.Mouse1.Error.InvalidArgs"));
     QCOMPARE(properties().value("Slot").toUInt(), other);
+}
+
+void TestMouseBus::introspectionMatchesTheInterfaceFile()
+{
+    QFile file(QStringLiteral(MOUSECFG_SOURCE_DIR "/data/org.mousecfg.Mouse1.xml"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList described = interfaceMembers(QString::fromUtf8(file.readAll()));
+    QCOMPARE(described.size(), 13);
+    const QDBusMessage reply = QDBusConnection(BusName).call(
+        QDBusMessage::createMethodCall(Service, Path, "org.freedesktop.DBus.Introspectable", "Introspect"));
+    QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+    QCOMPARE(interfaceMembers(reply.arguments().value(0).toString()), described);
 }
 
 void TestMouseBus::failuresCarryTheToolsMessages_data()
