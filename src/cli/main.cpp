@@ -34,6 +34,7 @@ void printUsage(QTextStream &stream)
            "  65  file refused: incomplete, damaged, the wrong kind, another mouse's, or its name is taken\n"
            "  66  a file to read is missing, a folder, or may not be read\n"
            "  73  a file could not be written\n"
+           "  75  the running window is sending to the mouse; try again\n"
            "  77  the mouse is plugged in, but you may not open it (see: mousecfg-cli status)\n";
     stream.flush();
 }

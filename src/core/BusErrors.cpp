@@ -20,6 +20,7 @@ const ErrorName Names[] = {
     { ExitRefused, "org.mousecfg.Mouse1.Error.Refused" },
     { ExitNoInput, "org.mousecfg.Mouse1.Error.NoInput" },
     { ExitCannotWrite, "org.mousecfg.Mouse1.Error.CannotWrite" },
+    { ExitBusy, "org.mousecfg.Mouse1.Error.Busy" },
     { ExitNoPermission, "org.mousecfg.Mouse1.Error.NoPermission" },
 };
 const char *const Failed = "org.mousecfg.Mouse1.Error.Failed";

@@ -60,3 +60,12 @@ OperationResult OperationResult::unreadable(const QString &path)
                                         : QStringLiteral("cannot read '%1'").arg(ShownPath(path));
     return result;
 }
+
+OperationResult OperationResult::busy()
+{
+    OperationResult result;
+    result.code = Busy;
+    result.exitCode = ExitBusy;
+    result.message = QStringLiteral("the window is sending settings to the mouse; try again when it is done");
+    return result;
+}

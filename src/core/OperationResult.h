@@ -8,6 +8,7 @@ enum CliExit {
     ExitRefused = 65, // file refused: incomplete, damaged, wrong kind, another product's, name taken
     ExitNoInput = 66, // a file to read is missing, a folder, or may not be read
     ExitCannotWrite = 73, // a file could not be written
+    ExitBusy = 75, // the running window is sending to the mouse: try again
     ExitNoPermission = 77, // the mouse is plugged in, but the user may not open it
 };
 
@@ -25,6 +26,7 @@ struct OperationResult
         BadName, // `name` cannot name a profile file
         Unreadable, // `path` could not be read
         CannotWrite, // `path` could not be written
+        Busy, // the window is in the middle of an upload
     };
 
     Code code = Done;
@@ -50,6 +52,8 @@ struct OperationResult
     static OperationResult cannotWrite(const QString &path);
     // `path` could not be read: the import check's words when it can tell why.
     static OperationResult unreadable(const QString &path);
+    // The window is sending to the mouse and takes no other change meanwhile.
+    static OperationResult busy();
 };
 
 // The tool's words for a device result code ("Done.", "No mouse connected.", ...).

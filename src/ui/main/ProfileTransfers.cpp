@@ -78,6 +78,7 @@ void ProfileOperations::showFailure(const OperationResult &result, int kind) con
     switch (result.code) {
     case OperationResult::Done:
     case OperationResult::DeviceFailed:
+    case OperationResult::Busy:
         break;
     case OperationResult::Refused:
         notice(importRefusal(result.path, ImportCheck::Kind(kind)));

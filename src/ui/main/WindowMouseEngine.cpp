@@ -71,6 +71,9 @@ void WindowMouseEngine::publishState()
 
 OperationResult WindowMouseEngine::selectSlot(int slot)
 {
+    // A call that arrives while the progress dialog waits for an upload would write between its reports.
+    if (operations()->isUploading())
+        return OperationResult::busy();
     const OperationResult result = operations()->switchSlot(slot);
     publishState();
     return result;
@@ -78,11 +81,15 @@ OperationResult WindowMouseEngine::selectSlot(int slot)
 
 OperationResult WindowMouseEngine::apply(bool all)
 {
+    if (operations()->isUploading())
+        return OperationResult::busy();
     return operations()->upload(all);
 }
 
 OperationResult WindowMouseEngine::importConfig(const QString &path)
 {
+    if (operations()->isUploading())
+        return OperationResult::busy();
     const OperationResult taken = operations()->takeConfigurationFile(path);
     return taken.ok() ? operations()->upload() : taken;
 }
@@ -94,6 +101,8 @@ OperationResult WindowMouseEngine::exportConfig(const QString &path)
 
 OperationResult WindowMouseEngine::importProfile(const QString &path)
 {
+    if (operations()->isUploading())
+        return OperationResult::busy();
     const OperationResult taken = operations()->takeProfileFile(path);
     return taken.ok() ? operations()->upload() : taken;
 }
