@@ -21,7 +21,8 @@ class TestMouseBus : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void selectProfileRunsInTheWindow();
+    void commandsRunInTheWindow_data();
+    void commandsRunInTheWindow();
     void propertiesFollowTheWindow();
     void introspectionMatchesTheInterfaceFile();
     void failuresCarryTheToolsMessages_data();
@@ -161,30 +162,73 @@ QVariantMap TestMouseBus::properties()
     return qdbus_cast<QVariantMap>(reply.arguments().first());
 }
 
-void TestMouseBus::selectProfileRunsInTheWindow()
+void TestMouseBus::commandsRunInTheWindow_data()
 {
-    // What the tool writes when it opens the mouse itself, on a mouse of its own.
-    const QString ownTrace = m_dir->path() + "/own.trace";
-    const CliResult own = runCli(*m_dir, { "--no-forward", "select-profile", "3" }, "receiver", ownTrace);
-    QCOMPARE(own.exitCode, 0);
-    QVERIFY(!writtenReports(ownTrace).isEmpty());
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("sameAsOwn"); // a run of the tool on its own gives the same reports and output
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<uint>("slot"); // the window's slot afterwards; 0: unchanged
+    QTest::newRow("select-profile") << QStringList { "select-profile", "3" } << true << "Done.\n" << 3u;
+    QTest::newRow("apply --all") << QStringList { "apply", "--all" } << true << "Done.\n" << 0u;
+    QTest::newRow("import-profile") << QStringList { "import-profile", "FRESH" } << false
+                                    << "Profile Fresh imported into profile 3\n"
+                                    << 3u;
+    QTest::newRow("import-config") << QStringList { "import-config", "CONFIG" } << false
+                                   << "Configuration imported from CONFIG\n"
+                                   << 0u;
+}
+
+void TestMouseBus::commandsRunInTheWindow()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, sameAsOwn);
+    QFETCH(QString, output);
+    QFETCH(uint, slot);
+    const QString config = m_dir->path() + "/Window.conf";
+    const QString fresh = m_dir->path() + "/Fresh.prof";
+    if (args.last() == "FRESH") {
+        QCOMPARE(runCli(*m_dir, { "export-profile", "1", fresh }).exitCode, 0);
+        args.last() = fresh;
+    } else if (args.last() == "CONFIG") {
+        QCOMPARE(runCli(*m_dir, { "export-config", config }).exitCode, 0);
+        args.last() = config;
+        output.replace("CONFIG", config);
+    }
 
     const int before = writtenReports(m_windowTrace).size();
     const QString cliTrace = m_dir->path() + "/cli.trace";
-    const CliResult forwarded = runCli(*m_dir, { "select-profile", "3" }, "receiver", cliTrace);
-    QCOMPARE(forwarded.exitCode, own.exitCode);
-    QCOMPARE(forwarded.output, own.output);
-    // The tool wrote nothing itself; the window sent the same reports.
+    QFile::remove(cliTrace);
+    const CliResult forwarded = runCli(*m_dir, args, "receiver", cliTrace);
+    QCOMPARE(forwarded.output, output);
+    QCOMPARE(forwarded.exitCode, 0);
+    // The tool opened no mouse of its own: the window sent the reports.
     QVERIFY(writtenReports(cliTrace).isEmpty());
     const QStringList sent = writtenReports(m_windowTrace).mid(before);
-    QVERIFY2(sent.join('\n').contains(writtenReports(ownTrace).join('\n')), qPrintable(sent.join('\n')));
-    // The window's profile bar holds slot 3.
-    QTRY_COMPARE_WITH_TIMEOUT(properties().value("Slot").toUInt(), 3u, 10000);
-    const CliResult status = runCli(*m_dir, { "status" }, "receiver", cliTrace);
-    QCOMPARE(status.exitCode, 0);
-    QVERIFY2(status.output.contains("Connection: receiver\n") && status.output.contains("Profile: 3\n"),
-             qPrintable(status.output));
-    QVERIFY(writtenReports(cliTrace).isEmpty());
+    // (An import of what the slots already hold sends nothing.)
+    if (sameAsOwn) {
+        QVERIFY(!sent.isEmpty());
+        // What the tool writes when it opens the mouse itself (after its battery question).
+        const QString ownTrace = m_dir->path() + "/own.trace";
+        QFile::remove(ownTrace);
+        const CliResult own = runCli(*m_dir, QStringList { "--no-forward" } + args, "receiver", ownTrace);
+        QCOMPARE(forwarded.exitCode, own.exitCode);
+        QCOMPARE(forwarded.output, own.output);
+        QStringList reports = writtenReports(ownTrace);
+        if (args.first() == "apply")
+            reports.removeFirst();
+        QVERIFY(!reports.isEmpty());
+        QVERIFY2(sent.join('\n').contains(reports.join('\n')), qPrintable(sent.join('\n')));
+    }
+    // The window's profile bar holds the slot, and the tool's status tells it.
+    if (slot != 0) {
+        QTRY_COMPARE_WITH_TIMEOUT(properties().value("Slot").toUInt(), slot, 10000);
+        const CliResult status = runCli(*m_dir, { "status" }, "receiver", cliTrace);
+        QCOMPARE(status.exitCode, 0);
+        QVERIFY2(status.output.contains("Connection: receiver\n")
+                     && status.output.contains(QString("Profile: %1\n").arg(slot)),
+                 qPrintable(status.output));
+        QVERIFY(writtenReports(cliTrace).isEmpty());
+    }
 }
 
 void TestMouseBus::propertiesFollowTheWindow()

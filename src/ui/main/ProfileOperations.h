@@ -30,7 +30,8 @@ public:
     // `sendEverything` sends every group whatever changed.
     quint8 applyToDevice(bool sendEverything = false);
     // Uploads the working configuration and waits, telling no one; a nested call does nothing.
-    OperationResult upload(bool sendEverything = false);
+    // Without `showProgress` the wait shows no progress dialog (the window may be in the tray).
+    OperationResult upload(bool sendEverything = false, bool showProgress = true);
 
     // The current slot, 0 to 4.
     int currentSlot() const;

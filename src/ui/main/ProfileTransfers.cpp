@@ -32,14 +32,15 @@ void ProfileOperations::setUploadWaiter(UploadWaiter waiter)
     m_waiter = std::move(waiter);
 }
 
-OperationResult ProfileOperations::upload(bool sendEverything)
+OperationResult ProfileOperations::upload(bool sendEverything, bool showProgress)
 {
     // The progress dialog is modal; a nested call (from a test's event loop) must not start a second
     // upload on the same handles.
     if (m_uploading)
         return OperationResult::done();
     m_uploading = true;
-    const OperationResult result = MouseOperations::upload(config(), sendEverything, m_waiter);
+    const OperationResult result
+        = MouseOperations::upload(config(), sendEverything, showProgress ? m_waiter : UploadWaiter());
     m_uploading = false;
     return result;
 }

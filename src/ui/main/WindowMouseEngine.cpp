@@ -83,7 +83,7 @@ OperationResult WindowMouseEngine::apply(bool all)
 {
     if (operations()->isUploading())
         return OperationResult::busy();
-    return operations()->upload(all);
+    return operations()->upload(all, m_window->isVisible());
 }
 
 OperationResult WindowMouseEngine::importConfig(const QString &path)
@@ -91,7 +91,7 @@ OperationResult WindowMouseEngine::importConfig(const QString &path)
     if (operations()->isUploading())
         return OperationResult::busy();
     const OperationResult taken = operations()->takeConfigurationFile(path);
-    return taken.ok() ? operations()->upload() : taken;
+    return taken.ok() ? operations()->upload(false, m_window->isVisible()) : taken;
 }
 
 OperationResult WindowMouseEngine::exportConfig(const QString &path)
@@ -104,7 +104,7 @@ OperationResult WindowMouseEngine::importProfile(const QString &path)
     if (operations()->isUploading())
         return OperationResult::busy();
     const OperationResult taken = operations()->takeProfileFile(path);
-    return taken.ok() ? operations()->upload() : taken;
+    return taken.ok() ? operations()->upload(false, m_window->isVisible()) : taken;
 }
 
 OperationResult WindowMouseEngine::exportProfile(int slot, const QString &path)

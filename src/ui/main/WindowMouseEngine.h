@@ -10,8 +10,9 @@ class ProfileOperations;
 struct MouseState;
 
 // The window as the engine of its D-Bus interface: the calls run the profile bar's operations (so the
-// pages follow, without boxes: a failure goes back to the caller), and the interface's properties
-// follow what the window shows. Removes itself from the service when it goes.
+// pages follow, without boxes: a failure goes back to the caller; the upload's progress dialog only
+// while the window is shown), and the interface's properties follow what the window shows. Removes
+// itself from the service when it goes.
 class WindowMouseEngine : public QObject, public MouseEngine
 {
     Q_OBJECT
