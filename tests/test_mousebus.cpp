@@ -25,6 +25,7 @@ private slots:
     void commandsRunInTheWindow();
     void propertiesFollowTheWindow();
     void introspectionMatchesTheInterfaceFile();
+    void windowOfAnotherFolderIsLeftAlone();
     void failuresCarryTheToolsMessages_data();
     void failuresCarryTheToolsMessages();
 
@@ -267,6 +268,20 @@ void TestMouseBus::introspectionMatchesTheInterfaceFile()
         QDBusMessage::createMethodCall(Service, Path, "org.freedesktop.DBus.Introspectable", "Introspect"));
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
     QCOMPARE(interfaceMembers(reply.arguments().value(0).toString()), described);
+}
+
+void TestMouseBus::windowOfAnotherFolderIsLeftAlone()
+{
+    // Another program folder has settings of its own: the tool opens the mouse itself for it.
+    const uint slot = properties().value("Slot").toUInt();
+    const TestAppDir other(TestAppDir::Installed);
+    const QString trace = other.path() + "/own.trace";
+    const uint next = slot % 5 + 1;
+    const CliResult result = runCli(other, { "select-profile", QString::number(next) }, "receiver", trace);
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(!writtenReports(trace).isEmpty());
+    QTest::qWait(500);
+    QCOMPARE(properties().value("Slot").toUInt(), slot);
 }
 
 void TestMouseBus::failuresCarryTheToolsMessages_data()

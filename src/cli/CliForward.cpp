@@ -28,8 +28,8 @@ QDBusConnection bus()
     return QDBusConnection::sessionBus();
 }
 
-// The window that holds this product's single-instance lock owns the bus name; a name held by the
-// window of another product is not ours to use.
+// The window that holds this product's single-instance lock, runs from the tool's program folder and
+// owns the bus name; a name held by the window of another product is not ours to use.
 bool windowOwnsName()
 {
     // The lock first: without a window the bus is not even connected to.
@@ -39,6 +39,11 @@ bool windowOwnsName()
     const SingleInstanceLock lock(SingleInstanceLock::mutexName(product));
     const qint64 holder = lock.holderPid();
     if (holder <= 0)
+        return false;
+    // A window of another program folder keeps other settings (a test's folder beside the user's
+    // window): the tool runs on its own folder then.
+    const QString windowDir = QFileInfo(QStringLiteral("/proc/%1/exe").arg(holder)).canonicalPath();
+    if (windowDir.isEmpty() || windowDir != QFileInfo(AppPaths::appDir()).canonicalFilePath())
         return false;
     QDBusConnectionInterface *daemon = bus().isConnected() ? bus().interface() : nullptr;
     if (!daemon)

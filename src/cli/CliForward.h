@@ -13,7 +13,7 @@ class CliForward
 public:
     // Makes active() false (--no-forward): the tool runs its own session.
     static void disable();
-    // True when a window of this product runs and holds its bus name.
+    // True when a window of this product runs from the tool's program folder and holds its bus name.
     static bool active();
     // Calls `method` with `args`; a D-Bus error comes back as the exit code and message the tool
     // prints. The reply's values go to `values`.
