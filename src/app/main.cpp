@@ -1,12 +1,14 @@
+#include "core/MouseBusService.h"
 #include "device/session/MouseSession.h"
 #include "platform/AppBusName.h"
 #include "platform/Autostart.h"
 #include "platform/InstanceActivation.h"
-#include "platform/TerminationSignals.h"
 #include "platform/SingleInstanceLock.h"
+#include "platform/TerminationSignals.h"
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/main/WindowMouseEngine.h"
 #include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
@@ -76,6 +78,9 @@ int main(int argc, char *argv[])
     // Listening before the window exists: requests wait in the event loop until it runs.
     AppBusName busName;
     InstanceActivation activation(&busName, instanceLock.path());
+    // The mouse's interface; its calls wait for the window, which becomes its engine below.
+    MouseBusService mouseService(busName.connection());
+    busName.registerObject(MouseBusService::objectPath(), &mouseService);
     busName.own();
 
     // Logging out ends the program as "&Quit" does: the window's clean-up runs.
@@ -87,6 +92,7 @@ int main(int argc, char *argv[])
     const HidBackendChoice backend = chooseHidBackend();
     MouseSession mouse(backend.backend, MouseSession::WithStatusThread);
     auto *window = new MousecfgWidget(mouse, backend.notices);
+    new WindowMouseEngine(window, &mouseService);
     QObject::connect(&activation, &InstanceActivation::activationRequested, window, &MousecfgWidget::bringForward);
     // Started at login: the window waits in the tray until the user opens it.
     if (window->connectedCount() != 0 && !Autostart::startHidden()) {

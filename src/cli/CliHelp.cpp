@@ -22,6 +22,7 @@ const ExitCodeText exitCodes[] = {
       "taken, or a value this mouse does not offer" },
     { ExitNoInput, "a file to read is missing, a folder, or may not be read" },
     { ExitCannotWrite, "a file could not be written" },
+    { ExitBusy, "the running window is sending to the mouse; try again" },
     { ExitNoPermission, "the mouse is plugged in, but you may not open it (see: mousecfg-cli status)" },
 };
 
@@ -43,19 +44,19 @@ const CommandHelp commandHelp[] = {
       { 0, ExitUsage, ExitCannotWrite } },
     { "import-config",
       "Reads a configuration written by export-config and makes it the current one.",
-      { 0, ExitUsage, ExitRefused, ExitNoInput, ExitCannotWrite } },
+      { 0, ExitUsage, ExitRefused, ExitNoInput, ExitCannotWrite, ExitBusy } },
     { "export-profile",
       "Writes slot SLOT (1 to 5) to FILE.",
       { 0, ExitUsage, ExitNoInput, ExitCannotWrite } },
     { "import-profile",
       "Reads a profile file into the profile library and the active slot.",
-      { 0, ExitUsage, ExitRefused, ExitNoInput, ExitCannotWrite } },
+      { 0, ExitUsage, ExitRefused, ExitNoInput, ExitCannotWrite, ExitBusy } },
     { "apply",
       "Sends what changed since the last upload to the mouse; --all sends every setting.",
-      { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite } },
+      { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "select-profile",
       "Makes slot N (1 to 5) the mouse's active slot.",
-      { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite } },
+      { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "doctor", "Checks the installation, the device nodes and their permissions.", { 0, 1, ExitUsage } },
     { "rules",
       "Lists, adds or removes the rules that pick a slot for the active application.",
@@ -72,7 +73,7 @@ const CommandHelp commandHelp[] = {
       "  mousecfg-cli set button.6 combo:Ctrl+C\n"
       "  mousecfg-cli set lighting.colour '#ff8800' --no-apply\n"
       "A value the mouse does not offer is refused with the allowed values (exit 65).",
-      { 0, 1, 2, 4, 5, ExitUsage, ExitRefused, ExitCannotWrite } },
+      { 0, 1, 2, 4, 5, ExitUsage, ExitRefused, ExitCannotWrite, ExitBusy } },
     { "macro",
       "list: the stored macros, one per line (--json: a JSON array).\n"
       "import FILE: copies a macro file into the macro library under its base name.\n"

@@ -1,6 +1,7 @@
 #include "cli/CliStatus.h"
 
 #include "cli/CliDevice.h"
+#include "cli/CliForward.h"
 #include "device/link/AccessAdvice.h"
 #include "device/session/MouseSession.h"
 #include "device/status/BatteryReport.h"
@@ -93,6 +94,8 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "usage: mousecfg-cli status [--json]\n";
         return ExitUsage;
     }
+    if (CliForward::active())
+        return CliForward::printStatus(out, err);
     const CliDevice device;
 
     // Present but not to be opened: say why and how to allow it, instead of "none".

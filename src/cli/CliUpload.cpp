@@ -1,38 +1,41 @@
 #include "cli/CliUpload.h"
 
 #include "cli/CliDevice.h"
+#include "cli/CliForward.h"
+#include "core/MouseOperations.h"
 #include "device/session/MouseSession.h"
 #include "device/status/BatteryReport.h"
-#include "device/upload/TarnProcessThread.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 
-#include <QEventLoop>
-
 namespace {
-
-QString resultText(quint8 status)
-{
-    switch (status) {
-    case ReportOk:
-        return QStringLiteral("Done.");
-    case ReportNoDevice:
-        return QStringLiteral("No mouse connected.");
-    case DeviceAsleep:
-        return QStringLiteral("Mouse is sleeping or not connected.");
-    default:
-        return QStringLiteral("Send data failed, please try again. (code %1)").arg(status);
-    }
-}
 
 // A settings file the command relies on was not written: the mouse's result, then the failure.
 int cannotWrite(QTextStream &out, QTextStream &err, quint8 status, const QString &file)
 {
     if (status != ReportOk)
-        out << resultText(status) << "\n";
-    err << "mousecfg-cli: cannot write '" << file << "'\n";
+        out << DeviceResultText(status) << "\n";
+    err << "mousecfg-cli: " << OperationResult::cannotWrite(file).message << "\n";
     return ExitCannotWrite;
+}
+
+// The mouse's result of a switch or an upload, as the command prints it.
+int printDeviceResult(const OperationResult &result, QTextStream &out, QTextStream &err)
+{
+    if (result.code == OperationResult::CannotWrite) {
+        if (result.device != ReportOk)
+            out << DeviceResultText(result.device) << "\n";
+        err << "mousecfg-cli: " << result.message << "\n";
+        return result.exitCode;
+    }
+    if (result.code != OperationResult::Done && result.code != OperationResult::DeviceFailed) {
+        err << "mousecfg-cli: " << result.message << "\n";
+        return result.exitCode;
+    }
+    // No mouse at all is an error; any other result is the mouse's answer.
+    (result.device == ReportNoDevice ? err : out) << DeviceResultText(result.device) << "\n";
+    return result.device;
 }
 
 // Learns from one battery report whether the mouse sleeps and which device type it is.
@@ -54,6 +57,8 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "usage: mousecfg-cli apply [--all]\n";
         return ExitUsage;
     }
+    if (CliForward::active())
+        return printDeviceResult(CliForward::call(QStringLiteral("Apply"), { all }), out, err);
     ConfigData config;
     LoadConfig(config);
     return uploadConfig(config, config, all, out, err);
@@ -67,19 +72,18 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "usage: mousecfg-cli select-profile N   (N = 1 to 5)\n";
         return ExitUsage;
     }
+    if (CliForward::active())
+        return printDeviceResult(CliForward::call(QStringLiteral("SelectSlot"), { uint(number) }), out, err);
     CliDevice device;
     if (!device.connected()) {
-        err << resultText(ReportNoDevice) << "\n";
+        err << DeviceResultText(ReportNoDevice) << "\n";
         return ReportNoDevice;
     }
     const int slot = number - 1;
-    CommandSet &commands = device.session().upload().commands();
-    commands.SelectProfile(slot);
-    const quint8 result = commands.ApplyAll();
+    const OperationResult result = MouseOperations::selectSlot(device.session(), slot);
     if (!SaveProfileID(slot))
-        return cannotWrite(out, err, result, AppPaths::globalConfigFile());
-    out << resultText(result) << "\n";
-    return result;
+        return cannotWrite(out, err, result.device, AppPaths::globalConfigFile());
+    return printDeviceResult(result, out, err);
 }
 
 } // namespace
@@ -88,27 +92,13 @@ int uploadConfig(const ConfigData &config, const ConfigData &lastSent, bool all,
                  QTextStream &err)
 {
     CliDevice device;
-    UploadState &state = device.session().upload().state();
-    state.UploadSnapshot() = config;
-    state.LastSentConfig() = lastSent;
+    device.session().upload().state().LastSentConfig() = lastSent;
     if (!device.connected()) {
-        err << resultText(ReportNoDevice) << "\n";
+        err << DeviceResultText(ReportNoDevice) << "\n";
         return ReportNoDevice;
     }
     readBatteryState(device);
-
-    TarnProcessThread upload(device.session().upload());
-    upload.setSendEverything(all);
-    // Waiting in an event loop lets a virtual mouse's timeline play during the upload.
-    QEventLoop waiting;
-    QObject::connect(&upload, &QThread::finished, &waiting, &QEventLoop::quit);
-    upload.start(QThread::InheritPriority);
-    waiting.exec();
-    upload.wait();
-    if (!upload.saveFailure().isEmpty())
-        return cannotWrite(out, err, upload.status(), upload.saveFailure());
-    out << resultText(upload.status()) << "\n";
-    return upload.status();
+    return printDeviceResult(MouseOperations::upload(device.session(), config, all), out, err);
 }
 
 CliCommand applyCommand()

@@ -1,5 +1,6 @@
 #include "cli/CliCommand.h"
 #include "cli/CliHelp.h"
+#include "cli/CliForward.h"
 #include "storage/AppPaths.h"
 
 #include "mousecfg_version.h"
@@ -15,13 +16,15 @@ namespace {
 
 void printUsage(QTextStream &stream)
 {
-    stream
-        << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS]\n       mousecfg-cli --version\n\ncommands:\n";
+    stream << "usage: mousecfg-cli [--appdir DIR] [--no-forward] COMMAND [ARGS]\n"
+              "       mousecfg-cli --version\n\ncommands:\n";
     for (const CliCommand &command : cliCommands())
         stream << "  " << command.name << (command.usage[0] ? " " : "") << command.usage << "\n";
     stream
         << "\nDIR is the program folder (default: the folder of mousecfg-cli). An installed program keeps\n"
            "its settings in $XDG_DATA_HOME/mousecfg/Configs (default ~/.local/share/mousecfg/Configs).\n"
+           "While the mousecfg window runs, the commands that use the mouse or the settings go through it\n"
+           "(D-Bus); --no-forward makes the tool open the mouse itself.\n"
            "\nmousecfg-cli COMMAND --help describes a command.\n\n";
     printExitCodes(stream);
     stream.flush();
@@ -60,9 +63,14 @@ int main(int argc, char *argv[])
         out << "mousecfg-cli " << MOUSECFG_VERSION << "\n";
         return 0;
     }
+    if (!args.isEmpty() && args.first() == "--no-forward") {
+        CliForward::disable();
+        args.removeFirst();
+    }
     // Errors are one line each; the full text is --help's.
     if (args.isEmpty()) {
-        err << "usage: mousecfg-cli [--appdir DIR] COMMAND [ARGS] (mousecfg-cli --help lists them)\n";
+        err << "usage: mousecfg-cli [--appdir DIR] [--no-forward] COMMAND [ARGS]"
+               " (mousecfg-cli --help lists them)\n";
         return ExitUsage;
     }
     const QString name = args.takeFirst();

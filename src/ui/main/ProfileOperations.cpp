@@ -108,19 +108,18 @@ void ProfileOperations::selectProfileSlot(int slot, bool reload)
 
 bool ProfileOperations::selectSlot(int slot)
 {
+    return switchSlot(slot).ok();
+}
+
+OperationResult ProfileOperations::switchSlot(int slot)
+{
     if (slot < 0 || slot >= ProfileSlots)
-        return false;
+        return OperationResult::fromDevice(ReportNoDevice);
     selectProfileSlot(slot, false);
     emit libraryChanged();
-    // The status thread must not read while the switch is written.
-    MouseSession &mouse = m_host->mouseSession();
-    mouse.statusControl().StopStatusThread();
-    // The mouse answers no select frame; the apply frames after it tell whether it took the switch.
-    mouse.upload().commands().SelectProfile(slot);
-    const quint8 applied = mouse.upload().commands().ApplyAll();
-    mouse.statusControl().StartStatusThread();
+    const OperationResult result = MouseOperations::selectSlot(m_host->mouseSession(), slot);
     m_host->applySlotMouseSpeed();
-    return applied == 0;
+    return result;
 }
 
 bool ProfileOperations::pickLibraryEntry(int index)

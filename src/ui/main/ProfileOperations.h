@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/MouseOperations.h"
+
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 class ProfileHost;
-class TarnProcessThread;
 struct ConfigData;
 struct ProfileData;
 
@@ -18,7 +17,7 @@ class ProfileOperations : public QObject
     Q_OBJECT
 public:
     // Waits, with the event loop running, until a started upload thread has finished its run.
-    using UploadWaiter = std::function<void(TarnProcessThread &thread)>;
+    using UploadWaiter = MouseOperations::UploadWaiter;
     // Library entries beyond this position are never looked up.
     static constexpr int LibraryLookupLimit = 200;
 
@@ -30,6 +29,9 @@ public:
     // Uploads the working configuration, waits, and tells the user of a failure; returns the result code.
     // `sendEverything` sends every group whatever changed.
     quint8 applyToDevice(bool sendEverything = false);
+    // Uploads the working configuration and waits, telling no one; a nested call does nothing.
+    // Without `showProgress` the wait shows no progress dialog (the window may be in the tray).
+    OperationResult upload(bool sendEverything = false, bool showProgress = true);
 
     // The current slot, 0 to 4.
     int currentSlot() const;
@@ -38,6 +40,8 @@ public:
 
     // Makes `slot` current, shows it, and tells the mouse to switch to it; false when the mouse refused.
     bool selectSlot(int slot);
+    // The same, with the mouse's result.
+    OperationResult switchSlot(int slot);
     // True while an upload runs.
     bool isUploading() const { return m_uploading; }
     // Makes `slot` current and shows it; `reload` reads its file again, dropping unsaved edits.
@@ -72,6 +76,16 @@ public:
     void ok();
     // "Cancel": hides the window and reloads the current slot from its file.
     void cancel();
+    // The file operations without their dialogs and boxes (the D-Bus interface calls them too).
+    // Copies slot `slot`'s file, stamped with the product, to `path`.
+    OperationResult exportProfileTo(int slot, const QString &path);
+    // Adds the profile file `path` to the library and loads it into the current slot; no upload.
+    OperationResult takeProfileFile(const QString &path);
+    // Writes the working configuration, stamped with the product, to `path`.
+    OperationResult exportConfigurationTo(const QString &path);
+    // Reads the whole working configuration from `path` and shows it; no upload.
+    OperationResult takeConfigurationFile(const QString &path);
+
     // Writes the library list to the product settings.
     void saveLibraryList();
     // Reads the library list from the product settings.
@@ -95,6 +109,8 @@ private:
     void notice(const QString &text) const;
     bool ask(const QString &text) const;
     void fileNotice(const QString &pattern, const QString &path) const;
+    // The box for a failed profile (`kind` Profile) or configuration file operation.
+    void showFailure(const OperationResult &result, int kind) const;
 
     ProfileHost *m_host;
     UploadWaiter m_waiter;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/OperationResult.h"
+
+// The running window's side of the D-Bus interface: each call does what the window's own controls do,
+// so the window's pages follow. Slots are 0 to 4.
+class MouseEngine
+{
+public:
+    virtual ~MouseEngine() = default;
+    // Makes `slot` current and tells the mouse to switch to it.
+    virtual OperationResult selectSlot(int slot) = 0;
+    // Uploads the working configuration; `all` sends every group.
+    virtual OperationResult apply(bool all) = 0;
+    // Reads the whole configuration from `path` and uploads it.
+    virtual OperationResult importConfig(const QString &path) = 0;
+    // Writes the whole configuration to `path`.
+    virtual OperationResult exportConfig(const QString &path) = 0;
+    // Adds the profile file `path` to the library, loads it into the current slot and uploads it.
+    virtual OperationResult importProfile(const QString &path) = 0;
+    // Copies slot `slot`'s profile to `path`.
+    virtual OperationResult exportProfile(int slot, const QString &path) = 0;
+};
