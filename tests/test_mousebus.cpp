@@ -5,6 +5,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -24,6 +26,7 @@ private slots:
     void commandsRunInTheWindow_data();
     void commandsRunInTheWindow();
     void propertiesFollowTheWindow();
+    void settingsChangeInTheWindow();
     void introspectionMatchesTheInterfaceFile();
     void windowOfAnotherFolderIsLeftAlone();
     void failuresCarryTheToolsMessages_data();
@@ -226,10 +229,42 @@ void TestMouseBus::commandsRunInTheWindow()
         const CliResult status = runCli(*m_dir, { "status" }, "receiver", cliTrace);
         QCOMPARE(status.exitCode, 0);
         QVERIFY2(status.output.contains("Connection: receiver\n")
-                     && status.output.contains(QString("Profile: %1\n").arg(slot)),
+                     && status.output.contains(QString("Slot: %1\n").arg(slot)),
                  qPrintable(status.output));
         QVERIFY(writtenReports(cliTrace).isEmpty());
     }
+}
+
+void TestMouseBus::settingsChangeInTheWindow()
+{
+    const auto windowSettings = [this] {
+        const QDBusMessage reply = callWindow("Get", { 1u });
+        return QJsonDocument::fromJson(reply.arguments().value(0).toString().toUtf8()).object();
+    };
+    const int dpi = windowSettings().value("dpi.1").toInt() == 800 ? 1600 : 800;
+    const int before = writtenReports(m_windowTrace).size();
+    const QString cliTrace = m_dir->path() + "/cli.trace";
+    QFile::remove(cliTrace);
+    const CliResult set = runCli(*m_dir, { "set", "1", "dpi.1", QString::number(dpi) }, "receiver", cliTrace);
+    QCOMPARE(set.output, QString("Done.\n"));
+    QCOMPARE(set.exitCode, 0);
+    // The window sent it; the tool opened no mouse.
+    QVERIFY(writtenReports(cliTrace).isEmpty());
+    QVERIFY(writtenReports(m_windowTrace).size() > before);
+    // The window holds it, the tool reads it through the window, and the slot file has it.
+    QCOMPARE(windowSettings().value("dpi.1").toInt(), dpi);
+    const QString line = QString("dpi.1 = %1\n").arg(dpi);
+    QVERIFY(runCli(*m_dir, { "get", "1" }).output.contains(line));
+    QVERIFY(runCli(*m_dir, { "--no-forward", "get", "1" }).output.contains(line));
+
+    // A value the mouse does not offer: the window's answer is the tool's own.
+    const QStringList refusedArgs { "set", "1", "rate", "333" };
+    const CliResult refused = runCli(*m_dir, refusedArgs, "receiver", cliTrace);
+    const CliResult own = runCli(*m_dir, QStringList { "--no-forward" } + refusedArgs, "receiver", cliTrace);
+    QCOMPARE(refused.exitCode, 65);
+    QCOMPARE(refused.exitCode, own.exitCode);
+    QCOMPARE(refused.output, own.output);
+    QVERIFY(writtenReports(cliTrace).isEmpty());
 }
 
 void TestMouseBus::propertiesFollowTheWindow()
@@ -263,7 +298,7 @@ void TestMouseBus::introspectionMatchesTheInterfaceFile()
     QFile file(QStringLiteral(MOUSECFG_SOURCE_DIR "/data/org.mousecfg.Mouse1.xml"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QStringList described = interfaceMembers(QString::fromUtf8(file.readAll()));
-    QCOMPARE(described.size(), 13);
+    QCOMPARE(described.size(), 15);
     const QDBusMessage reply = QDBusConnection(BusName).call(
         QDBusMessage::createMethodCall(Service, Path, "org.freedesktop.DBus.Introspectable", "Introspect"));
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);

@@ -7,7 +7,6 @@
 #include "platform/SingleInstanceLock.h"
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
-#include "storage/UploadCut.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -107,31 +106,13 @@ QVariantMap CliForward::properties()
     return qdbus_cast<QVariantMap>(reply.arguments().first());
 }
 
+int CliForward::currentSlot()
+{
+    const uint slot = properties().value(QStringLiteral("Slot")).toUInt();
+    return slot >= 1 && slot <= 5 ? int(slot) - 1 : 0;
+}
+
 QString CliForward::absolute(const QString &path)
 {
     return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
-}
-
-int CliForward::printStatus(QTextStream &out, QTextStream &err)
-{
-    const QVariantMap state = properties();
-    if (state.isEmpty()) {
-        err << "mousecfg-cli: the running window did not answer\n";
-        return ReportNoDevice;
-    }
-    const QString connection = state.value(QStringLiteral("Connection")).toString();
-    out << "Connection: " << connection << "\n";
-    if (connection != QLatin1String("none")) {
-        if (state.value(QStringLiteral("Asleep")).toBool())
-            out << "Battery: mouse off\n";
-        else
-            out << "Battery: " << state.value(QStringLiteral("Battery")).toUInt() << "%\n";
-        out << "Charging: " << (state.value(QStringLiteral("Charging")).toBool() ? "yes" : "no") << "\n";
-        out << "Profile: " << state.value(QStringLiteral("Slot")).toUInt() << "\n";
-        out << "DPI stage: " << state.value(QStringLiteral("DpiStage")).toUInt() << "\n";
-        out << "Report rate: " << state.value(QStringLiteral("ReportRate")).toUInt() << " Hz\n";
-    }
-    if (LastUploadCut())
-        out << "Last transfer: did not finish; 'mousecfg-cli apply --all' sends the settings again\n";
-    return connection == QLatin1String("none") ? ReportNoDevice : ReportOk;
 }

@@ -2,7 +2,6 @@
 
 #include "core/OperationResult.h"
 
-#include <QTextStream>
 #include <QVariantList>
 #include <QVariantMap>
 
@@ -21,8 +20,8 @@ public:
                                 QVariantList *values = nullptr);
     // The interface's properties; empty when the window did not answer.
     static QVariantMap properties();
+    // The window's current slot, 0 to 4 (0 when it did not answer).
+    static int currentSlot();
     // A path as the window must be given it (absolute).
     static QString absolute(const QString &path);
-    // "status" through the window: what it shows of the mouse; the exit code.
-    static int printStatus(QTextStream &out, QTextStream &err);
 };

@@ -1,5 +1,6 @@
 #include "cli/CliSettings.h"
 
+#include "cli/CliForward.h"
 #include "cli/CliSlotArgument.h"
 #include "core/settings/SlotSettings.h"
 #include "storage/ConfigStore.h"
@@ -12,19 +13,43 @@ int get(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QStringList args = arguments;
     const bool json = args.removeAll(QStringLiteral("--json")) > 0;
+    const bool forward = CliForward::active();
     ConfigData config;
-    LoadConfig(config);
+    if (forward)
+        config.ProfileID = CliForward::currentSlot();
+    else
+        LoadConfig(config);
     const int slot = takeSlotArgument(args, config);
     if (slot < 0 || !args.isEmpty()) {
         err << "usage: mousecfg-cli get [SLOT] [--json]   (SLOT = 1 to 5)\n";
         return ExitUsage;
     }
+    QJsonObject settings;
+    if (forward) {
+        QVariantList reply;
+        const OperationResult result = CliForward::call(QStringLiteral("Get"), { uint(slot + 1) }, &reply);
+        if (!result.ok()) {
+            err << "mousecfg-cli: " << result.message << "\n";
+            return result.exitCode;
+        }
+        settings = QJsonDocument::fromJson(reply.value(0).toString().toUtf8()).object();
+    } else {
+        settings = SlotSettings::toJson(config, slot);
+    }
     if (json) {
-        out << QJsonDocument(SlotSettings::toJson(config, slot)).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(settings).toJson(QJsonDocument::Indented);
         return 0;
     }
-    for (const SlotSettings::Value &value : SlotSettings::read(config, slot))
-        out << value.key << " = " << SlotSettings::text(value.value) << "\n";
+    // The keys' own order, which a JSON object does not keep.
+    QStringList order = SlotSettings::keys();
+    for (const QString &key : settings.keys()) {
+        if (!order.contains(key))
+            order << key;
+    }
+    for (const QString &key : qAsConst(order)) {
+        if (settings.contains(key))
+            out << key << " = " << SlotSettings::text(settings.value(key)) << "\n";
+    }
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CliSettings.h"
 
+#include "cli/CliForward.h"
 #include "cli/CliSlotArgument.h"
 #include "cli/CliUpload.h"
 #include "core/settings/SlotSettings.h"
@@ -11,8 +12,12 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
     QStringList args = arguments;
     const bool apply = args.removeAll(QStringLiteral("--no-apply")) == 0;
+    const bool forward = CliForward::active();
     ConfigData config;
-    LoadConfig(config);
+    if (forward)
+        config.ProfileID = CliForward::currentSlot();
+    else
+        LoadConfig(config);
     const ConfigData before = config;
     const int slot = takeSlotArgument(args, config);
     if (slot < 0 || args.size() < 2) {
@@ -20,6 +25,16 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     const QString key = args.takeFirst();
+    if (forward) {
+        // The window changes, saves and shows it; its "Apply" sends it.
+        const OperationResult result = CliForward::call(
+            QStringLiteral("Set"), { uint(slot + 1), key, args.join(QLatin1Char(' ')) });
+        if (!result.ok()) {
+            err << "mousecfg-cli: " << result.message << "\n";
+            return result.exitCode;
+        }
+        return apply ? applyThroughWindow(false, out, err) : 0;
+    }
     const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args);
     if (!result.ok) {
         err << "mousecfg-cli: " << result.error << "\n";

@@ -33,11 +33,30 @@ struct StatusFacts
     bool asleep = false;
     int battery = 0;
     bool charging = false;
-    int status = 0;
+    int status = -1; // the write status byte; -1 when the window answered (it keeps no such byte)
     int slot = 0;
-    QString firmware;
+    int dpiStage = 0; // 1..8 as the window shows it; 0 when the tool asked the mouse itself
+    int reportRate = 0; // Hz, as the window shows it; 0 when unknown
+    QString firmware; // empty when the window answered
     bool transferCut = false;
 };
+
+// The running window's view of the mouse, from its D-Bus properties; false when it did not answer.
+bool readWindow(StatusFacts &facts)
+{
+    const QVariantMap state = CliForward::properties();
+    if (state.isEmpty())
+        return false;
+    facts.connection = state.value(QStringLiteral("Connection")).toString();
+    facts.answered = true;
+    facts.asleep = state.value(QStringLiteral("Asleep")).toBool();
+    facts.battery = facts.asleep ? 0 : int(state.value(QStringLiteral("Battery")).toUInt());
+    facts.charging = state.value(QStringLiteral("Charging")).toBool();
+    facts.slot = int(state.value(QStringLiteral("Slot")).toUInt());
+    facts.dpiStage = int(state.value(QStringLiteral("DpiStage")).toUInt());
+    facts.reportRate = int(state.value(QStringLiteral("ReportRate")).toUInt());
+    return true;
+}
 
 void readBattery(const CliDevice &device, StatusFacts &facts)
 {
@@ -63,10 +82,16 @@ void printText(const StatusFacts &facts, QTextStream &out)
                 << (facts.asleep ? QStringLiteral("mouse off") : QStringLiteral("%1%").arg(facts.battery))
                 << "\n";
             out << "Charging: " << (facts.charging ? "yes" : "no") << "\n";
-            out << "Status: " << facts.status << "\n";
+            if (facts.status >= 0)
+                out << "Status: " << facts.status << "\n";
         }
         out << "Slot: " << facts.slot << "\n";
-        out << "Cable firmware release: " << facts.firmware << "\n";
+        if (facts.dpiStage > 0)
+            out << "DPI stage: " << facts.dpiStage << "\n";
+        if (facts.reportRate > 0)
+            out << "Report rate: " << facts.reportRate << " Hz\n";
+        if (!facts.firmware.isEmpty())
+            out << "Cable firmware release: " << facts.firmware << "\n";
     }
     if (facts.transferCut)
         out << "Last transfer: did not finish; 'mousecfg-cli apply --all' sends the settings again\n";
@@ -82,22 +107,20 @@ void printJson(const StatusFacts &facts, QTextStream &out)
         object.insert("asleep", facts.asleep);
         object.insert("battery", facts.answered && !facts.asleep ? QJsonValue(facts.battery) : QJsonValue());
         object.insert("charging", facts.charging);
-        object.insert("cableFirmware", facts.firmware);
+        if (facts.dpiStage > 0)
+            object.insert("dpiStage", facts.dpiStage);
+        if (facts.reportRate > 0)
+            object.insert("reportRate", facts.reportRate);
+        if (!facts.firmware.isEmpty())
+            object.insert("cableFirmware", facts.firmware);
     }
     out << QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-int status(const QStringList &args, QTextStream &out, QTextStream &err)
+// Asks the mouse itself. Returns -1 when `facts` are filled, else the exit code after saying why.
+int readOwnSession(StatusFacts &facts, bool json, QTextStream &out, QTextStream &err)
 {
-    const bool json = args == QStringList { QStringLiteral("--json") };
-    if (!args.isEmpty() && !json) {
-        err << "usage: mousecfg-cli status [--json]\n";
-        return ExitUsage;
-    }
-    if (CliForward::active())
-        return CliForward::printStatus(out, err);
     const CliDevice device;
-
     // Present but not to be opened: say why and how to allow it, instead of "none".
     const DeviceLink &link = device.session().link();
     const QStringList denied = link.DeniedDeviceNodes();
@@ -111,8 +134,6 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         err << "mousecfg-cli: " << AccessAdvice::problem(denied) << "\n";
         return ExitNoPermission;
     }
-
-    StatusFacts facts;
     facts.connection = connectionName(link);
     if (facts.connection != QLatin1String("none")) {
         readBattery(device, facts);
@@ -121,6 +142,25 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
     ConfigData config;
     LoadConfig(config);
     facts.slot = config.ProfileID + 1;
+    return -1;
+}
+
+int status(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const bool json = args == QStringList { QStringLiteral("--json") };
+    if (!args.isEmpty() && !json) {
+        err << "usage: mousecfg-cli status [--json]\n";
+        return ExitUsage;
+    }
+    StatusFacts facts;
+    if (CliForward::active()) {
+        if (!readWindow(facts)) {
+            err << "mousecfg-cli: the running window did not answer\n";
+            return ReportNoDevice;
+        }
+    } else if (const int refused = readOwnSession(facts, json, out, err); refused >= 0) {
+        return refused;
+    }
     facts.transferCut = LastUploadCut();
     if (json)
         printJson(facts, out);

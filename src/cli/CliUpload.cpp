@@ -58,7 +58,7 @@ int apply(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     if (CliForward::active())
-        return printDeviceResult(CliForward::call(QStringLiteral("Apply"), { all }), out, err);
+        return applyThroughWindow(all, out, err);
     ConfigData config;
     LoadConfig(config);
     return uploadConfig(config, config, all, out, err);
@@ -87,6 +87,11 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 } // namespace
+
+int applyThroughWindow(bool all, QTextStream &out, QTextStream &err)
+{
+    return printDeviceResult(CliForward::call(QStringLiteral("Apply"), { all }), out, err);
+}
 
 int uploadConfig(const ConfigData &config, const ConfigData &lastSent, bool all, QTextStream &out,
                  QTextStream &err)

@@ -5,6 +5,7 @@
 #include "device/link/DeviceLink.h"
 
 #include <QDir>
+#include <QJsonDocument>
 
 MouseAdaptor::MouseAdaptor(MouseBusService *service)
     : QDBusAbstractAdaptor(service)
@@ -125,4 +126,21 @@ void MouseAdaptor::ExportProfile(uint slot, const QString &path)
         return;
     if (MouseEngine *target = engine())
         answer(target->exportProfile(int(slot) - 1, path));
+}
+
+QString MouseAdaptor::Get(uint slot)
+{
+    if (!validSlot(slot))
+        return {};
+    MouseEngine *target = engine();
+    return target ? QString::fromUtf8(QJsonDocument(target->settings(int(slot) - 1)).toJson(QJsonDocument::Compact))
+                  : QString();
+}
+
+void MouseAdaptor::Set(uint slot, const QString &key, const QString &value)
+{
+    if (!validSlot(slot))
+        return;
+    if (MouseEngine *target = engine())
+        answer(target->setSetting(int(slot) - 1, key, value));
 }

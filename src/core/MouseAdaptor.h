@@ -53,6 +53,10 @@ public slots:
     void ImportProfile(const QString &path);
     // Copies slot `slot`'s (1 to 5) profile to a file.
     void ExportProfile(uint slot, const QString &path);
+    // Every setting of slot `slot` (1 to 5) as one JSON object under the keys of "mousecfg-cli get".
+    QString Get(uint slot);
+    // Sets one setting of slot `slot` (1 to 5) as "mousecfg-cli set --no-apply" does; Apply sends it.
+    void Set(uint slot, const QString &key, const QString &value);
 
 private:
     // Answers a failed `result` with its D-Bus error.

@@ -2,6 +2,8 @@
 
 #include "core/OperationResult.h"
 
+#include <QJsonObject>
+
 // The running window's side of the D-Bus interface: each call does what the window's own controls do,
 // so the window's pages follow. Slots are 0 to 4.
 class MouseEngine
@@ -20,4 +22,8 @@ public:
     virtual OperationResult importProfile(const QString &path) = 0;
     // Copies slot `slot`'s profile to `path`.
     virtual OperationResult exportProfile(int slot, const QString &path) = 0;
+    // Every setting of slot `slot` under its stable key, as the window holds it.
+    virtual QJsonObject settings(int slot) = 0;
+    // Sets `key` of slot `slot` from `value`, saves it and shows it; the mouse gets it with apply().
+    virtual OperationResult setSetting(int slot, const QString &key, const QString &value) = 0;
 };

@@ -61,6 +61,15 @@ OperationResult OperationResult::unreadable(const QString &path)
     return result;
 }
 
+OperationResult OperationResult::badValue(const QString &message)
+{
+    OperationResult result;
+    result.code = BadValue;
+    result.exitCode = ExitRefused;
+    result.message = message;
+    return result;
+}
+
 OperationResult OperationResult::busy()
 {
     OperationResult result;

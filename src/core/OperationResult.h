@@ -27,6 +27,7 @@ struct OperationResult
         Unreadable, // `path` could not be read
         CannotWrite, // `path` could not be written
         Busy, // the window is in the middle of an upload
+        BadValue, // a setting refused the value: `message` names what is allowed
     };
 
     Code code = Done;
@@ -54,6 +55,8 @@ struct OperationResult
     static OperationResult unreadable(const QString &path);
     // The window is sending to the mouse and takes no other change meanwhile.
     static OperationResult busy();
+    // A setting refused its value; `message` names the allowed values.
+    static OperationResult badValue(const QString &message);
 };
 
 // The tool's words for a device result code ("Done.", "No mouse connected.", ...).

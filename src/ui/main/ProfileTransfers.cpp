@@ -81,6 +81,7 @@ void ProfileOperations::showFailure(const OperationResult &result, int kind) con
     case OperationResult::Done:
     case OperationResult::DeviceFailed:
     case OperationResult::Busy:
+    case OperationResult::BadValue: // only the D-Bus interface sets values by key
         break;
     case OperationResult::Refused:
         notice(importRefusal(result.path, ImportCheck::Kind(kind)));

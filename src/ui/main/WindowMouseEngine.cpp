@@ -1,7 +1,9 @@
 #include "ui/main/WindowMouseEngine.h"
 
 #include "core/MouseBusService.h"
+#include "core/settings/SlotSettings.h"
 #include "device/session/MouseSession.h"
+#include "storage/ConfigStore.h"
 #include "ui/main/BatteryDisplayState.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/MousecfgWidget.h"
@@ -110,4 +112,25 @@ OperationResult WindowMouseEngine::importProfile(const QString &path)
 OperationResult WindowMouseEngine::exportProfile(int slot, const QString &path)
 {
     return operations()->exportProfileTo(slot, path);
+}
+
+QJsonObject WindowMouseEngine::settings(int slot)
+{
+    return SlotSettings::toJson(m_window->workingConfig(), slot);
+}
+
+OperationResult WindowMouseEngine::setSetting(int slot, const QString &key, const QString &value)
+{
+    if (operations()->isUploading())
+        return OperationResult::busy();
+    ConfigData &config = m_window->workingConfig();
+    const SlotSettings::SetResult set = SlotSettings::set(config, slot, key, { value });
+    if (!set.ok)
+        return OperationResult::badValue(set.error);
+    QString failed;
+    if (!SaveConfig(config, &failed))
+        return OperationResult::cannotWrite(failed);
+    m_window->refreshPages();
+    publishState();
+    return OperationResult::done();
 }

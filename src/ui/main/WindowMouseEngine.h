@@ -27,6 +27,8 @@ public:
     OperationResult exportConfig(const QString &path) override;
     OperationResult importProfile(const QString &path) override;
     OperationResult exportProfile(int slot, const QString &path) override;
+    QJsonObject settings(int slot) override;
+    OperationResult setSetting(int slot, const QString &key, const QString &value) override;
 
     // The mouse's state as the window shows it now.
     MouseState currentState() const;
