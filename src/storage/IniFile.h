@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class IniDocument;
 class QSettings;
 
 // Changes the INI file at `path` (created if absent) with `edit`, so that afterwards it holds either
@@ -12,3 +13,10 @@ class QSettings;
 // it was, when anything failed. (A settings object writing the file itself can commit a file cut short by a
 // full disk or a size limit.)
 bool EditIniFile(const QString &path, const std::function<void(QSettings &file)> &edit);
+
+// The keys of the INI file at `path`; none for a missing or unreadable file, or one holding a value
+// the settings library cannot read safely (as SafeIniPath).
+IniDocument ReadIniDocument(const QString &path);
+// As EditIniFile, through an IniDocument holding the file's keys; the file is written, byte for byte
+// as the settings library would write it, only when `edit` returns true (false: leave it, succeed).
+bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit);

@@ -7,6 +7,8 @@
 #include <QMutex>
 #include <QStringList>
 
+#include <cstring>
+
 namespace {
 
 // Type number of a colour in a stored variant.
@@ -118,6 +120,33 @@ bool IniValueIsSafe(const QByteArray &rawValue)
     return true;
 }
 
+bool IniContentIsSafe(const QByteArray &content)
+{
+    // A line ending in a backslash goes on in the next one, as the settings library reads it.
+    QByteArray joined;
+    const bool continued = content.contains("\\\n") || content.contains("\\\r\n");
+    if (continued)
+        joined = QByteArray(content).replace("\\\r\n", "").replace("\\\n", "");
+    const QByteArray &text = continued ? joined : content;
+    const char *data = text.constData();
+    const int size = text.size();
+    for (int start = 0; start < size;) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = size;
+        const char *equals = static_cast<const char *>(std::memchr(data + start, '=', size_t(end - start)));
+        if (equals && equals > data + start) {
+            const int from = int(equals - data) + 1;
+            const bool marked = std::memchr(data + from, '@', size_t(end - from))
+                || std::memchr(data + from, '\\', size_t(end - from));
+            if (marked && !IniValueIsSafe(text.mid(from, end - from).trimmed()))
+                return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 bool IniFileIsSafe(const QString &path)
 {
     const QFileInfo info(path);
@@ -133,20 +162,7 @@ bool IniFileIsSafe(const QString &path)
             return known.safe;
     }
     QFile file(path);
-    bool safe = file.open(QIODevice::ReadOnly);
-    if (safe) {
-        // A line ending in a backslash goes on in the next one, as the settings library reads it.
-        const QByteArray content = file.readAll().replace("\\\r\n", "").replace("\\\n", "");
-        for (const QByteArray &line : content.split('\n')) {
-            const int equals = line.indexOf('=');
-            if (equals > 0 && (line.indexOf('@', equals) >= 0 || line.indexOf('\\', equals) >= 0)) {
-                if (!IniValueIsSafe(line.mid(equals + 1).trimmed())) {
-                    safe = false;
-                    break;
-                }
-            }
-        }
-    }
+    const bool safe = file.open(QIODevice::ReadOnly) && IniContentIsSafe(file.readAll());
     QMutexLocker lock(&mutex);
     verdicts.insert(key, { info.size(), info.lastModified(), safe });
     return safe;

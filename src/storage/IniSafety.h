@@ -11,6 +11,9 @@
 // The verdict is kept per file, size and time, so repeated reads scan once.
 bool IniFileIsSafe(const QString &path);
 
+// True when every such value in the INI text `content` holds a colour.
+bool IniContentIsSafe(const QByteArray &content);
+
 // `path` when the file is safe to read; otherwise an empty path, which the settings library reads
 // as a file without keys (every value then reads as its default).
 QString SafeIniPath(const QString &path);

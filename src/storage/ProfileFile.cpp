@@ -2,12 +2,11 @@
 
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
+#include "storage/IniDocument.h"
 #include "storage/IniFile.h"
-#include "storage/IniSafety.h"
-#include "storage/ProfileFileCache.h"
 #include "storage/ProfileKeys.h"
 
-#include <QSettings>
+#include <QFileInfo>
 
 namespace {
 const QString profileSection = QStringLiteral("PROFILE");
@@ -30,33 +29,31 @@ bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name)
     if (!AppPaths::isSafeFileName(name))
         return false;
     const QString path = SlotProfileFile(name);
-    return ProfileFileCache::holds(path, profile) || SaveProfileFileAt(profile, path);
+    const bool exists = QFileInfo(path).isFile();
+    return EditIniDocument(path, [&](IniDocument &file) {
+        ProfileData held;
+        ReadProfileKeys(file, profileSection, held, SleepKeys::Included);
+        if (exists && held == profile)
+            return false;
+        WriteProfileKeys(file, profileSection, profile, SleepKeys::Included);
+        return true;
+    });
 }
 
 bool SaveProfileFileAt(const ProfileData &profile, const QString &path)
 {
-    const bool written = EditIniFile(
-        path, [&](QSettings &file) { WriteProfileKeys(file, profileSection, profile, SleepKeys::Included); });
-    if (written)
-        ProfileFileCache::remember(path, profile);
-    else
-        ProfileFileCache::forget(path);
-    return written;
+    return EditIniDocument(path, [&](IniDocument &file) {
+        WriteProfileKeys(file, profileSection, profile, SleepKeys::Included);
+        return true;
+    });
 }
 
 void LoadProfileFile(ProfileData &profile, const QString &path)
 {
-    // Parsing a slot file's thousands of keys is most of a configuration load; an unchanged file
-    // holds what it held when it was last read or written.
-    if (ProfileFileCache::lookup(path, profile))
-        return;
     ProfileData loaded;
-    {
-        IniReader file(path);
-        ReadProfileKeys(file, profileSection, loaded, SleepKeys::Included);
-    }
+    IniDocument file = ReadIniDocument(path);
+    ReadProfileKeys(file, profileSection, loaded, SleepKeys::Included);
     profile = loaded;
-    ProfileFileCache::remember(path, profile);
 }
 
 bool WriteFactoryProfileFile()

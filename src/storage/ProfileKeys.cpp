@@ -1,6 +1,7 @@
 #include "storage/ProfileKeys.h"
 
 #include "storage/ConfigData.h"
+#include "storage/IniDocument.h"
 #include "storage/StoredColour.h"
 
 #include <QSettings>
@@ -72,17 +73,22 @@ qint64 number(const QSettings &file, const QString &key, qint64 missing = 0)
     return value.isValid() ? value.toLongLong() : missing;
 }
 
-quint8 byteValue(const QSettings &file, const QString &key, qint64 missing = 0)
+qint64 number(const IniDocument &file, const QString &key, qint64 missing = 0)
+{
+    return file.number(key, missing);
+}
+
+template<class File> quint8 byteValue(const File &file, const QString &key, qint64 missing = 0)
 {
     return static_cast<quint8>(number(file, key, missing));
 }
 
-qint32 intValue(const QSettings &file, const QString &key)
+template<class File> qint32 intValue(const File &file, const QString &key)
 {
     return static_cast<qint32>(static_cast<quint32>(number(file, key)));
 }
 
-QString text(const QSettings &file, const QString &key)
+template<class File> QString text(const File &file, const QString &key)
 {
     // An unquoted value with commas comes back from the INI reader as a list.
     const QVariant value = file.value(key);
@@ -93,7 +99,8 @@ QString text(const QSettings &file, const QString &key)
 
 } // namespace
 
-void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &p, SleepKeys sleepKeys)
+template<class File>
+void WriteProfileKeys(File &file, const QString &section, const ProfileData &p, SleepKeys sleepKeys)
 {
     const KeyNames &names = keyNames();
     file.beginGroup(section);
@@ -148,7 +155,8 @@ void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData
     file.endGroup();
 }
 
-void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, SleepKeys sleepKeys)
+template<class File>
+void ReadProfileKeys(File &file, const QString &section, ProfileData &p, SleepKeys sleepKeys)
 {
     const KeyNames &names = keyNames();
     file.beginGroup(section);
@@ -202,3 +210,8 @@ void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, Sl
     }
     file.endGroup();
 }
+
+template void WriteProfileKeys(QSettings &, const QString &, const ProfileData &, SleepKeys);
+template void WriteProfileKeys(IniDocument &, const QString &, const ProfileData &, SleepKeys);
+template void ReadProfileKeys(QSettings &, const QString &, ProfileData &, SleepKeys);
+template void ReadProfileKeys(IniDocument &, const QString &, ProfileData &, SleepKeys);

@@ -1,17 +1,18 @@
 #pragma once
 
-class QSettings;
 class QString;
 struct ProfileData;
 
 // The key layout of one profile inside an INI file, shared by profile files and the export file.
+// `File` is QSettings or IniDocument.
 
 // Whether "LedMoveOFF" and "LedSleepTime" take part (the export file leaves them out).
 enum class SleepKeys { Included, Omitted };
 
 // Writes all keys of `profile` into group `section` of `file`, in the stored order.
-void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &profile,
-                      SleepKeys sleepKeys);
+template<class File>
+void WriteProfileKeys(File &file, const QString &section, const ProfileData &profile, SleepKeys sleepKeys);
 // Reads group `section` of `file` into `profile`: missing keys read as their defaults, every number is
 // cut to its field's width; with SleepKeys::Omitted those two fields keep their values.
-void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &profile, SleepKeys sleepKeys);
+template<class File>
+void ReadProfileKeys(File &file, const QString &section, ProfileData &profile, SleepKeys sleepKeys);
