@@ -199,7 +199,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
         const QString name = file.value(slotNameKey(k)).toString();
         if (AppPaths::isSafeFileName(name))
             imported.profileNames[k] = name;
-        ReadProfileKeys(file, exportSection(k), imported.profiles[k], SleepKeys::Omitted);
+        ReadProfileKeys<QSettings>(file, exportSection(k), imported.profiles[k], SleepKeys::Omitted);
     }
     config = imported;
     return true;

@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -99,10 +100,24 @@ done:
 }
 
 // A key as the settings library keeps it: no doubled, leading or trailing '/'.
+bool isNormalized(const QString &key)
+{
+    const QChar *chars = key.constData();
+    const int size = key.size();
+    if (size == 0)
+        return true;
+    if (chars[0] == QLatin1Char('/') || chars[size - 1] == QLatin1Char('/'))
+        return false;
+    for (int i = 1; i < size; ++i) {
+        if (chars[i] == QLatin1Char('/') && chars[i - 1] == QLatin1Char('/'))
+            return false;
+    }
+    return true;
+}
+
 QString normalized(const QString &key)
 {
-    if (!key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/'))
-        && !key.contains(QLatin1String("//")))
+    if (isNormalized(key))
         return key;
     QString result;
     for (const QString &part : key.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
@@ -191,6 +206,15 @@ void IniDocument::parse(const QByteArray &content)
 void IniDocument::parseSection(const QString &section, int textIndex, int from, int to)
 {
     const char *data = m_texts[textIndex].constData();
+    // Room for a key per line, so that the tables grow once.
+    const size_t lines = size_t(std::count(data + from, data + to, '\n')) + 1;
+    m_entries.reserve(m_entries.size() + lines);
+    while (m_slots.size() < 2 * (m_entries.size() + lines))
+        grow();
+    // Keys of a plain section ("[PROFILE]") that need no unescaping stay bytes of the text.
+    const QString sectionName = section.left(section.size() - 1);
+    const bool plainSection = !section.isEmpty() && !sectionName.contains(QLatin1Char('/'));
+    const int plainId = plainSection ? sectionId(sectionName) : -1;
     int pos = from;
     Line line;
     while (nextLine(data, to, pos, line)) {
@@ -200,30 +224,165 @@ void IniDocument::parseSection(const QString &section, int textIndex, int from, 
         int keyEnd = line.equals;
         while (keyEnd > line.start && (data[keyEnd - 1] == ' ' || data[keyEnd - 1] == '\t'))
             --keyEnd;
-        insert(section + IniText::key(data, line.start, keyEnd), textIndex, line.equals + 1,
-               line.start + line.length);
+        const int valueFrom = line.equals + 1;
+        const int valueTo = line.start + line.length;
+        if (plainSection && !std::memchr(data + line.start, '\\', size_t(keyEnd - line.start))
+            && !std::memchr(data + line.start, '%', size_t(keyEnd - line.start))) {
+            addRead(plainId, QString(), textIndex, line.start, keyEnd, valueFrom, valueTo);
+            continue;
+        }
+        QString sectionPart;
+        QString name;
+        splitKey(section + IniText::key(data, line.start, keyEnd), sectionPart, name);
+        addRead(sectionId(sectionPart), name, textIndex, 0, 0, valueFrom, valueTo);
     }
 }
 
-void IniDocument::insert(const QString &fullKey, int textIndex, int from, int to)
+int IniDocument::sectionId(const QString &section)
+{
+    const auto it = m_sectionIds.constFind(section);
+    if (it != m_sectionIds.constEnd())
+        return *it;
+    m_sectionNames.append(section);
+    m_sectionIds.insert(section, m_sectionNames.size() - 1);
+    return m_sectionNames.size() - 1;
+}
+
+IniDocument::Name IniDocument::nameOf(const Entry &entry) const
+{
+    Name name;
+    if (entry.name.isNull()) {
+        name.bytes = m_texts[entry.text].constData() + entry.nameFrom;
+        name.size = entry.nameTo - entry.nameFrom;
+    } else {
+        name.chars = entry.name.constData();
+        name.size = entry.name.size();
+    }
+    return name;
+}
+
+namespace {
+
+// One code unit of a key below its section.
+inline ushort unitAt(const QChar *chars, const char *bytes, int i)
+{
+    return chars ? chars[i].unicode() : ushort(uchar(bytes[i]));
+}
+
+uint hashOf(int section, const QChar *chars, const char *bytes, int size)
+{
+    uint h = 2166136261u ^ uint(section) * 0x9E3779B1u;
+    for (int i = 0; i < size; ++i)
+        h = (h ^ unitAt(chars, bytes, i)) * 16777619u;
+    return h;
+}
+
+// Code unit by code unit, as QString orders strings.
+int compareNames(const QChar *aChars, const char *aBytes, int aSize, const QChar *bChars, const char *bBytes,
+                 int bSize)
+{
+    const int common = qMin(aSize, bSize);
+    if (aBytes && bBytes) {
+        const int c = std::memcmp(aBytes, bBytes, size_t(common));
+        if (c != 0)
+            return c;
+    } else {
+        for (int i = 0; i < common; ++i) {
+            const ushort a = unitAt(aChars, aBytes, i);
+            const ushort b = unitAt(bChars, bBytes, i);
+            if (a != b)
+                return a < b ? -1 : 1;
+        }
+    }
+    return aSize - bSize;
+}
+
+// A key written as it is, needing no escape.
+bool isPlainKey(const char *bytes, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        const char ch = bytes[i];
+        if (!((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
+              || ch == '-' || ch == '.'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void IniDocument::addRead(int section, const QString &name, int textIndex, int nameFrom, int nameTo, int from,
+                          int to)
 {
     Entry entry;
-    splitKey(fullKey, entry.section, entry.name);
-    KeyIndex &keys = m_index[entry.section];
-    const auto known = keys.constFind(entry.name);
-    if (known != keys.constEnd()) {
+    entry.section = section;
+    entry.name = name;
+    entry.text = textIndex;
+    entry.nameFrom = nameFrom;
+    entry.nameTo = nameTo;
+    const Name key = nameOf(entry);
+    const int known = findEntry(section, key);
+    if (known >= 0) {
         // A key found twice keeps its last value.
-        Entry &old = m_entries[*known];
+        Entry &old = m_entries[size_t(known)];
+        if (old.name.isNull()) {
+            const Name oldName = nameOf(old);
+            old.name = QString::fromLatin1(oldName.bytes, oldName.size);
+        }
         old.text = textIndex;
         old.from = from;
         old.to = to;
+        old.value = QVariant();
         return;
     }
-    entry.text = textIndex;
     entry.from = from;
     entry.to = to;
-    keys.insert(entry.name, int(m_entries.size()));
     m_entries.push_back(std::move(entry));
+    index(int(m_entries.size()) - 1);
+}
+
+int IniDocument::findEntry(int section, const Name &name) const
+{
+    if (m_slots.empty())
+        return -1;
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hashOf(section, name.chars, name.bytes, name.size) & mask; m_slots[i]; i = (i + 1) & mask) {
+        const Entry &entry = m_entries[size_t(m_slots[i] - 1)];
+        if (entry.section != section)
+            continue;
+        const Name other = nameOf(entry);
+        if (compareNames(other.chars, other.bytes, other.size, name.chars, name.bytes, name.size) == 0)
+            return m_slots[i] - 1;
+    }
+    return -1;
+}
+
+void IniDocument::index(int entry)
+{
+    if (m_slots.size() < 2 * m_entries.size()) {
+        grow(); // indexes every entry, this one too
+        return;
+    }
+    const Name name = nameOf(m_entries[size_t(entry)]);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hashOf(m_entries[size_t(entry)].section, name.chars, name.bytes, name.size) & mask;
+    while (m_slots[i])
+        i = (i + 1) & mask;
+    m_slots[i] = entry + 1;
+}
+
+void IniDocument::grow()
+{
+    const size_t size = m_slots.empty() ? 64 : m_slots.size() * 2;
+    m_slots.assign(size, 0);
+    const size_t mask = size - 1;
+    for (size_t e = 0; e < m_entries.size(); ++e) {
+        const Name name = nameOf(m_entries[e]);
+        size_t i = hashOf(m_entries[e].section, name.chars, name.bytes, name.size) & mask;
+        while (m_slots[i])
+            i = (i + 1) & mask;
+        m_slots[i] = int(e) + 1;
+    }
 }
 
 void IniDocument::beginGroup(const QString &group)
@@ -257,31 +416,35 @@ QString IniDocument::fullKey(const QString &key) const
     return m_prefix.isEmpty() ? name : m_prefix + QLatin1Char('/') + name;
 }
 
+bool IniDocument::locate(const QString &key, int &section, QString &name) const
+{
+    QString sectionName;
+    // The usual case, a plain key in a one-level group, needs no new string.
+    if (!m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/')) && isNormalized(key)) {
+        sectionName = m_prefix;
+        name = key;
+    } else {
+        splitKey(fullKey(key), sectionName, name);
+    }
+    section = m_sectionIds.value(sectionName, -1);
+    return section >= 0;
+}
+
 const IniDocument::Entry *IniDocument::find(const QString &key) const
 {
-    // The usual case, a plain key in a one-level group, needs no new string.
-    if (!m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/')) && normalized(key).size() == key.size()) {
-        const auto section = m_index.constFind(m_prefix);
-        if (section == m_index.constEnd())
-            return nullptr;
-        const auto it = section->constFind(key);
-        return it == section->constEnd() || m_entries[*it].removed ? nullptr : &m_entries[*it];
-    }
-    QString section;
+    int section = 0;
     QString name;
-    splitKey(fullKey(key), section, name);
-    const auto keys = m_index.constFind(section);
-    if (keys == m_index.constEnd())
+    if (!locate(key, section, name))
         return nullptr;
-    const auto it = keys->constFind(name);
-    return it == keys->constEnd() || m_entries[*it].removed ? nullptr : &m_entries[*it];
+    const int entry = findEntry(section, Name { name.constData(), nullptr, name.size() });
+    return entry < 0 || m_entries[size_t(entry)].removed ? nullptr : &m_entries[size_t(entry)];
 }
 
 QVariant IniDocument::entryValue(const Entry &entry) const
 {
-    if (entry.text < 0)
+    if (entry.from < 0)
         return entry.value;
-    return IniText::value(m_texts[entry.text].constData(), entry.from, entry.to, m_codec);
+    return IniText::value(m_texts[size_t(entry.text)].constData(), entry.from, entry.to, m_codec);
 }
 
 QVariant IniDocument::value(const QString &key) const
@@ -295,9 +458,9 @@ qint64 IniDocument::number(const QString &key, qint64 missing) const
     const Entry *entry = find(key);
     if (!entry)
         return missing;
-    if (entry->text >= 0) {
+    if (entry->from >= 0) {
         // Plain decimal digits, as every number is written, need no conversion through text.
-        const char *data = m_texts[entry->text].constData();
+        const char *data = m_texts[size_t(entry->text)].constData();
         int i = entry->from;
         const bool negative = i < entry->to && data[i] == '-';
         if (negative)
@@ -317,32 +480,33 @@ qint64 IniDocument::number(const QString &key, qint64 missing) const
 
 void IniDocument::setValue(const QString &key, const QVariant &value)
 {
-    QString section;
+    int section = 0;
     QString name;
-    if (!m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/')) && normalized(key).size() == key.size()) {
-        section = m_prefix;
-        name = key;
-    } else {
-        splitKey(fullKey(key), section, name);
+    if (!locate(key, section, name)) {
+        QString sectionName;
+        QString rest;
+        splitKey(fullKey(key), sectionName, rest);
+        section = sectionId(sectionName);
     }
-    KeyIndex &keys = m_index[section];
-    const auto it = keys.constFind(name);
-    if (it != keys.constEnd()) {
-        Entry &entry = m_entries[*it];
+    const int known = findEntry(section, Name { name.constData(), nullptr, name.size() });
+    if (known >= 0) {
+        Entry &entry = m_entries[size_t(known)];
         if (entry.removed) {
             entry.removed = false;
             --m_removed;
         }
-        entry.text = -1;
+        // The value no longer comes from the text (the name still may).
+        entry.from = -1;
         entry.value = value;
         return;
     }
     Entry entry;
     entry.section = section;
     entry.name = name;
+    entry.from = -1;
     entry.value = value;
-    keys.insert(name, int(m_entries.size()));
     m_entries.push_back(std::move(entry));
+    index(int(m_entries.size()) - 1);
 }
 
 void IniDocument::clear()
@@ -354,35 +518,31 @@ void IniDocument::clear()
 
 QByteArray IniDocument::toBytes() const
 {
-    struct Section
-    {
-        const QString *name;
-        std::vector<const Entry *> entries;
-    };
-    std::vector<Section> sections;
-    QHash<QString, int> slot;
+    std::vector<std::vector<const Entry *>> bySection(size_t(m_sectionNames.size()));
     for (const Entry &entry : m_entries) {
-        if (entry.removed)
-            continue;
-        auto it = slot.constFind(entry.section);
-        if (it == slot.constEnd()) {
-            it = slot.insert(entry.section, int(sections.size()));
-            sections.push_back(Section { &entry.section, {} });
-        }
-        sections[*it].entries.push_back(&entry);
+        if (!entry.removed)
+            bySection[size_t(entry.section)].push_back(&entry);
+    }
+    std::vector<int> order;
+    for (int s = 0; s < m_sectionNames.size(); ++s) {
+        if (!bySection[size_t(s)].empty())
+            order.push_back(s);
     }
     // On this system the library keeps no order of its own: sections and keys go by name.
-    std::sort(sections.begin(), sections.end(),
-              [](const Section &a, const Section &b) { return *a.name < *b.name; });
+    std::sort(order.begin(), order.end(), [this](int a, int b) { return m_sectionNames[a] < m_sectionNames[b]; });
 
     QByteArray out;
     out.reserve(m_texts.empty() ? 4096 : m_texts.front().size() + 4096);
     bool first = true;
-    for (Section &section : sections) {
-        std::sort(section.entries.begin(), section.entries.end(),
-                  [](const Entry *a, const Entry *b) { return a->name < b->name; });
+    for (int s : order) {
+        std::vector<const Entry *> &entries = bySection[size_t(s)];
+        std::sort(entries.begin(), entries.end(), [this](const Entry *a, const Entry *b) {
+            const Name x = nameOf(*a);
+            const Name y = nameOf(*b);
+            return compareNames(x.chars, x.bytes, x.size, y.chars, y.bytes, y.size) < 0;
+        });
         QByteArray header;
-        IniText::appendKey(*section.name, header);
+        IniText::appendKey(m_sectionNames[s], header);
         if (header.isEmpty())
             header = "General";
         else if (header.compare("general", Qt::CaseInsensitive) == 0)
@@ -393,10 +553,14 @@ QByteArray IniDocument::toBytes() const
         out += '[';
         out += header;
         out += "]\n";
-        for (const Entry *entry : section.entries) {
-            IniText::appendKey(entry->name, out);
+        for (const Entry *entry : entries) {
+            const Name name = nameOf(*entry);
+            if (name.bytes && isPlainKey(name.bytes, name.size))
+                out.append(name.bytes, name.size);
+            else
+                IniText::appendKey(name.bytes ? QString::fromLatin1(name.bytes, name.size) : entry->name, out);
             out += '=';
-            if (entry->text < 0 && entry->value.userType() == QMetaType::Int)
+            if (entry->from < 0 && entry->value.userType() == QMetaType::Int)
                 out += QByteArray::number(entry->value.toInt());
             else
                 IniText::appendValue(entryValue(*entry), out, m_codec);

@@ -45,27 +45,47 @@ public:
 private:
     struct Entry
     {
-        QString section;
+        // Index into m_sectionNames.
+        int section = 0;
+        // The key below the section; null while the key is still the bytes [nameFrom, nameTo) of the
+        // text, as it is for keys that need no unescaping.
         QString name;
-        // The value as text in m_texts[text], or `value` once set.
+        // The text the key was read from (m_texts), or -1 once set.
         int text = -1;
+        int nameFrom = 0;
+        int nameTo = 0;
+        // The value: bytes [from, to) of the text, or `value` once set.
         int from = 0;
         int to = 0;
         QVariant value;
         bool removed = false;
     };
-    using KeyIndex = QHash<QString, int>;
+    // A key below its section: an unescaped string, or plain bytes of a text.
+    struct Name
+    {
+        const QChar *chars = nullptr;
+        const char *bytes = nullptr;
+        int size = 0;
+    };
 
     void parse(const QByteArray &content);
     void parseSection(const QString &section, int textIndex, int from, int to);
-    void insert(const QString &fullKey, int textIndex, int from, int to);
+    void addRead(int section, const QString &name, int textIndex, int nameFrom, int nameTo, int from, int to);
+    int sectionId(const QString &section);
+    Name nameOf(const Entry &entry) const;
+    int findEntry(int section, const Name &name) const;
+    void index(int entry);
+    void grow();
     const Entry *find(const QString &key) const;
+    bool locate(const QString &key, int &section, QString &name) const;
     QString fullKey(const QString &key) const;
     QVariant entryValue(const Entry &entry) const;
 
     std::vector<Entry> m_entries;
-    // Entry of each key: by section (the key up to its first '/'), then by the rest of the key.
-    QHash<QString, KeyIndex> m_index;
+    // Open addressing over m_entries (entry index + 1, 0 empty), by section and name.
+    std::vector<int> m_slots;
+    QHash<QString, int> m_sectionIds;
+    QStringList m_sectionNames;
     // The texts the entries point into: the file, and the joined text of a section found twice.
     std::vector<QByteArray> m_texts;
     QStringList m_groups;

@@ -174,6 +174,9 @@ bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &
     if (!edit(document))
         return true;
     const QByteArray content = document.toBytes();
+    // The file already holds exactly this: nothing to replace.
+    if (targetInfo.exists() && content == old)
+        return true;
 
     QDir().mkpath(targetInfo.absolutePath());
     QTemporaryFile copy;

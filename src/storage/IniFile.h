@@ -18,5 +18,6 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
 // the settings library cannot read safely (as SafeIniPath).
 IniDocument ReadIniDocument(const QString &path);
 // As EditIniFile, through an IniDocument holding the file's keys; the file is written, byte for byte
-// as the settings library would write it, only when `edit` returns true (false: leave it, succeed).
+// as the settings library would write it, only when `edit` returns true (false: leave it, succeed) and
+// the bytes differ from the file's.
 bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit);

@@ -370,6 +370,12 @@ void appendKey(const QString &key, QByteArray &out)
 
 QString key(const char *data, int from, int to)
 {
+    // Most keys need no unescaping.
+    bool plain = true;
+    for (int i = from; i < to && plain; ++i)
+        plain = data[i] != '\\' && data[i] != '%';
+    if (plain)
+        return QString::fromLatin1(data + from, to - from);
     QString result;
     result.reserve(to - from);
     int i = from;
