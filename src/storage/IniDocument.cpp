@@ -272,9 +272,19 @@ inline ushort unitAt(const QChar *chars, const char *bytes, int i)
 uint hashOf(int section, const QChar *chars, const char *bytes, int size)
 {
     uint h = 2166136261u ^ uint(section) * 0x9E3779B1u;
-    for (int i = 0; i < size; ++i)
-        h = (h ^ unitAt(chars, bytes, i)) * 16777619u;
-    return h;
+    if (bytes) {
+        for (int i = 0; i < size; ++i)
+            h = (h ^ uchar(bytes[i])) * 16777619u;
+    } else {
+        for (int i = 0; i < size; ++i)
+            h = (h ^ chars[i].unicode()) * 16777619u;
+    }
+    // Mixed down, as the table uses the low bits.
+    h ^= h >> 16;
+    h *= 0x85ebca6bu;
+    h ^= h >> 13;
+    h *= 0xc2b2ae35u;
+    return h ^ (h >> 16);
 }
 
 // Code unit by code unit, as QString orders strings.
@@ -396,6 +406,8 @@ void IniDocument::beginGroup(const QString &group)
             m_prefix += QLatin1Char('/');
         m_prefix += g;
     }
+    m_prefixIsSection = !m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/'));
+    m_prefixSection = -1;
 }
 
 void IniDocument::endGroup()
@@ -406,6 +418,8 @@ void IniDocument::endGroup()
     const QStringList groups = m_groups;
     m_groups.clear();
     m_prefix.clear();
+    m_prefixIsSection = false;
+    m_prefixSection = -1;
     for (const QString &g : groups)
         beginGroup(g);
 }
@@ -420,9 +434,12 @@ bool IniDocument::locate(const QString &key, int &section, QString &name) const
 {
     QString sectionName;
     // The usual case, a plain key in a one-level group, needs no new string.
-    if (!m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/')) && isNormalized(key)) {
-        sectionName = m_prefix;
+    if (m_prefixIsSection && isNormalized(key)) {
         name = key;
+        if (m_prefixSection < 0)
+            m_prefixSection = m_sectionIds.value(m_prefix, -1);
+        section = m_prefixSection;
+        return section >= 0;
     } else {
         splitKey(fullKey(key), sectionName, name);
     }

@@ -90,6 +90,9 @@ private:
     std::vector<QByteArray> m_texts;
     QStringList m_groups;
     QString m_prefix;
+    // Whether m_prefix names a section itself, and that section's id once known (-1: not yet).
+    bool m_prefixIsSection = false;
+    mutable int m_prefixSection = -1;
     QTextCodec *m_codec = nullptr;
     int m_removed = 0;
 };
