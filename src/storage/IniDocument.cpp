@@ -330,15 +330,22 @@ void IniDocument::addRead(int section, const QString &name, int textIndex, int n
     entry.text = textIndex;
     entry.nameFrom = nameFrom;
     entry.nameTo = nameTo;
+    if (m_slots.size() < 2 * (m_entries.size() + 1))
+        grow();
+    // One probe finds either the key read before or the free slot for it.
     const Name key = nameOf(entry);
-    const int known = findEntry(section, key);
-    if (known >= 0) {
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hashOf(section, key.chars, key.bytes, key.size) & mask;
+    for (; m_slots[i]; i = (i + 1) & mask) {
+        Entry &old = m_entries[size_t(m_slots[i] - 1)];
+        if (old.section != section)
+            continue;
+        const Name oldName = nameOf(old);
+        if (compareNames(oldName.chars, oldName.bytes, oldName.size, key.chars, key.bytes, key.size) != 0)
+            continue;
         // A key found twice keeps its last value.
-        Entry &old = m_entries[size_t(known)];
-        if (old.name.isNull()) {
-            const Name oldName = nameOf(old);
+        if (old.name.isNull())
             old.name = QString::fromLatin1(oldName.bytes, oldName.size);
-        }
         old.text = textIndex;
         old.from = from;
         old.to = to;
@@ -348,7 +355,7 @@ void IniDocument::addRead(int section, const QString &name, int textIndex, int n
     entry.from = from;
     entry.to = to;
     m_entries.push_back(std::move(entry));
-    index(int(m_entries.size()) - 1);
+    m_slots[i] = int(m_entries.size());
 }
 
 int IniDocument::findEntry(int section, const Name &name) const
