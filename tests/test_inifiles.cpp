@@ -223,6 +223,9 @@ void TestIniFiles::writesWhatTheSettingsLibraryWrites()
         QCOMPARE(a.size(), e.size());
     }
     QVERIFY(actual == expected);
+    // A profile alone is also written straight from the record, without a document.
+    if (start.isNull() && (edit == ProfileEdit || edit == AwkwardProfileEdit))
+        QCOMPARE(ProfileFileText(edit == ProfileEdit ? sampleProfile(1) : awkwardProfile()), expected);
 }
 
 void TestIniFiles::readsWhatTheSettingsLibraryReads_data()

@@ -2,10 +2,15 @@
 
 #include "storage/ConfigData.h"
 #include "storage/IniDocument.h"
+#include "storage/IniText.h"
 #include "storage/StoredColour.h"
 
 #include <QSettings>
 #include <QStringList>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -215,3 +220,67 @@ template void WriteProfileKeys(QSettings &, const QString &, const ProfileData &
 template void WriteProfileKeys(IniDocument &, const QString &, const ProfileData &, SleepKeys);
 template void ReadProfileKeys(QSettings &, const QString &, ProfileData &, SleepKeys);
 template void ReadProfileKeys(IniDocument &, const QString &, ProfileData &, SleepKeys);
+
+namespace {
+
+// Takes down what the profile writer sets, in the order it sets it.
+struct KeyRecorder
+{
+    std::vector<QString> keys;
+    std::vector<QVariant> values;
+    bool withKeys = false;
+
+    void beginGroup(const QString &) { }
+    void endGroup() { }
+    void setValue(const QString &key, const QVariant &value)
+    {
+        if (withKeys)
+            keys.push_back(key);
+        values.push_back(value);
+    }
+};
+
+// The profile keys in the order the INI writer emits them (by name), each already written as in a file.
+struct FileOrder
+{
+    std::vector<int> order;
+    std::vector<QByteArray> writtenKeys;
+
+    FileOrder()
+    {
+        KeyRecorder recorder;
+        recorder.withKeys = true;
+        WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
+        order.resize(recorder.keys.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
+        for (const QString &key : recorder.keys) {
+            QByteArray written;
+            IniText::appendKey(key, written);
+            writtenKeys.push_back(written);
+        }
+    }
+};
+
+} // namespace
+
+QByteArray ProfileFileText(const ProfileData &profile)
+{
+    static const FileOrder fileOrder;
+    KeyRecorder recorder;
+    recorder.values.reserve(fileOrder.order.size());
+    WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
+    QByteArray text("[PROFILE]\n");
+    text.reserve(256 * 1024);
+    for (const int i : fileOrder.order) {
+        text += fileOrder.writtenKeys[size_t(i)];
+        text += '=';
+        const QVariant &value = recorder.values[size_t(i)];
+        if (value.userType() == QMetaType::Int)
+            text += QByteArray::number(value.toInt());
+        else
+            IniText::appendValue(value, text, nullptr);
+        text += '\n';
+    }
+    return text;
+}

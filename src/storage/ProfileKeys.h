@@ -1,5 +1,6 @@
 #pragma once
 
+class QByteArray;
 class QString;
 struct ProfileData;
 
@@ -16,3 +17,6 @@ void WriteProfileKeys(File &file, const QString &section, const ProfileData &pro
 // cut to its field's width; with SleepKeys::Omitted those two fields keep their values.
 template<class File>
 void ReadProfileKeys(File &file, const QString &section, ProfileData &profile, SleepKeys sleepKeys);
+// The text of a profile file holding nothing but `profile` (section "PROFILE", both sleep keys), byte
+// for byte as the INI writer makes it; built without parsing or sorting anything.
+QByteArray ProfileFileText(const ProfileData &profile);
