@@ -1,10 +1,6 @@
 #include "storage/IniSafety.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 #include <QStringList>
 
 #include <cstring>
@@ -101,13 +97,6 @@ bool stringIsSafe(const QString &text)
     return type == ColourType;
 }
 
-struct Verdict
-{
-    qint64 size = -1;
-    QDateTime modified;
-    bool safe = true;
-};
-
 } // namespace
 
 bool IniValueIsSafe(const QByteArray &rawValue)
@@ -149,23 +138,11 @@ bool IniContentIsSafe(const QByteArray &content)
 
 bool IniFileIsSafe(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return true;
-    static QMutex mutex;
-    static QHash<QString, Verdict> verdicts;
-    const QString key = info.absoluteFilePath();
-    {
-        QMutexLocker lock(&mutex);
-        const Verdict known = verdicts.value(key);
-        if (known.size == info.size() && known.modified == info.lastModified())
-            return known.safe;
-    }
     QFile file(path);
-    const bool safe = file.open(QIODevice::ReadOnly) && IniContentIsSafe(file.readAll());
-    QMutexLocker lock(&mutex);
-    verdicts.insert(key, { info.size(), info.lastModified(), safe });
-    return safe;
+    if (!file.exists())
+        return true;
+    // The files read this way are small; the large profile files are read by IniDocument.
+    return file.open(QIODevice::ReadOnly) && IniContentIsSafe(file.readAll());
 }
 
 QString SafeIniPath(const QString &path)

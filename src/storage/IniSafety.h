@@ -8,7 +8,6 @@
 // bound and end the program. The program itself only ever stores colours that way.
 
 // True when every such value in the INI file at `path` holds a colour (a missing file is safe).
-// The verdict is kept per file, size and time, so repeated reads scan once.
 bool IniFileIsSafe(const QString &path);
 
 // True when every such value in the INI text `content` holds a colour.
