@@ -5,6 +5,7 @@
 #include "storage/ConfigData.h"
 #include "storage/IniDocument.h"
 #include "storage/IniSafety.h"
+#include "storage/ProfileFile.h"
 #include "storage/ProfileKeys.h"
 
 #include <QColor>
@@ -197,6 +198,10 @@ void TestIniFiles::writesWhatTheSettingsLibraryWrites_data()
     QTest::newRow("awkward texts, new file") << noFile << int(AwkwardProfileEdit);
     QTest::newRow("awkward texts over a written file") << written << int(AwkwardProfileEdit);
     QTest::newRow("one key of a written file") << written << int(DpiEdit);
+    QTest::newRow("written file, stamp the writer changes")
+        << QByteArray(written).replace("Name=SKYLARK", "Name= odd, name ") << int(ProfileEdit);
+    QTest::newRow("written file with a key of its own")
+        << QByteArray(written).replace("[PROFILE]\n", "[PROFILE]\nAAA_extra=1\n") << int(ProfileEdit);
     QTest::newRow("hand-edited file") << handEdited << int(AwkwardProfileEdit);
     QTest::newRow("hand-edited file, one key") << handEdited << int(DpiEdit);
     QTest::newRow("cleared and rewritten") << written << int(ClearAndProfileEdit);
@@ -223,9 +228,20 @@ void TestIniFiles::writesWhatTheSettingsLibraryWrites()
         QCOMPARE(a.size(), e.size());
     }
     QVERIFY(actual == expected);
-    // A profile alone is also written straight from the record, without a document.
-    if (start.isNull() && (edit == ProfileEdit || edit == AwkwardProfileEdit))
-        QCOMPARE(ProfileFileText(edit == ProfileEdit ? sampleProfile(1) : awkwardProfile()), expected);
+    // A profile file is written straight from the record where it holds nothing else: the same bytes.
+    if (edit == ProfileEdit || edit == AwkwardProfileEdit) {
+        const ProfileData profile = edit == ProfileEdit ? sampleProfile(1) : awkwardProfile();
+        if (start.isNull())
+            QCOMPARE(ProfileFileText(profile), expected);
+        const QString path = dir.filePath(QStringLiteral("saved.prof"));
+        if (!start.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(start);
+        }
+        QVERIFY(SaveProfileFileAt(profile, path));
+        QCOMPARE(fileContent(path), expected);
+    }
 }
 
 void TestIniFiles::readsWhatTheSettingsLibraryReads_data()

@@ -163,6 +163,12 @@ IniDocument ReadIniDocument(const QString &path)
 
 bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit)
 {
+    return EditIniDocument(path, edit, nullptr);
+}
+
+bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit,
+                     const std::function<bool(const QByteArray &old, QByteArray &content)> &direct)
+{
     const QFileInfo targetInfo(writeTarget(path));
     const QString target = targetInfo.absoluteFilePath();
     if (targetInfo.exists() && !targetInfo.isWritable())
@@ -170,10 +176,13 @@ bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &
     QByteArray old;
     if (!readWhole(target, old) || !IniContentIsSafe(old))
         return false;
-    IniDocument document(old);
-    if (!edit(document))
-        return true;
-    const QByteArray content = document.toBytes();
+    QByteArray content;
+    if (!direct || !direct(old, content)) {
+        IniDocument document(old);
+        if (!edit(document))
+            return true;
+        content = document.toBytes();
+    }
     // The file already holds exactly this: nothing to replace.
     if (targetInfo.exists() && content == old)
         return true;

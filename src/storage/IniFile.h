@@ -5,6 +5,7 @@
 #include <functional>
 
 class IniDocument;
+class QByteArray;
 class QSettings;
 
 // Changes the INI file at `path` (created if absent) with `edit`, so that afterwards it holds either
@@ -21,3 +22,7 @@ IniDocument ReadIniDocument(const QString &path);
 // as the settings library would write it, only when `edit` returns true (false: leave it, succeed) and
 // the bytes differ from the file's.
 bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit);
+// As above, but `direct` first gets the file's bytes (empty for a missing file) and may give the new
+// bytes itself (returning true), sparing the parse; otherwise `edit` runs as above.
+bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit,
+                     const std::function<bool(const QByteArray &old, QByteArray &content)> &direct);

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <vector>
 
@@ -262,18 +263,24 @@ struct FileOrder
     }
 };
 
+const FileOrder &fileOrder()
+{
+    static const FileOrder order;
+    return order;
+}
+
 } // namespace
 
 QByteArray ProfileFileText(const ProfileData &profile)
 {
-    static const FileOrder fileOrder;
+    const FileOrder &order = fileOrder();
     KeyRecorder recorder;
-    recorder.values.reserve(fileOrder.order.size());
+    recorder.values.reserve(order.order.size());
     WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
     QByteArray text("[PROFILE]\n");
     text.reserve(256 * 1024);
-    for (const int i : fileOrder.order) {
-        text += fileOrder.writtenKeys[size_t(i)];
+    for (const int i : order.order) {
+        text += order.writtenKeys[size_t(i)];
         text += '=';
         const QVariant &value = recorder.values[size_t(i)];
         if (value.userType() == QMetaType::Int)
@@ -283,4 +290,25 @@ QByteArray ProfileFileText(const ProfileData &profile)
         text += '\n';
     }
     return text;
+}
+
+bool IsProfileFileText(const QByteArray &text)
+{
+    static const QByteArray header("[PROFILE]\n");
+    if (!text.startsWith(header) || !text.endsWith('\n'))
+        return false;
+    const FileOrder &order = fileOrder();
+    const char *data = text.constData();
+    int pos = header.size();
+    for (const int i : order.order) {
+        const QByteArray &key = order.writtenKeys[size_t(i)];
+        if (pos + key.size() >= text.size() || std::memcmp(data + pos, key.constData(), size_t(key.size())) != 0
+            || data[pos + key.size()] != '=')
+            return false;
+        const char *end = static_cast<const char *>(std::memchr(data + pos, '\n', size_t(text.size() - pos)));
+        if (!end)
+            return false;
+        pos = int(end - data) + 1;
+    }
+    return pos == text.size();
 }

@@ -20,3 +20,6 @@ void ReadProfileKeys(File &file, const QString &section, ProfileData &profile, S
 // The text of a profile file holding nothing but `profile` (section "PROFILE", both sleep keys), byte
 // for byte as the INI writer makes it; built without parsing or sorting anything.
 QByteArray ProfileFileText(const ProfileData &profile);
+// True when `text` is a "[PROFILE]" section as ProfileFileText makes it, for any values: the same key
+// lines in the same order and nothing else, so that writing a profile over it leaves no other key.
+bool IsProfileFileText(const QByteArray &text);
