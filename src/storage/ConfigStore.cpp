@@ -3,11 +3,11 @@
 #include "storage/AppPaths.h"
 #include "storage/ImportCheck.h"
 #include "storage/ImportLimit.h"
+#include "storage/IniDocument.h"
 #include "storage/IniFile.h"
 #include "storage/IniSafety.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
-#include "storage/ProfileFileCache.h"
 #include "storage/ProfileKeys.h"
 
 #include <QFileInfo>
@@ -56,14 +56,14 @@ const GlobalKey exportOrder[] = {
     { "Config/Count", &ConfigData::Count },
 };
 
-template<int N> void writeGlobals(QSettings &file, const ConfigData &config, const GlobalKey (&keys)[N])
+template<class File, int N> void writeGlobals(File &file, const ConfigData &config, const GlobalKey (&keys)[N])
 {
     file.setValue(idKey, int(config.ProfileID));
     for (const GlobalKey &g : keys)
         file.setValue(QLatin1String(g.key), int(config.*g.field));
 }
 
-void readGlobals(const QSettings &file, ConfigData &config)
+template<class File> void readGlobals(const File &file, ConfigData &config)
 {
     // A damaged slot number must never index past the five profiles.
     const int id = file.value(idKey).toInt();
@@ -94,7 +94,7 @@ bool exportTo(const ConfigData &config, const QString &path, const QString *owne
 void LoadConfig(ConfigData &config)
 {
     {
-        const IniReader file(AppPaths::globalConfigFile());
+        const IniDocument file = ReadIniDocument(AppPaths::globalConfigFile());
         readGlobals(file, config);
         for (int k = 0; k < ProfileSlots; ++k) {
             const QString name = file.value(slotNameKey(k)).toString();
@@ -114,12 +114,13 @@ bool SaveConfig(const ConfigData &config, QString *failedFile)
             *failedFile = path;
         ok = false;
     };
-    const bool globalsWritten = EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+    const bool globalsWritten = EditIniDocument(AppPaths::globalConfigFile(), [&](IniDocument &file) {
         writeGlobals(file, config, saveOrder);
         for (int k = 0; k < ProfileSlots; ++k) {
             if (AppPaths::isSafeFileName(config.profileNames[k]))
                 file.setValue(slotNameKey(k), config.profileNames[k]);
         }
+        return true;
     });
     if (!globalsWritten)
         failed(AppPaths::globalConfigFile());
@@ -132,19 +133,23 @@ bool SaveConfig(const ConfigData &config, QString *failedFile)
 
 bool SaveProfileList(const ConfigData &config)
 {
-    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) {
+    return EditIniDocument(AppPaths::globalConfigFile(), [&](IniDocument &file) {
         file.setValue(idKey, int(config.ProfileID));
         file.setValue(countKey, int(config.Count));
         for (int k = 0; k < ProfileSlots; ++k) {
             if (AppPaths::isSafeFileName(config.profileNames[k]))
                 file.setValue(slotNameKey(k), config.profileNames[k]);
         }
+        return true;
     });
 }
 
 bool SaveProfileID(int id)
 {
-    return EditIniFile(AppPaths::globalConfigFile(), [&](QSettings &file) { file.setValue(idKey, id); });
+    return EditIniDocument(AppPaths::globalConfigFile(), [&](IniDocument &file) {
+        file.setValue(idKey, id);
+        return true;
+    });
 }
 
 bool SaveCurrentStage(const QString &name, int stage)
@@ -154,8 +159,10 @@ bool SaveCurrentStage(const QString &name, int stage)
     const QString path = SlotProfileFile(name);
     if (!QFileInfo(path).isFile())
         return false;
-    ProfileFileCache::forget(path);
-    return EditIniFile(path, [&](QSettings &file) { file.setValue(QStringLiteral("PROFILE/dpi"), stage); });
+    return EditIniDocument(path, [&](IniDocument &file) {
+        file.setValue(QStringLiteral("PROFILE/dpi"), stage);
+        return true;
+    });
 }
 
 bool ExportConfig(const ConfigData &config, const QString &path)
@@ -182,7 +189,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
         const QString name = file.value(slotNameKey(k)).toString();
         if (AppPaths::isSafeFileName(name))
             imported.profileNames[k] = name;
-        ReadProfileKeys(file, exportSection(k), imported.profiles[k], SleepKeys::Omitted);
+        ReadProfileKeys<QSettings>(file, exportSection(k), imported.profiles[k], SleepKeys::Omitted);
     }
     config = imported;
     return true;

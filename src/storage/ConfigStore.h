@@ -10,8 +10,8 @@
 // Reads Config.ini and the five slot files into `config` and reloads the button position table.
 // A current slot outside 0..4 reads as 0; a missing or path-like slot name reads as "Profile <k>".
 void LoadConfig(ConfigData &config);
-// Writes the global keys, the five slot names and every slot file whose content changed since it was
-// last written or read. False when a write failed or a slot name was refused (that slot is skipped);
+// Writes the global keys, the five slot names and every slot file that does not already hold its
+// profile. False when a write failed or a slot name was refused (that slot is skipped);
 // `failedFile`, if given, then receives the first file that was not written.
 bool SaveConfig(const ConfigData &config, QString *failedFile = nullptr);
 // Writes "Config/ProfileID", "Config/Count" and the five slot names; false when not written.

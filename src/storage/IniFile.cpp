@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include "storage/IniDocument.h"
 #include "storage/IniSafety.h"
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 
 #include <cstdio>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -66,15 +68,62 @@ bool renameOver(const QString &from, const QString &to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
+// The file a write replaces: a link stays a link, its target is the file replaced.
+QString writeTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+}
+
+// A copy beside `target`, with its permissions (or the settings library's for a new file).
+bool openCopy(QTemporaryFile &copy, const QFileInfo &targetInfo)
+{
+    copy.setFileTemplate(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
+                         + QStringLiteral(".XXXXXX"));
+    if (!copy.open())
+        return false;
+    if (targetInfo.exists())
+        copy.setPermissions(targetInfo.permissions());
+    else
+        copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    return true;
+}
+
+// Puts the finished copy in the target's place.
+bool replaceBy(const QString &copyPath, const QFileInfo &targetInfo)
+{
+    // The settings library keeps what it read of a file while the file's size and time stay the
+    // same; the new file must look newer than every earlier one, even within one millisecond.
+    QDateTime time = QDateTime::currentDateTimeUtc();
+    if (targetInfo.exists() && time <= targetInfo.lastModified().toUTC())
+        time = targetInfo.lastModified().toUTC().addMSecs(1);
+    QFile written(copyPath);
+    if (!written.open(QIODevice::ReadWrite) || !written.setFileTime(time, QFileDevice::FileModificationTime))
+        return false;
+    written.close();
+    return renameOver(copyPath, targetInfo.absoluteFilePath());
+}
+
+// The whole content of the file at `path` into `content`; an absent file is empty.
+bool readWhole(const QString &path, QByteArray &content)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        content.clear();
+        return true;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    content = file.readAll();
+    return file.error() == QFileDevice::NoError;
+}
+
 } // namespace
 
 bool EditIniFile(const QString &path, const std::function<void(QSettings &file)> &edit)
 {
-    const QFileInfo info(path);
-    // A link stays a link: its target is the file replaced.
-    const QString target
-        = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QFileInfo targetInfo(target);
+    const QFileInfo targetInfo(writeTarget(path));
+    const QString target = targetInfo.absoluteFilePath();
     // A file holding a value the settings library cannot read safely is left as it is.
     if (!IniFileIsSafe(target))
         return false;
@@ -83,15 +132,10 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
         return false;
     // As the settings library does, a missing folder is made.
     QDir().mkpath(targetInfo.absolutePath());
-    QTemporaryFile copy(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName()
-                        + QStringLiteral(".XXXXXX"));
-    if (!copy.open() || !copyContent(target, copy))
+    QTemporaryFile copy;
+    if (!openCopy(copy, targetInfo) || !copyContent(target, copy))
         return false;
     copy.close();
-    if (targetInfo.exists())
-        copy.setPermissions(targetInfo.permissions());
-    else
-        copy.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 
     const ino_t copied = inodeOf(copy.fileName());
     int keys = 0;
@@ -106,14 +150,53 @@ bool EditIniFile(const QString &path, const std::function<void(QSettings &file)>
     // Unwritten (nothing changed), the copy is the old file as checked by copyContent.
     if (inodeOf(copy.fileName()) != copied && !holdsKeys(copy.fileName(), keys))
         return false;
-    // The settings library keeps what it read of a file while the file's size and time stay the
-    // same; the new file must look newer than every earlier one, even within one millisecond.
-    QDateTime time = QDateTime::currentDateTimeUtc();
-    if (targetInfo.exists() && time <= targetInfo.lastModified().toUTC())
-        time = targetInfo.lastModified().toUTC().addMSecs(1);
-    QFile written(copy.fileName());
-    if (!written.open(QIODevice::ReadWrite) || !written.setFileTime(time, QFileDevice::FileModificationTime))
+    return replaceBy(copy.fileName(), targetInfo);
+}
+
+IniDocument ReadIniDocument(const QString &path)
+{
+    QByteArray content;
+    if (!readWhole(path, content) || !IniContentIsSafe(content))
+        return IniDocument();
+    return IniDocument(content);
+}
+
+bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit)
+{
+    return EditIniDocument(path, edit, nullptr);
+}
+
+bool EditIniDocument(const QString &path, const std::function<bool(IniDocument &file)> &edit,
+                     const std::function<bool(const QByteArray &old, QByteArray &content)> &direct)
+{
+    const QFileInfo targetInfo(writeTarget(path));
+    const QString target = targetInfo.absoluteFilePath();
+    if (targetInfo.exists() && !targetInfo.isWritable())
         return false;
-    written.close();
-    return renameOver(copy.fileName(), target);
+    QByteArray old;
+    if (!readWhole(target, old) || !IniContentIsSafe(old))
+        return false;
+    QByteArray content;
+    if (!direct || !direct(old, content)) {
+        IniDocument document(old);
+        if (!edit(document))
+            return true;
+        content = document.toBytes();
+    }
+    // The file already holds exactly this: nothing to replace.
+    if (targetInfo.exists() && content == old)
+        return true;
+
+    QDir().mkpath(targetInfo.absolutePath());
+    QTemporaryFile copy;
+    if (!openCopy(copy, targetInfo))
+        return false;
+    // On disk before it takes the file's place, so that a crash leaves the old file or the new one.
+    if (copy.write(content) != content.size() || !copy.flush() || ::fdatasync(copy.handle()) != 0)
+        return false;
+    copy.close();
+    QByteArray check;
+    if (!readWhole(copy.fileName(), check) || check != content)
+        return false;
+    return replaceBy(copy.fileName(), targetInfo);
 }

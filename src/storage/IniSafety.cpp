@@ -1,11 +1,9 @@
 #include "storage/IniSafety.h"
 
-#include <QDateTime>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QMutex>
 #include <QStringList>
+
+#include <cstring>
 
 namespace {
 
@@ -99,13 +97,6 @@ bool stringIsSafe(const QString &text)
     return type == ColourType;
 }
 
-struct Verdict
-{
-    qint64 size = -1;
-    QDateTime modified;
-    bool safe = true;
-};
-
 } // namespace
 
 bool IniValueIsSafe(const QByteArray &rawValue)
@@ -118,38 +109,40 @@ bool IniValueIsSafe(const QByteArray &rawValue)
     return true;
 }
 
+bool IniContentIsSafe(const QByteArray &content)
+{
+    // A line ending in a backslash goes on in the next one, as the settings library reads it.
+    QByteArray joined;
+    const bool continued = content.contains("\\\n") || content.contains("\\\r\n");
+    if (continued)
+        joined = QByteArray(content).replace("\\\r\n", "").replace("\\\n", "");
+    const QByteArray &text = continued ? joined : content;
+    const char *data = text.constData();
+    const int size = text.size();
+    for (int start = 0; start < size;) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = size;
+        const char *equals = static_cast<const char *>(std::memchr(data + start, '=', size_t(end - start)));
+        if (equals && equals > data + start) {
+            const int from = int(equals - data) + 1;
+            const bool marked = std::memchr(data + from, '@', size_t(end - from))
+                || std::memchr(data + from, '\\', size_t(end - from));
+            if (marked && !IniValueIsSafe(text.mid(from, end - from).trimmed()))
+                return false;
+        }
+        start = end + 1;
+    }
+    return true;
+}
+
 bool IniFileIsSafe(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return true;
-    static QMutex mutex;
-    static QHash<QString, Verdict> verdicts;
-    const QString key = info.absoluteFilePath();
-    {
-        QMutexLocker lock(&mutex);
-        const Verdict known = verdicts.value(key);
-        if (known.size == info.size() && known.modified == info.lastModified())
-            return known.safe;
-    }
     QFile file(path);
-    bool safe = file.open(QIODevice::ReadOnly);
-    if (safe) {
-        // A line ending in a backslash goes on in the next one, as the settings library reads it.
-        const QByteArray content = file.readAll().replace("\\\r\n", "").replace("\\\n", "");
-        for (const QByteArray &line : content.split('\n')) {
-            const int equals = line.indexOf('=');
-            if (equals > 0 && (line.indexOf('@', equals) >= 0 || line.indexOf('\\', equals) >= 0)) {
-                if (!IniValueIsSafe(line.mid(equals + 1).trimmed())) {
-                    safe = false;
-                    break;
-                }
-            }
-        }
-    }
-    QMutexLocker lock(&mutex);
-    verdicts.insert(key, { info.size(), info.lastModified(), safe });
-    return safe;
+    if (!file.exists())
+        return true;
+    // The files read this way are small; the large profile files are read by IniDocument.
+    return file.open(QIODevice::ReadOnly) && IniContentIsSafe(file.readAll());
 }
 
 QString SafeIniPath(const QString &path)

@@ -8,8 +8,10 @@
 // bound and end the program. The program itself only ever stores colours that way.
 
 // True when every such value in the INI file at `path` holds a colour (a missing file is safe).
-// The verdict is kept per file, size and time, so repeated reads scan once.
 bool IniFileIsSafe(const QString &path);
+
+// True when every such value in the INI text `content` holds a colour.
+bool IniContentIsSafe(const QByteArray &content);
 
 // `path` when the file is safe to read; otherwise an empty path, which the settings library reads
 // as a file without keys (every value then reads as its default).

@@ -12,7 +12,7 @@ QString SlotProfileFile(const QString &name);
 // Writes `profile` to the slot file of `name`. False when `name` is not a plain file name (nothing is
 // written) or the file could not be written (the old file stays as it was).
 bool SaveProfileFile(const ProfileData &profile, const QString &name);
-// As SaveProfileFile, but leaves the file alone when it still holds `profile` as last written or read.
+// As SaveProfileFile, but leaves the file alone when it already is what writing `profile` would make it.
 bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name);
 // Writes `profile` to the profile file at `path`; false when it could not be written.
 bool SaveProfileFileAt(const ProfileData &profile, const QString &path);

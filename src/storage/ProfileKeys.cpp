@@ -1,10 +1,17 @@
 #include "storage/ProfileKeys.h"
 
 #include "storage/ConfigData.h"
+#include "storage/IniDocument.h"
+#include "storage/IniText.h"
 #include "storage/StoredColour.h"
 
 #include <QSettings>
 #include <QStringList>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -72,17 +79,22 @@ qint64 number(const QSettings &file, const QString &key, qint64 missing = 0)
     return value.isValid() ? value.toLongLong() : missing;
 }
 
-quint8 byteValue(const QSettings &file, const QString &key, qint64 missing = 0)
+qint64 number(const IniDocument &file, const QString &key, qint64 missing = 0)
+{
+    return file.number(key, missing);
+}
+
+template<class File> quint8 byteValue(const File &file, const QString &key, qint64 missing = 0)
 {
     return static_cast<quint8>(number(file, key, missing));
 }
 
-qint32 intValue(const QSettings &file, const QString &key)
+template<class File> qint32 intValue(const File &file, const QString &key)
 {
     return static_cast<qint32>(static_cast<quint32>(number(file, key)));
 }
 
-QString text(const QSettings &file, const QString &key)
+template<class File> QString text(const File &file, const QString &key)
 {
     // An unquoted value with commas comes back from the INI reader as a list.
     const QVariant value = file.value(key);
@@ -93,7 +105,8 @@ QString text(const QSettings &file, const QString &key)
 
 } // namespace
 
-void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData &p, SleepKeys sleepKeys)
+template<class File>
+void WriteProfileKeys(File &file, const QString &section, const ProfileData &p, SleepKeys sleepKeys)
 {
     const KeyNames &names = keyNames();
     file.beginGroup(section);
@@ -148,7 +161,8 @@ void WriteProfileKeys(QSettings &file, const QString &section, const ProfileData
     file.endGroup();
 }
 
-void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, SleepKeys sleepKeys)
+template<class File>
+void ReadProfileKeys(File &file, const QString &section, ProfileData &p, SleepKeys sleepKeys)
 {
     const KeyNames &names = keyNames();
     file.beginGroup(section);
@@ -201,4 +215,100 @@ void ReadProfileKeys(QSettings &file, const QString &section, ProfileData &p, Sl
         e.breath = intValue(file, names.effect[m][Breath]);
     }
     file.endGroup();
+}
+
+template void WriteProfileKeys(QSettings &, const QString &, const ProfileData &, SleepKeys);
+template void WriteProfileKeys(IniDocument &, const QString &, const ProfileData &, SleepKeys);
+template void ReadProfileKeys(QSettings &, const QString &, ProfileData &, SleepKeys);
+template void ReadProfileKeys(IniDocument &, const QString &, ProfileData &, SleepKeys);
+
+namespace {
+
+// Takes down what the profile writer sets, in the order it sets it.
+struct KeyRecorder
+{
+    std::vector<QString> keys;
+    std::vector<QVariant> values;
+    bool withKeys = false;
+
+    void beginGroup(const QString &) { }
+    void endGroup() { }
+    void setValue(const QString &key, const QVariant &value)
+    {
+        if (withKeys)
+            keys.push_back(key);
+        values.push_back(value);
+    }
+};
+
+// The profile keys in the order the INI writer emits them (by name), each already written as in a file.
+struct FileOrder
+{
+    std::vector<int> order;
+    std::vector<QByteArray> writtenKeys;
+
+    FileOrder()
+    {
+        KeyRecorder recorder;
+        recorder.withKeys = true;
+        WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
+        order.resize(recorder.keys.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
+        for (const QString &key : recorder.keys) {
+            QByteArray written;
+            IniText::appendKey(key, written);
+            writtenKeys.push_back(written);
+        }
+    }
+};
+
+const FileOrder &fileOrder()
+{
+    static const FileOrder order;
+    return order;
+}
+
+} // namespace
+
+QByteArray ProfileFileText(const ProfileData &profile)
+{
+    const FileOrder &order = fileOrder();
+    KeyRecorder recorder;
+    recorder.values.reserve(order.order.size());
+    WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
+    QByteArray text("[PROFILE]\n");
+    text.reserve(256 * 1024);
+    for (const int i : order.order) {
+        text += order.writtenKeys[size_t(i)];
+        text += '=';
+        const QVariant &value = recorder.values[size_t(i)];
+        if (value.userType() == QMetaType::Int)
+            text += QByteArray::number(value.toInt());
+        else
+            IniText::appendValue(value, text, nullptr);
+        text += '\n';
+    }
+    return text;
+}
+
+bool IsProfileFileText(const QByteArray &text)
+{
+    static const QByteArray header("[PROFILE]\n");
+    if (!text.startsWith(header) || !text.endsWith('\n'))
+        return false;
+    const FileOrder &order = fileOrder();
+    const char *data = text.constData();
+    int pos = header.size();
+    for (const int i : order.order) {
+        const QByteArray &key = order.writtenKeys[size_t(i)];
+        if (pos + key.size() >= text.size() || std::memcmp(data + pos, key.constData(), size_t(key.size())) != 0
+            || data[pos + key.size()] != '=')
+            return false;
+        const char *end = static_cast<const char *>(std::memchr(data + pos, '\n', size_t(text.size() - pos)));
+        if (!end)
+            return false;
+        pos = int(end - data) + 1;
+    }
+    return pos == text.size();
 }

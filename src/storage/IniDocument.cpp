@@ -1,0 +1,595 @@
+#include "storage/IniDocument.h"
+
+#include "storage/IniText.h"
+
+#include <QMap>
+#include <QTextCodec>
+#include <QVector>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+enum CharTrait { Blank = 1, Special = 2 };
+
+// Blank: '\t', '\n', '\r', ' '. Special: '\n', '\r', '"', ';', '=', '\\'.
+struct CharTraits
+{
+    unsigned char traits[256] = {};
+    CharTraits()
+    {
+        for (unsigned char ch : { '\t', '\n', '\r', ' ' })
+            traits[ch] |= Blank;
+        for (unsigned char ch : { '\n', '\r', '"', ';', '=', '\\' })
+            traits[ch] |= Special;
+    }
+};
+
+const CharTraits charTraits;
+
+bool has(char ch, CharTrait trait)
+{
+    return charTraits.traits[uchar(ch)] & trait;
+}
+
+struct Line
+{
+    int start = 0;
+    int length = 0;
+    int equals = -1;
+};
+
+// The next logical line of `data` up to `end` from `pos`, as the settings library splits a file: blank
+// lines and ';' comments skipped, a line going on past a newline inside quotes or after a backslash,
+// and ending at an unquoted ';'. `equals` is the first unquoted '=' or -1. False at the end.
+bool nextLine(const char *data, int end, int &pos, Line &line)
+{
+    bool inQuotes = false;
+    line.equals = -1;
+    line.start = pos;
+    while (line.start < end && has(data[line.start], Blank))
+        ++line.start;
+    int i = line.start;
+    while (i < end) {
+        char ch = data[i];
+        while (!has(ch, Special)) {
+            if (++i == end)
+                goto done;
+            ch = data[i];
+        }
+        ++i;
+        if (ch == '=') {
+            if (!inQuotes && line.equals == -1)
+                line.equals = i - 1;
+        } else if (ch == '\n' || ch == '\r') {
+            if (i == line.start + 1) {
+                ++line.start;
+            } else if (!inQuotes) {
+                --i;
+                goto done;
+            }
+        } else if (ch == '\\') {
+            if (i < end) {
+                const char escaped = data[i++];
+                if (i < end) {
+                    const char next = data[i];
+                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
+                        ++i;
+                }
+            }
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        } else { // ';'
+            if (i == line.start + 1) {
+                while (i < end && data[i] != '\n' && data[i] != '\r')
+                    ++i;
+                while (i < end && has(data[i], Blank))
+                    ++i;
+                line.start = i;
+            } else if (!inQuotes) {
+                --i;
+                goto done;
+            }
+        }
+    }
+done:
+    pos = i;
+    line.length = i - line.start;
+    return line.length > 0;
+}
+
+// A key as the settings library keeps it: no doubled, leading or trailing '/'.
+bool isNormalized(const QString &key)
+{
+    const QChar *chars = key.constData();
+    const int size = key.size();
+    if (size == 0)
+        return true;
+    if (chars[0] == QLatin1Char('/') || chars[size - 1] == QLatin1Char('/'))
+        return false;
+    for (int i = 1; i < size; ++i) {
+        if (chars[i] == QLatin1Char('/') && chars[i - 1] == QLatin1Char('/'))
+            return false;
+    }
+    return true;
+}
+
+QString normalized(const QString &key)
+{
+    if (isNormalized(key))
+        return key;
+    QString result;
+    for (const QString &part : key.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (!result.isEmpty())
+            result += QLatin1Char('/');
+        result += part;
+    }
+    return result;
+}
+
+void splitKey(const QString &fullKey, QString &section, QString &name)
+{
+    const int slash = fullKey.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        section.clear();
+        name = fullKey;
+    } else {
+        section = fullKey.left(slash);
+        name = fullKey.mid(slash + 1);
+    }
+}
+
+} // namespace
+
+IniDocument::IniDocument(const QByteArray &content)
+{
+    parse(content);
+}
+
+void IniDocument::parse(const QByteArray &content)
+{
+    m_texts.push_back(content);
+    const char *data = content.constData();
+    const int end = content.size();
+    int pos = 0;
+    if (end >= 3 && uchar(data[0]) == 0xef && uchar(data[1]) == 0xbb && uchar(data[2]) == 0xbf) {
+        m_codec = QTextCodec::codecForName("UTF-8");
+        pos = 3;
+    }
+
+    // First the sections, as the library gathers them: a section found twice is one section, its
+    // parts joined; the sections are then read in the order of their names.
+    QMap<QString, QVector<QPair<int, int>>> sections;
+    QString current;
+    int currentStart = pos;
+    const auto flush = [&](int upTo) { sections[current].append({ currentStart, upTo }); };
+    Line line;
+    while (nextLine(data, end, pos, line)) {
+        if (data[line.start] == '[') {
+            flush(line.start);
+            const int close = content.indexOf(']', line.start);
+            const QByteArray header = (close == -1 || close >= line.start + line.length
+                                           ? content.mid(line.start + 1, line.length - 1)
+                                           : content.mid(line.start + 1, close - line.start - 1))
+                                          .trimmed();
+            if (header.compare("general", Qt::CaseInsensitive) == 0) {
+                current.clear();
+            } else {
+                if (header.compare("%general", Qt::CaseInsensitive) == 0)
+                    current = QLatin1String(header.constData() + 1);
+                else
+                    current = IniText::key(header.constData(), 0, header.size());
+                current += QLatin1Char('/');
+            }
+            currentStart = pos;
+        }
+    }
+    flush(end);
+
+    for (auto it = sections.constBegin(); it != sections.constEnd(); ++it) {
+        if (it->size() == 1) {
+            parseSection(it.key(), 0, it->first().first, it->first().second);
+            continue;
+        }
+        QByteArray joined;
+        for (const auto &range : *it) {
+            if (!joined.isEmpty())
+                joined += '\n';
+            joined += content.mid(range.first, range.second - range.first);
+        }
+        m_texts.push_back(joined);
+        parseSection(it.key(), int(m_texts.size()) - 1, 0, joined.size());
+    }
+}
+
+void IniDocument::parseSection(const QString &section, int textIndex, int from, int to)
+{
+    const char *data = m_texts[textIndex].constData();
+    // Room for a key per line, so that the tables grow once.
+    const size_t lines = size_t(std::count(data + from, data + to, '\n')) + 1;
+    m_entries.reserve(m_entries.size() + lines);
+    while (m_slots.size() < 2 * (m_entries.size() + lines))
+        grow();
+    // Keys of a plain section ("[PROFILE]") that need no unescaping stay bytes of the text.
+    const QString sectionName = section.left(section.size() - 1);
+    const bool plainSection = !section.isEmpty() && !sectionName.contains(QLatin1Char('/'));
+    const int plainId = plainSection ? sectionId(sectionName) : -1;
+    int pos = from;
+    Line line;
+    while (nextLine(data, to, pos, line)) {
+        // Lines without '=' (other than comments) are damage the library skips.
+        if (line.equals == -1)
+            continue;
+        int keyEnd = line.equals;
+        while (keyEnd > line.start && (data[keyEnd - 1] == ' ' || data[keyEnd - 1] == '\t'))
+            --keyEnd;
+        const int valueFrom = line.equals + 1;
+        const int valueTo = line.start + line.length;
+        if (plainSection && !std::memchr(data + line.start, '\\', size_t(keyEnd - line.start))
+            && !std::memchr(data + line.start, '%', size_t(keyEnd - line.start))) {
+            addRead(plainId, QString(), textIndex, line.start, keyEnd, valueFrom, valueTo);
+            continue;
+        }
+        QString sectionPart;
+        QString name;
+        splitKey(section + IniText::key(data, line.start, keyEnd), sectionPart, name);
+        addRead(sectionId(sectionPart), name, textIndex, 0, 0, valueFrom, valueTo);
+    }
+}
+
+int IniDocument::sectionId(const QString &section)
+{
+    const auto it = m_sectionIds.constFind(section);
+    if (it != m_sectionIds.constEnd())
+        return *it;
+    m_sectionNames.append(section);
+    m_sectionIds.insert(section, m_sectionNames.size() - 1);
+    return m_sectionNames.size() - 1;
+}
+
+IniDocument::Name IniDocument::nameOf(const Entry &entry) const
+{
+    Name name;
+    if (entry.name.isNull()) {
+        name.bytes = m_texts[entry.text].constData() + entry.nameFrom;
+        name.size = entry.nameTo - entry.nameFrom;
+    } else {
+        name.chars = entry.name.constData();
+        name.size = entry.name.size();
+    }
+    return name;
+}
+
+namespace {
+
+// One code unit of a key below its section.
+inline ushort unitAt(const QChar *chars, const char *bytes, int i)
+{
+    return chars ? chars[i].unicode() : ushort(uchar(bytes[i]));
+}
+
+uint hashOf(int section, const QChar *chars, const char *bytes, int size)
+{
+    uint h = 2166136261u ^ uint(section) * 0x9E3779B1u;
+    if (bytes) {
+        for (int i = 0; i < size; ++i)
+            h = (h ^ uchar(bytes[i])) * 16777619u;
+    } else {
+        for (int i = 0; i < size; ++i)
+            h = (h ^ chars[i].unicode()) * 16777619u;
+    }
+    // Mixed down, as the table uses the low bits.
+    h ^= h >> 16;
+    h *= 0x85ebca6bu;
+    h ^= h >> 13;
+    h *= 0xc2b2ae35u;
+    return h ^ (h >> 16);
+}
+
+// Code unit by code unit, as QString orders strings.
+int compareNames(const QChar *aChars, const char *aBytes, int aSize, const QChar *bChars, const char *bBytes,
+                 int bSize)
+{
+    const int common = qMin(aSize, bSize);
+    if (aBytes && bBytes) {
+        const int c = std::memcmp(aBytes, bBytes, size_t(common));
+        if (c != 0)
+            return c;
+    } else {
+        for (int i = 0; i < common; ++i) {
+            const ushort a = unitAt(aChars, aBytes, i);
+            const ushort b = unitAt(bChars, bBytes, i);
+            if (a != b)
+                return a < b ? -1 : 1;
+        }
+    }
+    return aSize - bSize;
+}
+
+// A key written as it is, needing no escape.
+bool isPlainKey(const char *bytes, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        const char ch = bytes[i];
+        if (!((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
+              || ch == '-' || ch == '.'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void IniDocument::addRead(int section, const QString &name, int textIndex, int nameFrom, int nameTo, int from,
+                          int to)
+{
+    Entry entry;
+    entry.section = section;
+    entry.name = name;
+    entry.text = textIndex;
+    entry.nameFrom = nameFrom;
+    entry.nameTo = nameTo;
+    if (m_slots.size() < 2 * (m_entries.size() + 1))
+        grow();
+    // One probe finds either the key read before or the free slot for it.
+    const Name key = nameOf(entry);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hashOf(section, key.chars, key.bytes, key.size) & mask;
+    for (; m_slots[i]; i = (i + 1) & mask) {
+        Entry &old = m_entries[size_t(m_slots[i] - 1)];
+        if (old.section != section)
+            continue;
+        const Name oldName = nameOf(old);
+        if (compareNames(oldName.chars, oldName.bytes, oldName.size, key.chars, key.bytes, key.size) != 0)
+            continue;
+        // A key found twice keeps its last value.
+        if (old.name.isNull())
+            old.name = QString::fromLatin1(oldName.bytes, oldName.size);
+        old.text = textIndex;
+        old.from = from;
+        old.to = to;
+        old.value = QVariant();
+        return;
+    }
+    entry.from = from;
+    entry.to = to;
+    m_entries.push_back(std::move(entry));
+    m_slots[i] = int(m_entries.size());
+}
+
+int IniDocument::findEntry(int section, const Name &name) const
+{
+    if (m_slots.empty())
+        return -1;
+    const size_t mask = m_slots.size() - 1;
+    for (size_t i = hashOf(section, name.chars, name.bytes, name.size) & mask; m_slots[i]; i = (i + 1) & mask) {
+        const Entry &entry = m_entries[size_t(m_slots[i] - 1)];
+        if (entry.section != section)
+            continue;
+        const Name other = nameOf(entry);
+        if (compareNames(other.chars, other.bytes, other.size, name.chars, name.bytes, name.size) == 0)
+            return m_slots[i] - 1;
+    }
+    return -1;
+}
+
+void IniDocument::index(int entry)
+{
+    if (m_slots.size() < 2 * m_entries.size()) {
+        grow(); // indexes every entry, this one too
+        return;
+    }
+    const Name name = nameOf(m_entries[size_t(entry)]);
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hashOf(m_entries[size_t(entry)].section, name.chars, name.bytes, name.size) & mask;
+    while (m_slots[i])
+        i = (i + 1) & mask;
+    m_slots[i] = entry + 1;
+}
+
+void IniDocument::grow()
+{
+    const size_t size = m_slots.empty() ? 64 : m_slots.size() * 2;
+    m_slots.assign(size, 0);
+    const size_t mask = size - 1;
+    for (size_t e = 0; e < m_entries.size(); ++e) {
+        const Name name = nameOf(m_entries[e]);
+        size_t i = hashOf(m_entries[e].section, name.chars, name.bytes, name.size) & mask;
+        while (m_slots[i])
+            i = (i + 1) & mask;
+        m_slots[i] = int(e) + 1;
+    }
+}
+
+void IniDocument::beginGroup(const QString &group)
+{
+    m_groups.append(normalized(group));
+    m_prefix.clear();
+    for (const QString &g : qAsConst(m_groups)) {
+        if (g.isEmpty())
+            continue;
+        if (!m_prefix.isEmpty())
+            m_prefix += QLatin1Char('/');
+        m_prefix += g;
+    }
+    m_prefixIsSection = !m_prefix.isEmpty() && !m_prefix.contains(QLatin1Char('/'));
+    m_prefixSection = -1;
+}
+
+void IniDocument::endGroup()
+{
+    if (m_groups.isEmpty())
+        return;
+    m_groups.removeLast();
+    const QStringList groups = m_groups;
+    m_groups.clear();
+    m_prefix.clear();
+    m_prefixIsSection = false;
+    m_prefixSection = -1;
+    for (const QString &g : groups)
+        beginGroup(g);
+}
+
+QString IniDocument::fullKey(const QString &key) const
+{
+    const QString name = normalized(key);
+    return m_prefix.isEmpty() ? name : m_prefix + QLatin1Char('/') + name;
+}
+
+bool IniDocument::locate(const QString &key, int &section, QString &name) const
+{
+    QString sectionName;
+    // The usual case, a plain key in a one-level group, needs no new string.
+    if (m_prefixIsSection && isNormalized(key)) {
+        name = key;
+        if (m_prefixSection < 0)
+            m_prefixSection = m_sectionIds.value(m_prefix, -1);
+        section = m_prefixSection;
+        return section >= 0;
+    } else {
+        splitKey(fullKey(key), sectionName, name);
+    }
+    section = m_sectionIds.value(sectionName, -1);
+    return section >= 0;
+}
+
+const IniDocument::Entry *IniDocument::find(const QString &key) const
+{
+    int section = 0;
+    QString name;
+    if (!locate(key, section, name))
+        return nullptr;
+    const int entry = findEntry(section, Name { name.constData(), nullptr, name.size() });
+    return entry < 0 || m_entries[size_t(entry)].removed ? nullptr : &m_entries[size_t(entry)];
+}
+
+QVariant IniDocument::entryValue(const Entry &entry) const
+{
+    if (entry.from < 0)
+        return entry.value;
+    return IniText::value(m_texts[size_t(entry.text)].constData(), entry.from, entry.to, m_codec);
+}
+
+QVariant IniDocument::value(const QString &key) const
+{
+    const Entry *entry = find(key);
+    return entry ? entryValue(*entry) : QVariant();
+}
+
+qint64 IniDocument::number(const QString &key, qint64 missing) const
+{
+    const Entry *entry = find(key);
+    if (!entry)
+        return missing;
+    if (entry->from >= 0) {
+        // Plain decimal digits, as every number is written, need no conversion through text.
+        const char *data = m_texts[size_t(entry->text)].constData();
+        int i = entry->from;
+        const bool negative = i < entry->to && data[i] == '-';
+        if (negative)
+            ++i;
+        const int digits = entry->to - i;
+        if (digits > 0 && digits <= 18) {
+            qint64 result = 0;
+            for (; i < entry->to && data[i] >= '0' && data[i] <= '9'; ++i)
+                result = result * 10 + (data[i] - '0');
+            if (i == entry->to)
+                return negative ? -result : result;
+        }
+    }
+    const QVariant v = entryValue(*entry);
+    return v.isValid() ? v.toLongLong() : missing;
+}
+
+void IniDocument::setValue(const QString &key, const QVariant &value)
+{
+    int section = 0;
+    QString name;
+    if (!locate(key, section, name)) {
+        QString sectionName;
+        QString rest;
+        splitKey(fullKey(key), sectionName, rest);
+        section = sectionId(sectionName);
+    }
+    const int known = findEntry(section, Name { name.constData(), nullptr, name.size() });
+    if (known >= 0) {
+        Entry &entry = m_entries[size_t(known)];
+        if (entry.removed) {
+            entry.removed = false;
+            --m_removed;
+        }
+        // The value no longer comes from the text (the name still may).
+        entry.from = -1;
+        entry.value = value;
+        return;
+    }
+    Entry entry;
+    entry.section = section;
+    entry.name = name;
+    entry.from = -1;
+    entry.value = value;
+    m_entries.push_back(std::move(entry));
+    index(int(m_entries.size()) - 1);
+}
+
+void IniDocument::clear()
+{
+    for (Entry &entry : m_entries)
+        entry.removed = true;
+    m_removed = int(m_entries.size());
+}
+
+QByteArray IniDocument::toBytes() const
+{
+    std::vector<std::vector<const Entry *>> bySection(size_t(m_sectionNames.size()));
+    for (const Entry &entry : m_entries) {
+        if (!entry.removed)
+            bySection[size_t(entry.section)].push_back(&entry);
+    }
+    std::vector<int> order;
+    for (int s = 0; s < m_sectionNames.size(); ++s) {
+        if (!bySection[size_t(s)].empty())
+            order.push_back(s);
+    }
+    // On this system the library keeps no order of its own: sections and keys go by name.
+    std::sort(order.begin(), order.end(), [this](int a, int b) { return m_sectionNames[a] < m_sectionNames[b]; });
+
+    QByteArray out;
+    out.reserve(m_texts.empty() ? 4096 : m_texts.front().size() + 4096);
+    bool first = true;
+    for (int s : order) {
+        std::vector<const Entry *> &entries = bySection[size_t(s)];
+        std::sort(entries.begin(), entries.end(), [this](const Entry *a, const Entry *b) {
+            const Name x = nameOf(*a);
+            const Name y = nameOf(*b);
+            return compareNames(x.chars, x.bytes, x.size, y.chars, y.bytes, y.size) < 0;
+        });
+        QByteArray header;
+        IniText::appendKey(m_sectionNames[s], header);
+        if (header.isEmpty())
+            header = "General";
+        else if (header.compare("general", Qt::CaseInsensitive) == 0)
+            header = "%General";
+        if (!first)
+            out += '\n';
+        first = false;
+        out += '[';
+        out += header;
+        out += "]\n";
+        for (const Entry *entry : entries) {
+            const Name name = nameOf(*entry);
+            if (name.bytes && isPlainKey(name.bytes, name.size))
+                out.append(name.bytes, name.size);
+            else
+                IniText::appendKey(name.bytes ? QString::fromLatin1(name.bytes, name.size) : entry->name, out);
+            out += '=';
+            if (entry->from < 0 && entry->value.userType() == QMetaType::Int)
+                out += QByteArray::number(entry->value.toInt());
+            else
+                IniText::appendValue(entryValue(*entry), out, m_codec);
+            out += '\n';
+        }
+    }
+    return out;
+}
