@@ -6,12 +6,13 @@
 #include "storage/MacroList.h"
 #include "ui/buttons/ButtonMenus.h"
 #include "ui/buttons/MacroChooser.h"
-#include "ui/widgets/TarnAction.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnFireKeyWindow.h"
 #include "ui/buttons/TarnSingleKeyWindow.h"
 #include "ui/buttons/TarnSniperWindow.h"
+#include "ui/widgets/ShownKeyNames.h"
+#include "ui/widgets/TarnAction.h"
 #include "ui/widgets/TarnPushButton.h"
 
 #include <QApplication>
@@ -291,7 +292,7 @@ void TestButtonPage::comboDialogThroughPage()
         QTest::keyPress(dialog->windowHandle(), Qt::Key_A, Qt::ShiftModifier);
         QTest::keyRelease(dialog->windowHandle(), Qt::Key_A, Qt::ShiftModifier);
         QTest::keyRelease(dialog->windowHandle(), Qt::Key_Shift);
-        QCOMPARE(combo->state().displayText(), KeyName(42) + QStringLiteral(" + A"));
+        QCOMPARE(combo->state().displayText(), ShownKeyName(42) + QStringLiteral(" + A"));
         dialog->accept();
     });
     pick(page, 7);

@@ -150,7 +150,8 @@ void TestFaultsDevice::unplugDuringUpload()
     TestAppDir dir(TestAppDir::Installed);
     // The clock starts when the session first initialises the backend, just before the upload.
     auto *mouse = new VirtualMouse(true, false);
-    mouse->setLatency(2);
+    // Slow enough that the upload of one changed block is still writing when the receiver goes.
+    mouse->setLatency(40);
     QVERIFY(mouse->timeline()->add(150, "unplug receiver"));
     QVERIFY(mouse->timeline()->add(1500, "plug receiver"));
     MouseSession mouseSession(mouse);
@@ -175,6 +176,7 @@ void TestFaultsDevice::unplugDuringUpload()
     QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 5000);
     QVERIFY(runner.isRunning());
     mouse->clearReports();
+    mouse->setLatency(2);
     QCOMPARE(int(runUpload(mouseSession)), int(ReportOk));
     QVERIFY(commands(mouse->reports()).contains(EveryGroup));
     QCOMPARE(LoadDiff(), 0);

@@ -9,6 +9,7 @@
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
+#include "ui/widgets/ShownKeyNames.h"
 #include "ui/widgets/TarnAction.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "virtualmouse/VirtualMouse.h"
@@ -219,7 +220,7 @@ void TestKeyboardOnlyX11::assignKeysAndApply()
     steps << keyUntilFocus([&window] { return window.tabs()->button(TabBar::Customize); }) << press("Return")
           << [page] { return page() && page()->isVisible(); };
     steps << assign(4, 6, { "key", "a" }, QStringLiteral("A"));
-    steps << assign(5, 7, { "key", "ctrl+c" }, KeyName(29) + QStringLiteral(" + C"));
+    steps << assign(5, 7, { "key", "ctrl+c" }, ShownKeyName(29) + QStringLiteral(" + C"));
     steps << keyUntilFocus([&window] { return window.findChild<QWidget *>(QStringLiteral("applyButton")); })
           << press("Return");
     KeyScript script(steps);

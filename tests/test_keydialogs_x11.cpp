@@ -5,6 +5,7 @@
 #include "storage/KeyTable.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnSingleKeyWindow.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -73,7 +74,7 @@ void TestKeyDialogsX11::comboNamesAndUsages()
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QVERIFY(xdotool({ "keydown", RightCtrl, "key", "a", "keyup", RightCtrl }));
-        QTRY_COMPARE_WITH_TIMEOUT(dialog.state().displayText(), KeyName(29) + QStringLiteral(" + A"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.state().displayText(), ShownKeyName(29) + QStringLiteral(" + A"), 5000);
         ButtonInfo button;
         StoreCombination(button, dialog.keys());
         QCOMPARE(button.KeyInfo[0].map, quint8(224));
@@ -149,7 +150,7 @@ void TestKeyDialogsX11::comboKeepsKeysFromOtherPrograms()
 
 void TestKeyDialogsX11::dialogKeysWorkOnceAKeyIsTaken()
 {
-    const QString tab = KeyName(15);
+    const QString tab = ShownKeyName(15);
     TarnSingleKeyWindow dialog;
     // The release of the Return that opened the dialog is no key.
     QVERIFY(xdotool({ "keydown", "Return" }));

@@ -1,13 +1,13 @@
+#include "PrivateBus.h"
 #include "ProgramSession.h"
+#include "ScriptedPrompts.h"
+#include "TestAppDir.h"
 #include "device/status/StatusThreadRunner.h"
 #include "platform/DesktopNotifications.h"
-#include "PrivateBus.h"
-#include "ScriptedPrompts.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/KeyTable.h"
-#include "TestAppDir.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/BatteryDisplayState.h"
 #include "ui/main/BatteryNotices.h"
@@ -18,6 +18,7 @@
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/widgets/ShownKeyNames.h"
 #include "ui/widgets/TarnAction.h"
 #include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -245,7 +246,7 @@ void TestWindowServices::languageSwitchAndMissingTranslation()
     QCOMPARE(window->header()->firmwareButton()->text(), QStringLiteral("Mise \u00e0 jour"));
     QCOMPARE(lightingTab->accessibleName(), lightingTab->text());
     QVERIFY(FrenchKeyNames());
-    QCOMPARE(KeyName(30), QStringLiteral("q"));
+    QCOMPARE(ShownKeyName(30), QStringLiteral("q"));
     auto *status = m_program->session.statusRunner();
     QVERIFY(!status->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(status->isRunning(), 2000);

@@ -6,13 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QVariant>
 
 namespace {
-QString &overriddenAppDir()
-{
-    static QString dir;
-    return dir;
-}
+// The folder setAppDir chose, kept on the application object that main owns.
+const char *const AppDirProperty = "mousecfgAppDir";
 
 // Copies the folder tree `from` into the (existing) folder `to`; false when anything failed.
 bool copyTree(const QString &from, const QString &to)
@@ -64,13 +62,15 @@ namespace AppPaths {
 
 QString appDir()
 {
-    const QString &dir = overriddenAppDir();
+    const QCoreApplication *app = QCoreApplication::instance();
+    const QString dir = app ? app->property(AppDirProperty).toString() : QString();
     return dir.isEmpty() ? QCoreApplication::applicationDirPath() : dir;
 }
 
 void setAppDir(const QString &dir)
 {
-    overriddenAppDir() = dir;
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->setProperty(AppDirProperty, dir);
 }
 
 QString productDefinitionFile()

@@ -8,7 +8,8 @@ namespace AppPaths {
 
 // The program folder: the executable's folder unless setAppDir() pointed it elsewhere.
 QString appDir();
-// Points AppDir at another folder (tests, the command-line tool); an empty path restores the default.
+// Points AppDir at another folder (tests, the command-line tool) for the lifetime of the application
+// object, which must exist; an empty path restores the default.
 void setAppDir(const QString &dir);
 
 // AppDir + "/DefaultProfile.bin".

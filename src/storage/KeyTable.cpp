@@ -1,6 +1,5 @@
 #include "storage/KeyTable.h"
 
-#include <atomic>
 
 namespace {
 
@@ -122,9 +121,6 @@ const KeyEntry keyTable[] = {
     { 242, "Middle Button", nullptr, 0 },
 };
 
-std::atomic<int> frenchLanguage { -1 };
-std::atomic<int> currentLanguage { 0 };
-
 const KeyEntry *entryForCode(int code)
 {
     for (const KeyEntry &entry : keyTable) {
@@ -136,28 +132,12 @@ const KeyEntry *entryForCode(int code)
 
 } // namespace
 
-void SetKeyLayoutFrench(int french)
-{
-    frenchLanguage = french;
-}
-
-void SetKeyLayoutLanguage(int language)
-{
-    currentLanguage = language;
-}
-
-bool FrenchKeyNames()
-{
-    const int french = frenchLanguage;
-    return french != -1 && french == currentLanguage;
-}
-
-QString KeyName(int code)
+QString KeyName(int code, KeyLayout layout)
 {
     const KeyEntry *entry = entryForCode(code);
     if (!entry)
         return QString();
-    const bool french = FrenchKeyNames() && entry->french;
+    const bool french = layout == KeyLayout::French && entry->french;
     return QString::fromUtf8(french ? entry->french : entry->us);
 }
 

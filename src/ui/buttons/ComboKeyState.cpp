@@ -2,6 +2,7 @@
 
 #include "platform/LogCategories.h"
 #include "storage/KeyTable.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QStringList>
 
@@ -95,10 +96,10 @@ QString ComboKeyState::displayText() const
     QStringList names;
     for (int m = 0; m < 4; ++m) {
         if (m_committedCounts[m])
-            names << KeyName(ModifierCodes[m][m_committedCounts[m] > 2 ? 1 : 0]);
+            names << ShownKeyName(ModifierCodes[m][m_committedCounts[m] > 2 ? 1 : 0]);
     }
     if (m_committedCounts[4])
-        names << KeyName(m_committedKey);
+        names << ShownKeyName(m_committedKey);
     return names.join(QStringLiteral(" + "));
 }
 

@@ -3,6 +3,7 @@
 #include "storage/AppPaths.h"
 #include "storage/KeyTable.h"
 #include "ui/widgets/Theme.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -89,7 +90,7 @@ void TarnFireKeyWindow::preset(const FireKeySetting &setting)
     choose(setting.kind);
     if (setting.kind == FireKeySetting::KeyboardKey) {
         m_keyCode = setting.keyCode;
-        showKey(KeyName(setting.keyCode));
+        showKey(ShownKeyName(setting.keyCode));
     }
 }
 
@@ -161,8 +162,8 @@ void TarnFireKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
     m_lastCode = keyCode;
     m_lastPressed = pressed;
     m_keyCode = keyCode;
-    showKey(KeyName(keyCode));
-    keyTaken(KeyName(keyCode));
+    showKey(ShownKeyName(keyCode));
+    keyTaken(ShownKeyName(keyCode));
 }
 
 void TarnFireKeyWindow::captureRestarted()

@@ -1,6 +1,7 @@
 #include "ui/buttons/TarnSingleKeyWindow.h"
 
 #include "storage/KeyTable.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QLabel>
 
@@ -17,7 +18,7 @@ TarnSingleKeyWindow::TarnSingleKeyWindow(QWidget *parent)
 void TarnSingleKeyWindow::preset(quint8 keyCode)
 {
     m_keyCode = keyCode;
-    showKey(KeyName(keyCode));
+    showKey(ShownKeyName(keyCode));
 }
 
 void TarnSingleKeyWindow::showEvent(QShowEvent *event)
@@ -34,8 +35,8 @@ void TarnSingleKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
     m_lastCode = keyCode;
     m_lastPressed = pressed;
     m_keyCode = keyCode;
-    showKey(KeyName(keyCode));
-    keyTaken(KeyName(keyCode));
+    showKey(ShownKeyName(keyCode));
+    keyTaken(ShownKeyName(keyCode));
 }
 
 void TarnSingleKeyWindow::captureRestarted()

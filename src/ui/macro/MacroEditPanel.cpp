@@ -6,6 +6,7 @@
 #include "ui/macro/MacroStyle.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QIntValidator>
 #include <QLabel>
@@ -136,7 +137,7 @@ void MacroEditPanel::refreshTexts()
 {
     const int k = kind(m_event);
     quint8 code = 0;
-    m_keyDisplay->setText(k == KeyKind && UsageToKeyCode(m_event.L, code) ? KeyName(code) : QString());
+    m_keyDisplay->setText(k == KeyKind && UsageToKeyCode(m_event.L, code) ? ShownKeyName(code) : QString());
     Button which = LeftButton;
     m_buttonMenuButton->setText(k == ButtonKind && buttonOfBit(m_event.L, which) ? MacroButtonName(which)
                                                                                  : QString());

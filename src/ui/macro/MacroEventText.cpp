@@ -1,6 +1,7 @@
 #include "ui/macro/MacroEventText.h"
 
 #include "storage/KeyTable.h"
+#include "ui/widgets/ShownKeyNames.h"
 
 #include <QCoreApplication>
 
@@ -48,7 +49,7 @@ MacroEventText DescribeMacroEvent(const MacroEvent &event, int unit)
     switch (kind(event)) {
     case KeyKind: {
         quint8 code = 0;
-        text.key = UsageToKeyCode(event.L, code) ? KeyName(code) : QString::number(event.L);
+        text.key = UsageToKeyCode(event.L, code) ? ShownKeyName(code) : QString::number(event.L);
         text.keyIcon = MacroEventText::KeyboardIcon;
         break;
     }

@@ -1,8 +1,8 @@
 #include "ui/main/LanguageSwitch.h"
 
 #include "storage/AppPaths.h"
-#include "storage/KeyTable.h"
 #include "storage/ProductDefinition.h"
+#include "ui/widgets/ShownKeyNames.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,6 @@ namespace {
 void makeCurrent(int index)
 {
     SetCurrentLanguage(index);
-    SetKeyLayoutLanguage(index);
 }
 } // namespace
 
@@ -21,7 +20,7 @@ LanguageSwitch::LanguageSwitch(QObject *parent)
     , m_languages(LoadLanguageList())
     , m_current(LoadLanguage())
 {
-    SetKeyLayoutFrench(French());
+    SetFrenchLanguage(French());
     makeCurrent(m_current);
 }
 
