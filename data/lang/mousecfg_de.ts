@@ -194,7 +194,7 @@
         <translation>MAKRO-AUSWAHL</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/ButtonCatalogue.cpp" line="+14"/>
+        <location filename="../../src/core/settings/ButtonCatalogue.cpp" line="+14"/>
         <source>Left</source>
         <translation>Linksklick</translation>
     </message>
@@ -469,7 +469,7 @@
         <translation>GunFile-Verwaltung</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/ButtonMenus.cpp" line="+19"/>
+        <location line="+4"/>
         <source>Basic</source>
         <translation>Basis</translation>
     </message>
@@ -525,7 +525,7 @@
 <context>
     <name>ConnectionDisplay</name>
     <message>
-        <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+51"/>
+        <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+52"/>
         <location line="+43"/>
         <source>MOUSE OFF</source>
         <translation>MAUS AUS</translation>
@@ -569,7 +569,7 @@
 <context>
     <name>FirmwareUpdate</name>
     <message>
-        <location filename="../../src/ui/main/FirmwareUpdate.cpp" line="+33"/>
+        <location filename="../../src/ui/main/FirmwareUpdate.cpp" line="+35"/>
         <location line="+4"/>
         <source>Warning</source>
         <translation>Warnung</translation>
@@ -746,7 +746,7 @@
         <translation>MAKRO-EREIGNISSE</translation>
     </message>
     <message>
-        <location filename="../../src/ui/macro/MacroEventText.cpp" line="+12"/>
+        <location filename="../../src/ui/macro/MacroEventText.cpp" line="+13"/>
         <source>LEFT CLICK</source>
         <translation>LINKSKLICK</translation>
     </message>
@@ -869,7 +869,7 @@
 <context>
     <name>MacroEditPanel</name>
     <message>
-        <location filename="../../src/ui/macro/MacroEditPanel.cpp" line="+147"/>
+        <location filename="../../src/ui/macro/MacroEditPanel.cpp" line="+148"/>
         <location line="+6"/>
         <location line="+4"/>
         <source>KEY</source>
@@ -1150,23 +1150,23 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+273"/>
-        <location line="+42"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+265"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+36"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location line="-41"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+1"/>
         <source>Dongle Disconnect!</source>
         <translation>Empfänger getrennt!</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+0"/>
         <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
         <translation>MINDESTENS EINE KLICKFUNKTION MUSS ERHALTEN BLEIBEN.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+147"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+154"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1283,15 +1283,13 @@
     </message>
     <message>
         <location line="+62"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+134"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+95"/>
         <source>Profile is Already Used!</source>
         <translation>Dieses Profil wird bereits verwendet!</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-26"/>
-        <location line="+46"/>
-        <location line="+45"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+9"/>
         <source>The file &quot;%1&quot; could not be read.</source>
         <translation>Die Datei „%1“ konnte nicht gelesen werden.</translation>
     </message>
@@ -1303,7 +1301,7 @@
     </message>
     <message>
         <location line="-99"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-48"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-3"/>
         <source>&quot;%1&quot; cannot name a profile file.</source>
         <translation>„%1“ kann nicht als Name einer Profildatei dienen.</translation>
     </message>
@@ -1323,9 +1321,7 @@
         <location line="+17"/>
         <location line="+15"/>
         <location line="+22"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-38"/>
-        <location line="+47"/>
-        <location line="+19"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+9"/>
         <source>The file &quot;%1&quot; could not be written.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
     </message>
@@ -1360,7 +1356,7 @@
         <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-154"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-91"/>
         <source>Profile File(*.prof)</source>
         <translation>Profildatei (*.prof)</translation>
     </message>
@@ -1370,7 +1366,7 @@
         <translation>Konfigurationsdatei (*.conf)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+37"/>
         <source>Mouse is sleeping or not connected.</source>
         <translation>Die Maus schläft oder ist nicht verbunden.</translation>
     </message>
@@ -1380,28 +1376,27 @@
         <translation>Das Senden der Daten ist fehlgeschlagen, bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+63"/>
         <source>Save Profile File</source>
         <translation>Profildatei speichern</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+26"/>
         <source>Load Profile File</source>
         <translation>Profildatei laden</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+18"/>
+        <location line="-53"/>
         <source>The file is not match current mouse!</source>
         <translation>Diese Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+74"/>
         <source>Save Config File</source>
         <translation>Konfigurationsdatei speichern</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Load Config File</source>
         <translation>Konfigurationsdatei laden</translation>
     </message>
@@ -1440,7 +1435,7 @@
 <context>
     <name>TarnBtnWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+137"/>
+        <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+138"/>
         <source>WHEEL UP</source>
         <translation>RAD NACH OBEN</translation>
     </message>
@@ -1561,7 +1556,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/ui/pages/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
         <source>OFF</source>
         <translation>AUS</translation>
     </message>
@@ -1631,7 +1626,7 @@
         <translation>Murmeln</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>EFFEKT</translation>
@@ -1711,7 +1706,7 @@
 <context>
     <name>TarnFireKeyWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnFireKeyWindow.cpp" line="+23"/>
+        <location filename="../../src/ui/buttons/TarnFireKeyWindow.cpp" line="+24"/>
         <source>FireKey Setting</source>
         <translation>Feuertaste einstellen</translation>
     </message>
@@ -1822,7 +1817,7 @@
 <context>
     <name>TarnPointSpeed</name>
     <message>
-        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+167"/>
+        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+169"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -1921,7 +1916,7 @@
 <context>
     <name>TarnReportRate</name>
     <message>
-        <location filename="../../src/ui/pages/TarnReportRate.cpp" line="+20"/>
+        <location filename="../../src/ui/pages/TarnReportRate.cpp" line="+21"/>
         <source>125 HZ</source>
         <translation>125 HZ</translation>
     </message>
@@ -1965,7 +1960,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1983,7 +1978,7 @@
 <context>
     <name>TarnSingleKeyWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+8"/>
+        <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+9"/>
         <source>Single Key</source>
         <translation>Einzeltaste</translation>
     </message>
@@ -2057,7 +2052,7 @@
 <context>
     <name>UploadRecovery</name>
     <message>
-        <location filename="../../src/ui/main/UploadRecovery.cpp" line="+37"/>
+        <location filename="../../src/ui/main/UploadRecovery.cpp" line="+38"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
