@@ -17,11 +17,12 @@ _mousecfg_cli()
     local cur=${COMP_WORDS[COMP_CWORD]}
     local -a appdir words
     mapfile -t appdir < <(_mousecfg_cli_appdir)
-    # The words after the program and its --appdir: the command and its arguments.
+    # The words after the program and its options: the command and its arguments.
     local i command= position=0
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
         --appdir) ((i++)) ;;
+        --no-forward) ;;
         *)
             if [[ -z $command ]]; then
                 command=${COMP_WORDS[i]}
@@ -35,7 +36,7 @@ _mousecfg_cli()
     if [[ -z $command ]]; then
         local commands
         commands=$("${COMP_WORDS[0]}" --help 2>/dev/null | sed -n '/^commands:/,/^$/{/^  /p}' | awk '{print $1}')
-        mapfile -t COMPREPLY < <(compgen -W "--appdir --help --version $commands" -- "$cur")
+        mapfile -t COMPREPLY < <(compgen -W "--appdir --no-forward --help --version $commands" -- "$cur")
         return
     fi
 

@@ -21,12 +21,16 @@ function __mousecfg_cli_needs_command
     if set -l i (contains -i -- --appdir $words)
         set -e words[$i..(math $i + 1)]
     end
+    if set -l i (contains -i -- --no-forward $words)
+        set -e words[$i]
+    end
     test (count $words) -eq 0
 end
 
 complete -c mousecfg-cli -f
 complete -c mousecfg-cli -n __mousecfg_cli_needs_command -a '(__mousecfg_cli_commands)'
 complete -c mousecfg-cli -n __mousecfg_cli_needs_command -l appdir -r -F -d 'program folder'
+complete -c mousecfg-cli -n __mousecfg_cli_needs_command -l no-forward -d 'do not hand the command to a running window'
 complete -c mousecfg-cli -n __mousecfg_cli_needs_command -l version
 complete -c mousecfg-cli -l help -d 'usage and exit codes'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from get status macro' -l json -d 'JSON output'
