@@ -2,6 +2,8 @@
 #include "ProgramSession.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
+#include "core/MouseBusService.h"
+#include "core/settings/SlotSettings.h"
 #include "device/status/StatusThreadRunner.h"
 #include "platform/DesktopNotifications.h"
 #include "storage/AppPaths.h"
@@ -18,6 +20,7 @@
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/WindowMouseEngine.h"
 #include "ui/widgets/ShownKeyNames.h"
 #include "ui/widgets/TarnAction.h"
 #include "ui/widgets/TarnMessageBox.h"
@@ -45,6 +48,8 @@ private slots:
     void batteryNoticeRules();
     void batteryNoticesReachTheDesktop();
     void trayToolTipFollowsTheBattery();
+    void settingsByKeyShowOnThePages_data();
+    void settingsByKeyShowOnThePages();
 
 private:
     MousecfgWidget *createWindow(const QByteArray &connection);
@@ -363,6 +368,50 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("sink"));
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+}
+
+void TestWindowServices::settingsByKeyShowOnThePages_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("a stage's DPI") << "dpi.1" << "800" << 0;
+    QTest::newRow("a stage's Y") << "dpi.2.y" << "1200" << 0;
+    QTest::newRow("lighting colour") << "lighting.colour" << "#ff8800" << 0;
+    QTest::newRow("report rate") << "rate" << "500" << 0;
+    QTest::newRow("a key on a button") << "button.4" << "key:Home" << 0;
+    QTest::newRow("a rate the mouse lacks") << "rate" << "333" << 65;
+    QTest::newRow("a button it lacks") << "button.99" << "key:Home" << 65;
+}
+
+// What the D-Bus "Set" does in the window: the value lands in the working configuration, the slot
+// file and the pages, so that collecting the pages again (as "Apply" does) keeps it.
+void TestWindowServices::settingsByKeyShowOnThePages()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, exitCode);
+    MousecfgWidget *window = createWindow("receiver");
+    MouseBusService service(QDBusConnection(QStringLiteral("no bus")));
+    auto *engine = new WindowMouseEngine(window, &service);
+    const int slot = window->workingConfig().ProfileID;
+    const QJsonObject before = engine->settings(slot);
+
+    const OperationResult result = engine->setSetting(slot, key, value);
+    QCOMPARE(result.exitCode, exitCode);
+    const QString shown = SlotSettings::text(engine->settings(slot).value(key));
+    if (exitCode != 0) {
+        QVERIFY(!result.message.isEmpty());
+        QCOMPARE(engine->settings(slot), before);
+        return;
+    }
+    QCOMPARE(shown.toLower(), value.toLower());
+    ConfigData saved;
+    LoadConfig(saved);
+    QCOMPARE(SlotSettings::toJson(saved, slot).value(key), engine->settings(slot).value(key));
+    window->collectPageState();
+    QCOMPARE(SlotSettings::text(engine->settings(slot).value(key)).toLower(), value.toLower());
+    delete engine;
 }
 
 void TestWindowServices::trayToolTipFollowsTheBattery()
