@@ -33,6 +33,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <memory>
+
 // The window's services beyond itself: the firmware updater hand-off, the language switch, the
 // battery notices and the tray tooltip.
 class TestWindowServices : public QObject
@@ -393,7 +395,8 @@ void TestWindowServices::settingsByKeyShowOnThePages()
     QFETCH(int, exitCode);
     MousecfgWidget *window = createWindow("receiver");
     MouseBusService service(QDBusConnection(QStringLiteral("no bus")));
-    auto *engine = new WindowMouseEngine(window, &service);
+    // Goes before the service it serves, as in the program.
+    const std::unique_ptr<WindowMouseEngine> engine(new WindowMouseEngine(window, &service));
     const int slot = window->workingConfig().ProfileID;
     const QJsonObject before = engine->settings(slot);
 
@@ -411,7 +414,6 @@ void TestWindowServices::settingsByKeyShowOnThePages()
     QCOMPARE(SlotSettings::toJson(saved, slot).value(key), engine->settings(slot).value(key));
     window->collectPageState();
     QCOMPARE(SlotSettings::text(engine->settings(slot).value(key)).toLower(), value.toLower());
-    delete engine;
 }
 
 void TestWindowServices::trayToolTipFollowsTheBattery()
