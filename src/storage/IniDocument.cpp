@@ -1,5 +1,6 @@
 #include "storage/IniDocument.h"
 
+#include "storage/IniLines.h"
 #include "storage/IniText.h"
 
 #include <QMap>
@@ -10,94 +11,6 @@
 #include <cstring>
 
 namespace {
-
-enum CharTrait { Blank = 1, Special = 2 };
-
-// Blank: '\t', '\n', '\r', ' '. Special: '\n', '\r', '"', ';', '=', '\\'.
-struct CharTraits
-{
-    unsigned char traits[256] = {};
-    CharTraits()
-    {
-        for (unsigned char ch : { '\t', '\n', '\r', ' ' })
-            traits[ch] |= Blank;
-        for (unsigned char ch : { '\n', '\r', '"', ';', '=', '\\' })
-            traits[ch] |= Special;
-    }
-};
-
-const CharTraits charTraits;
-
-bool has(char ch, CharTrait trait)
-{
-    return charTraits.traits[uchar(ch)] & trait;
-}
-
-struct Line
-{
-    int start = 0;
-    int length = 0;
-    int equals = -1;
-};
-
-// The next logical line of `data` up to `end` from `pos`, as the settings library splits a file: blank
-// lines and ';' comments skipped, a line going on past a newline inside quotes or after a backslash,
-// and ending at an unquoted ';'. `equals` is the first unquoted '=' or -1. False at the end.
-bool nextLine(const char *data, int end, int &pos, Line &line)
-{
-    bool inQuotes = false;
-    line.equals = -1;
-    line.start = pos;
-    while (line.start < end && has(data[line.start], Blank))
-        ++line.start;
-    int i = line.start;
-    while (i < end) {
-        char ch = data[i];
-        while (!has(ch, Special)) {
-            if (++i == end)
-                goto done;
-            ch = data[i];
-        }
-        ++i;
-        if (ch == '=') {
-            if (!inQuotes && line.equals == -1)
-                line.equals = i - 1;
-        } else if (ch == '\n' || ch == '\r') {
-            if (i == line.start + 1) {
-                ++line.start;
-            } else if (!inQuotes) {
-                --i;
-                goto done;
-            }
-        } else if (ch == '\\') {
-            if (i < end) {
-                const char escaped = data[i++];
-                if (i < end) {
-                    const char next = data[i];
-                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n'))
-                        ++i;
-                }
-            }
-        } else if (ch == '"') {
-            inQuotes = !inQuotes;
-        } else { // ';'
-            if (i == line.start + 1) {
-                while (i < end && data[i] != '\n' && data[i] != '\r')
-                    ++i;
-                while (i < end && has(data[i], Blank))
-                    ++i;
-                line.start = i;
-            } else if (!inQuotes) {
-                --i;
-                goto done;
-            }
-        }
-    }
-done:
-    pos = i;
-    line.length = i - line.start;
-    return line.length > 0;
-}
 
 // A key as the settings library keeps it: no doubled, leading or trailing '/'.
 bool isNormalized(const QString &key)
@@ -164,8 +77,8 @@ void IniDocument::parse(const QByteArray &content)
     QString current;
     int currentStart = pos;
     const auto flush = [&](int upTo) { sections[current].append({ currentStart, upTo }); };
-    Line line;
-    while (nextLine(data, end, pos, line)) {
+    IniLine line;
+    while (NextIniLine(data, end, pos, line)) {
         if (data[line.start] == '[') {
             flush(line.start);
             const int close = content.indexOf(']', line.start);
@@ -216,8 +129,8 @@ void IniDocument::parseSection(const QString &section, int textIndex, int from, 
     const bool plainSection = !section.isEmpty() && !sectionName.contains(QLatin1Char('/'));
     const int plainId = plainSection ? sectionId(sectionName) : -1;
     int pos = from;
-    Line line;
-    while (nextLine(data, to, pos, line)) {
+    IniLine line;
+    while (NextIniLine(data, to, pos, line)) {
         // Lines without '=' (other than comments) are damage the library skips.
         if (line.equals == -1)
             continue;

@@ -1,5 +1,7 @@
 #include "storage/IniSafety.h"
 
+#include "storage/IniText.h"
+
 #include <QFile>
 #include <QStringList>
 
@@ -9,77 +11,6 @@ namespace {
 
 // Type number of a colour in a stored variant.
 constexpr quint32 ColourType = 67;
-
-int hexValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    return -1;
-}
-
-// The strings a value decodes to, following the settings library's unescaping: simple escapes,
-// "\x" hex and "\0".."\7" octal escapes of any length, quotes, and commas making a list.
-QStringList unescapedStrings(const QByteArray &raw)
-{
-    static const char simpleEscapes[][2]
-        = { { 'a', '\a' }, { 'b', '\b' }, { 'f', '\f' }, { 'n', '\n' },  { 'r', '\r' }, { 't', '\t' },
-            { 'v', '\v' }, { '"', '"' },  { '?', '?' },  { '\'', '\'' }, { '\\', '\\' } };
-    QStringList strings;
-    QString current;
-    bool quoted = false;
-    int i = 0;
-    const int size = raw.size();
-    while (i < size) {
-        const char ch = raw.at(i);
-        if (ch == '\\') {
-            if (++i >= size)
-                break;
-            const char code = raw.at(i++);
-            bool simple = false;
-            for (const auto &escape : simpleEscapes) {
-                if (code == escape[0]) {
-                    current += QLatin1Char(escape[1]);
-                    simple = true;
-                    break;
-                }
-            }
-            if (simple)
-                continue;
-            if (code == 'x' || (code >= '0' && code <= '7')) {
-                const int base = code == 'x' ? 16 : 8;
-                quint32 value = code == 'x' ? 0 : quint32(code - '0');
-                bool digits = code != 'x';
-                while (i < size) {
-                    const int digit = hexValue(raw.at(i));
-                    if (digit < 0 || digit >= base)
-                        break;
-                    value = value * base + quint32(digit);
-                    digits = true;
-                    ++i;
-                }
-                if (digits)
-                    current += QChar(ushort(value & 0xffff));
-            }
-            // Any other escaped character is dropped.
-        } else if (ch == '"') {
-            quoted = !quoted;
-            ++i;
-        } else if (ch == ',' && !quoted) {
-            strings << current.trimmed();
-            current.clear();
-            ++i;
-        } else {
-            current += QLatin1Char(ch);
-            ++i;
-        }
-    }
-    strings << current.trimmed();
-    return strings;
-}
 
 bool stringIsSafe(const QString &text)
 {
@@ -101,7 +32,7 @@ bool stringIsSafe(const QString &text)
 
 bool IniValueIsSafe(const QByteArray &rawValue)
 {
-    const QStringList strings = unescapedStrings(rawValue);
+    const QStringList strings = IniText::strings(rawValue);
     for (const QString &text : strings) {
         if (!stringIsSafe(text))
             return false;

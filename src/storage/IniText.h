@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 class QTextCodec;
@@ -21,5 +22,7 @@ QString key(const char *data, int from, int to);
 void appendValue(const QVariant &value, QByteArray &out, QTextCodec *codec);
 // The value written as bytes [from, to) of `data` (after "key=", up to the end of the line).
 QVariant value(const char *data, int from, int to, QTextCodec *codec);
+// The strings a written value reads as before any '@' form is taken apart: one, or the items of a list.
+QStringList strings(const QByteArray &raw);
 
 } // namespace IniText
