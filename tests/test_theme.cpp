@@ -1,5 +1,6 @@
 #include "TestAppDir.h"
 #include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/Theme.h"
 
 #include <QPainter>
@@ -16,6 +17,8 @@ private slots:
     void fontRule();
     void accentTable();
     void dialogFrame();
+    void skinPictures_data();
+    void skinPictures();
 };
 
 void TestTheme::cleanup()
@@ -88,16 +91,20 @@ void TestTheme::accentTable()
 void TestTheme::dialogFrame()
 {
     TestAppDir dir(TestAppDir::Installed);
+    QImage blue(4, 4, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QVERIFY(QDir().mkpath(dir.path() + "/skin") && blue.save(dir.path() + "/skin/blue.png"));
     const QColor accent(255, 125, 0);
-    const auto paint = [](const QPixmap &background) {
+    const auto paint = [](const QString &picture) {
         QImage image(40, 30, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter painter(&image);
+        SkinPicture background(picture);
         PaintDialogFrame(painter, image.rect(), background);
         return image;
     };
 
-    QImage image = paint(QPixmap());
+    QImage image = paint("/missing.png");
     // The frame covers the second and third pixel from every edge, nothing else.
     for (const QPoint &p :
          { QPoint(1, 1), QPoint(2, 15), QPoint(38, 15), QPoint(37, 15), QPoint(20, 28), QPoint(20, 27) })
@@ -107,13 +114,53 @@ void TestTheme::dialogFrame()
         QCOMPARE(image.pixelColor(p), QColor(30, 30, 30));
 
     // The background picture is stretched over the whole dialog under the frame.
-    QPixmap blue(4, 4);
-    blue.fill(Qt::blue);
-    image = paint(blue);
+    image = paint("/blue.png");
     QCOMPARE(image.pixelColor(0, 0), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(39, 29), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(20, 15), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(2, 2), accent);
+}
+
+void TestTheme::skinPictures_data()
+{
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QSize>("pixels");
+    // The file is 200 x 100 pixels.
+    QTest::newRow("smaller than the file") << QSize(40, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(40, 20);
+    QTest::newRow("stretched") << QSize(30, 30) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(30, 30);
+    QTest::newRow("aspect kept") << QSize(30, 30) << 1.0 << int(Qt::KeepAspectRatio) << QSize(30, 15);
+    QTest::newRow("two pixels a point") << QSize(40, 20) << 2.0 << int(Qt::IgnoreAspectRatio) << QSize(80, 40);
+    QTest::newRow("larger than the file") << QSize(400, 200) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(400, 200);
+    QTest::newRow("nothing to draw") << QSize(0, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(0, 0);
+}
+
+void TestTheme::skinPictures()
+{
+    QFETCH(QSize, asked);
+    QFETCH(qreal, ratio);
+    QFETCH(int, mode);
+    QFETCH(QSize, pixels);
+    TestAppDir dir(TestAppDir::Installed);
+    QImage file(200, 100, QImage::Format_ARGB32);
+    file.fill(Qt::red);
+    QVERIFY(QDir().mkpath(dir.path() + "/skin") && file.save(dir.path() + "/skin/plate.png"));
+
+    // Decoded at the size drawn, not the file's, and one copy for every widget drawing it so.
+    SkinPicture first("/plate.png"), second("/plate.png");
+    QVERIFY(!first.isNull());
+    const QPixmap shown = first.at(asked, ratio, Qt::AspectRatioMode(mode));
+    QCOMPARE(shown.size(), pixels);
+    if (!pixels.isEmpty()) {
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        QCOMPARE(shown.toImage().pixelColor(pixels.width() / 2, pixels.height() / 2), QColor(Qt::red));
+        QCOMPARE(second.at(asked, ratio, Qt::AspectRatioMode(mode)).cacheKey(), shown.cacheKey());
+    }
+    // A picture the skin lacks is null at every size; its widget paints its plain look.
+    SkinPicture missing("/none.png");
+    QVERIFY(missing.isNull());
+    QVERIFY(missing.at(asked, ratio).isNull());
 }
 
 QTEST_MAIN(TestTheme)

@@ -245,7 +245,12 @@ struct KeyRecorder
 struct FileOrder
 {
     std::vector<int> order;
-    std::vector<QByteArray> writtenKeys;
+    // Every key as written in the file, one after the other (one block, not 8453 small ones).
+    QByteArray writtenKeys;
+    std::vector<int> keyStarts; // where key i starts; one more entry marks the end
+
+    const char *key(int i) const { return writtenKeys.constData() + keyStarts[size_t(i)]; }
+    int keySize(int i) const { return keyStarts[size_t(i) + 1] - keyStarts[size_t(i)]; }
 
     FileOrder()
     {
@@ -255,11 +260,13 @@ struct FileOrder
         order.resize(recorder.keys.size());
         std::iota(order.begin(), order.end(), 0);
         std::sort(order.begin(), order.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
+        keyStarts.reserve(recorder.keys.size() + 1);
         for (const QString &key : recorder.keys) {
-            QByteArray written;
-            IniText::appendKey(key, written);
-            writtenKeys.push_back(written);
+            keyStarts.push_back(writtenKeys.size());
+            IniText::appendKey(key, writtenKeys);
         }
+        keyStarts.push_back(writtenKeys.size());
+        writtenKeys.squeeze();
     }
 };
 
@@ -280,7 +287,7 @@ QByteArray ProfileFileText(const ProfileData &profile)
     QByteArray text("[PROFILE]\n");
     text.reserve(256 * 1024);
     for (const int i : order.order) {
-        text += order.writtenKeys[size_t(i)];
+        text.append(order.key(i), order.keySize(i));
         text += '=';
         const QVariant &value = recorder.values[size_t(i)];
         if (value.userType() == QMetaType::Int)
@@ -301,9 +308,9 @@ bool IsProfileFileText(const QByteArray &text)
     const char *data = text.constData();
     int pos = header.size();
     for (const int i : order.order) {
-        const QByteArray &key = order.writtenKeys[size_t(i)];
-        if (pos + key.size() >= text.size() || std::memcmp(data + pos, key.constData(), size_t(key.size())) != 0
-            || data[pos + key.size()] != '=')
+        const int keySize = order.keySize(i);
+        if (pos + keySize >= text.size() || std::memcmp(data + pos, order.key(i), size_t(keySize)) != 0
+            || data[pos + keySize] != '=')
             return false;
         const char *end = static_cast<const char *>(std::memchr(data + pos, '\n', size_t(text.size() - pos)));
         if (!end)

@@ -52,7 +52,7 @@ bool isKeyEvent(const QEvent *event)
 
 KeyDialogFrame::KeyDialogFrame(const QString &title, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_background(SkinPixmap(QStringLiteral("/dlg.png")))
+    , m_background(QStringLiteral("/dlg.png"))
     , m_title(new QLabel(title, this))
     , m_focusNote(new QLabel(this))
     , m_okButton(CreateAcceptButton(this, false))

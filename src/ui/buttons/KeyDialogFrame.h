@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QDialog>
 #include <QPixmap>
 
@@ -77,7 +78,7 @@ private:
     bool isDialogKey(int code) const;
     void restartCapture();
 
-    QPixmap m_background;
+    SkinPicture m_background;
     QLabel *m_title;
     QLabel *m_focusNote;
     QToolButton *m_okButton;

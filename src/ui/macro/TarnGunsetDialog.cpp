@@ -27,8 +27,9 @@ constexpr int ColumnWidth = 110;
 TarnGunsetDialog::TarnGunsetDialog(double scale, QWidget *parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
     , m_scale(scale > 0 ? scale : 1.0)
-    , m_background(SkinPixmap(QStringLiteral("/dlg_gun.png")))
-    , m_groove(SkinPixmap(QStringLiteral("/gunset_slider.png")))
+    , m_background(QStringLiteral("/dlg_gun.png"))
+    , m_groove(QStringLiteral("/gunset_slider.png"))
+    , m_bullet(QStringLiteral("/gunset_bullet.png"))
     , m_nameEdit(new QLineEdit(this))
     , m_bulletButton(new TarnPushButton(QString(), this))
     , m_bulletMenu(new QMenu(this))
@@ -67,9 +68,9 @@ TarnGunsetDialog::TarnGunsetDialog(double scale, QWidget *parent)
         const int y = RowTop + bullet * RowStep;
         const QString number = QString::number(bullet + 1);
         m_bulletPictures[bullet] = new QLabel(this);
-        m_bulletPictures[bullet]->setPixmap(SkinPixmap(QStringLiteral("/gunset_bullet.png")));
-        m_bulletPictures[bullet]->setScaledContents(true);
         place(m_bulletPictures[bullet], 140, y, 26, 26);
+        m_bulletPictures[bullet]->setPixmap(
+            m_bullet.at(m_bulletPictures[bullet]->size(), devicePixelRatioF()));
         m_delay[bullet] = spinBox(1, 999, 100, tr("DELAY(MS)") + QLatin1Char(' ') + number);
         m_vertical[bullet] = spinBox(-100, 100, 0, tr("VERTICAL") + QLatin1Char(' ') + number);
         m_horizontal[bullet] = spinBox(-100, 100, 0, tr("HORIZONTAL") + QLatin1Char(' ') + number);
@@ -133,10 +134,8 @@ void TarnGunsetDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     PaintDialogFrame(painter, rect(), m_background);
-    if (!m_groove.isNull())
-        painter.drawPixmap(
-            QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]), scaled(6)),
-            m_groove);
+    m_groove.draw(painter,
+                  QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]), scaled(6)));
 }
 
 void TarnGunsetDialog::place(QWidget *widget, int x, int y, int width, int height) const

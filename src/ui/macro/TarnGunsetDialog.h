@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include "storage/ConfigData.h"
 #include "ui/macro/GunSetEvents.h"
 
@@ -56,8 +57,9 @@ private:
     double m_scale;
     int m_bulletCount = 1;
     QVector<MacroEvent> m_events;
-    QPixmap m_background;
-    QPixmap m_groove;
+    SkinPicture m_background;
+    SkinPicture m_groove;
+    SkinPicture m_bullet;
     QLineEdit *m_nameEdit;
     TarnPushButton *m_bulletButton;
     QMenu *m_bulletMenu;

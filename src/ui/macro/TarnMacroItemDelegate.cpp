@@ -19,10 +19,10 @@ constexpr int Margin = 6;
 TarnMacroItemDelegate::TarnMacroItemDelegate(int unit, QObject *parent)
     : QStyledItemDelegate(parent)
     , m_unit(qMax(1, unit))
-    , m_keyboard(SkinPixmap(QStringLiteral("/keybo.png")))
-    , m_mouse(SkinPixmap(QStringLiteral("/mouse_move.png")))
-    , m_press(SkinPixmap(QStringLiteral("/keydown.png")))
-    , m_release(SkinPixmap(QStringLiteral("/keyup.png")))
+    , m_keyboard(QStringLiteral("/keybo.png"))
+    , m_mouse(QStringLiteral("/mouse_move.png"))
+    , m_press(QStringLiteral("/keydown.png"))
+    , m_release(QStringLiteral("/keyup.png"))
 { }
 
 void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -43,7 +43,7 @@ void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     else if (index.row() % 2 == 1)
         painter->fillRect(option.rect, QColor(36, 36, 36));
 
-    const QPixmap *icon = nullptr;
+    SkinPicture *icon = nullptr;
     QString label;
     switch (index.column()) {
     case 0:
@@ -67,7 +67,7 @@ void TarnMacroItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem 
     if (icon && !icon->isNull()) {
         const int size = Scaled(IconSize);
         const QRect iconRect(area.left(), area.center().y() - size / 2, size, size);
-        painter->drawPixmap(iconRect, *icon);
+        icon->draw(*painter, iconRect);
         area.setLeft(iconRect.right() + Scaled(Margin));
     }
     QFont font = CurrentLanguageFont();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QPixmap>
+#include "ui/widgets/SkinPicture.h"
+
 #include <QStyledItemDelegate>
 
 // Paints the rows of the event table: key name with a keyboard picture, mouse button or move with a
@@ -18,8 +19,9 @@ public:
 
 private:
     int m_unit;
-    QPixmap m_keyboard;
-    QPixmap m_mouse;
-    QPixmap m_press;
-    QPixmap m_release;
+    // Made at the row's picture size when first painted.
+    mutable SkinPicture m_keyboard;
+    mutable SkinPicture m_mouse;
+    mutable SkinPicture m_press;
+    mutable SkinPicture m_release;
 };

@@ -18,7 +18,7 @@
 TarnMacroSelect::TarnMacroSelect(const QString &windowTitle, const QString &caption, const QString &name,
                                  int loopCount, int loopMode, QWidget *owner)
     : QDialog(owner, Qt::FramelessWindowHint | Qt::Dialog)
-    , m_background(SkinPixmap(QStringLiteral("/dlg.png")))
+    , m_background(QStringLiteral("/dlg.png"))
     , m_caption(new QLabel(caption, this))
     , m_nameButton(new TarnPushButton(QString(), this))
     , m_nameMenu(new QMenu(this))

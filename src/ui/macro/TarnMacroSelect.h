@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QDialog>
 #include <QPixmap>
 
@@ -46,7 +47,7 @@ private:
     void chooseName(const QString &name);
 
     QString m_name;
-    QPixmap m_background;
+    SkinPicture m_background;
     QLabel *m_caption;
     TarnPushButton *m_nameButton;
     QMenu *m_nameMenu;

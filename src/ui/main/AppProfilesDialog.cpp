@@ -98,7 +98,7 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     : QDialog(parent, Qt::FramelessWindowHint)
     , m_openPrograms(std::move(openPrograms))
     , m_newRuleSlot(newRuleSlot)
-    , m_background(SkinPixmap(QStringLiteral("/dlg.png")))
+    , m_background(QStringLiteral("/dlg.png"))
     , m_title(textLabel(QStringLiteral("appTitle"), this, true))
     , m_support(textLabel(QStringLiteral("appSupport"), this))
     , m_switch(new QCheckBox(this))

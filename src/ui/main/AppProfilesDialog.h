@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QDialog>
 #include <QPixmap>
 
@@ -48,7 +49,7 @@ private:
 
     OpenPrograms m_openPrograms;
     int m_newRuleSlot;
-    QPixmap m_background;
+    SkinPicture m_background;
     QLabel *m_title;
     QLabel *m_support;
     QCheckBox *m_switch;

@@ -18,7 +18,6 @@ QLabel *createIcon(const QString &objectName, QWidget *parent)
 {
     auto *icon = new QLabel(parent);
     icon->setObjectName(objectName);
-    icon->setScaledContents(true);
     icon->setStyleSheet(QStringLiteral("background:transparent;"));
     return icon;
 }
@@ -35,8 +34,6 @@ ConnectionDisplay::ConnectionDisplay(const DeviceLink &link, QWidget *parent)
     setObjectName(QStringLiteral("ConnectionDisplay"));
     m_bar->setObjectName(QStringLiteral("batteryBar"));
     m_bar->setValue(m_state.level());
-    m_receiverIcon->setPixmap(SkinPixmap(QStringLiteral("/dongle.png")));
-    m_chargingIcon->setPixmap(SkinPixmap(QStringLiteral("/lightning.png")));
     m_chargingIcon->hide();
     retranslate();
     relayout();
@@ -67,7 +64,8 @@ void ConnectionDisplay::refreshConnectionState()
     m_receiverIcon->setVisible(m_state.receiverIconShown());
     m_bar->setVisible(m_state.batteryBarShown());
     m_chargingIcon->hide();
-    m_picture = SkinPixmap(m_state.connectionPicture());
+    if (m_picture.relative() != m_state.connectionPicture())
+        m_picture = SkinPicture(m_state.connectionPicture());
     setAccessibleDescription(m_state.receiverIconShown() ? tr("Connected through the receiver")
                                  : m_state.connectionState() == BatteryDisplayState::Cable
                                  ? tr("Connected by cable")
@@ -80,6 +78,8 @@ void ConnectionDisplay::relayout()
     PlaceWidget(this, AreaX, AreaY, 250, 54);
     m_receiverIcon->setGeometry(ScaledRect(96, 12, 30, 30));
     m_chargingIcon->setGeometry(ScaledRect(96, 12, 30, 30));
+    m_receiverIcon->setPixmap(m_receiverPicture.at(m_receiverIcon->size(), devicePixelRatioF()));
+    m_chargingIcon->setPixmap(m_chargingPicture.at(m_chargingIcon->size(), devicePixelRatioF()));
     m_bar->setGeometry(ScaledRect(134, 16, 110, 22));
     applyBarLook();
     update();
@@ -105,6 +105,5 @@ void ConnectionDisplay::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(ScaledRect(0, 3, 86, 47), m_picture);
+    m_picture.draw(painter, ScaledRect(0, 3, 86, 47));
 }

@@ -2,7 +2,8 @@
 
 #include "ui/main/BatteryDisplayState.h"
 
-#include <QPixmap>
+#include "ui/widgets/SkinPicture.h"
+
 #include <QWidget>
 
 class DeviceLink;
@@ -43,5 +44,7 @@ private:
     TarnProcessbar *m_bar;
     QLabel *m_receiverIcon;
     QLabel *m_chargingIcon;
-    QPixmap m_picture;
+    SkinPicture m_picture;
+    SkinPicture m_receiverPicture { QStringLiteral("/dongle.png") };
+    SkinPicture m_chargingPicture { QStringLiteral("/lightning.png") };
 };

@@ -36,7 +36,6 @@ HeaderBar::HeaderBar(QWidget *parent)
 {
     setObjectName(QStringLiteral("HeaderBar"));
     m_logo->setObjectName(QStringLiteral("logo"));
-    m_logo->setScaledContents(true);
     m_logo->setStyleSheet(QStringLiteral("background:transparent;"));
     m_model->setObjectName(QStringLiteral("modelLabel"));
     m_model->setTextFormat(Qt::PlainText);
@@ -84,7 +83,6 @@ void HeaderBar::setModelButtonText(const QString &name)
 
 void HeaderBar::refreshLabels()
 {
-    m_logo->setPixmap(SkinPixmap(QStringLiteral("/mouselogo.png")));
     m_model->setText(Model());
     m_model->setAccessibleName(Model());
     m_version->setText(Version());
@@ -105,6 +103,7 @@ void HeaderBar::relayout()
 {
     PlaceWidget(this, 0, 0, 999, 62);
     m_logo->setGeometry(ScaledRect(22, 11, 40, 40));
+    m_logo->setPixmap(m_logoPicture.at(m_logo->size(), devicePixelRatioF()));
     m_model->setGeometry(ScaledRect(70, 10, 250, 24));
     m_model->setFont(ScaledFont(CurrentLanguageFont().family(), 18));
     m_model->setStyleSheet(labelStyle(ThemeColor::text()) + QStringLiteral("font-weight:bold;"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
+
 #include <QWidget>
 
 class QMenu;
@@ -58,6 +60,7 @@ private:
     void placeVersionAndFirmware();
 
     QLabel *m_logo;
+    SkinPicture m_logoPicture { QStringLiteral("/mouselogo.png") };
     QLabel *m_model;
     TarnLabel *m_version;
     TarnPushButton *m_firmware;

@@ -165,17 +165,13 @@ QRect MousePicture::pictureRect() const
 
 const QPixmap &MousePicture::picture(bool front)
 {
-    // Read when first shown, at the size shown: the skin's pictures are several times larger.
-    const QSize size = pictureRect().size();
-    const QString key = m_productName + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
-    ShownPicture &shown = front ? m_frontPicture : m_sidePicture;
-    if (shown.key != key) {
-        shown.key = key;
-        const QString file = front ? ModelPictures::frontPicture(m_productName)
-                                   : ModelPictures::sidePicture(m_productName);
-        shown.pixmap = ScaledSkinPicture(AppPaths::skinFile(file), size, Qt::KeepAspectRatio);
-    }
-    return shown.pixmap;
+    // Read when first shown, at the size shown.
+    SkinPicture &shown = front ? m_frontPicture : m_sidePicture;
+    const QString file
+        = front ? ModelPictures::frontPicture(m_productName) : ModelPictures::sidePicture(m_productName);
+    if (shown.relative() != file)
+        shown = SkinPicture(file);
+    return shown.at(pictureRect().size(), devicePixelRatioF(), Qt::KeepAspectRatio);
 }
 
 void MousePicture::relayout()

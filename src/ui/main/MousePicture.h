@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
+
 #include <QPixmap>
 #include <QVector>
 #include <QWidget>
@@ -55,14 +57,8 @@ private:
     const QPixmap &picture(bool front);
 
     QString m_productName;
-    // A view's picture with the product and size it was read for.
-    struct ShownPicture
-    {
-        QString key;
-        QPixmap pixmap;
-    };
-    ShownPicture m_frontPicture;
-    ShownPicture m_sidePicture;
+    SkinPicture m_frontPicture;
+    SkinPicture m_sidePicture;
     QVector<TarnPushButton *> m_front;
     QVector<TarnPushButton *> m_side;
     TarnPushButton *m_up;

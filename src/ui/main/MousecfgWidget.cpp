@@ -26,6 +26,7 @@
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnPointSpeed.h"
@@ -67,7 +68,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     // Set before the children exist, so that each is styled once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
-    m_backgrounds = new ScaledBackgrounds(AppPaths::skinFile(QStringLiteral("/cfgMainback.png")));
+    m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"));
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
     SetUiScale(WindowScale::scaleForStep(firstStep));
 
@@ -130,7 +131,7 @@ MousecfgWidget::~MousecfgWidget()
     m_statusThread->stop();
     delete m_session;
     m_session = nullptr;
-    delete m_backgrounds;
+    delete m_background;
 }
 
 void MousecfgWidget::buildWidgets()

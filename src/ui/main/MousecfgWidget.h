@@ -26,7 +26,7 @@ class PageStack;
 class ProfileBar;
 class UploadRecovery;
 class QAction;
-class ScaledBackgrounds;
+class WindowBackground;
 class SlotIndicators;
 class StatusThreadRunner;
 class TabBar;
@@ -168,7 +168,7 @@ private:
     MouseSession &m_mouse;
     StatusThreadRunner *m_statusThread = nullptr;
     DeviceSession *m_session = nullptr;
-    ScaledBackgrounds *m_backgrounds = nullptr;
+    WindowBackground *m_background = nullptr;
     HeaderBar *m_header = nullptr;
     TabBar *m_tabs = nullptr;
     class FocusChain *m_focusChain = nullptr;

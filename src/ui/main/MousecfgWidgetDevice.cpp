@@ -23,6 +23,7 @@
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/UploadRecovery.h"
+#include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "device/upload/DpiRules.h"
 #include "ui/pages/TarnColorWindow.h"
@@ -190,9 +191,9 @@ void MousecfgWidget::applyScaleStep(int step)
     m_laidOutSize = size;
     setMinimumSize(size);
     resize(size);
-    const QPixmap &background = m_backgrounds->forStep(step);
-    if (!background.isNull() && background.hasAlphaChannel())
-        setMask(background.mask());
+    const QRegion shape = m_background->makeFor(size, devicePixelRatioF());
+    if (!shape.isEmpty())
+        setMask(shape);
     relayoutAll();
 }
 

@@ -5,6 +5,7 @@
 #include "platform/TrayHost.h"
 #include "platform/WindowActivation.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/Theme.h"
@@ -66,11 +67,7 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void MousecfgWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPixmap &background = m_backgrounds->forStep(m_scaleStep);
-    if (background.isNull())
-        painter.fillRect(rect(), ThemeColor::window());
-    else
-        painter.drawPixmap(rect(), background);
+    m_background->paint(painter, rect());
 }
 
 void MousecfgWidget::hideWindow()

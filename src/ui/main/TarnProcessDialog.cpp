@@ -14,7 +14,7 @@ constexpr int DesignSize = 128;
 
 TarnProcessDialog::TarnProcessDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_background(SkinPixmap(QStringLiteral("/process.png")))
+    , m_background(QStringLiteral("/process.png"))
     , m_movie(new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this))
     , m_animation(new QLabel(this))
 {
@@ -57,11 +57,10 @@ void TarnProcessDialog::reject() { }
 void TarnProcessDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_background.isNull())
         painter.fillRect(rect(), ThemeColor::window());
     else
-        painter.drawPixmap(rect(), m_background);
+        m_background.draw(painter, rect());
 }
 
 void TarnProcessDialog::showEvent(QShowEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QDialog>
 #include <QPixmap>
 
@@ -32,7 +33,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPixmap m_background;
+    SkinPicture m_background;
     QMovie *m_movie;
     QLabel *m_animation;
 };

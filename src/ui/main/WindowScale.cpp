@@ -1,8 +1,8 @@
 #include "ui/main/WindowScale.h"
 
-#include "ui/widgets/DialogFrame.h"
-
 #include <QtGlobal>
+
+#include <iterator>
 
 namespace WindowScale {
 
@@ -45,17 +45,3 @@ int snappedStepForWidth(int width)
 }
 
 } // namespace WindowScale
-
-ScaledBackgrounds::ScaledBackgrounds(const QString &skinFile)
-    : m_skinFile(skinFile)
-    , m_steps(WindowScale::StepCount)
-{ }
-
-const QPixmap &ScaledBackgrounds::forStep(int step)
-{
-    step = qBound(0, step, WindowScale::StepCount - 1);
-    QPixmap &picture = m_steps[step];
-    if (picture.isNull())
-        picture = ScaledSkinPicture(m_skinFile, WindowScale::windowSizeForStep(step), Qt::IgnoreAspectRatio);
-    return picture;
-}

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QPixmap>
 #include <QSize>
-#include <QString>
-#include <QVector>
 
 // How the main window follows the screen's logical DPI: 17 scale steps from 1.0 to 5.0.
 namespace WindowScale {
@@ -24,19 +21,3 @@ QSize windowSizeForStep(int step);
 int snappedStepForWidth(int width);
 
 } // namespace WindowScale
-
-// The window background at each scale step, scaled from the skin picture once per step and kept.
-// The large source picture is read only while a step is made, never kept.
-class ScaledBackgrounds
-{
-public:
-    // Backgrounds scaled from the skin picture `skinFile` (a full path).
-    explicit ScaledBackgrounds(const QString &skinFile);
-
-    // The background of `step`, made on first use; null when the picture cannot be read.
-    const QPixmap &forStep(int step);
-
-private:
-    QString m_skinFile;
-    QVector<QPixmap> m_steps;
-};

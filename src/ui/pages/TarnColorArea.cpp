@@ -56,7 +56,7 @@ private:
 TarnColorArea::TarnColorArea(QWidget *parent, const QColor &colour)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_colour(colour)
-    , m_background(SkinPixmap(QStringLiteral("/dlg.png")))
+    , m_background(QStringLiteral("/dlg.png"))
     , m_caption(new QLabel(this))
     , m_presetLabel(new QLabel(this))
     , m_hueStrip(new HColorArea(this))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QColor>
 #include <QDialog>
 #include <QPixmap>
@@ -97,7 +98,7 @@ private:
     bool m_rgbBatch = true;
     bool m_editing = false;
 
-    QPixmap m_background;
+    SkinPicture m_background;
     QLabel *m_caption;
     QLabel *m_presetLabel;
     HColorArea *m_hueStrip;

@@ -17,7 +17,7 @@ TarnMenuButton::TarnMenuButton(QWidget *parent)
 
 void TarnMenuButton::reloadPicture()
 {
-    m_plate = SkinPixmap(QStringLiteral("/rate.png"));
+    m_plate = SkinPicture(QStringLiteral("/rate.png"));
     update();
 }
 
@@ -31,7 +31,7 @@ void TarnMenuButton::paintEvent(QPaintEvent *)
         painter.setBrush(ThemeColor::panel());
         painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     } else {
-        painter.drawPixmap(rect(), m_plate);
+        m_plate.draw(painter, rect());
     }
     if (hasFocus() || isDown()) {
         painter.setPen(QPen(AccentColor(), 1, hasFocus() && !isDown() ? Qt::DotLine : Qt::SolidLine));

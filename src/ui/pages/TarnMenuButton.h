@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
+
 #include <QPushButton>
 
 // A drop-down button on the skin's menu plate ("/rate.png"): its text on the left, the caret of the
@@ -19,5 +21,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPixmap m_plate;
+    SkinPicture m_plate;
 };

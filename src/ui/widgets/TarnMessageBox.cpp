@@ -60,7 +60,7 @@ TarnMessageBox::TarnMessageBox(int buttonMode, const QString &title, const QStri
                                QWidget *parent, bool waitForMouse, Qt::WindowFlags flags)
     : QDialog(parent, flags)
     , m_buttonMode(buttonMode)
-    , m_background(SkinPixmap(QStringLiteral("/dlg.png")))
+    , m_background(QStringLiteral("/dlg.png"))
     , m_titleLabel(createTextLabel(QStringLiteral("msgBoxInfoLabel1"), title, TitlePixelSize, this))
     , m_textLabel(createTextLabel(QStringLiteral("msgBoxInfoLabel2"), text, TextPixelSize, this))
     , m_iconLabel(new QLabel(this))
@@ -89,10 +89,10 @@ void TarnMessageBox::buildLayout(int iconKind)
     if (file.isEmpty()) {
         m_iconLabel->hide();
     } else {
-        const QPixmap icon = SkinPixmap(file);
         const int side = Scaled(IconSize);
+        SkinPicture icon(file);
         if (!icon.isNull())
-            m_iconLabel->setPixmap(icon.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            m_iconLabel->setPixmap(icon.at(QSize(side, side), devicePixelRatioF(), Qt::KeepAspectRatio));
         m_iconLabel->setFixedSize(side, side);
     }
     // Transparent so that a style sheet of the parent window cannot put a plate behind the texts.

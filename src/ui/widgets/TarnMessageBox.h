@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/widgets/SkinPicture.h"
 #include <QDialog>
 #include <QPixmap>
 
@@ -41,7 +42,7 @@ private:
     int m_buttonMode;
     const MouseConnectionSource *m_connection = nullptr;
     bool m_closedByPlugIn = false;
-    QPixmap m_background;
+    SkinPicture m_background;
     QLabel *m_titleLabel;
     QLabel *m_textLabel;
     QLabel *m_iconLabel;

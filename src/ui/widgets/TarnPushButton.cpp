@@ -22,9 +22,9 @@ TarnPushButton::TarnPushButton(const QString &text, QWidget *parent)
 
 void TarnPushButton::setPictures(const QString &normal, const QString &hover, const QString &pressed)
 {
-    m_normal = normal.isEmpty() ? QPixmap() : SkinPixmap(normal);
-    m_hover = hover.isEmpty() ? QPixmap() : SkinPixmap(hover);
-    m_pressed = pressed.isEmpty() ? QPixmap() : SkinPixmap(pressed);
+    m_normal = normal.isEmpty() ? SkinPicture() : SkinPicture(normal);
+    m_hover = hover.isEmpty() ? SkinPicture() : SkinPicture(hover);
+    m_pressed = pressed.isEmpty() ? SkinPicture() : SkinPicture(pressed);
     update();
 }
 
@@ -50,11 +50,11 @@ void TarnPushButton::paintEvent(QPaintEvent *)
     if (m_normal.isNull()) {
         paintPlate(painter);
     } else {
-        const QPixmap &picture = isDown() || isChecked() || m_highlighted
+        SkinPicture &picture = isDown() || isChecked() || m_highlighted
             ? (m_pressed.isNull() ? m_normal : m_pressed)
             : (m_hovered && !m_hover.isNull() ? m_hover : m_normal);
         painter.setOpacity(isEnabled() ? 1.0 : 0.4);
-        painter.drawPixmap(rect(), picture);
+        picture.draw(painter, rect());
         painter.setOpacity(1.0);
     }
     if (hasFocus() && m_keyboardFocus)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include "ui/widgets/SkinPicture.h"
 #include <QPushButton>
 
 // The skinned push button: three skin pictures (normal, hover, pressed) or, without pictures, a text
@@ -41,9 +41,9 @@ private:
     bool m_keyboardFocus = false;
     void paintPlate(class QPainter &painter);
 
-    QPixmap m_normal;
-    QPixmap m_hover;
-    QPixmap m_pressed;
+    SkinPicture m_normal;
+    SkinPicture m_hover;
+    SkinPicture m_pressed;
     bool m_hovered = false;
     bool m_highlighted = false;
     int m_designFontSize = 13;

@@ -1,0 +1,93 @@
+#include "ui/widgets/SkinPicture.h"
+
+#include "platform/FreedMemory.h"
+#include "storage/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QImageReader>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+// Pictures in use, by file and size. An entry only this table refers to is dropped at the next
+// decode, so the table never holds more than the widgets draw.
+QHash<QString, QPixmap> &sharedPictures()
+{
+    static QHash<QString, QPixmap> pictures;
+    static const bool clearedAtExit = [] {
+        // Pixmaps must go before the application object they were made with.
+        qAddPostRoutine([] { sharedPictures().clear(); });
+        return true;
+    }();
+    Q_UNUSED(clearedAtExit)
+    return pictures;
+}
+
+void dropUnused(QHash<QString, QPixmap> &pictures)
+{
+    for (auto it = pictures.begin(); it != pictures.end();) {
+        if (it->isDetached())
+            it = pictures.erase(it);
+        else
+            ++it;
+    }
+}
+
+} // namespace
+
+QImage ReadScaledPicture(const QString &path, const QSize &pixels)
+{
+    QImageReader reader(path);
+    const QSize full = reader.size();
+    reader.setScaledSize(pixels);
+    reader.setQuality(100);
+    const QImage picture = reader.read();
+    // A large file's full-size decode is freed by now; give that memory back rather than keep it.
+    constexpr qint64 LargeDecodeBytes = 1 << 20;
+    if (qint64(full.width()) * full.height() * 4 > LargeDecodeBytes)
+        ReleaseFreedMemory();
+    return picture;
+}
+
+SkinPicture::SkinPicture(const QString &relative)
+    : m_relative(relative)
+    , m_path(AppPaths::skinFile(relative))
+    , m_fileSize(QImageReader(m_path).size())
+{ }
+
+const QPixmap &SkinPicture::at(const QSize &size, qreal pixelRatio, Qt::AspectRatioMode mode)
+{
+    if (isNull() || size.isEmpty()) {
+        m_shown = QPixmap();
+        m_shownKey.clear();
+        return m_shown;
+    }
+    const QSize pixels = m_fileSize.scaled(size * pixelRatio, mode);
+    const QString key
+        = QStringLiteral("%1@%2x%3/%4").arg(m_path).arg(pixels.width()).arg(pixels.height()).arg(pixelRatio);
+    if (key == m_shownKey)
+        return m_shown;
+    m_shown = QPixmap(); // not shared any more, so the table can let it go
+    m_shownKey = key;
+    QHash<QString, QPixmap> &pictures = sharedPictures();
+    auto found = pictures.constFind(key);
+    if (found != pictures.constEnd()) {
+        m_shown = *found;
+    } else {
+        dropUnused(pictures);
+        m_shown = QPixmap::fromImage(ReadScaledPicture(m_path, pixels));
+        m_shown.setDevicePixelRatio(pixelRatio);
+        if (!m_shown.isNull())
+            pictures.insert(key, m_shown);
+    }
+    return m_shown;
+}
+
+void SkinPicture::draw(QPainter &painter, const QRect &rect)
+{
+    const QPixmap &picture = at(rect.size(), painter.device()->devicePixelRatioF());
+    if (!picture.isNull())
+        painter.drawPixmap(rect, picture);
+}
