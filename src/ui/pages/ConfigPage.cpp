@@ -1,10 +1,12 @@
 #include "ui/pages/ConfigPage.h"
 
+const QString ConfigPage::BaseStyleSheet = QStringLiteral("* { background: transparent; }");
+
 ConfigPage::ConfigPage(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TranslucentBackground);
-    setStyleSheet(QStringLiteral("background:transparent;"));
+    setStyleSheet(BaseStyleSheet);
 }
 
 void ConfigPage::collectInto(ConfigData &, int) const { }

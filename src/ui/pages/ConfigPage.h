@@ -10,6 +10,10 @@ class ConfigPage : public QWidget
 {
     Q_OBJECT
 public:
+    // The page's own style sheet: a transparent background for it and everything on it. The
+    // shared rules of its controls follow it (PageStyle).
+    static const QString BaseStyleSheet;
+
     // A page with a transparent background.
     explicit ConfigPage(QWidget *parent = nullptr);
 

@@ -1,12 +1,14 @@
 #include "ui/pages/PageStyle.h"
 
 #include "storage/AppPaths.h"
+#include "ui/pages/ConfigPage.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCheckBox>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
 
 QFont PageFont(int designPixelSize)
 {
@@ -17,59 +19,101 @@ QFont PageFont(int designPixelSize)
     return font;
 }
 
+namespace {
+
+// Marks the controls the page rules below apply to.
+const char *const PageControlProperty = "pageControl";
+
+// The rules of every styled page control, at the current scale: set once on the page rather than
+// on each control, so that Qt parses them once.
+QString pageControlRules()
+{
+    const int box = Scaled(16);
+    const int radio = Scaled(12);
+    const int groove = qMax(2, Scaled(4));
+    const int handle = qMax(6, Scaled(12));
+    // No colour rule for the check boxes: the pages highlight texts through the palette.
+    return QStringLiteral(
+               "QCheckBox[pageControl=\"true\"] { spacing: %1px; background: transparent; }"
+               "QCheckBox[pageControl=\"true\"]::indicator { width: %2px; height: %2px; }"
+               "QCheckBox[pageControl=\"true\"]::indicator:unchecked { image: url(%3); }"
+               "QCheckBox[pageControl=\"true\"]::indicator:checked { image: url(%4); }"
+               "QCheckBox[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %5; }"
+               "QRadioButton[pageControl=\"true\"] { spacing: %1px; background: transparent; }"
+               "QRadioButton[pageControl=\"true\"]::indicator { width: %6px; height: %6px; border-radius: %7px;"
+               " border: %8px solid rgb(150,150,150); background: rgb(30,30,30); }"
+               "QRadioButton[pageControl=\"true\"]::indicator:checked { background: %5; border-color: %5; }"
+               "QRadioButton[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %5; }")
+               .arg(Scaled(6))
+               .arg(box)
+               .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
+                    AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")), AccentColorCss())
+               .arg(radio)
+               .arg(radio / 2 + 1)
+               .arg(qMax(1, Scaled(1)))
+        + QStringLiteral(
+              "QSlider[pageControl=\"true\"] { background: transparent; }"
+              "QSlider[pageControl=\"true\"]::groove:horizontal { height: %1px; background: rgb(90,90,90);"
+              " border-radius: %2px; }"
+              "QSlider[pageControl=\"true\"]::sub-page:horizontal { background: %3; border-radius: %2px; }"
+              "QSlider[pageControl=\"true\"]::handle:horizontal { width: %4px; margin: -%5px 0; border-radius: %6px;"
+              " background: %3; border: 1px solid rgb(230,230,230); }"
+              "QSlider[pageControl=\"true\"]::handle:horizontal:focus { border: 1px solid white; background: white; }")
+              .arg(groove)
+              .arg(groove / 2)
+              .arg(AccentColorCss())
+              .arg(handle)
+              .arg((handle - groove) / 2)
+              .arg(handle / 2);
+}
+
+// Puts `control` under the page rules: on the page it stands on, or on itself when it stands on none.
+void applyPageRules(QWidget *control)
+{
+    const bool marked = control->property(PageControlProperty).toBool();
+    control->setProperty(PageControlProperty, true);
+    ConfigPage *page = nullptr;
+    for (QWidget *up = control->parentWidget(); up && !page; up = up->parentWidget())
+        page = qobject_cast<ConfigPage *>(up);
+    const QString rules = pageControlRules();
+    if (!page) {
+        if (control->styleSheet() != rules)
+            control->setStyleSheet(rules);
+        return;
+    }
+    if (!control->styleSheet().isEmpty())
+        control->setStyleSheet(QString());
+    const QString sheet = ConfigPage::BaseStyleSheet + rules;
+    if (page->styleSheet() != sheet) {
+        // Qt keeps the old rules of a page not polished yet: polished, it gives its controls the new.
+        page->ensurePolished();
+        page->setStyleSheet(sheet);
+    } else if (!marked && control->testAttribute(Qt::WA_WState_Polished)) {
+        // Rules are matched when a control is polished: one polished before it was marked is again.
+        control->style()->unpolish(control);
+        control->style()->polish(control);
+    }
+}
+
+} // namespace
+
 void StyleCheckBox(QCheckBox *box)
 {
-    // No colour rule here: the pages highlight texts through the palette.
-    const int size = Scaled(16);
-    box->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; background: transparent; }"
-                                      "QCheckBox::indicator { width: %2px; height: %2px; }"
-                                      "QCheckBox::indicator:unchecked { image: url(%3); }"
-                                      "QCheckBox::indicator:checked { image: url(%4); }"
-                                      "QCheckBox:focus { outline: none; border-bottom: 1px dotted %5; }")
-                           .arg(Scaled(6))
-                           .arg(size)
-                           .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
-                                AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")), AccentColorCss()));
+    applyPageRules(box);
     box->setFont(PageFont());
     SetTextColor(box, ThemeColor::text());
 }
 
 void StyleRadioButton(QRadioButton *button)
 {
-    const int size = Scaled(12);
-    button->setStyleSheet(
-        QStringLiteral("QRadioButton { spacing: %1px; background: transparent; }"
-                       "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
-                       " border: %4px solid rgb(150,150,150); background: rgb(30,30,30); }"
-                       "QRadioButton::indicator:checked { background: %5; border-color: %5; }"
-                       "QRadioButton:focus { outline: none; border-bottom: 1px dotted %5; }")
-            .arg(Scaled(6))
-            .arg(size)
-            .arg(size / 2 + 1)
-            .arg(qMax(1, Scaled(1)))
-            .arg(AccentColorCss()));
+    applyPageRules(button);
     button->setFont(PageFont());
     SetTextColor(button, ThemeColor::text());
 }
 
 void StyleSlider(QSlider *slider)
 {
-    const int groove = qMax(2, Scaled(4));
-    const int handle = qMax(6, Scaled(12));
-    slider->setStyleSheet(
-        QStringLiteral(
-            "QSlider { background: transparent; }"
-            "QSlider::groove:horizontal { height: %1px; background: rgb(90,90,90); border-radius: %2px; }"
-            "QSlider::sub-page:horizontal { background: %3; border-radius: %2px; }"
-            "QSlider::handle:horizontal { width: %4px; margin: -%5px 0; border-radius: %6px;"
-            " background: %3; border: 1px solid rgb(230,230,230); }"
-            "QSlider::handle:horizontal:focus { border: 1px solid white; background: white; }")
-            .arg(groove)
-            .arg(groove / 2)
-            .arg(AccentColorCss())
-            .arg(handle)
-            .arg((handle - groove) / 2)
-            .arg(handle / 2));
+    applyPageRules(slider);
 }
 
 void SetTextColor(QWidget *widget, const QColor &color)
