@@ -19,12 +19,11 @@ enum ButtonField { ID, Fun, LoopNumber, KeyNumber, Res1, Res2, Res3, Res4, Macro
 enum EffectField { RGB, Hue, Sat, Val, Bright, Breath, EffectFields };
 enum StageField { Used, Link, XY, X, Y, StageFields };
 
-// Every key name below the section, built once: a profile save or load looks up 8453 of them.
+// The key names below the section but those of the key slots, built once.
 struct KeyNames
 {
     QString stage[DpiStageSlots][StageFields];
     QString button[ButtonSlots][ButtonFields];
-    QString keyInfo[ButtonSlots][KeyInfoSlots][3]; // map, L, H
     QString effect[LedModeSlots][EffectFields];
 
     KeyNames()
@@ -32,8 +31,6 @@ struct KeyNames
         static const char *const stageSuffix[StageFields] = { "used", "link", "xy", "x", "y" };
         static const char *const buttonSuffix[ButtonFields]
             = { "ID", "Fun", "LoopNumber", "KeyNumber", "Res1", "Res2", "Res3", "Res4", "macroname" };
-        // The L byte's key really ends in "_": files written elsewhere use it.
-        static const char *const keyInfoSuffix[3] = { "map", "", "H" };
         static const char *const effectSuffix[EffectFields] = { "RGB", "h", "s", "v", "bright", "breath" };
 
         for (int i = 0; i < DpiStageSlots; ++i)
@@ -43,10 +40,6 @@ struct KeyNames
             const QString prefix = QStringLiteral("BUTTON_INFO_%1_").arg(b);
             for (int f = 0; f < ButtonFields; ++f)
                 button[b][f] = prefix + QLatin1String(buttonSuffix[f]);
-            for (int k = 0; k < KeyInfoSlots; ++k)
-                for (int f = 0; f < 3; ++f)
-                    keyInfo[b][k][f]
-                        = prefix + QStringLiteral("KeyInfo_%1_").arg(k) + QLatin1String(keyInfoSuffix[f]);
         }
         for (int m = 0; m < LedModeSlots; ++m)
             for (int f = 0; f < EffectFields; ++f)
@@ -60,6 +53,37 @@ const KeyNames &keyNames()
     static const KeyNames names;
     return names;
 }
+
+// The names of one button's key slots (7938 in all), made in place in one string rather than kept.
+class KeyInfoName
+{
+public:
+    explicit KeyInfoName(int button)
+        : m_name(QStringLiteral("BUTTON_INFO_%1_KeyInfo_").arg(button))
+        , m_prefixSize(m_name.size())
+    {
+        m_name.reserve(m_prefixSize + 8);
+    }
+
+    // The name of field `field` (0 map, 1 L, 2 H) of slot `slot`.
+    const QString &of(int slot, int field)
+    {
+        // The L byte's key really ends in "_": files written elsewhere use it.
+        static const char *const suffix[3] = { "map", "", "H" };
+        m_name.truncate(m_prefixSize);
+        if (slot >= 10)
+            m_name += QLatin1Char(char('0' + slot / 10));
+        m_name += QLatin1Char(char('0' + slot % 10));
+        m_name += QLatin1Char('_');
+        m_name += QLatin1String(suffix[field]);
+        return m_name;
+    }
+
+private:
+    QString m_name;
+    int m_prefixSize;
+};
+static_assert(KeyInfoSlots <= 100, "slot numbers of two digits at most");
 
 const QString pollrateKey = QStringLiteral("pollrate");
 const QString dpiKey = QStringLiteral("dpi");
@@ -136,10 +160,11 @@ void WriteProfileKeys(File &file, const QString &section, const ProfileData &p, 
         file.setValue(key[Res3], int(button.Res3));
         file.setValue(key[Res4], int(button.Res4));
         file.setValue(key[MacroName], button.macroname);
+        KeyInfoName keyInfo(b);
         for (int k = 0; k < KeyInfoSlots; ++k) {
-            file.setValue(names.keyInfo[b][k][0], int(button.KeyInfo[k].map));
-            file.setValue(names.keyInfo[b][k][1], int(button.KeyInfo[k].L));
-            file.setValue(names.keyInfo[b][k][2], int(button.KeyInfo[k].H));
+            file.setValue(keyInfo.of(k, 0), int(button.KeyInfo[k].map));
+            file.setValue(keyInfo.of(k, 1), int(button.KeyInfo[k].L));
+            file.setValue(keyInfo.of(k, 2), int(button.KeyInfo[k].H));
         }
     }
     file.setValue(profileNameKey, p.ProfileName);
@@ -192,10 +217,11 @@ void ReadProfileKeys(File &file, const QString &section, ProfileData &p, SleepKe
         button.Res3 = byteValue(file, key[Res3]);
         button.Res4 = byteValue(file, key[Res4]);
         button.macroname = text(file, key[MacroName]);
+        KeyInfoName keyInfo(b);
         for (int k = 0; k < KeyInfoSlots; ++k) {
-            button.KeyInfo[k].map = byteValue(file, names.keyInfo[b][k][0]);
-            button.KeyInfo[k].L = byteValue(file, names.keyInfo[b][k][1]);
-            button.KeyInfo[k].H = byteValue(file, names.keyInfo[b][k][2]);
+            button.KeyInfo[k].map = byteValue(file, keyInfo.of(k, 0));
+            button.KeyInfo[k].L = byteValue(file, keyInfo.of(k, 1));
+            button.KeyInfo[k].H = byteValue(file, keyInfo.of(k, 2));
         }
     }
     p.ProfileName = text(file, profileNameKey);
