@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -182,22 +183,36 @@ inline ushort unitAt(const QChar *chars, const char *bytes, int i)
     return chars ? chars[i].unicode() : ushort(uchar(bytes[i]));
 }
 
+// The same for a name held as Latin-1 bytes or as UTF-16 code units. Four code units are mixed in at
+// a time: a chain of one step per unit was a fifth of the time to read a slot file.
+template<class Unit> quint64 mixUnits(quint64 h, const Unit *units, int size)
+{
+    const auto unit = [units](int i) -> quint64 {
+        if constexpr (std::is_same_v<Unit, char>)
+            return uchar(units[i]);
+        else
+            return units[i].unicode();
+    };
+    int i = 0;
+    for (; i + 4 <= size; i += 4) {
+        const quint64 four = unit(i) | unit(i + 1) << 16 | unit(i + 2) << 32 | unit(i + 3) << 48;
+        h = (h ^ four) * 0x100000001B3ull;
+        h ^= h >> 29;
+    }
+    for (; i < size; ++i)
+        h = (h ^ unit(i)) * 0x100000001B3ull;
+    return h;
+}
+
 uint hashOf(int section, const QChar *chars, const char *bytes, int size)
 {
-    uint h = 2166136261u ^ uint(section) * 0x9E3779B1u;
-    if (bytes) {
-        for (int i = 0; i < size; ++i)
-            h = (h ^ uchar(bytes[i])) * 16777619u;
-    } else {
-        for (int i = 0; i < size; ++i)
-            h = (h ^ chars[i].unicode()) * 16777619u;
-    }
+    quint64 h = 14695981039346656037ull ^ quint64(uint(section)) * 0x9E3779B97F4A7C15ull;
+    h = bytes ? mixUnits(h, bytes, size) : mixUnits(h, chars, size);
     // Mixed down, as the table uses the low bits.
-    h ^= h >> 16;
-    h *= 0x85ebca6bu;
-    h ^= h >> 13;
-    h *= 0xc2b2ae35u;
-    return h ^ (h >> 16);
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    return uint(h);
 }
 
 // Code unit by code unit, as QString orders strings.
