@@ -28,6 +28,18 @@ bool stringIsSafe(const QString &text)
     return type == ColourType;
 }
 
+// Whether a line ends in a backslash; a search for the backslashes alone, as few lines have one.
+bool endsLineWithBackslash(const QByteArray &content)
+{
+    const char *data = content.constData();
+    const char *end = data + content.size();
+    for (const char *p = data; (p = static_cast<const char *>(std::memchr(p, '\\', size_t(end - p)))); ++p) {
+        if ((p + 1 < end && p[1] == '\n') || (p + 2 < end && p[1] == '\r' && p[2] == '\n'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool IniValueIsSafe(const QByteArray &rawValue)
@@ -44,7 +56,7 @@ bool IniContentIsSafe(const QByteArray &content)
 {
     // A line ending in a backslash goes on in the next one, as the settings library reads it.
     QByteArray joined;
-    const bool continued = content.contains("\\\n") || content.contains("\\\r\n");
+    const bool continued = endsLineWithBackslash(content);
     if (continued)
         joined = QByteArray(content).replace("\\\r\n", "").replace("\\\n", "");
     const QByteArray &text = continued ? joined : content;
