@@ -514,7 +514,14 @@ void TestMainWindow::everyControlIsNamedAndReachable()
 
 namespace {
 // What happens while a tab's pages are not built yet.
-enum PageChange { ReportStageAndRate, SwitchSlotOnMouse, ImportConfiguration, ChangeLanguage, EditDpiPage, ReportEffect };
+enum PageChange {
+    ReportStageAndRate,
+    SwitchSlotOnMouse,
+    ImportConfiguration,
+    ChangeLanguage,
+    EditDpiPage,
+    ReportEffect
+};
 
 // The tabs whose pages exist.
 QList<int> builtTabs(const MousecfgWidget *window)

@@ -19,8 +19,7 @@ PageStack::PageStack(QWidget *window, ConfigData &config, std::function<int()> l
     , m_window(window)
     , m_config(config)
     , m_lightingSlot(std::move(lightingSlot))
-{
-}
+{ }
 
 void PageStack::buildTab(int index)
 {
