@@ -1,4 +1,7 @@
 #include "ProgramSession.h"
+#include "core/ProfileTransfers.h"
+#include "core/settings/ButtonCatalogue.h"
+#include "core/settings/LightingEffects.h"
 #include "ScriptedPrompts.h"
 #include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
@@ -9,18 +12,25 @@
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "ui/buttons/TarnBtnWindow.h"
+#include "ui/macro/MacroDialog.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
+#include "ui/main/LanguageButton.h"
 #include "ui/main/MousePicture.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/PageStack.h"
+#include "ui/main/ProfileBar.h"
+#include "ui/main/ProfileOperations.h"
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
 #include "ui/main/WindowScale.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
+#include "ui/pages/TarnPointSpeed.h"
 #include "ui/pages/TarnReportRate.h"
+#include "ui/pages/TarnSingleDPI.h"
+#include "ui/widgets/TarnAction.h"
 #include "ui/widgets/TarnLabel.h"
 #include "ui/widgets/TarnProcessbar.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -62,6 +72,8 @@ private slots:
     void tabsAndPictures();
     void versionLabelOpensOnlyAddresses();
     void everyControlIsNamedAndReachable();
+    void pagesBuiltWhenFirstShown_data();
+    void pagesBuiltWhenFirstShown();
 
 private:
     MousecfgWidget *createWindow(const QByteArray &connection);
@@ -498,6 +510,180 @@ void TestMainWindow::everyControlIsNamedAndReachable()
     QCOMPARE(window->currentTab(), int(TabBar::Macro));
     QCOMPARE(window->header()->closeButton()->accessibleName(), QStringLiteral("Close"));
     QCOMPARE(window->header()->minimiseButton()->accessibleName(), QStringLiteral("Minimise"));
+}
+
+namespace {
+// What happens while a tab's pages are not built yet.
+enum PageChange {
+    ReportStageAndRate,
+    SwitchSlotOnMouse,
+    ImportConfiguration,
+    ChangeLanguage,
+    EditDpiPage,
+    ReportEffect
+};
+
+// The tabs whose pages exist.
+QList<int> builtTabs(const MousecfgWidget *window)
+{
+    QList<int> tabs;
+    if (window->findChild<TarnColorWindow *>())
+        tabs << TabBar::Lighting;
+    if (window->findChild<TarnBtnWindow *>())
+        tabs << TabBar::Customize;
+    if (window->findChild<TarnDPIWindow *>() || window->findChild<TarnPointSpeed *>()
+        || window->findChild<TarnReportRate *>())
+        tabs << TabBar::Dpi;
+    if (window->findChild<MacroDialog *>())
+        tabs << TabBar::Macro;
+    return tabs;
+}
+
+// Texts and accessible names of the visible labels and buttons.
+QStringList shownTexts(const QWidget *window)
+{
+    QStringList texts;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (!widget->isVisible())
+            continue;
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            texts << label->text();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            texts << button->text();
+        texts << widget->accessibleName();
+    }
+    return texts;
+}
+} // namespace
+
+void TestMainWindow::pagesBuiltWhenFirstShown_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("stage and rate reported, DPI tab")
+        << int(ReportStageAndRate) << int(TabBar::Dpi) << QStringLiteral("REPORT RATE: 500 HZ");
+    QTest::newRow("slot switched on the mouse, DPI tab")
+        << int(SwitchSlotOnMouse) << int(TabBar::Dpi) << QStringLiteral("REPORT RATE: 250 HZ");
+    QTest::newRow("slot switched on the mouse, button tab")
+        << int(SwitchSlotOnMouse) << int(TabBar::Customize) << QStringLiteral("Button 1: Right");
+    QTest::newRow("configuration imported, DPI tab")
+        << int(ImportConfiguration) << int(TabBar::Dpi) << QStringLiteral("REPORT RATE: 125 HZ");
+    QTest::newRow("configuration imported, button tab")
+        << int(ImportConfiguration) << int(TabBar::Customize) << QStringLiteral("Button 1: Right");
+    QTest::newRow("language changed, DPI tab")
+        << int(ChangeLanguage) << int(TabBar::Dpi) << QStringLiteral("NIVEAUX DPI");
+    QTest::newRow("language changed, macro tab")
+        << int(ChangeLanguage) << int(TabBar::Macro) << QStringLiteral("LISTE DES MACROS");
+    QTest::newRow("DPI stage edited, then the macro tab")
+        << int(EditDpiPage) << int(TabBar::Macro) << QStringLiteral("MACRO LIST");
+    QTest::newRow("no lighting: effect reported, button tab first")
+        << int(ReportEffect) << int(TabBar::Customize) << QStringLiteral("WHEEL UP");
+}
+
+void TestMainWindow::pagesBuiltWhenFirstShown()
+{
+    QFETCH(int, change);
+    QFETCH(int, tab);
+    QFETCH(QString, shown);
+    if (change == ChangeLanguage) {
+        QDir().mkpath(m_dir->path() + QStringLiteral("/lang"));
+        QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/lang/mousecfg_fr.qm"),
+                            m_dir->path() + QStringLiteral("/lang/mousecfg_fr.qm")));
+    }
+    if (change == ReportEffect)
+        QSettings(m_dir->path() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
+            .setValue(QStringLiteral("PROFILE/ledDisable"), 1);
+    MousecfgWidget *window = createWindow("receiver");
+    window->show();
+    const int first = change == ReportEffect ? TabBar::Customize : TabBar::Lighting;
+    QCOMPARE(window->currentTab(), first);
+    QList<int> built { first };
+    QCOMPARE(builtTabs(window), built);
+
+    ConfigData &config = window->workingConfig();
+    const int other = config.ProfileID == 2 ? 3 : 2;
+    int editedY = -1;
+    switch (change) {
+    case ReportStageAndRate: {
+        const quint8 stage = config.profiles[config.ProfileID].dpi == 4 ? 5 : 4;
+        mouse()->sendStatusReport(config.ProfileID, stage, 2, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(int(config.profiles[config.ProfileID].pollrate), 2, 5000);
+        QCOMPARE(int(config.profiles[config.ProfileID].dpi), int(stage));
+        break;
+    }
+    case SwitchSlotOnMouse: {
+        ProfileData &slot = config.profiles[other];
+        slot.stages[0].y = 40;
+        slot.buttons[0].Fun = 2;
+        slot.dpi = 3;
+        slot.pollrate = 4;
+        mouse()->sendStatusReport(quint8(other), 3, 4, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(int(config.ProfileID), other, 5000);
+        break;
+    }
+    case ImportConfiguration: {
+        ConfigData file = config;
+        ProfileData &slot = file.profiles[file.ProfileID];
+        slot.stages[0].y = 50;
+        slot.buttons[0].Fun = 2;
+        slot.dpi = 2;
+        slot.pollrate = 8;
+        const QString path = m_dir->path() + QStringLiteral("/imported.conf");
+        QVERIFY(ProfileTransfers::exportConfig(file, path).ok());
+        QVERIFY(window->profileBar()->operations()->takeConfigurationFile(path).ok());
+        QCOMPARE(int(config.profiles[config.ProfileID].pollrate), 8);
+        break;
+    }
+    case ChangeLanguage:
+        window->header()->languageButton()->action(1)->trigger();
+        break;
+    case EditDpiPage:
+        window->switchTab(TabBar::Dpi);
+        built << TabBar::Dpi;
+        editedY = int(config.profiles[config.ProfileID].stages[0].y) + 30;
+        window->pages()->dpiPage()->onSliderChanged(editedY, editedY, 0);
+        window->switchTab(first);
+        break;
+    case ReportEffect: {
+        LightingEditor lighting;
+        lighting.attach(config, config.ProfileID);
+        const int effect = lighting.effect() == 3 ? 4 : 3;
+        window->slotRefreshLightMode(quint8(effect));
+        QCOMPARE(lighting.effect(), effect);
+        break;
+    }
+    }
+    // Reports and changes build nothing.
+    QCOMPARE(builtTabs(window), built);
+
+    // The tab shows the current slot as the configuration now holds it, in the current language.
+    window->switchTab(tab);
+    QVERIFY(builtTabs(window).contains(tab));
+    const ProfileData &slot = config.profiles[config.ProfileID];
+    PageStack *pages = window->pages();
+    if (tab == TabBar::Dpi) {
+        QVERIFY(pages->dpiPage()->isVisible());
+        QCOMPARE(int(pages->dpiPage()->profile().dpi), int(slot.dpi));
+        for (int stage = 0; stage < DpiStageSlots; ++stage)
+            QCOMPARE(pages->dpiPage()->row(stage)->yValue(), int(slot.stages[stage].y));
+        QCOMPARE(int(pages->ratePage()->rate()), int(slot.pollrate));
+    } else if (tab == TabBar::Customize) {
+        QVERIFY(pages->buttonPage()->isVisible());
+        for (int index = 0; pages->buttonPage()->button(0, index); ++index)
+            QCOMPARE(pages->buttonPage()->button(0, index)->text(), ButtonLabel(slot.buttons[index], 0));
+    } else if (tab == TabBar::Macro) {
+        QVERIFY(pages->macroPage()->isVisible());
+    }
+    const QStringList texts = shownTexts(window);
+    QVERIFY2(texts.contains(shown), qPrintable(texts.join(QLatin1Char('|'))));
+
+    // "Apply" takes back what the pages hold: the values above, and an edit made before.
+    const ProfileData kept = slot;
+    window->collectPageState();
+    QCOMPARE(int(slot.dpi), int(kept.dpi));
+    QCOMPARE(int(slot.pollrate), int(kept.pollrate));
+    QCOMPARE(int(slot.stages[0].y), editedY >= 0 ? editedY : int(kept.stages[0].y));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -13,7 +13,6 @@
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "ui/buttons/TarnBtnWindow.h"
-#include "ui/macro/MacroDialog.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/FocusChain.h"
 #include "ui/main/HeaderBar.h"
@@ -28,9 +27,6 @@
 #include "ui/main/TrayIcon.h"
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
-#include "ui/pages/TarnColorWindow.h"
-#include "ui/pages/TarnPointSpeed.h"
-#include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/AccessibleSkin.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
@@ -89,7 +85,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     m_config.profiles[m_config.ProfileID].mousespeed = quint8(GetSystemMouseSpeed());
     m_profileBar->rebuildLibraryMenu();
 
-    m_pages = new PageStack(this);
+    m_pages = new PageStack(this, m_config, [this] { return lightingSlot(); });
     connectParts();
     m_focusChain = new FocusChain(this, { m_header, m_tabs, m_profileBar },
                                   { m_slots, m_profileBar->actions(), m_connection },
@@ -177,18 +173,15 @@ void MousecfgWidget::connectParts()
     connect(m_tabs, &TabBar::tabRequested, this, &MousecfgWidget::switchTab);
     connect(m_slots, &SlotIndicators::slotClicked, m_profileBar, &ProfileBar::selectSlot);
 
-    TarnBtnWindow *buttons = m_pages->buttonPage();
-    connect(buttons, &TarnBtnWindow::GotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
-    connect(buttons, &TarnBtnWindow::PopOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
-    connect(buttons, &TarnBtnWindow::SelBtnChanged, this, &MousecfgWidget::SelBtnChanged);
-    connect(buttons, &TarnBtnWindow::SelBtnControl, this, &MousecfgWidget::slotMouseOver);
-    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
-    connect(m_pages->ratePage(), &TarnReportRate::RefreshLift, m_pages->performancePage(),
-            &TarnPointSpeed::setLift);
-    connect(m_pages->macroPage(), &MacroDialog::EnableButtonsSignal, this,
-            &MousecfgWidget::slotEnableButtons);
+    // The pages pass their signals on through the stack, which builds them when first shown.
+    connect(m_pages, &PageStack::gotoMacroTab, this, &MousecfgWidget::slotGotoMacro);
+    connect(m_pages, &PageStack::popOneClickBox, this, &MousecfgWidget::slotPopOneClickBox);
+    connect(m_pages, &PageStack::buttonSelected, this, &MousecfgWidget::SelBtnChanged);
+    connect(m_pages, &PageStack::buttonHovered, this, &MousecfgWidget::slotMouseOver);
+    connect(m_pages, &PageStack::liftChanged, this, &MousecfgWidget::slotLiftChange);
+    connect(m_pages, &PageStack::enableButtons, this, &MousecfgWidget::slotEnableButtons);
 
-    connect(m_picture, &MousePicture::buttonRequested, buttons, &TarnBtnWindow::selectButton);
+    connect(m_picture, &MousePicture::buttonRequested, m_pages, &PageStack::selectButton);
     connect(m_picture, &MousePicture::buttonRequested, this,
             [this](int index, int group) { SelBtnChanged(quint8(index), quint8(group)); });
     connect(m_picture, &MousePicture::viewRequested, this, [this](bool front) {

@@ -11,7 +11,6 @@
 #include "storage/ConfigStore.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
-#include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/HeaderBar.h"
@@ -26,8 +25,6 @@
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "device/upload/DpiRules.h"
-#include "ui/pages/TarnColorWindow.h"
-#include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/Theme.h"
 
@@ -59,7 +56,7 @@ void MousecfgWidget::onDeviceReady()
     m_profileBar->rebuildLibraryMenu();
     WriteFactoryProfileFile();
     switchTab(0);
-    m_pages->buttonPage()->selectButton(0, 0);
+    m_pages->selectButton(0, 0);
     SelBtnChanged(0, 0);
     refreshPages();
     refreshConnectionState();
@@ -148,7 +145,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
         return;
     ProfileData &slot = m_config.profiles[m_config.ProfileID];
     slot.dpi = stage;
-    m_pages->dpiPage()->setCurrentStage(stage);
+    m_pages->setCurrentStage(stage);
     SaveCurrentStage(m_config.profileNames[m_config.ProfileID], stage);
     // The resolution as the stage's row shows it.
     const int dpi = DpiFromCode(int(slot.stages[stage].y), SensorVariant());
@@ -157,13 +154,13 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
 
 void MousecfgWidget::slotRefreshLightMode(quint8 mode)
 {
-    m_pages->lightingPage()->setModeReport(mode);
+    m_pages->setModeReport(mode);
 }
 
 void MousecfgWidget::slotRefreshRate(quint8 rate)
 {
     m_config.profiles[m_config.ProfileID].pollrate = rate;
-    m_pages->ratePage()->setRate(rate);
+    m_pages->setRate(rate);
     showOsdText(TarnReportRate::rateText(rate));
 }
 
