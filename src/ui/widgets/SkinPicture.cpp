@@ -59,18 +59,17 @@ SkinPicture::SkinPicture(const QString &relative)
 
 const QPixmap &SkinPicture::at(const QSize &size, qreal pixelRatio, Qt::AspectRatioMode mode)
 {
-    if (isNull() || size.isEmpty()) {
-        m_shown = QPixmap();
-        m_shownKey.clear();
-        return m_shown;
-    }
-    const QSize pixels = m_fileSize.scaled(size * pixelRatio, mode);
-    const QString key
-        = QStringLiteral("%1@%2x%3/%4").arg(m_path).arg(pixels.width()).arg(pixels.height()).arg(pixelRatio);
-    if (key == m_shownKey)
+    const QSize pixels = isNull() || size.isEmpty() ? QSize() : m_fileSize.scaled(size * pixelRatio, mode);
+    // Asked again for the same size (every paint), or a file that could not be read at it: no new try.
+    if (pixels == m_shownPixels && pixelRatio == m_shownRatio)
         return m_shown;
     m_shown = QPixmap(); // not shared any more, so the table can let it go
-    m_shownKey = key;
+    m_shownPixels = pixels;
+    m_shownRatio = pixelRatio;
+    if (pixels.isEmpty())
+        return m_shown;
+    const QString key
+        = QStringLiteral("%1@%2x%3/%4").arg(m_path).arg(pixels.width()).arg(pixels.height()).arg(pixelRatio);
     QHash<QString, QPixmap> &pictures = sharedPictures();
     auto found = pictures.constFind(key);
     if (found != pictures.constEnd()) {

@@ -36,5 +36,6 @@ private:
     QString m_path; // where the program folder was when made
     QSize m_fileSize;
     QPixmap m_shown;
-    QString m_shownKey;
+    QSize m_shownPixels;
+    qreal m_shownRatio = 0;
 };
