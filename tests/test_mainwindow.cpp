@@ -277,10 +277,26 @@ void TestMainWindow::scaleSteps()
     QCOMPARE(WindowScale::snappedStepForWidth(1258), -1);
     QCOMPARE(WindowScale::snappedStepForWidth(1740), 3);
 
+    // A background whose corners are transparent.
+    QImage background(200, 128, QImage::Format_ARGB32);
+    background.fill(Qt::darkGray);
+    for (const QPoint corner : { QPoint(0, 0), QPoint(190, 118) })
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 10; ++x)
+                background.setPixel(corner + QPoint(x, y), 0);
+    QVERIFY(QDir().mkpath(m_dir->path() + "/skin") && background.save(m_dir->path() + "/skin/cfgMainback.png"));
+
     // The offscreen screen has 96 DPI: the window is laid out at its design size.
     MousecfgWidget *window = createWindow("receiver");
     QCOMPARE(window->size(), QSize(999, 640));
     QCOMPARE(window->minimumSize(), QSize(999, 640));
+    // Its shape is the background's, without the transparent corners; what shows is the picture.
+    QVERIFY(!window->mask().contains(QPoint(0, 0)));
+    QVERIFY(!window->mask().contains(QPoint(998, 639)));
+    QVERIFY(window->mask().contains(QPoint(500, 320)));
+    QVERIFY(window->mask().contains(QPoint(80, 0)));
+    const QColor shown = window->grab(QRect(850, 560, 1, 1)).toImage().pixelColor(0, 0);
+    QVERIFY2(qAbs(shown.red() - 128) <= 1 && qAbs(shown.blue() - 128) <= 1, qPrintable(shown.name()));
 }
 
 void TestMainWindow::dragNeedsMoreThanFourPixels()
