@@ -8,6 +8,19 @@
 #include <QRadioButton>
 #include <QSlider>
 
+namespace {
+
+// Pages restyle their controls on every refresh (after each reconnect, slot change and scale step).
+// Setting an unchanged sheet again would still rebuild the widget's rules, and with them new
+// indicator pictures that Qt's picture cache keeps beside the old ones, a little more every time.
+void setSheet(QWidget *widget, const QString &sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
+} // namespace
+
 QFont PageFont(int designPixelSize)
 {
     QFont font = CurrentLanguageFont();
@@ -21,7 +34,7 @@ void StyleCheckBox(QCheckBox *box)
 {
     // No colour rule here: the pages highlight texts through the palette.
     const int size = Scaled(16);
-    box->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; background: transparent; }"
+    setSheet(box, QStringLiteral("QCheckBox { spacing: %1px; background: transparent; }"
                                       "QCheckBox::indicator { width: %2px; height: %2px; }"
                                       "QCheckBox::indicator:unchecked { image: url(%3); }"
                                       "QCheckBox::indicator:checked { image: url(%4); }"
@@ -37,7 +50,7 @@ void StyleCheckBox(QCheckBox *box)
 void StyleRadioButton(QRadioButton *button)
 {
     const int size = Scaled(12);
-    button->setStyleSheet(
+    setSheet(button,
         QStringLiteral("QRadioButton { spacing: %1px; background: transparent; }"
                        "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
                        " border: %4px solid rgb(150,150,150); background: rgb(30,30,30); }"
@@ -56,7 +69,7 @@ void StyleSlider(QSlider *slider)
 {
     const int groove = qMax(2, Scaled(4));
     const int handle = qMax(6, Scaled(12));
-    slider->setStyleSheet(
+    setSheet(slider,
         QStringLiteral(
             "QSlider { background: transparent; }"
             "QSlider::groove:horizontal { height: %1px; background: rgb(90,90,90); border-radius: %2px; }"
@@ -83,7 +96,7 @@ void SetTextColor(QWidget *widget, const QColor &color)
 void StyleMenu(QMenu *menu)
 {
     menu->setFont(PageFont(13));
-    menu->setStyleSheet(QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
+    setSheet(menu, QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
                                        " border: 1px solid rgb(80,80,80); }"
                                        "QMenu::item { padding: %1px %2px; }"
                                        "QMenu::item:selected { background: %3; }")
@@ -103,7 +116,7 @@ void StyleField(QWidget *field)
     palette.setColor(QPalette::Base, QColor(20, 20, 20));
     palette.setColor(QPalette::Highlight, AccentColor());
     field->setPalette(palette);
-    field->setStyleSheet(
+    setSheet(field,
         QStringLiteral(
             "QSpinBox, QLineEdit { background: rgb(20,20,20); color: white; selection-background-color: %1;"
             " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %2px; }"
