@@ -97,7 +97,8 @@ Sample sample()
     const QDir fds(QStringLiteral("/proc/self/fd"));
     for (const QString &fd : fds.entryList(QDir::Files | QDir::System)) {
         char target[512];
-        const ssize_t length = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
+        const ssize_t length
+            = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
         // "socket:[inode]" and "pipe:[inode]" differ only by their numbers between runs.
         result.descriptorTargets << QString::fromLocal8Bit(target, int(qMax<ssize_t>(length, 0)))
                                         .remove(QRegularExpression(QStringLiteral(":\\[\\d+\\]$")));
@@ -297,7 +298,8 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak: " << plugCycles << " hot-plug cycles, " << statusReports << " status reports, "
             << batteryReports << " battery reports, " << uploads << " uploads in "
             << QString::number(busySeconds, 'f', 0) << " s; " << failures << " not answered in time\n";
-        out << "Soak phases (time; resident memory, descriptors and threads after it): " << phases.join(QStringLiteral("; ")) << "\n";
+        out << "Soak phases (time; resident memory, descriptors and threads after it): "
+            << phases.join(QStringLiteral("; ")) << "\n";
         out << "Soak resident memory: " << QString::number(start.residentMb, 'f', 1) << " MB at the start, "
             << QString::number(end.residentMb, 'f', 1) << " MB at the end, growth "
             << QString::number(end.residentMb - start.residentMb, 'f', 1) << " MB (aim <= 1 MB)\n";

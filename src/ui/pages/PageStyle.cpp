@@ -34,15 +34,16 @@ void StyleCheckBox(QCheckBox *box)
 {
     // No colour rule here: the pages highlight texts through the palette.
     const int size = Scaled(16);
-    setSheet(box, QStringLiteral("QCheckBox { spacing: %1px; background: transparent; }"
-                                      "QCheckBox::indicator { width: %2px; height: %2px; }"
-                                      "QCheckBox::indicator:unchecked { image: url(%3); }"
-                                      "QCheckBox::indicator:checked { image: url(%4); }"
-                                      "QCheckBox:focus { outline: none; border-bottom: 1px dotted %5; }")
-                           .arg(Scaled(6))
-                           .arg(size)
-                           .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
-                                AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")), AccentColorCss()));
+    setSheet(box,
+             QStringLiteral("QCheckBox { spacing: %1px; background: transparent; }"
+                            "QCheckBox::indicator { width: %2px; height: %2px; }"
+                            "QCheckBox::indicator:unchecked { image: url(%3); }"
+                            "QCheckBox::indicator:checked { image: url(%4); }"
+                            "QCheckBox:focus { outline: none; border-bottom: 1px dotted %5; }")
+                 .arg(Scaled(6))
+                 .arg(size)
+                 .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
+                      AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")), AccentColorCss()));
     box->setFont(PageFont());
     SetTextColor(box, ThemeColor::text());
 }
@@ -51,16 +52,16 @@ void StyleRadioButton(QRadioButton *button)
 {
     const int size = Scaled(12);
     setSheet(button,
-        QStringLiteral("QRadioButton { spacing: %1px; background: transparent; }"
-                       "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
-                       " border: %4px solid rgb(150,150,150); background: rgb(30,30,30); }"
-                       "QRadioButton::indicator:checked { background: %5; border-color: %5; }"
-                       "QRadioButton:focus { outline: none; border-bottom: 1px dotted %5; }")
-            .arg(Scaled(6))
-            .arg(size)
-            .arg(size / 2 + 1)
-            .arg(qMax(1, Scaled(1)))
-            .arg(AccentColorCss()));
+             QStringLiteral("QRadioButton { spacing: %1px; background: transparent; }"
+                            "QRadioButton::indicator { width: %2px; height: %2px; border-radius: %3px;"
+                            " border: %4px solid rgb(150,150,150); background: rgb(30,30,30); }"
+                            "QRadioButton::indicator:checked { background: %5; border-color: %5; }"
+                            "QRadioButton:focus { outline: none; border-bottom: 1px dotted %5; }")
+                 .arg(Scaled(6))
+                 .arg(size)
+                 .arg(size / 2 + 1)
+                 .arg(qMax(1, Scaled(1)))
+                 .arg(AccentColorCss()));
     button->setFont(PageFont());
     SetTextColor(button, ThemeColor::text());
 }
@@ -69,7 +70,8 @@ void StyleSlider(QSlider *slider)
 {
     const int groove = qMax(2, Scaled(4));
     const int handle = qMax(6, Scaled(12));
-    setSheet(slider,
+    setSheet(
+        slider,
         QStringLiteral(
             "QSlider { background: transparent; }"
             "QSlider::groove:horizontal { height: %1px; background: rgb(90,90,90); border-radius: %2px; }"
@@ -96,13 +98,14 @@ void SetTextColor(QWidget *widget, const QColor &color)
 void StyleMenu(QMenu *menu)
 {
     menu->setFont(PageFont(13));
-    setSheet(menu, QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
-                                       " border: 1px solid rgb(80,80,80); }"
-                                       "QMenu::item { padding: %1px %2px; }"
-                                       "QMenu::item:selected { background: %3; }")
-                            .arg(Scaled(4))
-                            .arg(Scaled(14))
-                            .arg(AccentColorCss()));
+    setSheet(menu,
+             QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
+                            " border: 1px solid rgb(80,80,80); }"
+                            "QMenu::item { padding: %1px %2px; }"
+                            "QMenu::item:selected { background: %3; }")
+                 .arg(Scaled(4))
+                 .arg(Scaled(14))
+                 .arg(AccentColorCss()));
 }
 
 void StyleField(QWidget *field)
@@ -116,7 +119,8 @@ void StyleField(QWidget *field)
     palette.setColor(QPalette::Base, QColor(20, 20, 20));
     palette.setColor(QPalette::Highlight, AccentColor());
     field->setPalette(palette);
-    setSheet(field,
+    setSheet(
+        field,
         QStringLiteral(
             "QSpinBox, QLineEdit { background: rgb(20,20,20); color: white; selection-background-color: %1;"
             " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %2px; }"
