@@ -259,10 +259,11 @@ int runSoak(int argc, char *argv[], int divisor)
                               .arg(failures - failuresBefore);
             failuresBefore = failures;
             const Sample now = sample();
-            phases << QStringLiteral("%1 %2 s, %3 MB, %4 descriptors, %5 threads")
+            phases << QStringLiteral("%1 %2 s, %3 MB (heap %4 MB), %5 descriptors, %6 threads")
                           .arg(name)
                           .arg(phase.restart() / 1000.0, 0, 'f', 0)
                           .arg(now.residentMb, 0, 'f', 1)
+                          .arg(now.heapMb, 0, 'f', 2)
                           .arg(now.descriptors)
                           .arg(now.threads);
         };
@@ -298,7 +299,7 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak: " << plugCycles << " hot-plug cycles, " << statusReports << " status reports, "
             << batteryReports << " battery reports, " << uploads << " uploads in "
             << QString::number(busySeconds, 'f', 0) << " s; " << failures << " not answered in time\n";
-        out << "Soak phases (time; resident memory, descriptors and threads after it): "
+        out << "Soak phases (time; resident memory, heap in use, descriptors and threads after it): "
             << phases.join(QStringLiteral("; ")) << "\n";
         out << "Soak resident memory: " << QString::number(start.residentMb, 'f', 1) << " MB at the start, "
             << QString::number(end.residentMb, 'f', 1) << " MB at the end, growth "
