@@ -1,6 +1,7 @@
 #include "SoakBench.h"
 
 #include "StartupBench.h"
+#include "core/MouseBusService.h"
 #include "device/link/DeviceLink.h"
 #include "device/session/MouseSession.h"
 #include "device/status/StatusThreadRunner.h"
@@ -9,26 +10,32 @@
 #include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
 #include "ui/main/MousecfgWidget.h"
+#include "ui/main/WindowMouseEngine.h"
 #include "ui/widgets/UserPrompts.h"
 #include "virtualmouse/HidBackendSelection.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 #include <malloc.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,7 +58,23 @@ struct Sample
     double heapMb = 0; // bytes handed out by the heap
     int descriptors = 0;
     int threads = 0;
+    QStringList descriptorTargets; // what each open descriptor points at, sorted
+    QStringList threadNames; // sorted
 };
+
+// Entries of `after` that `before` lacks ("+name") and entries it lost ("-name"), for the figures
+// that did not come back.
+QString difference(QStringList before, const QStringList &after)
+{
+    QStringList changes;
+    for (const QString &entry : after) {
+        if (!before.removeOne(entry))
+            changes << QLatin1Char('+') + entry;
+    }
+    for (const QString &entry : qAsConst(before))
+        changes << QLatin1Char('-') + entry;
+    return changes.join(QStringLiteral(", "));
+}
 
 Sample sample()
 {
@@ -68,8 +91,27 @@ Sample sample()
                 result.threads = value.toInt();
         }
     }
-    result.heapMb = mallinfo2().uordblks / (1024.0 * 1024.0);
-    result.descriptors = QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size();
+    // Large blocks (decoded pictures) are mapped on their own, outside the arenas.
+    const struct mallinfo2 heap = mallinfo2();
+    result.heapMb = (heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString &fd : fds.entryList(QDir::Files | QDir::System)) {
+        char target[512];
+        const ssize_t length
+            = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target, sizeof target);
+        // "socket:[inode]" and "pipe:[inode]" differ only by their numbers between runs.
+        result.descriptorTargets << QString::fromLocal8Bit(target, int(qMax<ssize_t>(length, 0)))
+                                        .remove(QRegularExpression(QStringLiteral(":\\[\\d+\\]$")));
+    }
+    result.descriptorTargets.sort();
+    result.descriptors = result.descriptorTargets.size();
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly))
+            result.threadNames << QString::fromLocal8Bit(comm.readAll().trimmed());
+    }
+    result.threadNames.sort();
     return result;
 }
 
@@ -149,7 +191,60 @@ int runSoak(int argc, char *argv[], int divisor)
         int statusSeen = 0, batterySeen = 0;
         QObject::connect(runner, &StatusThreadRunner::RefreshStatus, [&] { ++statusSeen; });
         QObject::connect(runner, &StatusThreadRunner::RefreshBatteryStatus, [&] { ++batterySeen; });
+        // The program's D-Bus interface, as the program serves it (its engine looks at the window's
+        // state every second).
+        MouseBusService service(QDBusConnection::sessionBus());
+        const std::unique_ptr<WindowMouseEngine> engine(new WindowMouseEngine(&window, &service));
+
+        // The virtual mouse records every report written to it, for tests to read back; a real mouse
+        // keeps nothing in the program, so the record is dropped as the run goes.
+        const auto plugCycle = [&] {
+            mouse->clearReports();
+            mouse->unplug(VirtualMouse::Receiver);
+            runEvents(20);
+            mouse->plug(VirtualMouse::Receiver);
+            if (!waitFor([&] { return session.link().InterfaceOpen(ReceiverCommand); }, 3000))
+                ++failures;
+        };
+        const int stage = window.workingConfig().profiles[window.workingConfig().ProfileID].dpi;
+        const auto statusReport = [&](int i) {
+            const int before = statusSeen;
+            mouse->sendStatusReport(window.workingConfig().ProfileID, quint8((stage + i) % 4), 1, 0);
+            if (!waitFor([&] { return statusSeen > before; }, 5000))
+                ++failures;
+        };
+        const auto battery = [&](int i) {
+            const int before = batterySeen;
+            mouse->injectReport(
+                batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
+            if (!waitFor([&] { return batterySeen > before; }, 5000))
+                ++failures;
+        };
+        const auto upload = [&] {
+            mouse->clearReports();
+            TarnProcessThread thread(session.upload());
+            thread.setSendEverything(true);
+            thread.start();
+            while (!thread.wait(10))
+                QCoreApplication::processEvents();
+            if (thread.status() != ReportOk)
+                ++failures;
+        };
+
         runEvents(2000);
+        const Sample started = sample();
+        // One of each first: what the first reconnect, report and upload load once (library code,
+        // pictures of the other connection states, pages' first layout) is not growth.
+        plugCycle();
+        statusReport(1);
+        battery(1);
+        upload();
+        runEvents(2000);
+        // Qt's pooled threads (picture conversion) end on their own 30 s after their last task; the
+        // start figures are taken once they have, as the end figures are after a minute's idle.
+        QThreadPool::globalInstance()->waitForDone();
+        for (int i = 0; i < 80 && sample().threadNames.contains(QStringLiteral("Thread (pooled)")); ++i)
+            runEvents(500);
         const Sample start = sample();
         QElapsedTimer clock;
         clock.start();
@@ -163,46 +258,28 @@ int runSoak(int argc, char *argv[], int divisor)
                               .arg(name)
                               .arg(failures - failuresBefore);
             failuresBefore = failures;
-            phases << QStringLiteral("%1 %2 s, %3 MB")
+            const Sample now = sample();
+            phases << QStringLiteral("%1 %2 s, %3 MB (heap %4 MB), %5 descriptors, %6 threads")
                           .arg(name)
                           .arg(phase.restart() / 1000.0, 0, 'f', 0)
-                          .arg(sample().residentMb, 0, 'f', 1);
+                          .arg(now.residentMb, 0, 'f', 1)
+                          .arg(now.heapMb, 0, 'f', 2)
+                          .arg(now.descriptors)
+                          .arg(now.threads);
         };
 
-        for (int i = 0; i < plugCycles; ++i) {
-            mouse->unplug(VirtualMouse::Receiver);
-            runEvents(20);
-            mouse->plug(VirtualMouse::Receiver);
-            if (!waitFor([&] { return session.link().InterfaceOpen(ReceiverCommand); }, 3000))
-                ++failures;
-        }
+        for (int i = 0; i < plugCycles; ++i)
+            plugCycle();
         runEvents(500);
         endPhase(QStringLiteral("hot plug"));
-        const int stage = window.workingConfig().profiles[window.workingConfig().ProfileID].dpi;
-        for (int i = 0; i < statusReports; ++i) {
-            const int before = statusSeen;
-            mouse->sendStatusReport(window.workingConfig().ProfileID, quint8((stage + i) % 4), 1, 0);
-            if (!waitFor([&] { return statusSeen > before; }, 5000))
-                ++failures;
-        }
+        for (int i = 0; i < statusReports; ++i)
+            statusReport(i);
         endPhase(QStringLiteral("status"));
-        for (int i = 0; i < batteryReports; ++i) {
-            const int before = batterySeen;
-            mouse->injectReport(
-                batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
-            if (!waitFor([&] { return batterySeen > before; }, 5000))
-                ++failures;
-        }
+        for (int i = 0; i < batteryReports; ++i)
+            battery(i);
         endPhase(QStringLiteral("battery"));
-        for (int i = 0; i < uploads; ++i) {
-            TarnProcessThread upload(session.upload());
-            upload.setSendEverything(true);
-            upload.start();
-            while (!upload.wait(10))
-                QCoreApplication::processEvents();
-            if (upload.status() != ReportOk)
-                ++failures;
-        }
+        for (int i = 0; i < uploads; ++i)
+            upload();
         endPhase(QStringLiteral("uploads"));
         const double busySeconds = clock.elapsed() / 1000.0;
         runEvents(2000);
@@ -222,10 +299,14 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak: " << plugCycles << " hot-plug cycles, " << statusReports << " status reports, "
             << batteryReports << " battery reports, " << uploads << " uploads in "
             << QString::number(busySeconds, 'f', 0) << " s; " << failures << " not answered in time\n";
-        out << "Soak phases (time, resident after it): " << phases.join(QStringLiteral("; ")) << "\n";
+        out << "Soak phases (time; resident memory, heap in use, descriptors and threads after it): "
+            << phases.join(QStringLiteral("; ")) << "\n";
         out << "Soak resident memory: " << QString::number(start.residentMb, 'f', 1) << " MB at the start, "
             << QString::number(end.residentMb, 'f', 1) << " MB at the end, growth "
             << QString::number(end.residentMb - start.residentMb, 'f', 1) << " MB (aim <= 1 MB)\n";
+        out << "Soak resident memory before the first reconnect, report and upload: "
+            << QString::number(started.residentMb, 'f', 1) << " MB (growth from there "
+            << QString::number(end.residentMb - started.residentMb, 'f', 1) << " MB)\n";
         ReleaseFreedMemory();
         out << "Soak resident memory once freed heap is returned: "
             << QString::number(sample().residentMb, 'f', 1) << " MB\n";
@@ -235,9 +316,15 @@ int runSoak(int argc, char *argv[], int divisor)
             << QString::number(end.heapMb, 'f', 1) << " MB at the end\n";
 
         out << "Soak open descriptors: " << start.descriptors << " at the start, " << end.descriptors
-            << " at the end (aim: back to the start value)\n";
+            << " at the end (aim: back to the start value)";
+        if (end.descriptors != start.descriptors)
+            out << "; " << difference(start.descriptorTargets, end.descriptorTargets);
+        out << "\n";
         out << "Soak threads: " << start.threads << " at the start, " << end.threads
-            << " at the end (aim: back to the start value)\n";
+            << " at the end (aim: back to the start value)";
+        if (end.threads != start.threads)
+            out << "; " << difference(start.threadNames, end.threadNames);
+        out << "\n";
         out << "Soak idle CPU: " << QString::number(idlePercent, 'f', 3) << " % over " << idleSeconds
             << " s with the status thread running (aim <= 0.1 %)"
             << (statusThreadRan ? "" : "; it had to be started again after the uploads") << "\n";

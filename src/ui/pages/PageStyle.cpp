@@ -10,6 +10,19 @@
 #include <QSlider>
 #include <QStyle>
 
+namespace {
+
+// Pages restyle their controls on every refresh (after each reconnect, slot change and scale step).
+// Setting an unchanged sheet again would still rebuild the widget's rules, and with them new
+// pictures that Qt's picture cache keeps beside the old ones, a little more every time.
+void setSheet(QWidget *widget, const QString &sheet)
+{
+    if (widget->styleSheet() != sheet)
+        widget->setStyleSheet(sheet);
+}
+
+} // namespace
+
 QFont PageFont(int designPixelSize)
 {
     QFont font = CurrentLanguageFont();
@@ -77,8 +90,7 @@ void applyPageRules(QWidget *control)
         page = qobject_cast<ConfigPage *>(up);
     const QString rules = pageControlRules();
     if (!page) {
-        if (control->styleSheet() != rules)
-            control->setStyleSheet(rules);
+        setSheet(control, rules);
         return;
     }
     if (!control->styleSheet().isEmpty())
@@ -127,13 +139,14 @@ void SetTextColor(QWidget *widget, const QColor &color)
 void StyleMenu(QMenu *menu)
 {
     menu->setFont(PageFont(13));
-    menu->setStyleSheet(QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
-                                       " border: 1px solid rgb(80,80,80); }"
-                                       "QMenu::item { padding: %1px %2px; }"
-                                       "QMenu::item:selected { background: %3; }")
-                            .arg(Scaled(4))
-                            .arg(Scaled(14))
-                            .arg(AccentColorCss()));
+    setSheet(menu,
+             QStringLiteral("QMenu { background: rgb(25,25,25); color: white;"
+                            " border: 1px solid rgb(80,80,80); }"
+                            "QMenu::item { padding: %1px %2px; }"
+                            "QMenu::item:selected { background: %3; }")
+                 .arg(Scaled(4))
+                 .arg(Scaled(14))
+                 .arg(AccentColorCss()));
 }
 
 void StyleField(QWidget *field)
@@ -147,7 +160,8 @@ void StyleField(QWidget *field)
     palette.setColor(QPalette::Base, QColor(20, 20, 20));
     palette.setColor(QPalette::Highlight, AccentColor());
     field->setPalette(palette);
-    field->setStyleSheet(
+    setSheet(
+        field,
         QStringLiteral(
             "QSpinBox, QLineEdit { background: rgb(20,20,20); color: white; selection-background-color: %1;"
             " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %2px; }"
