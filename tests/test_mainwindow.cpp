@@ -24,6 +24,7 @@
 #include "ui/main/SlotIndicators.h"
 #include "ui/main/TabBar.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/pages/TarnColorWindow.h"
 #include "ui/pages/TarnDPIWindow.h"
@@ -38,6 +39,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QPainter>
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -65,6 +67,8 @@ private slots:
     void batteryAndConnectionDisplay();
     void changesMadeOnTheMouse();
     void scaleSteps();
+    void packedBackgroundPaintsTheSame_data();
+    void packedBackgroundPaintsTheSame();
     void dragNeedsMoreThanFourPixels();
     void trayToggleKeepsWarningUp();
     void startAtLoginFromTheTray();
@@ -297,6 +301,51 @@ void TestMainWindow::scaleSteps()
     QVERIFY(window->mask().contains(QPoint(80, 0)));
     const QColor shown = window->grab(QRect(850, 560, 1, 1)).toImage().pixelColor(0, 0);
     QVERIFY2(qAbs(shown.red() - 128) <= 1 && qAbs(shown.blue() - 128) <= 1, qPrintable(shown.name()));
+}
+
+void TestMainWindow::packedBackgroundPaintsTheSame_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QRect>("dirty");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("whole window") << 1.0 << QRect(0, 0, 300, 200) << true;
+    QTest::newRow("across a band edge") << 1.0 << QRect(10, 30, 50, 4) << true;
+    QTest::newRow("last row only") << 1.0 << QRect(0, 199, 300, 1) << true;
+    QTest::newRow("ratio 1.5, whole window") << 1.5 << QRect(0, 0, 300, 200) << true;
+    QTest::newRow("ratio 1.5, bands ending mid pixel") << 1.5 << QRect(7, 20, 13, 3) << true;
+    QTest::newRow("ratio 2, across a band edge") << 2.0 << QRect(0, 15, 300, 2) << true;
+    QTest::newRow("picture not readable") << 1.0 << QRect(0, 0, 300, 200) << false;
+}
+
+void TestMainWindow::packedBackgroundPaintsTheSame()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QRect, dirty);
+    QFETCH(bool, readable);
+    // No two neighbouring pixels alike, so a band drawn a row out of place shows.
+    QImage picture(600, 400, QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x * 7 + y) % 256, (y * 11) % 256, (x + y * 3) % 256));
+    QVERIFY(QDir().mkpath(m_dir->path() + "/skin"));
+    const QString file = m_dir->path() + "/skin/background.png";
+    QVERIFY(readable ? picture.save(file) : m_dir->writeFile("skin/background.png", "not a picture") == file);
+
+    WindowBackground background(QStringLiteral("/background.png"));
+    background.makeFor(QSize(300, 200), ratio);
+    auto painted = [&] {
+        QImage canvas(QSize(300, 200) * ratio, QImage::Format_RGB32);
+        canvas.setDevicePixelRatio(ratio);
+        canvas.fill(Qt::magenta);
+        QPainter painter(&canvas);
+        painter.setClipRect(dirty);
+        background.paint(painter, dirty);
+        return canvas;
+    };
+    const QImage whole = painted();
+    QVERIFY(whole.pixelColor(dirty.center() * ratio).toRgb() != QColor(Qt::magenta));
+    background.pack();
+    QVERIFY(painted() == whole);
 }
 
 void TestMainWindow::dragNeedsMoreThanFourPixels()

@@ -64,7 +64,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     // Set before the children exist, so that each is styled once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
-    m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"));
+    m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
     SetUiScale(WindowScale::scaleForStep(firstStep));
 
@@ -127,7 +127,6 @@ MousecfgWidget::~MousecfgWidget()
     m_statusThread->stop();
     delete m_session;
     m_session = nullptr;
-    delete m_background;
 }
 
 void MousecfgWidget::buildWidgets()

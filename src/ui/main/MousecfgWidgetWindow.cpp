@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 
@@ -64,10 +65,10 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         hide();
 }
 
-void MousecfgWidget::paintEvent(QPaintEvent *)
+void MousecfgWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    m_background->paint(painter, rect());
+    m_background->paint(painter, event->rect());
 }
 
 void MousecfgWidget::hideWindow()

@@ -1,28 +1,42 @@
 #pragma once
 
 #include <QImage>
+#include <QObject>
 #include <QRegion>
 #include <QString>
+#include <QTimer>
+#include <QVector>
 
 class QPainter;
 class QRect;
 
 // The main window's background at its current size: the skin picture scaled to the window once,
-// kept without its alpha channel (the window's shape is a mask instead), so it takes three bytes a
-// pixel; the picture of a previous size is dropped.
-class WindowBackground
+// without its alpha channel (the window's shape is a mask instead). Whole, it would be the largest
+// thing the program keeps (3 MB at scale 1.25), so once the window's first paints are done it is
+// kept as losslessly compressed bands of rows, and a paint decodes only the bands it crosses.
+class WindowBackground : public QObject
 {
+    Q_OBJECT
+
 public:
     // `relative` names the picture in the skin folder.
-    explicit WindowBackground(const QString &relative);
+    explicit WindowBackground(const QString &relative, QObject *parent = nullptr);
 
     // Makes the background for a window of `size` logical pixels at `pixelRatio`; returns the
     // window's shape (empty when the picture has no transparent parts or cannot be read).
     QRegion makeFor(const QSize &size, qreal pixelRatio);
-    // Paints it over `rect`, or the plain window colour when the picture cannot be read.
-    void paint(QPainter &painter, const QRect &rect) const;
+    // Paints it where `dirty` lies (window coordinates; the painter's clip is expected to be no
+    // larger), or the plain window colour there when the picture cannot be read.
+    void paint(QPainter &painter, const QRect &dirty) const;
+    // Compresses the whole picture into bands now instead of shortly after it was made.
+    void pack();
 
 private:
     QString m_path;
-    QImage m_picture;
+    qreal m_pixelRatio = 1.0;
+    // The whole picture, until packed.
+    QImage m_whole;
+    // PNG data of each band of BandRows device pixel rows, top to bottom, once packed.
+    QVector<QByteArray> m_bands;
+    QTimer m_packTimer;
 };
