@@ -22,6 +22,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -144,6 +146,46 @@ double cpuSeconds()
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU time of each live thread ("name (id)") in milliseconds, to name what works while idle.
+QMap<QString, qint64> threadCpuMs()
+{
+    QMap<QString, qint64> result;
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile stat(tasks.filePath(task + QStringLiteral("/stat")));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "id (name) state ..." with user and system time the 14th and 15th fields; a name may hold
+        // spaces and brackets, so the fields are counted from its last closing bracket.
+        const QByteArray line = stat.readAll();
+        const int nameEnd = line.lastIndexOf(')');
+        const QList<QByteArray> fields = line.mid(nameEnd + 2).split(' ');
+        if (nameEnd < 0 || fields.size() < 13)
+            continue;
+        const QString name = QString::fromLocal8Bit(line.mid(line.indexOf('(') + 1, nameEnd - line.indexOf('(') - 1));
+        result.insert(QStringLiteral("%1 (%2)").arg(name, task),
+                      (fields[11].toLongLong() + fields[12].toLongLong()) * 1000 / ticksPerSecond);
+    }
+    return result;
+}
+
+// The threads that used CPU between two readings, busiest first.
+QString busyThreads(const QMap<QString, qint64> &before, const QMap<QString, qint64> &after)
+{
+    QList<QPair<qint64, QString>> used;
+    for (auto it = after.cbegin(); it != after.cend(); ++it) {
+        const qint64 ms = it.value() - before.value(it.key());
+        if (ms > 0)
+            used.append({ ms, it.key() });
+    }
+    std::sort(used.begin(), used.end(), std::greater<>());
+    QStringList parts;
+    for (const auto &entry : qAsConst(used))
+        parts << QStringLiteral("%1 %2 ms").arg(entry.second).arg(entry.first);
+    return parts.isEmpty() ? QStringLiteral("none above the clock's 10 ms") : parts.join(QStringLiteral(", "));
 }
 
 QByteArray batteryReport(quint8 charge, quint8 deviceType)
@@ -290,10 +332,12 @@ int runSoak(int argc, char *argv[], int divisor)
             runner->start();
         runEvents(1000);
         const double cpuBefore = cpuSeconds();
+        const QMap<QString, qint64> threadsBefore = threadCpuMs();
         QElapsedTimer idle;
         idle.start();
         runEvents(idleSeconds * 1000);
         const double idlePercent = (cpuSeconds() - cpuBefore) / (idle.elapsed() / 1000.0) * 100.0;
+        const QString idleThreads = busyThreads(threadsBefore, threadCpuMs());
         const Sample end = sample();
 
         out << "Soak: " << plugCycles << " hot-plug cycles, " << statusReports << " status reports, "
@@ -328,6 +372,7 @@ int runSoak(int argc, char *argv[], int divisor)
         out << "Soak idle CPU: " << QString::number(idlePercent, 'f', 3) << " % over " << idleSeconds
             << " s with the status thread running (aim <= 0.1 %)"
             << (statusThreadRan ? "" : "; it had to be started again after the uploads") << "\n";
+        out << "Soak idle CPU by thread: " << idleThreads << "\n";
     }
     SetPrompts(nullptr);
     return failures == 0 ? 0 : 4;
