@@ -525,13 +525,13 @@
 <context>
     <name>ConnectionDisplay</name>
     <message>
-        <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+52"/>
-        <location line="+43"/>
+        <location filename="../../src/ui/main/ConnectionDisplay.cpp" line="+49"/>
+        <location line="+46"/>
         <source>MOUSE OFF</source>
         <translation>MOUSE OFF</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-26"/>
         <source>Connected through the receiver</source>
         <translation>Connected through the receiver</translation>
     </message>
@@ -546,7 +546,7 @@
         <translation>Not connected</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>Connection and battery</source>
         <translation>Connection and battery</translation>
     </message>
@@ -588,7 +588,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>Model: %1</translation>
@@ -1108,7 +1108,7 @@
 <context>
     <name>MousePicture</name>
     <message>
-        <location filename="../../src/ui/main/MousePicture.cpp" line="+216"/>
+        <location filename="../../src/ui/main/MousePicture.cpp" line="+212"/>
         <location line="+1"/>
         <source>Front</source>
         <translation>Front</translation>
@@ -1150,8 +1150,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+265"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+36"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+258"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -1166,7 +1166,7 @@
         <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+154"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1746,7 +1746,7 @@
 <context>
     <name>TarnGunsetDialog</name>
     <message>
-        <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+36"/>
+        <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+37"/>
         <source>Gun Set</source>
         <translation>Gun Set</translation>
     </message>
