@@ -100,10 +100,11 @@ int main(int argc, char *argv[])
         window->show();
     }
     // Relative to the working directory on purpose: the icon belongs to how the tool was started. An
-    // installed program started from the desktop finds it by name in the icon theme instead.
+    // installed program started from the desktop keeps the one of its program folder, which the
+    // window set (not the icon theme's: Qt would ask every installed image plugin to read its PNGs).
     const QString iconFile = QStringLiteral("./skin/icon.ico");
-    window->setWindowIcon(QFileInfo::exists(iconFile) ? QIcon(iconFile)
-                                                      : QIcon::fromTheme(QStringLiteral("mousecfg")));
+    if (QFileInfo::exists(iconFile))
+        window->setWindowIcon(QIcon(iconFile));
     window->setWindowTitle(productName);
 
     const int result = app.exec();

@@ -1,9 +1,9 @@
 #include "ui/buttons/TarnFireKeyWindow.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
-#include "storage/AppPaths.h"
 #include "storage/KeyTable.h"
-#include "ui/widgets/Theme.h"
 #include "ui/widgets/ShownKeyNames.h"
+#include "ui/widgets/Theme.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -36,13 +36,11 @@ TarnFireKeyWindow::TarnFireKeyWindow(QWidget *parent)
         m_choices[k]->setStyleSheet(
             QStringLiteral("QCheckBox { background: transparent; color: white; spacing: %2px; }"
                            "QCheckBox:focus { color: %1; }"
-                           "QCheckBox::indicator { width: %3px; height: %3px; border-image: url(%4); }"
-                           "QCheckBox::indicator:checked { border-image: url(%5); }")
+                           "QCheckBox::indicator { width: %3px; height: %3px; }")
                 .arg(AccentColorCss())
                 .arg(Scaled(6))
-                .arg(Scaled(14))
-                .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
-                     AppPaths::skinFile(QStringLiteral("/checkbox1-2.png"))));
+                .arg(Scaled(14)));
+        UseCheckBoxPictures(m_choices[k]);
         place(m_choices[k], x[k], 50, w[k], 24);
         connect(m_choices[k], &QCheckBox::clicked, this, &TarnFireKeyWindow::checkbtn_clicked);
         connect(m_choices[k], &QCheckBox::stateChanged, this, &TarnFireKeyWindow::onStateChanged);

@@ -1,12 +1,13 @@
 #include "ui/macro/MacroDialog.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "platform/KeyScanCodes.h"
+#include "storage/MacroEvents.h"
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
 #include "storage/ProductDefinition.h"
 #include "ui/macro/MacroEditPanel.h"
 #include "ui/macro/MacroEventModel.h"
-#include "storage/MacroEvents.h"
 #include "ui/macro/MacroListPanel.h"
 #include "ui/macro/MacroNames.h"
 #include "ui/macro/MacroNotices.h"
@@ -316,6 +317,7 @@ void MacroDialog::relayout()
     m_eventButtons->relayout();
     m_editPanel->relayout();
     m_mouseAction->setStyleSheet(MacroStyle::checkBox());
+    UseCheckBoxPictures(m_mouseAction);
     MacroStyle::setFont(m_mouseAction, 11);
     m_treeTitle->setStyleSheet(MacroStyle::label());
     QFont titleFont = CurrentLanguageFont();
@@ -323,6 +325,7 @@ void MacroDialog::relayout()
     titleFont.setBold(true);
     m_treeTitle->setFont(titleFont);
     m_table->setStyleSheet(MacroStyle::itemView());
+    UseCheckBoxPictures(m_table);
     MacroStyle::setFont(m_table, 12);
     for (int column = 0; column < 3; ++column)
         m_table->setColumnWidth(column, Scaled(160));

@@ -1,4 +1,5 @@
 #include "ui/macro/MacroListPanel.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "storage/MacroFile.h"
 #include "storage/MacroLibrary.h"
@@ -292,6 +293,7 @@ void MacroListPanel::relayout()
     titleFont.setBold(true);
     m_title->setFont(titleFont);
     m_list->setStyleSheet(MacroStyle::itemView() + MacroStyle::checkBox());
+    UseCheckBoxPictures(m_list);
     MacroStyle::setFont(m_list, 12);
     m_nameEdit->setStyleSheet(MacroStyle::lineEdit());
     MacroStyle::setFont(m_nameEdit, 12);

@@ -1,4 +1,5 @@
 #include "ui/macro/MacroRecordPanel.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "ui/macro/MacroStyle.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -153,10 +154,12 @@ void MacroRecordPanel::relayout()
     m_stop->setDesignFontSize(13);
     for (QCheckBox *box : m_delayBoxes) {
         box->setStyleSheet(MacroStyle::checkBox());
+        UseCheckBoxPictures(box);
         MacroStyle::setFont(box, 11);
     }
     for (QCheckBox *box : m_loopBoxes) {
         box->setStyleSheet(MacroStyle::checkBox());
+        UseCheckBoxPictures(box);
         MacroStyle::setFont(box, 11);
     }
     for (QLineEdit *edit : { m_defaultDelay, m_loopCount }) {

@@ -1,6 +1,5 @@
 #include "ui/macro/MacroStyle.h"
 
-#include "storage/AppPaths.h"
 #include "ui/widgets/Theme.h"
 
 #include <QWidget>
@@ -8,11 +7,6 @@
 namespace MacroStyle {
 
 namespace {
-
-QString skinUrl(const QString &relative)
-{
-    return QStringLiteral("url(%1)").arg(AppPaths::skinFile(relative));
-}
 
 QString px(double design)
 {
@@ -26,11 +20,8 @@ QString checkBox()
     return QStringLiteral("QCheckBox{color:rgb(255,255,255);spacing:%1;}"
                           "QCheckBox:disabled{color:rgb(100,100,100);}"
                           "QCheckBox::indicator{width:%2;height:%2;}"
-                          "QCheckBox::indicator:unchecked{image:%3;}"
-                          "QCheckBox::indicator:checked{image:%4;}"
-                          "QCheckBox:focus{border:1px dotted %5;}")
-        .arg(px(5), px(16), skinUrl(QStringLiteral("/checkbox1-1.png")),
-             skinUrl(QStringLiteral("/checkbox1-2.png")), AccentColorCss());
+                          "QCheckBox:focus{border:1px dotted %3;}")
+        .arg(px(5), px(16), AccentColorCss());
 }
 
 QString lineEdit()
@@ -65,13 +56,10 @@ QString itemView()
                           "border:0;border-right:1px solid rgb(30,30,30);padding:0 %2;}"
                           "QTableView{gridline-color:rgb(50,50,50);}"
                           "QAbstractItemView::indicator{width:%5;height:%5;}"
-                          "QAbstractItemView::indicator:unchecked{image:%6;}"
-                          "QAbstractItemView::indicator:checked{image:%7;}"
                           "QScrollBar:vertical{background:rgb(30,30,30);width:%3;}"
                           "QScrollBar::handle:vertical{background:rgb(100,100,100);min-height:%4;}"
                           "QScrollBar::add-line,QScrollBar::sub-line{height:0;}")
-        .arg(accent, px(4), px(10), px(20), px(16), skinUrl(QStringLiteral("/checkbox1-1.png")),
-             skinUrl(QStringLiteral("/checkbox1-2.png")));
+        .arg(accent, px(4), px(10), px(20), px(16));
 }
 
 QString header()

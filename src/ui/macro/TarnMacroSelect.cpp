@@ -1,4 +1,5 @@
 #include "ui/macro/TarnMacroSelect.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "storage/MacroList.h"
 #include "ui/macro/MacroStyle.h"
@@ -51,6 +52,7 @@ TarnMacroSelect::TarnMacroSelect(const QString &windowTitle, const QString &capt
     for (int mode = 0; mode < 3; ++mode) {
         QCheckBox *box = new QCheckBox(modeTexts[mode], this);
         box->setStyleSheet(MacroStyle::checkBox());
+        UseCheckBoxPictures(box);
         MacroStyle::setFont(box, 12);
         box->setChecked(mode == loopMode);
         PlaceWidget(box, 40, 110 + 34 * mode, 300, 28);

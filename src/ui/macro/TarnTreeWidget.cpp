@@ -1,4 +1,5 @@
 #include "ui/macro/TarnTreeWidget.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "ui/macro/MacroStyle.h"
 #include "ui/macro/TarnTreeItem.h"
@@ -66,6 +67,7 @@ void TarnTreeWidget::retranslate()
 void TarnTreeWidget::relayout()
 {
     setStyleSheet(MacroStyle::itemView());
+    UseCheckBoxPictures(this);
     MacroStyle::setFont(this, 12);
     setColumnWidth(1, Scaled(78));
     header()->setStyleSheet(MacroStyle::header());

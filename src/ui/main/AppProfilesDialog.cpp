@@ -1,7 +1,7 @@
 #include "ui/main/AppProfilesDialog.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
 #include "appprofiles/AppProfileFile.h"
-#include "storage/AppPaths.h"
 #include "ui/widgets/ConfirmButtons.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/TarnPushButton.h"
@@ -74,8 +74,7 @@ QString controlStyle()
                "QComboBox:focus { border: 1px solid %2; }"
                "QCheckBox { background: transparent; color: white; spacing: %1px; }"
                "QCheckBox:focus { color: %2; }"
-               "QCheckBox::indicator { width: %5px; height: %5px; border-image: url(%6); }"
-               "QCheckBox::indicator:checked { border-image: url(%7); }"
+               "QCheckBox::indicator { width: %5px; height: %5px; }"
                "QComboBox QAbstractItemView { background: rgb(40,40,40); color: white; "
                "selection-background-color: %2; selection-color: black; }"
                "QScrollArea, #appRuleList { background: transparent; border: none; }"
@@ -86,9 +85,7 @@ QString controlStyle()
         .arg(AccentColorCss())
         .arg(Scaled(4))
         .arg(Scaled(12))
-        .arg(Scaled(14))
-        .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
-             AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")));
+        .arg(Scaled(14));
 }
 
 } // namespace
@@ -122,6 +119,7 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     m_title->setText(tr("APPLICATIONS"));
     m_support->setText(supportSentence);
     m_switch->setObjectName(QStringLiteral("appSwitch"));
+    UseCheckBoxPictures(m_switch);
     m_switch->setText(tr("Switch profiles by application"));
     m_defaultLabel->setText(tr("Other programs"));
     m_defaultLabel->setWordWrap(false);

@@ -6,7 +6,6 @@
 #include "ui/widgets/Theme.h"
 
 #include <QBitmap>
-#include <QBuffer>
 #include <QPainter>
 #include <QtMath>
 
@@ -14,10 +13,43 @@ namespace {
 
 // Device pixel rows per band: a small repaint (a button's hover) decodes one or two bands.
 constexpr int BandRows = 32;
-// Packing takes about 20 ms: it waits until the window has had its first paints from the whole.
+// Packing takes about 15 ms: it waits until the window has had its first paints from the whole.
 constexpr int PackDelayMs = 500;
-// PNG stays lossless at any quality; this one compresses fast and still well.
-constexpr int PngQuality = 80;
+constexpr int BytesPerPixel = 3;
+
+// A band as each pixel's difference from its left neighbour, compressed: the background's smooth
+// gradients leave mostly zeros, which pack about twenty-fold. (Qt's PNG writer would do as well, but
+// it asks every installed image plugin first, loading each one.)
+QByteArray packBand(const QImage &picture, int top, int rows)
+{
+    const int rowBytes = picture.width() * BytesPerPixel;
+    QByteArray differences(rowBytes * rows, Qt::Uninitialized);
+    for (int row = 0; row < rows; ++row) {
+        const uchar *pixels = picture.constScanLine(top + row);
+        auto *out = reinterpret_cast<uchar *>(differences.data()) + row * rowBytes;
+        for (int i = 0; i < rowBytes; ++i)
+            out[i] = i < BytesPerPixel ? pixels[i] : uchar(pixels[i] - pixels[i - BytesPerPixel]);
+    }
+    QByteArray packed = qCompress(differences, 1);
+    packed.squeeze(); // qCompress leaves room for the worst case, a band's full size
+    return packed;
+}
+
+QImage unpackBand(const QByteArray &packed, int width)
+{
+    const QByteArray differences = qUncompress(packed);
+    const int rowBytes = width * BytesPerPixel;
+    if (rowBytes <= 0 || differences.isEmpty() || differences.size() % rowBytes != 0)
+        return {};
+    QImage band(width, differences.size() / rowBytes, QImage::Format_RGB888);
+    for (int row = 0; row < band.height(); ++row) {
+        const auto *in = reinterpret_cast<const uchar *>(differences.constData()) + row * rowBytes;
+        uchar *pixels = band.scanLine(row);
+        for (int i = 0; i < rowBytes; ++i)
+            pixels[i] = i < BytesPerPixel ? in[i] : uchar(in[i] + pixels[i - BytesPerPixel]);
+    }
+    return band;
+}
 
 } // namespace
 
@@ -60,16 +92,10 @@ void WindowBackground::pack()
     m_packTimer.stop();
     if (m_whole.isNull())
         return;
-    QVector<QByteArray> bands;
-    for (int top = 0; top < m_whole.height(); top += BandRows) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        const QImage band = m_whole.copy(0, top, m_whole.width(), qMin(BandRows, m_whole.height() - top));
-        if (!band.save(&buffer, "PNG", PngQuality))
-            return; // keeps the whole picture rather than a background with a gap
-        bands.append(buffer.data());
-    }
-    m_bands = bands;
+    m_bands.clear();
+    for (int top = 0; top < m_whole.height(); top += BandRows)
+        m_bands.append(packBand(m_whole, top, qMin(BandRows, m_whole.height() - top)));
+    m_width = m_whole.width();
     m_whole = QImage();
     ReleaseFreedMemory();
 }
@@ -89,8 +115,8 @@ void WindowBackground::paint(QPainter &painter, const QRect &dirty) const
     const int endRow = qCeil((dirty.bottom() + 1) * m_pixelRatio);
     const int last = qMin(m_bands.size() - 1, (endRow - 1) / BandRows);
     for (int index = qMax(0, firstRow / BandRows); index <= last; ++index) {
-        QImage band;
-        if (!band.loadFromData(m_bands[index], "PNG"))
+        QImage band = unpackBand(m_bands[index], m_width);
+        if (band.isNull())
             continue;
         band.setDevicePixelRatio(m_pixelRatio);
         // Each band starts on a whole device pixel row, so bands meet without a seam at any ratio.

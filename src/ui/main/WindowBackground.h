@@ -13,7 +13,7 @@ class QRect;
 // The main window's background at its current size: the skin picture scaled to the window once,
 // without its alpha channel (the window's shape is a mask instead). Whole, it would be the largest
 // thing the program keeps (3 MB at scale 1.25), so once the window's first paints are done it is
-// kept as losslessly compressed bands of rows, and a paint decodes only the bands it crosses.
+// kept as losslessly compressed bands of rows (0.1 MB), and a paint unpacks only the bands it crosses.
 class WindowBackground : public QObject
 {
     Q_OBJECT
@@ -36,7 +36,8 @@ private:
     qreal m_pixelRatio = 1.0;
     // The whole picture, until packed.
     QImage m_whole;
-    // PNG data of each band of BandRows device pixel rows, top to bottom, once packed.
+    // Each band of BandRows device pixel rows, top to bottom, once packed; and their width.
     QVector<QByteArray> m_bands;
+    int m_width = 0;
     QTimer m_packTimer;
 };

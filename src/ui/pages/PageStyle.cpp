@@ -1,6 +1,6 @@
 #include "ui/pages/PageStyle.h"
+#include "ui/widgets/CheckBoxPictures.h"
 
-#include "storage/AppPaths.h"
 #include "ui/pages/ConfigPage.h"
 #include "ui/widgets/Theme.h"
 
@@ -49,18 +49,16 @@ QString pageControlRules()
     return QStringLiteral(
                "QCheckBox[pageControl=\"true\"] { spacing: %1px; background: transparent; }"
                "QCheckBox[pageControl=\"true\"]::indicator { width: %2px; height: %2px; }"
-               "QCheckBox[pageControl=\"true\"]::indicator:unchecked { image: url(%3); }"
-               "QCheckBox[pageControl=\"true\"]::indicator:checked { image: url(%4); }"
-               "QCheckBox[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %5; }"
+               "QCheckBox[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %3; }"
                "QRadioButton[pageControl=\"true\"] { spacing: %1px; background: transparent; }"
-               "QRadioButton[pageControl=\"true\"]::indicator { width: %6px; height: %6px; border-radius: %7px;"
-               " border: %8px solid rgb(150,150,150); background: rgb(30,30,30); }"
-               "QRadioButton[pageControl=\"true\"]::indicator:checked { background: %5; border-color: %5; }"
-               "QRadioButton[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %5; }")
+               "QRadioButton[pageControl=\"true\"]::indicator { width: %4px; height: %4px; border-radius: "
+               "%5px;"
+               " border: %6px solid rgb(150,150,150); background: rgb(30,30,30); }"
+               "QRadioButton[pageControl=\"true\"]::indicator:checked { background: %3; border-color: %3; }"
+               "QRadioButton[pageControl=\"true\"]:focus { outline: none; border-bottom: 1px dotted %3; }")
                .arg(Scaled(6))
                .arg(box)
-               .arg(AppPaths::skinFile(QStringLiteral("/checkbox1-1.png")),
-                    AppPaths::skinFile(QStringLiteral("/checkbox1-2.png")), AccentColorCss())
+               .arg(AccentColorCss())
                .arg(radio)
                .arg(radio / 2 + 1)
                .arg(qMax(1, Scaled(1)))
@@ -69,9 +67,11 @@ QString pageControlRules()
               "QSlider[pageControl=\"true\"]::groove:horizontal { height: %1px; background: rgb(90,90,90);"
               " border-radius: %2px; }"
               "QSlider[pageControl=\"true\"]::sub-page:horizontal { background: %3; border-radius: %2px; }"
-              "QSlider[pageControl=\"true\"]::handle:horizontal { width: %4px; margin: -%5px 0; border-radius: %6px;"
+              "QSlider[pageControl=\"true\"]::handle:horizontal { width: %4px; margin: -%5px 0; "
+              "border-radius: %6px;"
               " background: %3; border: 1px solid rgb(230,230,230); }"
-              "QSlider[pageControl=\"true\"]::handle:horizontal:focus { border: 1px solid white; background: white; }")
+              "QSlider[pageControl=\"true\"]::handle:horizontal:focus { border: 1px solid white; background: "
+              "white; }")
               .arg(groove)
               .arg(groove / 2)
               .arg(AccentColorCss())
@@ -112,6 +112,7 @@ void applyPageRules(QWidget *control)
 void StyleCheckBox(QCheckBox *box)
 {
     applyPageRules(box);
+    UseCheckBoxPictures(box);
     box->setFont(PageFont());
     SetTextColor(box, ThemeColor::text());
 }

@@ -1,11 +1,13 @@
 #include "ui/widgets/ConfirmButtons.h"
 
+#include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QIcon>
+#include <QImageReader>
 #include <QToolButton>
 
 namespace {
@@ -22,7 +24,10 @@ QToolButton *createButton(QDialog *dialog, const QString &objectName, const QStr
 {
     auto *button = new QToolButton(dialog);
     button->setObjectName(objectName);
-    button->setIcon(QIcon(icon));
+    // The resources are PNG pictures named without a suffix.
+    QImageReader reader;
+    if (OpenPicture(reader, icon, "png"))
+        button->setIcon(QIcon(QPixmap::fromImage(reader.read())));
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setCursor(Qt::PointingHandCursor);
     return button;

@@ -4,6 +4,7 @@
 #include "storage/AppPaths.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -37,9 +38,20 @@ void dropUnused(QHash<QString, QPixmap> &pictures)
 
 } // namespace
 
+bool OpenPicture(QImageReader &reader, const QString &path, const QByteArray &format)
+{
+    reader.setFileName(path);
+    reader.setFormat(format.isEmpty() ? QFileInfo(path).suffix().toLatin1() : format);
+    reader.setAutoDetectImageFormat(false);
+    // Qt opens the file itself only where it may guess the format.
+    return reader.device()->open(QIODevice::ReadOnly);
+}
+
 QImage ReadScaledPicture(const QString &path, const QSize &pixels)
 {
-    QImageReader reader(path);
+    QImageReader reader;
+    if (!OpenPicture(reader, path))
+        return {};
     const QSize full = reader.size();
     reader.setScaledSize(pixels);
     reader.setQuality(100);
@@ -54,8 +66,11 @@ QImage ReadScaledPicture(const QString &path, const QSize &pixels)
 SkinPicture::SkinPicture(const QString &relative)
     : m_relative(relative)
     , m_path(AppPaths::skinFile(relative))
-    , m_fileSize(QImageReader(m_path).size())
-{ }
+{
+    QImageReader reader;
+    if (OpenPicture(reader, m_path))
+        m_fileSize = reader.size();
+}
 
 const QPixmap &SkinPicture::at(const QSize &size, qreal pixelRatio, Qt::AspectRatioMode mode)
 {

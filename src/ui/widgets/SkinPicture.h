@@ -4,8 +4,15 @@
 #include <QPixmap>
 #include <QString>
 
+class QImageReader;
 class QPainter;
 class QRect;
+
+// Points `reader` at `path`, read as `format` (by default the one the name ends with) without asking
+// the installed image plugins first: to find out who reads a PNG, Qt would load every one of them
+// (about 8 MB of libraries with KDE's and Qt's extra image formats installed). False when the file
+// cannot be opened.
+bool OpenPicture(QImageReader &reader, const QString &path, const QByteArray &format = QByteArray());
 
 // Reads the picture file at `path` straight into `pixels`, smoothly scaled; null when it cannot be
 // read. The full-size decode is not kept.
@@ -23,8 +30,9 @@ public:
 
     // Whether no readable file stands behind it; widgets then paint their plain look.
     bool isNull() const { return !m_fileSize.isValid(); }
-    // The file named at construction.
+    // The file named at construction, and where it was then.
     const QString &relative() const { return m_relative; }
+    const QString &path() const { return m_path; }
     // The picture for `size` logical pixels at `pixelRatio` device pixels each, with the file's
     // aspect kept or not as asked; made again only when the size changes. Null for an empty size.
     const QPixmap &at(const QSize &size, qreal pixelRatio, Qt::AspectRatioMode mode = Qt::IgnoreAspectRatio);
