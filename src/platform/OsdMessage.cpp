@@ -17,7 +17,10 @@ constexpr int StringFieldBytes = 512;
 
 void putInt(QByteArray &bytes, int offset, quint32 value)
 {
-    qToLittleEndian(value, bytes.data() + offset);
+    // Through replace() rather than a write at data() + offset, which gcc's sanitizer builds take
+    // for a write past the array's header.
+    const quint32 little = qToLittleEndian(value);
+    bytes.replace(offset, int(sizeof little), reinterpret_cast<const char *>(&little), int(sizeof little));
 }
 
 qint32 takeInt(const QByteArray &bytes, int offset)
