@@ -25,31 +25,36 @@ void PageStack::buildTab(int index)
 {
     switch (index) {
     case TabBar::Lighting:
-        if (!m_lighting)
-            buildLighting();
+        if (m_lighting)
+            return;
+        buildLighting();
         break;
     case TabBar::Customize:
-        if (!m_buttons)
-            buildButtons();
+        if (m_buttons)
+            return;
+        buildButtons();
         break;
     case TabBar::Dpi:
-        if (!m_dpi)
-            buildDpi();
+        if (m_dpi)
+            return;
+        buildDpi();
         break;
     case TabBar::Macro:
-        if (!m_macro)
-            buildMacro();
+        if (m_macro)
+            return;
+        buildMacro();
         break;
     default:
-        break;
+        return;
     }
+    // A page built for another tab than the one shown would otherwise appear with the window.
+    showOnlyShownTab();
 }
 
 void PageStack::buildLighting()
 {
     m_lighting = new TarnColorWindow(m_window);
     showBuilt(m_lighting, true);
-    m_lighting->setVisible(m_shownTab == TabBar::Lighting);
 }
 
 void PageStack::buildButtons()
@@ -72,7 +77,6 @@ void PageStack::buildButtons()
     if (m_pendingGroup >= 0)
         m_buttons->selectButton(m_pendingButton, m_pendingGroup);
     m_pendingButton = m_pendingGroup = -1;
-    m_buttonArea->setVisible(m_shownTab == TabBar::Customize);
 }
 
 void PageStack::buildDpi()
@@ -89,8 +93,6 @@ void PageStack::buildDpi()
     if (m_pendingRate >= 0)
         m_rate->setRate(quint8(m_pendingRate));
     m_pendingStage = m_pendingRate = -1;
-    for (QWidget *page : std::initializer_list<QWidget *> { m_dpi, m_performance, m_rate })
-        page->setVisible(m_shownTab == TabBar::Dpi);
 }
 
 void PageStack::buildMacro()
@@ -99,7 +101,6 @@ void PageStack::buildMacro()
     m_macro = new MacroDialog(m_window);
     connect(m_macro, &MacroDialog::EnableButtonsSignal, this, &PageStack::enableButtons);
     showBuilt(m_macro, false);
-    m_macro->setVisible(m_shownTab == TabBar::Macro);
 }
 
 void PageStack::showBuilt(ConfigPage *page, bool refresh)
@@ -138,6 +139,12 @@ void PageStack::showTab(int index)
 {
     m_shownTab = index;
     buildTab(index);
+    showOnlyShownTab();
+}
+
+void PageStack::showOnlyShownTab()
+{
+    const int index = m_shownTab;
     if (m_lighting)
         m_lighting->setVisible(index == TabBar::Lighting);
     if (m_buttonArea)

@@ -76,6 +76,7 @@ private:
     void buildDpi();
     void buildMacro();
     void placePages();
+    void showOnlyShownTab();
     void showBuilt(ConfigPage *page, bool refresh);
     int shownSlot() const;
 
