@@ -1,5 +1,6 @@
 #include "storage/IniDocument.h"
 
+#include "storage/IniKeyNames.h"
 #include "storage/IniLines.h"
 #include "storage/IniText.h"
 
@@ -9,52 +10,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <type_traits>
-
-namespace {
-
-// A key as the settings library keeps it: no doubled, leading or trailing '/'.
-bool isNormalized(const QString &key)
-{
-    const QChar *chars = key.constData();
-    const int size = key.size();
-    if (size == 0)
-        return true;
-    if (chars[0] == QLatin1Char('/') || chars[size - 1] == QLatin1Char('/'))
-        return false;
-    for (int i = 1; i < size; ++i) {
-        if (chars[i] == QLatin1Char('/') && chars[i - 1] == QLatin1Char('/'))
-            return false;
-    }
-    return true;
-}
-
-QString normalized(const QString &key)
-{
-    if (isNormalized(key))
-        return key;
-    QString result;
-    for (const QString &part : key.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        if (!result.isEmpty())
-            result += QLatin1Char('/');
-        result += part;
-    }
-    return result;
-}
-
-void splitKey(const QString &fullKey, QString &section, QString &name)
-{
-    const int slash = fullKey.indexOf(QLatin1Char('/'));
-    if (slash < 0) {
-        section.clear();
-        name = fullKey;
-    } else {
-        section = fullKey.left(slash);
-        name = fullKey.mid(slash + 1);
-    }
-}
-
-} // namespace
 
 IniDocument::IniDocument(const QByteArray &content)
 {
@@ -147,7 +102,7 @@ void IniDocument::parseSection(const QString &section, int textIndex, int from, 
         }
         QString sectionPart;
         QString name;
-        splitKey(section + IniText::key(data, line.start, keyEnd), sectionPart, name);
+        IniKeyNames::split(section + IniText::key(data, line.start, keyEnd), sectionPart, name);
         addRead(sectionId(sectionPart), name, textIndex, 0, 0, valueFrom, valueTo);
     }
 }
@@ -175,80 +130,6 @@ IniDocument::Name IniDocument::nameOf(const Entry &entry) const
     return name;
 }
 
-namespace {
-
-// One code unit of a key below its section.
-inline ushort unitAt(const QChar *chars, const char *bytes, int i)
-{
-    return chars ? chars[i].unicode() : ushort(uchar(bytes[i]));
-}
-
-// The same for a name held as Latin-1 bytes or as UTF-16 code units. Four code units are mixed in at
-// a time: a chain of one step per unit was a fifth of the time to read a slot file.
-template<class Unit> quint64 mixUnits(quint64 h, const Unit *units, int size)
-{
-    const auto unit = [units](int i) -> quint64 {
-        if constexpr (std::is_same_v<Unit, char>)
-            return uchar(units[i]);
-        else
-            return units[i].unicode();
-    };
-    int i = 0;
-    for (; i + 4 <= size; i += 4) {
-        const quint64 four = unit(i) | unit(i + 1) << 16 | unit(i + 2) << 32 | unit(i + 3) << 48;
-        h = (h ^ four) * 0x100000001B3ull;
-        h ^= h >> 29;
-    }
-    for (; i < size; ++i)
-        h = (h ^ unit(i)) * 0x100000001B3ull;
-    return h;
-}
-
-uint hashOf(int section, const QChar *chars, const char *bytes, int size)
-{
-    quint64 h = 14695981039346656037ull ^ quint64(uint(section)) * 0x9E3779B97F4A7C15ull;
-    h = bytes ? mixUnits(h, bytes, size) : mixUnits(h, chars, size);
-    // Mixed down, as the table uses the low bits.
-    h ^= h >> 33;
-    h *= 0xff51afd7ed558ccdull;
-    h ^= h >> 33;
-    return uint(h);
-}
-
-// Code unit by code unit, as QString orders strings.
-int compareNames(const QChar *aChars, const char *aBytes, int aSize, const QChar *bChars, const char *bBytes,
-                 int bSize)
-{
-    const int common = qMin(aSize, bSize);
-    if (aBytes && bBytes) {
-        const int c = std::memcmp(aBytes, bBytes, size_t(common));
-        if (c != 0)
-            return c;
-    } else {
-        for (int i = 0; i < common; ++i) {
-            const ushort a = unitAt(aChars, aBytes, i);
-            const ushort b = unitAt(bChars, bBytes, i);
-            if (a != b)
-                return a < b ? -1 : 1;
-        }
-    }
-    return aSize - bSize;
-}
-
-// A key written as it is, needing no escape.
-bool isPlainKey(const char *bytes, int size)
-{
-    for (int i = 0; i < size; ++i) {
-        const char ch = bytes[i];
-        if (!((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_'
-              || ch == '-' || ch == '.'))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 void IniDocument::addRead(int section, const QString &name, int textIndex, int nameFrom, int nameTo, int from,
                           int to)
 {
@@ -263,13 +144,14 @@ void IniDocument::addRead(int section, const QString &name, int textIndex, int n
     // One probe finds either the key read before or the free slot for it.
     const Name key = nameOf(entry);
     const size_t mask = m_slots.size() - 1;
-    size_t i = hashOf(section, key.chars, key.bytes, key.size) & mask;
+    size_t i = IniKeyNames::hash(section, key.chars, key.bytes, key.size) & mask;
     for (; m_slots[i]; i = (i + 1) & mask) {
         Entry &old = m_entries[size_t(m_slots[i] - 1)];
         if (old.section != section)
             continue;
         const Name oldName = nameOf(old);
-        if (compareNames(oldName.chars, oldName.bytes, oldName.size, key.chars, key.bytes, key.size) != 0)
+        if (IniKeyNames::compare(oldName.chars, oldName.bytes, oldName.size, key.chars, key.bytes, key.size)
+            != 0)
             continue;
         // A key found twice keeps its last value.
         if (old.name.isNull())
@@ -291,12 +173,14 @@ int IniDocument::findEntry(int section, const Name &name) const
     if (m_slots.empty())
         return -1;
     const size_t mask = m_slots.size() - 1;
-    for (size_t i = hashOf(section, name.chars, name.bytes, name.size) & mask; m_slots[i]; i = (i + 1) & mask) {
+    for (size_t i = IniKeyNames::hash(section, name.chars, name.bytes, name.size) & mask; m_slots[i];
+         i = (i + 1) & mask) {
         const Entry &entry = m_entries[size_t(m_slots[i] - 1)];
         if (entry.section != section)
             continue;
         const Name other = nameOf(entry);
-        if (compareNames(other.chars, other.bytes, other.size, name.chars, name.bytes, name.size) == 0)
+        if (IniKeyNames::compare(other.chars, other.bytes, other.size, name.chars, name.bytes, name.size)
+            == 0)
             return m_slots[i] - 1;
     }
     return -1;
@@ -310,7 +194,7 @@ void IniDocument::index(int entry)
     }
     const Name name = nameOf(m_entries[size_t(entry)]);
     const size_t mask = m_slots.size() - 1;
-    size_t i = hashOf(m_entries[size_t(entry)].section, name.chars, name.bytes, name.size) & mask;
+    size_t i = IniKeyNames::hash(m_entries[size_t(entry)].section, name.chars, name.bytes, name.size) & mask;
     while (m_slots[i])
         i = (i + 1) & mask;
     m_slots[i] = entry + 1;
@@ -323,7 +207,7 @@ void IniDocument::grow()
     const size_t mask = size - 1;
     for (size_t e = 0; e < m_entries.size(); ++e) {
         const Name name = nameOf(m_entries[e]);
-        size_t i = hashOf(m_entries[e].section, name.chars, name.bytes, name.size) & mask;
+        size_t i = IniKeyNames::hash(m_entries[e].section, name.chars, name.bytes, name.size) & mask;
         while (m_slots[i])
             i = (i + 1) & mask;
         m_slots[i] = int(e) + 1;
@@ -332,7 +216,7 @@ void IniDocument::grow()
 
 void IniDocument::beginGroup(const QString &group)
 {
-    m_groups.append(normalized(group));
+    m_groups.append(IniKeyNames::normalized(group));
     m_prefix.clear();
     for (const QString &g : qAsConst(m_groups)) {
         if (g.isEmpty())
@@ -361,7 +245,7 @@ void IniDocument::endGroup()
 
 QString IniDocument::fullKey(const QString &key) const
 {
-    const QString name = normalized(key);
+    const QString name = IniKeyNames::normalized(key);
     return m_prefix.isEmpty() ? name : m_prefix + QLatin1Char('/') + name;
 }
 
@@ -369,14 +253,14 @@ bool IniDocument::locate(const QString &key, int &section, QString &name) const
 {
     QString sectionName;
     // The usual case, a plain key in a one-level group, needs no new string.
-    if (m_prefixIsSection && isNormalized(key)) {
+    if (m_prefixIsSection && IniKeyNames::isNormalized(key)) {
         name = key;
         if (m_prefixSection < 0)
             m_prefixSection = m_sectionIds.value(m_prefix, -1);
         section = m_prefixSection;
         return section >= 0;
     } else {
-        splitKey(fullKey(key), sectionName, name);
+        IniKeyNames::split(fullKey(key), sectionName, name);
     }
     section = m_sectionIds.value(sectionName, -1);
     return section >= 0;
@@ -437,7 +321,7 @@ void IniDocument::setValue(const QString &key, const QVariant &value)
     if (!locate(key, section, name)) {
         QString sectionName;
         QString rest;
-        splitKey(fullKey(key), sectionName, rest);
+        IniKeyNames::split(fullKey(key), sectionName, rest);
         section = sectionId(sectionName);
     }
     const int known = findEntry(section, Name { name.constData(), nullptr, name.size() });
@@ -481,7 +365,8 @@ QByteArray IniDocument::toBytes() const
             order.push_back(s);
     }
     // On this system the library keeps no order of its own: sections and keys go by name.
-    std::sort(order.begin(), order.end(), [this](int a, int b) { return m_sectionNames[a] < m_sectionNames[b]; });
+    std::sort(order.begin(), order.end(),
+              [this](int a, int b) { return m_sectionNames[a] < m_sectionNames[b]; });
 
     QByteArray out;
     out.reserve(m_texts.empty() ? 4096 : m_texts.front().size() + 4096);
@@ -491,7 +376,7 @@ QByteArray IniDocument::toBytes() const
         std::sort(entries.begin(), entries.end(), [this](const Entry *a, const Entry *b) {
             const Name x = nameOf(*a);
             const Name y = nameOf(*b);
-            return compareNames(x.chars, x.bytes, x.size, y.chars, y.bytes, y.size) < 0;
+            return IniKeyNames::compare(x.chars, x.bytes, x.size, y.chars, y.bytes, y.size) < 0;
         });
         QByteArray header;
         IniText::appendKey(m_sectionNames[s], header);
@@ -507,10 +392,11 @@ QByteArray IniDocument::toBytes() const
         out += "]\n";
         for (const Entry *entry : entries) {
             const Name name = nameOf(*entry);
-            if (name.bytes && isPlainKey(name.bytes, name.size))
+            if (name.bytes && IniKeyNames::isPlain(name.bytes, name.size))
                 out.append(name.bytes, name.size);
             else
-                IniText::appendKey(name.bytes ? QString::fromLatin1(name.bytes, name.size) : entry->name, out);
+                IniText::appendKey(name.bytes ? QString::fromLatin1(name.bytes, name.size) : entry->name,
+                                   out);
             out += '=';
             if (entry->from < 0 && entry->value.userType() == QMetaType::Int)
                 out += QByteArray::number(entry->value.toInt());
