@@ -25,6 +25,7 @@ private slots:
 private:
     QProcess *start(const QStringList &extraEnvironment);
     QStringList visibleWindows() const;
+    static QString report(QProcess &program);
 
     QScopedPointer<TestAppDir> m_dir;
     QString m_program;
@@ -78,6 +79,16 @@ QStringList TestSecondLaunch::visibleWindows() const
         .split('\n', Qt::SkipEmptyParts);
 }
 
+// What became of a program whose window did not show, for the failure message.
+QString TestSecondLaunch::report(QProcess &program)
+{
+    const QString state = program.state() == QProcess::NotRunning
+        ? QStringLiteral("ended with %1").arg(program.exitCode())
+        : QStringLiteral("running");
+    return QStringLiteral("program %1; output:\n%2")
+        .arg(state, QString::fromLocal8Bit(program.readAllStandardOutput() + program.readAllStandardError()));
+}
+
 void TestSecondLaunch::secondStartBringsTheWindowForward_data()
 {
     QTest::addColumn<QString>("state");
@@ -93,7 +104,8 @@ void TestSecondLaunch::secondStartBringsTheWindowForward()
 {
     QFETCH(QString, state);
     QFETCH(bool, sessionBus);
-    if (QStandardPaths::findExecutable("xdotool").isEmpty() || QStandardPaths::findExecutable("trayer").isEmpty())
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()
+        || QStandardPaths::findExecutable("trayer").isEmpty())
         QSKIP("xdotool and trayer are needed (scripts/install-deps.sh)");
     PrivateBus bus;
     if (sessionBus && bus.address().isEmpty())
@@ -138,7 +150,9 @@ void TestSecondLaunch::secondStartBringsTheWindowForward()
     QVERIFY(other.waitForStarted());
     QString otherWindow;
     QTRY_VERIFY_WITH_TIMEOUT(
-        !(otherWindow = run("xdotool", { "search", "--onlyvisible", "--name", m_title + "-other" })).isEmpty(), 10000);
+        !(otherWindow = run("xdotool", { "search", "--onlyvisible", "--name", m_title + "-other" }))
+             .isEmpty(),
+        10000);
     QVERIFY(xdotool({ "windowfocus", "--sync", otherWindow.section('\n', 0, 0) }));
 
     if (sessionBus) {
@@ -165,7 +179,8 @@ void TestSecondLaunch::secondStartBringsTheWindowForward()
     const QString shown = visibleWindows().value(0);
     if (state == "no mouse") {
         // Without a mouse the window comes with its warning box, as the tray shows it.
-        QTRY_VERIFY_WITH_TIMEOUT(!run("xdotool", { "search", "--onlyvisible", "--name", "^Warning$" }).isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !run("xdotool", { "search", "--onlyvisible", "--name", "^Warning$" }).isEmpty(), 10000);
     } else {
         QTRY_COMPARE_WITH_TIMEOUT(run("xdotool", { "getwindowfocus", "-f" }), shown, 10000);
     }
@@ -184,8 +199,9 @@ void TestSecondLaunch::closeWithoutTrayEnds()
     if (QStandardPaths::findExecutable("xdotool").isEmpty())
         QSKIP("xdotool is needed (scripts/install-deps.sh)");
     // No tray host on this server: the close picture ends the program, as "&Quit" does.
-    QScopedPointer<QProcess> program(start({ "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus" }));
-    QTRY_COMPARE_WITH_TIMEOUT(visibleWindows().size(), 1, 20000);
+    QScopedPointer<QProcess> program(
+        start({ "DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus", "MOUSECFG_DEBUG=1" }));
+    QTRY_VERIFY2_WITH_TIMEOUT(visibleWindows().size() == 1, qPrintable(report(*program)), 40000);
     const QStringList geometry
         = run("xdotool", { "getwindowgeometry", "--shell", visibleWindows().value(0) }).split('\n');
     int x = 0, y = 0;
@@ -259,8 +275,9 @@ void TestSecondLaunch::lockWithoutRuntimeFolder()
         env.insert("HOME", otherHome.path());
         env.insert("XDG_CACHE_HOME", otherHome.path() + "/cache");
         other.setProcessEnvironment(env);
-        other.start(setpriv, { "--reuid=65534", "--regid=65534", "--clear-groups",
-                               QCoreApplication::applicationFilePath(), "--hold-lock", "LockSafety" });
+        other.start(setpriv,
+                    { "--reuid=65534", "--regid=65534", "--clear-groups",
+                      QCoreApplication::applicationFilePath(), "--hold-lock", "LockSafety" });
         QVERIFY(other.waitForReadyRead(10000));
         QCOMPARE(other.readLine().trimmed(), QByteArray("locked"));
         SingleInstanceLock mine(name);
