@@ -21,34 +21,35 @@ PageStack::PageStack(QWidget *window, ConfigData &config, std::function<int()> l
     , m_lightingSlot(std::move(lightingSlot))
 { }
 
-void PageStack::buildTab(int index)
+bool PageStack::buildTab(int index)
 {
     switch (index) {
     case TabBar::Lighting:
         if (m_lighting)
-            return;
+            return false;
         buildLighting();
         break;
     case TabBar::Customize:
         if (m_buttons)
-            return;
+            return false;
         buildButtons();
         break;
     case TabBar::Dpi:
         if (m_dpi)
-            return;
+            return false;
         buildDpi();
         break;
     case TabBar::Macro:
         if (m_macro)
-            return;
+            return false;
         buildMacro();
         break;
     default:
-        return;
+        return false;
     }
     // A page built for another tab than the one shown would otherwise appear with the window.
     showOnlyShownTab();
+    return true;
 }
 
 void PageStack::buildLighting()
@@ -138,8 +139,8 @@ void PageStack::placePages()
 void PageStack::showTab(int index)
 {
     m_shownTab = index;
-    buildTab(index);
-    showOnlyShownTab();
+    if (!buildTab(index))
+        showOnlyShownTab();
 }
 
 void PageStack::showOnlyShownTab()

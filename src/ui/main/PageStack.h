@@ -70,7 +70,8 @@ signals:
     void enableButtons(bool enable);
 
 private:
-    void buildTab(int index);
+    // Builds the pages of tab `index` unless they exist; true when it built them.
+    bool buildTab(int index);
     void buildLighting();
     void buildButtons();
     void buildDpi();
