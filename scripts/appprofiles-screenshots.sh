@@ -8,7 +8,7 @@ out=${OUT_DIR:-/tmp/appprofiles-shots}
 for dpi in 96 192; do
     for language in 0 1; do
         mkdir -p "$out/$dpi"
-        QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none xvfb-run -a -s "-screen 0 2200x1400x24 -dpi $dpi" \
+        QT_QPA_PLATFORM=xcb QT_XCB_GL_INTEGRATION=none xvfb-run -a -s "-noreset -screen 0 2200x1400x24 -dpi $dpi" \
             "${BUILD_DIR:-build}/tools/appprofiles_shots" "$out/$dpi" "$language"
     done
 done

@@ -8,7 +8,7 @@ mkdir -p "$out"
 for setting in "1.0 96" "2.0 192"; do
     read -r scale dpi <<<"$setting"
     MOUSECFG_SCREENSHOTS="$out" MOUSECFG_SCREENSHOT_SCALE="$scale" QT_QPA_PLATFORM=xcb \
-        xvfb-run -a -s "-screen 0 2200x1400x24 -dpi $dpi" \
+        xvfb-run -a -s "-noreset -screen 0 2200x1400x24 -dpi $dpi" \
         "${BUILD_DIR:-build}/tests/test_profilebar" uploadRunsBehindTheDialog
 done
 ls "$out"

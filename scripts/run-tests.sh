@@ -6,4 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh "$@"
 cd "${BUILD_DIR:-build}"
-xvfb-run -a -s "-screen 0 1280x800x24" ctest --output-on-failure --timeout 600
+# -noreset: by default the server resets when its last client leaves, and a test program connecting
+# in that moment is refused ("could not connect to display").
+xvfb-run -a -s "-noreset -screen 0 1280x800x24" ctest --output-on-failure --timeout 600

@@ -11,5 +11,5 @@ export MOUSECFG_VIRTUAL_MOUSE=${MOUSECFG_VIRTUAL_MOUSE:-receiver}
 if [ -n "${DISPLAY:-}" ]; then
     exec build/app/mousecfg
 fi
-xvfb-run -a -s "-screen 0 1280x800x24" scripts/screenshot.sh build/app/mousecfg build/screenshot.png
+xvfb-run -a -s "-noreset -screen 0 1280x800x24" scripts/screenshot.sh build/app/mousecfg build/screenshot.png
 echo "No display found: mousecfg ran under Xvfb; its window is in build/screenshot.png"

@@ -19,7 +19,7 @@ shot() {
         sed -i "$extra" "$work/app/Configs/Config.ini"
     fi
     MOUSECFG_VIRTUAL_MOUSE="$work/scenario.ini" XDG_DATA_HOME="$work/data" SCREENSHOT_DELAY=${SCREENSHOT_DELAY:-6} \
-        xvfb-run -a -s "-screen 0 2200x1400x24 -dpi $dpi" \
+        xvfb-run -a -s "-noreset -screen 0 2200x1400x24 -dpi $dpi" \
         bash scripts/screenshot.sh "$work/app/mousecfg" "$out/$name-$dpi.png"
 }
 

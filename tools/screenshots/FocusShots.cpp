@@ -1,6 +1,6 @@
 // Pictures of the keyboard focus on every page, for judging by eye that it is always visible.
 // Run under an X server with the wanted DPI and a virtual mouse, for example
-//   MOUSECFG_VIRTUAL_MOUSE=receiver xvfb-run -a -s "-screen 0 1600x1000x24 -dpi 192"
+//   MOUSECFG_VIRTUAL_MOUSE=receiver xvfb-run -a -s "-noreset -screen 0 1600x1000x24 -dpi 192"
 //   build/tools/mousecfg-focus-shots OUTDIR
 // The focus is moved with the Tab key only, as a keyboard user moves it.
 #include "device/session/MouseSession.h"
