@@ -94,7 +94,9 @@ void TestEncodings::generalBlock()
     config.ProfileID = 3;
     config.profiles[3].dpi = 4;
     config.profiles[3].LedMode = 7;
-    config.profiles[0].LedMoveOFF = 9;
+    config.profiles[0].LedMoveOFF = 1;
+    config.profiles[3].LedMoveOFF = 9; // the LED timing is the current (lighting) slot's
+    config.profiles[3].LedSleepTime = 4;
     config.profiles[2].pollrate = 8;
     config.profiles[4].scrollspeed = 20;
     auto block = GeneralSettingsBlock(config, 1);
@@ -102,6 +104,7 @@ void TestEncodings::generalBlock()
     QCOMPARE(block[10], quint8(0x81));
     QCOMPARE(block[6], quint8(3));
     QCOMPARE(block[7], quint8(9));
+    QCOMPARE(block[8], quint8(4));
     QCOMPARE(block[13], quint8(8));
     QCOMPARE(block[4], quint8(20));
     QCOMPARE(block[16], quint8(0x1F));

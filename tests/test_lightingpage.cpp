@@ -23,7 +23,7 @@ private slots:
     void menuAndControlsPerEffect();
     void effectsKeepTheirOwnValues();
     void reportedEffect();
-    void slotSplitOfTheSettings();
+    void everyControlEditsTheLightingSlot();
     void singleSlotProduct();
     void colourDialogAnswers();
 
@@ -169,7 +169,7 @@ void TestLightingPage::reportedEffect()
     QVERIFY(!page.speedSlider()->isVisible());
 }
 
-void TestLightingPage::slotSplitOfTheSettings()
+void TestLightingPage::everyControlEditsTheLightingSlot()
 {
     TestAppDir dir(TestAppDir::Installed);
     ConfigData config = factoryConfig();
@@ -178,7 +178,7 @@ void TestLightingPage::slotSplitOfTheSettings()
     page.show();
     page.refreshFrom(config, 3);
 
-    // Effect and colour go to the current slot.
+    // Every lighting control edits the current slot, whose lighting the upload sends.
     choose(page, "FULL LIGHTED");
     QCOMPARE(config.profiles[3].LedMode, quint8(1));
     QCOMPARE(config.profiles[0].LedMode, quint8(4));
@@ -188,16 +188,16 @@ void TestLightingPage::slotSplitOfTheSettings()
     QCOMPARE(config.profiles[3].ledModes[1].RGB, QColor(1, 2, 3));
     QVERIFY(config.profiles[0].ledModes[1].RGB != QColor(1, 2, 3));
 
-    // Brightness, speed and sleep go to slot 0, in slot 0's current effect.
+    const ProfileData firstSlot = config.profiles[0];
     const int before = config.profiles[3].ledModes[1].bright;
     page.brightnessSlider()->setValue(before == 1 ? 2 : 1);
-    QCOMPARE(config.profiles[0].ledModes[4].bright, page.brightnessSlider()->value());
-    QCOMPARE(config.profiles[3].ledModes[1].bright, before);
+    QCOMPARE(config.profiles[3].ledModes[1].bright, page.brightnessSlider()->value());
     choose(page, "RAINBOW");
     page.speedSlider()->setValue(4);
-    QCOMPARE(config.profiles[0].ledModes[4].breath, 4);
+    QCOMPARE(config.profiles[3].ledModes[4].breath, 4);
     page.sleepSlider()->setValue(7);
-    QCOMPARE(config.profiles[0].LedSleepTime, quint8(7));
+    QCOMPARE(config.profiles[3].LedSleepTime, quint8(7));
+    QVERIFY(config.profiles[0] == firstSlot);
     QCOMPARE(page.sleepValueLabel()->text(), QStringLiteral("7 MINUTE"));
 
     // The move-off switch belongs to the slot shown.

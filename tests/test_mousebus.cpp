@@ -13,6 +13,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <memory>
 
 // The running window's D-Bus interface, and mousecfg-cli handing its commands to it: a real window on
@@ -237,25 +238,46 @@ void TestMouseBus::commandsRunInTheWindow()
 
 void TestMouseBus::settingsChangeInTheWindow()
 {
-    const auto windowSettings = [this] {
-        const QDBusMessage reply = callWindow("Get", { 1u });
+    const uint current = properties().value("Slot").toUInt();
+    const auto windowSettings = [this](uint slot) {
+        const QDBusMessage reply = callWindow("Get", { slot });
         return QJsonDocument::fromJson(reply.arguments().value(0).toString().toUtf8()).object();
     };
-    const int dpi = windowSettings().value("dpi.1").toInt() == 800 ? 1600 : 800;
-    const int before = writtenReports(m_windowTrace).size();
+    const int dpi = windowSettings(current).value("dpi.1").toInt() == 800 ? 1600 : 800;
+    int before = writtenReports(m_windowTrace).size();
     const QString cliTrace = m_dir->path() + "/cli.trace";
     QFile::remove(cliTrace);
-    const CliResult set = runCli(*m_dir, { "set", "1", "dpi.1", QString::number(dpi) }, "receiver", cliTrace);
+    const QString slotText = QString::number(current);
+    const CliResult set = runCli(*m_dir, { "set", slotText, "dpi.1", QString::number(dpi) }, "receiver", cliTrace);
     QCOMPARE(set.output, QString("Done.\n"));
     QCOMPARE(set.exitCode, 0);
     // The window sent it; the tool opened no mouse.
     QVERIFY(writtenReports(cliTrace).isEmpty());
     QVERIFY(writtenReports(m_windowTrace).size() > before);
     // The window holds it, the tool reads it through the window, and the slot file has it.
-    QCOMPARE(windowSettings().value("dpi.1").toInt(), dpi);
+    QCOMPARE(windowSettings(current).value("dpi.1").toInt(), dpi);
     const QString line = QString("dpi.1 = %1\n").arg(dpi);
-    QVERIFY(runCli(*m_dir, { "get", "1" }).output.contains(line));
-    QVERIFY(runCli(*m_dir, { "--no-forward", "get", "1" }).output.contains(line));
+    QVERIFY(runCli(*m_dir, { "get", slotText }).output.contains(line));
+    QVERIFY(runCli(*m_dir, { "--no-forward", "get", slotText }).output.contains(line));
+
+    // Another slot: saved and shown, not sent (the mouse takes a slot's stages only while it is
+    // current), and sent in full when that slot is selected.
+    const uint other = current == 3 ? 2 : 3;
+    before = writtenReports(m_windowTrace).size();
+    const CliResult saved
+        = runCli(*m_dir, { "set", QString::number(other), "dpi.1", QString::number(dpi) }, "receiver", cliTrace);
+    QCOMPARE(saved.exitCode, 0);
+    QCOMPARE(saved.output, QString("Saved in slot %1; the mouse receives it when slot %1 is selected "
+                                   "(mousecfg-cli select-profile %1).\n")
+                               .arg(other));
+    QCOMPARE(writtenReports(m_windowTrace).size(), before);
+    QCOMPARE(windowSettings(other).value("dpi.1").toInt(), dpi);
+    QCOMPARE(callWindow("SelectSlot", { other }).type(), QDBusMessage::ReplyMessage);
+    const QStringList sent = writtenReports(m_windowTrace).mid(before);
+    // A DPI block frame (command 0x02) follows the switch.
+    QVERIFY2(std::any_of(sent.begin(), sent.end(), [](const QString &frame) { return frame.mid(6, 2) == "02"; }),
+             qPrintable(sent.join('\n')));
+    QCOMPARE(callWindow("SelectSlot", { current }).type(), QDBusMessage::ReplyMessage);
 
     // A value the mouse does not offer: the window's answer is the tool's own.
     const QStringList refusedArgs { "set", "1", "rate", "333" };

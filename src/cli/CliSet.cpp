@@ -4,9 +4,22 @@
 #include "cli/CliSlotArgument.h"
 #include "cli/CliUpload.h"
 #include "core/settings/SlotSettings.h"
+#include "storage/AppPaths.h"
 #include "storage/ConfigStore.h"
+#include "storage/UploadSlots.h"
 
 namespace {
+
+// Said instead of sending when the change waits on this computer.
+int savedOnly(int slot, bool current, QTextStream &out)
+{
+    if (current)
+        out << "Saved; the mouse receives it with the next apply.\n";
+    else
+        out << "Saved in slot " << slot + 1 << "; the mouse receives it when slot " << slot + 1
+            << " is selected (mousecfg-cli select-profile " << slot + 1 << ").\n";
+    return 0;
+}
 
 int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
 {
@@ -25,6 +38,8 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     const QString key = args.takeFirst();
+    // The mouse takes DPI stages, buttons and lighting only for the slot it has current.
+    const bool current = slot == config.ProfileID;
     if (forward) {
         // The window changes, saves and shows it; its "Apply" sends it.
         const OperationResult result = CliForward::call(
@@ -33,7 +48,7 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
             err << "mousecfg-cli: " << result.message << "\n";
             return result.exitCode;
         }
-        return apply ? applyThroughWindow(false, out, err) : 0;
+        return apply && current ? applyThroughWindow(false, out, err) : savedOnly(slot, current, out);
     }
     const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args);
     if (!result.ok) {
@@ -47,7 +62,13 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return ExitCannotWrite;
     }
     // As the window's "Apply": whatever the change touched goes to the mouse.
-    return apply ? uploadConfig(config, before, false, out, err) : 0;
+    if (apply && current)
+        return uploadConfig(config, before, false, out, err);
+    if (!MarkSlotsUnsent(1 << slot)) {
+        err << "mousecfg-cli: cannot write '" << AppPaths::globalConfigFile() << "'\n";
+        return ExitCannotWrite;
+    }
+    return savedOnly(slot, current, out);
 }
 
 } // namespace

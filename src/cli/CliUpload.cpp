@@ -8,6 +8,7 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
+#include "storage/UploadSlots.h"
 
 namespace {
 
@@ -80,7 +81,13 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         return ReportNoDevice;
     }
     const int slot = number - 1;
-    const OperationResult result = MouseOperations::selectSlot(device.session(), slot);
+    ConfigData config;
+    LoadConfig(config);
+    // The slot's settings follow the switch when they never reached the mouse; as before an upload,
+    // the battery tells whether the mouse sleeps.
+    if (UnsentSlots() & (1 << slot))
+        readBatteryState(device);
+    const OperationResult result = MouseOperations::switchSlot(device.session(), config, slot);
     if (!SaveProfileID(slot))
         return cannotWrite(out, err, result.device, AppPaths::globalConfigFile());
     return printDeviceResult(result, out, err);

@@ -2,6 +2,8 @@
 
 #include "device/session/MouseSession.h"
 #include "device/upload/TarnProcessThread.h"
+#include "storage/ConfigData.h"
+#include "storage/UploadSlots.h"
 
 #include <QEventLoop>
 
@@ -15,6 +17,17 @@ OperationResult MouseOperations::selectSlot(MouseSession &session, int slot)
     const quint8 applied = commands.ApplyAll();
     session.statusControl().StartStatusThread();
     return OperationResult::fromDevice(applied);
+}
+
+OperationResult MouseOperations::switchSlot(MouseSession &session, const ConfigData &config, int slot,
+                                            const UploadWaiter &waiter)
+{
+    const OperationResult switched = selectSlot(session, slot);
+    if (!switched.ok() || !(UnsentSlots() & (1 << slot)))
+        return switched;
+    ConfigData current = config;
+    current.ProfileID = quint8(slot);
+    return upload(session, current, true, waiter);
 }
 
 OperationResult MouseOperations::upload(MouseSession &session, const ConfigData &config, bool sendEverything,

@@ -19,6 +19,10 @@ public:
     // Tells the mouse to switch to slot `slot` (0 to 4); the apply frames after it tell whether it
     // took the switch. The slot is not stored.
     static OperationResult selectSlot(MouseSession &session, int slot);
+    // Switches the mouse to `slot` (0 to 4) of `config`; when that slot holds settings the mouse has
+    // not received, uploads the slot in full afterwards (waited for as upload() does).
+    static OperationResult switchSlot(MouseSession &session, const ConfigData &config, int slot,
+                                      const UploadWaiter &waiter = {});
     // Uploads `config` and waits for the result through `waiter` (an empty one waits in an event loop);
     // `sendEverything` sends every group whatever changed. A settings file the upload could not write
     // is the result's `path` (with the mouse's own result in `device`).

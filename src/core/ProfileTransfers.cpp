@@ -1,10 +1,12 @@
 #include "core/ProfileTransfers.h"
 
 #include "platform/LogCategories.h"
+#include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
+#include "storage/UploadSlots.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -79,6 +81,9 @@ OperationResult ProfileTransfers::importConfig(ConfigData &config, const QString
         return refused(OperationResult::Unreadable, path,
                        ImportCheck(path, ImportCheck::Configuration).message(ShownPath(path)));
     }
+    // Every slot changed; the mouse gets each one when it is next current.
+    if (!MarkSlotsUnsent(AllSlotsMask))
+        return OperationResult::cannotWrite(AppPaths::globalConfigFile());
     return OperationResult::done();
 }
 

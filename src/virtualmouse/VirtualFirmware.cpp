@@ -7,7 +7,17 @@ namespace {
 constexpr int MaxPayload = 25;
 constexpr quint8 FirstChunk = 0xD1;
 constexpr quint8 FurtherChunk = 0xD2;
+constexpr quint8 GeneralBlock = 0x01;
 constexpr quint8 MacroBlock = 0x05;
+// The general block's byte that names the current profile.
+constexpr int ProfileByte = 6;
+
+void writeAt(QByteArray &block, int offset, const QByteArray &bytes)
+{
+    if (block.size() < offset + bytes.size())
+        block.append(QByteArray(offset + bytes.size() - block.size(), '\0'));
+    block.replace(offset, bytes.size(), bytes);
+}
 
 QByteArray frame(quint8 command)
 {
@@ -65,6 +75,7 @@ QByteArray VirtualFirmware::receive(const QByteArray &report)
         echo.append(QByteArray(ReportLength - 8, '\0'));
     } else if (command == 0x44) {
         m_selectedProfile = quint8(report[4]);
+        m_onBoardSlot = m_selectedProfile;
         return QByteArray();
     } else if (command == 0x48) {
         return batteryReport();
@@ -99,11 +110,13 @@ void VirtualFirmware::store(const QByteArray &report)
     int offset = quint8(report[4]);
     if (command == MacroBlock)
         offset |= quint8(report[5]) << 8;
-    const int length = quint8(report[6]);
-    QByteArray &block = m_memory[command];
-    if (block.size() < offset + length)
-        block.append(QByteArray(offset + length - block.size(), '\0'));
-    block.replace(offset, length, report.mid(8, length));
+    const QByteArray bytes = report.mid(8, quint8(report[6]));
+    writeAt(m_memory[command], offset, bytes);
+    if (command == GeneralBlock && offset <= ProfileByte && ProfileByte < offset + bytes.size())
+        m_onBoardSlot = quint8(bytes[ProfileByte - offset]);
+    // DPI stages, buttons and lighting are kept for the slot that is current when they arrive.
+    if (command > GeneralBlock && command < MacroBlock)
+        writeAt(m_slotMemory[slotKey(m_onBoardSlot, command)], offset, bytes);
 }
 
 QByteArray VirtualFirmware::batteryReport() const

@@ -27,6 +27,10 @@ public:
     QByteArray memory(quint8 command) const { return m_memory.value(command); }
     // The profile last chosen by command 0x44.
     quint8 selectedProfile() const { return m_selectedProfile; }
+    // The on-board slot the mouse has current: named by the last general block or select command.
+    quint8 onBoardSlot() const { return m_onBoardSlot; }
+    // What on-board slot `slot` holds of the DPI (0x02), button (0x03) or lighting (0x04) block.
+    QByteArray slotMemory(quint8 slot, quint8 command) const { return m_slotMemory.value(slotKey(slot, command)); }
     // A status report 0x49, as the mouse sends one when its own buttons change something.
     static QByteArray statusReport(quint8 profile, quint8 dpiStage, quint8 rate, quint8 mode);
 
@@ -43,10 +47,14 @@ public:
 
 private:
     void store(const QByteArray &report);
+    static int slotKey(quint8 slot, quint8 command) { return slot << 8 | command; }
     QByteArray batteryReport() const;
 
     QHash<quint8, QByteArray> m_memory;
+    // The per-slot blocks, by slotKey().
+    QHash<int, QByteArray> m_slotMemory;
     quint8 m_selectedProfile = 0;
+    quint8 m_onBoardSlot = 0;
 };
 
 // Takes one unit of a fault count: true when the fault applies now.

@@ -95,6 +95,18 @@ quint8 VirtualMouse::selectedProfile() const
     return m_firmware.selectedProfile();
 }
 
+quint8 VirtualMouse::onBoardSlot() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmware.onBoardSlot();
+}
+
+QByteArray VirtualMouse::slotMemory(quint8 slot, quint8 command) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmware.slotMemory(slot, command);
+}
+
 int VirtualMouse::openHandles(Link link) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -52,6 +52,10 @@ public:
     QByteArray memory(quint8 command) const;
     // The profile last chosen by command 0x44.
     quint8 selectedProfile() const;
+    // The on-board slot the mouse has current (last general block or select command).
+    quint8 onBoardSlot() const;
+    // What on-board slot `slot` holds of the DPI (0x02), button (0x03) or lighting (0x04) block.
+    QByteArray slotMemory(quint8 slot, quint8 command) const;
     // Number of handles open on a link.
     int openHandles(Link link) const;
 

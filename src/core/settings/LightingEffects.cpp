@@ -1,7 +1,7 @@
 #include "core/settings/LightingEffects.h"
 
 #include "storage/ConfigData.h"
-#include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -56,13 +56,6 @@ QVector<int> LightingMenuOrder()
     return { 1, 2, 3, 4, 9, 11, 10, 12, 13, 0 };
 }
 
-int LightingSlotIndex(int currentSlot)
-{
-    if (ProductName() == QLatin1String("4630"))
-        return 0;
-    return qBound(0, currentSlot, ProfileSlots - 1);
-}
-
 void LightingEditor::attach(ConfigData &config, int currentSlot)
 {
     m_config = &config;
@@ -108,16 +101,16 @@ void LightingEditor::chooseEffect(int effect)
 void LightingEditor::setBrightness(int value)
 {
     if (m_config) {
-        ProfileData &first = m_config->profiles[0];
-        first.ledModes[safeEffect(first.LedMode)].bright = value;
+        ProfileData &slot = m_config->profiles[m_lightingSlot];
+        slot.ledModes[safeEffect(slot.LedMode)].bright = value;
     }
 }
 
 void LightingEditor::setSpeed(int value)
 {
     if (m_config) {
-        ProfileData &first = m_config->profiles[0];
-        first.ledModes[safeEffect(first.LedMode)].breath = value;
+        ProfileData &slot = m_config->profiles[m_lightingSlot];
+        slot.ledModes[safeEffect(slot.LedMode)].breath = value;
     }
 }
 
@@ -132,7 +125,7 @@ void LightingEditor::setColour(const QColor &colour)
 void LightingEditor::setSleepTime(int minutes)
 {
     if (m_config)
-        m_config->profiles[0].LedSleepTime = quint8(qBound(0, minutes, 255));
+        m_config->profiles[m_lightingSlot].LedSleepTime = quint8(qBound(0, minutes, 255));
 }
 
 void LightingEditor::setMoveOffChecked(bool checked)

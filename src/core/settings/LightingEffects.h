@@ -26,12 +26,8 @@ LightingControls LightingControlsOf(int effect);
 // The effects the menu offers, top to bottom (4 of the 14 are kept for profiles that carry them).
 QVector<int> LightingMenuOrder();
 
-// The slot whose effect and colour the lighting page edits: slot 0 for the product "4630", else the
-// current slot (cut to the slot range).
-int LightingSlotIndex(int currentSlot);
-
-// Edits the lighting of a configuration in place, with the split the mouse's upload expects: effect,
-// colour and the move-off switch go to the lighting slot; brightness, speed and sleep time to slot 0.
+// Edits the lighting of a configuration in place: every value goes to the lighting slot
+// (LightingSlotIndex), whose lighting is what an upload sends.
 class LightingEditor
 {
 public:
@@ -57,12 +53,12 @@ public:
 
     // Makes `effect` current in the lighting slot.
     void chooseEffect(int effect);
-    // Brightness or speed of slot 0's current effect.
+    // Brightness or speed of the lighting slot's current effect.
     void setBrightness(int value);
     void setSpeed(int value);
     // Colour of the lighting slot's current effect.
     void setColour(const QColor &colour);
-    // Sleep time of slot 0.
+    // Sleep time of the lighting slot.
     void setSleepTime(int minutes);
     // Move-off flag of the lighting slot: checked switches the light off on movement.
     void setMoveOffChecked(bool checked);

@@ -6,6 +6,7 @@
 #include "storage/ConfigStore.h"
 #include "storage/KeyTable.h"
 #include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
 
 namespace {
 
@@ -183,7 +184,7 @@ quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableByt
     // Read afresh for every upload: the product definition is the one place it lives.
     ButtonMatrix matrix {};
     LoadButtonMatrix(matrix.data());
-    ButtonInfo *buttons = deviceSide.profiles[0].buttons;
+    ButtonInfo *buttons = deviceSide.profiles[UploadSlot(deviceSide)].buttons;
 
     auto encodeAt = [&](int position, ButtonInfo &button) {
         const int slot = ButtonSlotOfPosition(position, scrollRev, matrix);

@@ -23,7 +23,7 @@ using ButtonMatrix = std::array<qint8, ButtonMatrixSize>;
 // the others come from `matrix`. -1 when the matrix names no slot of the table.
 int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix);
 
-// Encodes the buttons of profile 0 of `deviceSide` into `table` and sends the button block through
-// `commands`; the macros the buttons reach are registered afresh in `macros`.
+// Encodes the buttons of the current slot of `deviceSide` into `table` and sends the button block
+// through `commands`; the macros the buttons reach are registered afresh in `macros`.
 quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table,
                     MacroIndexMap &macros);

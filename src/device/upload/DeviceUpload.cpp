@@ -8,6 +8,7 @@
 #include "device/upload/LightingBlock.h"
 #include "device/upload/MacroBlock.h"
 #include "storage/ConfigRecords.h"
+#include "storage/UploadSlots.h"
 
 DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status)
     : m_commands(link)
@@ -26,7 +27,7 @@ quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups
     if (!result && (groups & GroupButtons))
         result = WriteButtons(m_commands, copy, m_state.ButtonTable(), m_state.MacroIndices());
     if (!result && (groups & GroupDpi))
-        result = WriteDpiStages(m_commands, copy, 0, m_state.DeviceTypeByte());
+        result = WriteDpiStages(m_commands, copy, UploadSlot(copy), m_state.DeviceTypeByte());
     if (!result && (groups & GroupLighting))
         result = WriteLighting(m_commands, copy);
     if (!result && (groups & AllGroups))

@@ -2,6 +2,7 @@
 
 #include "device/upload/CommandSet.h"
 #include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
 
 quint8 DeviceEffectNumber(int effect)
 {
@@ -15,7 +16,8 @@ quint8 DeviceEffectNumber(int effect)
 std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &config, int syncMode)
 {
     std::array<quint8, GeneralBlockSize> block {};
-    const ProfileData &first = config.profiles[0];
+    // The LED timing bytes belong to the lighting slot, like the effects of the lighting block.
+    const ProfileData &lighting = config.profiles[UploadLightingSlot(config)];
     const ProfileData &current = CurrentProfile(config);
     for (int p = 0; p < ProfileSlots; ++p) {
         block[size_t(p)] = config.profiles[p].scrollspeed;
@@ -32,8 +34,8 @@ std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &conf
     }
     block[5] = lift;
     block[6] = config.ProfileID;
-    block[7] = first.LedMoveOFF;
-    block[8] = first.LedSleepTime;
+    block[7] = lighting.LedMoveOFF;
+    block[8] = lighting.LedSleepTime;
     block[9] = config.Debounce;
     block[10] = quint8(config.SensorMode | (config.Wake != 0 ? 0x80 : 0));
     block[16] = 0x1F;

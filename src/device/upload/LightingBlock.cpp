@@ -1,6 +1,7 @@
 #include "device/upload/LightingBlock.h"
 
 #include "device/upload/CommandSet.h"
+#include "storage/UploadSlots.h"
 
 namespace {
 
@@ -48,6 +49,6 @@ std::array<quint8, LightingBlockSize> LightingBlock(const ProfileData &profile)
 
 quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide)
 {
-    const auto block = LightingBlock(deviceSide.profiles[0]);
+    const auto block = LightingBlock(deviceSide.profiles[UploadLightingSlot(deviceSide)]);
     return commands.SendBlock(CmdLightingBlock, block.data(), int(block.size()), 24);
 }

@@ -10,5 +10,6 @@ constexpr int LightingBlockSize = 80;
 std::array<quint8, LightingBlockSize> LightingBlock(const ProfileData &profile);
 class CommandSet;
 
-// Sends the lighting block of profile 0 of `deviceSide` through `commands`; returns the result code.
+// Sends the lighting block of the lighting slot of `deviceSide` through `commands`; returns the
+// result code.
 quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide);

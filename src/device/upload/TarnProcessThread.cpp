@@ -8,6 +8,7 @@
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
+#include "storage/UploadSlots.h"
 
 #include <QDebug>
 
@@ -39,7 +40,10 @@ void TarnProcessThread::run()
 
     m_status = ReportOk;
     int groups = ChangedGroups(snapshot, state.LastSentConfig());
-    if (LoadDiff() == 1 || m_sendEverything) {
+    const int slot = UploadSlot(snapshot);
+    // A slot changed while another was current has never reached the mouse: send all of it.
+    const bool slotUnsent = UnsentSlots() & (1 << slot);
+    if (LoadDiff() == 1 || m_sendEverything || slotUnsent) {
         groups = AllGroups;
     } else if (groups == 0) {
         emit DoProcessDlg();
@@ -51,5 +55,7 @@ void TarnProcessThread::run()
     state.LastSentConfig() = snapshot;
     save(SaveDiff(m_status != ReportOk ? 1 : 0), AppPaths::globalConfigFile());
     save(SaveUploadCut(m_status != ReportOk), AppPaths::globalConfigFile());
+    if (m_status == ReportOk && slotUnsent)
+        save(ClearSlotUnsent(slot), AppPaths::globalConfigFile());
     emit DoProcessDlg();
 }

@@ -12,6 +12,7 @@
 #include "storage/ConfigStore.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
+#include "storage/UploadSlots.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/FocusChain.h"
@@ -45,8 +46,6 @@ namespace {
 constexpr int WarningDelayMs = 200;
 // How long a login start waits for the desktop's tray before it shows the window minimised.
 constexpr int LoginTrayWaitMs = 4000;
-// The product whose lighting lives in the first slot whatever slot is current.
-const QString SharedLightingProduct = QStringLiteral("4630");
 
 double logicalDpiRatio(const QScreen *screen)
 {
@@ -196,7 +195,7 @@ int MousecfgWidget::connectedCount() const
 
 int MousecfgWidget::lightingSlot() const
 {
-    return ProductName() == SharedLightingProduct ? 0 : m_config.ProfileID;
+    return LightingSlotIndex(m_config.ProfileID);
 }
 
 void MousecfgWidget::refreshPages()

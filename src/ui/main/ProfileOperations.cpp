@@ -9,6 +9,7 @@
 #include "storage/FileCopy.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
+#include "storage/UploadSlots.h"
 #include "ui/main/ProfileHost.h"
 #include "ui/main/ProfileNames.h"
 #include "ui/widgets/UserPrompts.h"
@@ -117,7 +118,7 @@ OperationResult ProfileOperations::switchSlot(int slot)
         return OperationResult::fromDevice(ReportNoDevice);
     selectProfileSlot(slot, false);
     emit libraryChanged();
-    const OperationResult result = MouseOperations::selectSlot(m_host->mouseSession(), slot);
+    const OperationResult result = switchMouseTo(slot);
     m_host->applySlotMouseSpeed();
     return result;
 }
@@ -302,6 +303,8 @@ bool ProfileOperations::resetAllProfiles()
     if (!ask(tr("Are you sure you want reset all profiles?")))
         return false;
     MakeFactoryConfig(config());
+    // The upload below writes the current slot; the others are written when next selected.
+    MarkSlotsUnsent(AllSlotsMask);
     m_host->refreshPages();
     emit slotChanged();
     applyToDevice(true);

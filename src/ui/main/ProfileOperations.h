@@ -104,6 +104,8 @@ private:
     QStringList otherSlotNames() const;
     // True when `name` cannot be given to a new library profile.
     bool nameTaken(const QString &name) const;
+    // Tells the mouse to switch to `slot`, uploading the slot when it holds settings not sent yet.
+    OperationResult switchMouseTo(int slot);
     // Loads library profile `name` into the current slot, which takes the name.
     void loadIntoCurrentSlot(const QString &name);
     void notice(const QString &text) const;

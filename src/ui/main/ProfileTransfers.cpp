@@ -10,6 +10,7 @@
 #include "ui/widgets/UserPrompts.h"
 
 #include <QDir>
+#include <QWidget>
 
 namespace {
 
@@ -42,6 +43,19 @@ OperationResult ProfileOperations::upload(bool sendEverything, bool showProgress
     m_uploading = true;
     const OperationResult result = MouseOperations::upload(m_host->mouseSession(), config(), sendEverything,
                                                            showProgress ? m_waiter : UploadWaiter());
+    m_uploading = false;
+    return result;
+}
+
+OperationResult ProfileOperations::switchMouseTo(int slot)
+{
+    if (m_uploading)
+        return OperationResult::busy();
+    m_uploading = true;
+    // From the tray (a program's own slot, a D-Bus call) the upload runs without a progress dialog.
+    const QWidget *parent = m_host->dialogParent();
+    const OperationResult result = MouseOperations::switchSlot(m_host->mouseSession(), config(), slot,
+                                                               parent && parent->isVisible() ? m_waiter : UploadWaiter());
     m_uploading = false;
     return result;
 }

@@ -3,7 +3,9 @@
 #include "core/MouseBusService.h"
 #include "core/settings/SlotSettings.h"
 #include "device/session/MouseSession.h"
+#include "storage/AppPaths.h"
 #include "storage/ConfigStore.h"
+#include "storage/UploadSlots.h"
 #include "ui/main/BatteryDisplayState.h"
 #include "ui/main/ConnectionDisplay.h"
 #include "ui/main/MousecfgWidget.h"
@@ -130,6 +132,9 @@ OperationResult WindowMouseEngine::setSetting(int slot, const QString &key, cons
     QString failed;
     if (!SaveConfig(config, &failed))
         return OperationResult::cannotWrite(failed);
+    // Another slot's change reaches the mouse when that slot is next selected.
+    if (slot != UploadSlot(config) && !MarkSlotsUnsent(1 << slot))
+        return OperationResult::cannotWrite(AppPaths::globalConfigFile());
     m_window->refreshPages();
     publishState();
     return OperationResult::done();
