@@ -149,10 +149,30 @@ QString Setter::setStage(int stage, const QString &part)
     return QString();
 }
 
+// The effects of the menu that show a control, by name.
+QString effectsWith(bool LightingControls::*control)
+{
+    QStringList names;
+    for (int effect : LightingMenuOrder()) {
+        if (LightingControlsOf(effect).*control)
+            names << effectName(effect);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 bool Setter::setLighting(const QString &part, QString &error)
 {
     LightingEditor editor;
     editor.attach(m_config, m_slot);
+    // A value the current effect does not show would reach no byte the mouse uses.
+    const LightingControls shown = LightingControlsOf(editor.effect());
+    const auto lacks = [&](bool LightingControls::*control, const char *what) {
+        if (shown.*control)
+            return false;
+        error = QStringLiteral("%1: the effect %2 has no %3; effects with one: %4")
+                    .arg(m_key, effectName(editor.effect()), QLatin1String(what), effectsWith(control));
+        return true;
+    };
     int number = 0;
     if (part == QLatin1String("effect")) {
         QStringList names;
@@ -167,6 +187,8 @@ bool Setter::setLighting(const QString &part, QString &error)
         return true;
     }
     if (part == QLatin1String("colour") || part == QLatin1String("color")) {
+        if (lacks(&LightingControls::colour, "colour"))
+            return true;
         static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
         if (!hex.match(m_value).hasMatch()) {
             error = refuse(QStringLiteral("#rrggbb, such as #ff8800"));
@@ -176,6 +198,8 @@ bool Setter::setLighting(const QString &part, QString &error)
         return true;
     }
     if (part == QLatin1String("brightness")) {
+        if (lacks(&LightingControls::brightness, "brightness"))
+            return true;
         if (!readNumber(m_value, LightingBrightnessMin, LightingBrightnessMax, number)) {
             error = refuse(rangeText(LightingBrightnessMin, LightingBrightnessMax));
             return true;
@@ -184,6 +208,8 @@ bool Setter::setLighting(const QString &part, QString &error)
         return true;
     }
     if (part == QLatin1String("speed")) {
+        if (lacks(&LightingControls::speed, "speed"))
+            return true;
         if (!readNumber(m_value, LightingSpeedMin, LightingSpeedMax, number)) {
             error = refuse(rangeText(LightingSpeedMin, LightingSpeedMax));
             return true;

@@ -11,6 +11,7 @@
 
 #include <QColor>
 #include <QJsonArray>
+#include <QRegularExpression>
 
 #include <climits>
 
@@ -131,6 +132,26 @@ QStringList keys()
     for (const Value &value : read(ConfigData(), 0))
         names << value.key;
     return names;
+}
+
+QVector<LocalKey> keptOnComputer()
+{
+    return {
+        { "dpi.N.link", "whether the DPI page moves X and Y together; the mouse receives the two resolutions" },
+        { "pointer.speed", "the desktop's pointer speed, set on this computer while the slot is current" },
+        { "macros", "read-only: the macros the slot's buttons hold, sent with the buttons" },
+    };
+}
+
+bool isKeptOnComputer(const QString &key)
+{
+    static const QRegularExpression stage(QStringLiteral("^dpi\\.[0-9]+\\."));
+    const QString pattern = QString(key).replace(stage, QStringLiteral("dpi.N."));
+    for (const LocalKey &local : keptOnComputer()) {
+        if (pattern == QLatin1String(local.pattern))
+            return true;
+    }
+    return false;
 }
 
 SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values)

@@ -38,4 +38,15 @@ QStringList keys();
 // Sets `key` of slot `slot` from `values` (joined by spaces); `config` is unchanged when refused.
 SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values);
 
+// A key whose value the mouse never receives, and why it stays on this computer.
+struct LocalKey
+{
+    const char *pattern; // the key, "N" standing for any stage number
+    const char *reason;
+};
+// Every key kept on this computer; each other key changes a byte of the next upload.
+QVector<LocalKey> keptOnComputer();
+// True when `key` matches a pattern of keptOnComputer().
+bool isKeptOnComputer(const QString &key);
+
 } // namespace SlotSettings
