@@ -168,8 +168,13 @@ void TestButtonCatalogue::fireKeyPresetAndStore()
     QCOMPARE(stored.Res1, quint8(0x84));
     QCOMPARE(stored.LoopNumber, 5);
     QCOMPARE(stored.KeyNumber, 50);
-    StoreFireKey(stored, { FireKeySetting::KeyboardKey, 240, 5, 50 }); // no usage
-    QCOMPARE(stored.Res1, quint8(0));
+    // A key without a usage would reach the mouse as a left click: refused, the record unchanged.
+    QVERIFY(!StoreFireKey(stored, { FireKeySetting::KeyboardKey, 240, 7, 70 }));
+    QVERIFY(!StoreFireKey(stored, { FireKeySetting::KeyboardKey, 0, 7, 70 }));
+    QCOMPARE(stored.Res1, quint8(0x84));
+    QCOMPARE(stored.LoopNumber, 5);
+    QVERIFY(StoreFireKey(stored, { FireKeySetting::KeyboardKey, 30, 7, 70 }));
+    QCOMPARE(stored.Res1, quint8(0x04));
     QCOMPARE(stored.macroname, QStringLiteral("kept"));
 }
 

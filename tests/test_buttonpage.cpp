@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSlider>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -330,13 +331,20 @@ void TestButtonPage::fireKeyDialog()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QSignalSpy values(&dialog, &TarnFireKeyWindow::SetFireKeyValue);
+    QVERIFY(dialog.okButton()->isEnabled());
     QTest::mouseClick(dialog.choice(3), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(dialog.isCapturing());
     QVERIFY(!dialog.choice(0)->isChecked());
     QCOMPARE(values.count(), 1);
     QCOMPARE(dialog.focusWidget(), static_cast<QWidget *>(dialog.keyDisplay()));
+    // "Keyboard Key" without a key would reach the mouse as a left click: no OK, by Return either.
+    QVERIFY(!dialog.okButton()->isEnabled());
+    QCOMPARE(dialog.keyDisplay()->text(), QStringLiteral("Press a key"));
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
     QTest::keyClick(dialog.windowHandle(), Qt::Key_B);
     QCOMPARE(dialog.setting().keyCode, quint8(48));
+    QVERIFY(dialog.okButton()->isEnabled());
 
     // Keys typed into an edit are numbers, not the fire key; Return moves on and its release is skipped.
     dialog.delayEdit()->clear();
@@ -366,9 +374,26 @@ void TestButtonPage::fireKeyDialog()
     QVERIFY(!dialog.isCapturing());
     QCOMPARE(dialog.keyDisplay()->text(), QString());
     ButtonInfo stored;
-    StoreFireKey(stored, dialog.setting());
+    QVERIFY(StoreFireKey(stored, dialog.setting()));
     QCOMPARE(stored.Res1, quint8(0x82));
     QCOMPARE(stored.KeyNumber, 20);
+    dialog.reject();
+
+    // Opened on a stored key: that key stays the value until another is taken, also after a detour.
+    b.Res1 = 0x05; // B
+    TarnFireKeyWindow again;
+    again.preset(FireKeyOf(b));
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QCOMPARE(again.keyDisplay()->text(), QStringLiteral("B"));
+    QVERIFY(again.okButton()->isEnabled());
+    QTest::mouseClick(again.choice(0), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(again.choice(3), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(again.keyDisplay()->text(), QStringLiteral("B"));
+    QVERIFY(again.okButton()->isEnabled());
+    QVERIFY(StoreFireKey(stored, again.setting()));
+    QCOMPARE(stored.Res1, quint8(0x05));
+    again.reject();
 }
 
 void TestButtonPage::sniperDialog()

@@ -101,8 +101,15 @@ void TestCliSettings::roundTrip_data()
                                 << QJsonObject { { "button.5", "key:Home" } };
     QTest::newRow("combination") << QStringList { "button.6", "combo:Ctrl+C" }
                                  << QJsonObject { { "button.6", "combo:LCtr+C" } };
+    QTest::newRow("combination in any order: stored as it is pressed")
+        << QStringList { "button.6", "combo:c+Alt+RShift" }
+        << QJsonObject { { "button.6", "combo:LShift+LAlt+C" } };
+    QTest::newRow("modifiers alone") << QStringList { "button.6", "combo:Ctrl+Shift" }
+                                     << QJsonObject { { "button.6", "combo:LShift+LCtr" } };
     QTest::newRow("fire key") << QStringList { "button.3", "fire:right,5,20" }
                               << QJsonObject { { "button.3", "fire:right,5,20" } };
+    QTest::newRow("fire keyboard key")
+        << QStringList { "button.3", "fire:Home,5,20" } << QJsonObject { { "button.3", "fire:Home,5,20" } };
     QTest::newRow("macro") << QStringList { "button.7", "macro:burst" }
                            << QJsonObject { { "button.7", "macro:burst" },
                                             { "macros", QJsonArray { "burst" } } };
@@ -216,6 +223,23 @@ void TestCliSettings::refused_data()
     QTest::newRow("unknown combination key")
         << QStringList { "button.5", "combo:Ctrl+Nope" } << "no key is named 'Nope'";
     QTest::newRow("fire times") << QStringList { "button.5", "fire:left,0" } << "1 to 255";
+    // What the mouse cannot carry: the same modifier twice would send another one, a second key or a
+    // mouse button would be lost.
+    const QString comboForm
+        = "each of Shift, Ctrl, Win and Alt at most once and at most one other key, joined by '+', such "
+          "as combo:Ctrl+Shift+C";
+    QTest::newRow("modifier twice") << QStringList { "button.5", "combo:Ctrl+Ctrl" } << comboForm;
+    QTest::newRow("both sides of a modifier") << QStringList { "button.5", "combo:LCtr+RCtr+A" } << comboForm;
+    QTest::newRow("two keys") << QStringList { "button.5", "combo:A+B" } << comboForm;
+    QTest::newRow("mouse button in a combination")
+        << QStringList { "button.5", "combo:Ctrl+Left Button" }
+        << "'Left Button' has no keyboard code the mouse can send; a combination is";
+    QTest::newRow("mouse button as a key")
+        << QStringList { "button.5", "key:Left Button" }
+        << "'Left Button' has no keyboard code the mouse can send; key:KEY takes a keyboard key";
+    QTest::newRow("mouse button as fire key")
+        << QStringList { "button.5", "fire:Left Button,5,50" }
+        << "'Left Button' has no keyboard code the mouse can send; fire:left|right|middle|KEY";
     QTest::newRow("no macro stored") << QStringList { "button.5", "macro:burst" } << "no macro is stored";
     QTest::newRow("effect") << QStringList { "lighting.effect", "DISCO" }
                             << "allowed: FULL LIGHTED, BREATHING, 7 COLOR BREATHING";
@@ -283,6 +307,15 @@ void TestCliSettings::getAndSetCommands()
         result.output,
         QStringLiteral("mousecfg-cli: dpi.2: '1625' is refused; allowed: 100 to 32000 in steps of 50 up to "
                        "16000, then 100 (nearest: 1600 or 1650)\n"));
+    QCOMPARE(getJson(dir), settings);
+    QVERIFY(writtenReports(trace).isEmpty());
+
+    // A button value the mouse cannot carry: the same, exit 65.
+    result = runCli(dir, { "set", "button.6", "combo:A+B" }, "receiver", trace);
+    QCOMPARE(result.exitCode, 65);
+    QVERIFY2(result.output.startsWith("mousecfg-cli: button.6: a combination is each of Shift"),
+             qPrintable(result.output));
+    QCOMPARE(result.output.count('\n'), 1);
     QCOMPARE(getJson(dir), settings);
     QVERIFY(writtenReports(trace).isEmpty());
 
@@ -370,6 +403,24 @@ void TestCliSettings::macros()
     QCOMPARE(runCli(dir, { "macro", "export", "none", out }).exitCode, 66);
     QCOMPARE(runCli(dir, { "macro", "export", "burst", dir.path() + "/no/such/folder/x" }).exitCode, 73);
     QCOMPARE(runCli(dir, { "macro", "rename" }).exitCode, 64);
+
+    // A macro without delays longer than the mouse keeps: stored and bound, with a warning line.
+    QByteArray longText = "[Setting]\nCount=55\n";
+    for (int i = 0; i < 55; ++i)
+        longText
+            += QStringLiteral("Map_%1=%2\nDataL_%1=4\nDataH_%1=0\n").arg(i).arg(i % 2 ? 4 : 132).toLatin1();
+    const QString warning = "mousecfg-cli: warning: the mouse receives only the first 49 of the 55 events of "
+                            "macro 'long' (without a delay the mouse keeps 49; with one, up to 63)\n";
+    result = runCli(dir, { "macro", "import", dir.writeFile("in/long.MSMACRO", longText) });
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.output.contains(warning), qPrintable(result.output));
+    writeFactoryConfig();
+    result = runCli(dir, { "set", "button.7", "macro:long,held", "--no-apply" });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.output, warning);
+    QCOMPARE(getJson(dir).value("button.7").toString(), QStringLiteral("macro:long,held"));
+    // One that fits says nothing.
+    QCOMPARE(runCli(dir, { "set", "button.7", "macro:burst", "--no-apply" }).output, QString());
 }
 
 void TestCliSettings::help()

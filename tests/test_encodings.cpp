@@ -246,6 +246,26 @@ void TestEncodings::macroSlotLayout()
     QCOMPARE(slot[3 * 60 + 1], quint8(49));
     QCOMPARE(slot[3 * 61], quint8(6));
     QCOMPARE(slot[3 * 62], quint8(0));
+
+    // The rule the editor and the command line warn by is the one the encoder cuts by.
+    for (int count : { 0, 49, 50, 63 }) {
+        for (bool delayed : { false, true }) {
+            MacroEvent events[KeyInfoSlots];
+            std::copy(many, many + count, events);
+            if (delayed && count > 0)
+                events[count / 2] = { 0x06, 10, 0 };
+            const int sent = MacroEventsSent(events, count);
+            QCOMPARE(sent, delayed && count > 0 ? count : qMin(count, 49));
+            const MacroSlot encoded = EncodeMacroSlot(events, count);
+            int kept = 0;
+            for (int t = 0; t < MacroSlotSize / 3; ++t) {
+                const quint8 *triple = encoded.data() + 3 * t;
+                kept += triple[0] == 0x84 || (triple[0] == 0x06 && triple[1] == 10);
+            }
+            QVERIFY2(kept == sent,
+                     qPrintable(QStringLiteral("%1 events, delayed %2").arg(count).arg(delayed)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestEncodings)

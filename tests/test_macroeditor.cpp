@@ -328,6 +328,10 @@ void TestMacroEditor::mouseActionsAndRowLimit()
     ScriptedPrompts prompts;
     // A stored button event with an unknown button is dropped on load.
     saveMacro("mouse", { ev(0x81, 0, 3), ev(0x84, 0, 4) }, 2);
+    QVector<MacroEvent> plain;
+    for (int i = 0; i < 49; ++i)
+        plain << ev(i % 2 ? 4 : 0x84, 0, 4);
+    saveMacro("plain", plain);
     MacroDialog page;
     page.show();
     QCOMPARE(page.model()->events(), QVector<MacroEvent>({ ev(0x84, 0, 4) }));
@@ -365,6 +369,24 @@ void TestMacroEditor::mouseActionsAndRowLimit()
     QCOMPARE(page.model()->rowCount(), 63);
     QCOMPARE(notice(prompts), QStringLiteral("A MACRO HOLDS AT MOST 63 EVENTS."));
     QCOMPARE(storedEvents("mouse").size(), 63);
+    QVERIFY(page.cutNotice()->isHidden());
+
+    // Without a delay the mouse keeps 49 events: the page says so while the macro is longer.
+    page.listPanel()->listWidget()->setCurrentRow(1);
+    QCOMPARE(page.macroName(), QStringLiteral("plain"));
+    QVERIFY(page.cutNotice()->isHidden());
+    page.SelectRow(48);
+    click(page.eventButtons()->button(MacroEventButtons::Copy));
+    click(page.eventButtons()->button(MacroEventButtons::Paste));
+    QVERIFY(page.cutNotice()->isVisible());
+    QVERIFY(page.cutNotice()->text().contains(QStringLiteral("FIRST 49 OF THESE 50 EVENTS")));
+    click(page.eventButtons()->button(MacroEventButtons::InsertDelay));
+    QVERIFY(page.cutNotice()->isHidden());
+    click(page.eventButtons()->button(MacroEventButtons::Delete));
+    QCOMPARE(page.model()->rowCount(), 50);
+    QVERIFY(page.cutNotice()->isVisible());
+    page.listPanel()->listWidget()->setCurrentRow(0);
+    QVERIFY(page.cutNotice()->isHidden());
 }
 
 void TestMacroEditor::copyPasteBetweenMacros()
@@ -401,9 +423,24 @@ void TestMacroEditor::gunSet()
 {
     TestAppDir dir(TestAppDir::Installed);
     ScriptedPrompts prompts;
-    saveMacro("spray", {});
     MacroDialog page;
     page.show();
+
+    // With no macro at all, "GUN SET" is the one event button that works: it makes the first macro.
+    for (int a = 0; a < MacroEventButtons::ActionCount; ++a)
+        QCOMPARE(page.eventButtons()->button(MacroEventButtons::Action(a))->isEnabled(),
+                 a == MacroEventButtons::GunSet);
+    QTimer::singleShot(0, this, [] {
+        auto *dialog = qobject_cast<TarnGunsetDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->nameEdit()->setText("spray");
+        dialog->OnYesClick();
+    });
+    click(page.eventButtons()->button(MacroEventButtons::GunSet));
+    QCOMPARE(LoadMacroList(), QStringList({ "spray" }));
+    QCOMPARE(page.macroName(), QStringLiteral("spray"));
+    QCOMPARE(storedEvents("spray"), QVector<MacroEvent>({ ev(1, 0, 1), ev(0x81, 0, 1), ev(6, 0, 10) }));
+    QVERIFY(page.eventButtons()->button(MacroEventButtons::Delete)->isEnabled());
 
     // An empty name keeps the dialog open with a notice; then a taken name gets "_2".
     bool filled = false;

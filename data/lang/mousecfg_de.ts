@@ -865,6 +865,10 @@
         <source>BOUNCE UP</source>
         <translation>LOSLASSEN</translation>
     </message>
+    <message>
+        <source>WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. INSERT A DELAY TO SEND THEM ALL.</source>
+        <translation>OHNE PAUSE BEHÄLT DIE MAUS NUR DIE ERSTEN %1 DIESER %2 EREIGNISSE. FÜGEN SIE EINE PAUSE EIN, UM ALLE ZU SENDEN.</translation>
+    </message>
 </context>
 <context>
     <name>MacroEditPanel</name>
@@ -1741,6 +1745,10 @@
         <location line="+8"/>
         <source>Delay:</source>
         <translation>Pause:</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Taste drücken</translation>
     </message>
 </context>
 <context>

@@ -865,6 +865,10 @@
         <source>BOUNCE UP</source>
         <translation>BOUNCE UP</translation>
     </message>
+    <message>
+        <source>WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. INSERT A DELAY TO SEND THEM ALL.</source>
+        <translation>WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. INSERT A DELAY TO SEND THEM ALL.</translation>
+    </message>
 </context>
 <context>
     <name>MacroEditPanel</name>
@@ -1741,6 +1745,10 @@
         <location line="+8"/>
         <source>Delay:</source>
         <translation>Delay:</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Press a key</translation>
     </message>
 </context>
 <context>

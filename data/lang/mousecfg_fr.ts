@@ -865,6 +865,10 @@
         <source>BOUNCE UP</source>
         <translation>RELÂCHEMENT</translation>
     </message>
+    <message>
+        <source>WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. INSERT A DELAY TO SEND THEM ALL.</source>
+        <translation>SANS DÉLAI, LA SOURIS NE GARDE QUE LES %1 PREMIERS DE CES %2 ÉVÉNEMENTS. INSÉREZ UN DÉLAI POUR LES ENVOYER TOUS.</translation>
+    </message>
 </context>
 <context>
     <name>MacroEditPanel</name>
@@ -1741,6 +1745,10 @@
         <location line="+8"/>
         <source>Delay:</source>
         <translation>Délai :</translation>
+    </message>
+    <message>
+        <source>Press a key</source>
+        <translation>Tapez une touche</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "cli/CliMacro.h"
 
 #include "storage/MacroFile.h"
+#include "storage/MacroFit.h"
 #include "storage/MacroLibrary.h"
 #include "storage/MacroList.h"
 
@@ -39,6 +40,7 @@ int import(const QString &path, QTextStream &out, QTextStream &err)
     switch (ImportMacro(path, name)) {
     case MacroImport::Imported:
         out << "Macro " << name << " imported\n";
+        warnIfMacroCut(name, err);
         return 0;
     case MacroImport::Exists:
         err << "mousecfg-cli: Macro Exist! ('" << name << "' is already stored)\n";
@@ -86,6 +88,19 @@ int macro(const QStringList &args, QTextStream &out, QTextStream &err)
 }
 
 } // namespace
+
+void warnIfMacroCut(const QString &name, QTextStream &err)
+{
+    const MacroFit fit = MacroFileFit(name);
+    if (!fit.cut())
+        return;
+    err << "mousecfg-cli: warning: the mouse receives only the first " << fit.sent << " of the " << fit.events
+        << " events of macro '" << name << "'";
+    if (fit.sent == MaxPlainMacroEvents)
+        err << " (without a delay the mouse keeps " << MaxPlainMacroEvents << "; with one, up to "
+            << KeyInfoSlots << ")";
+    err << "\n";
+}
 
 CliCommand macroCommand()
 {

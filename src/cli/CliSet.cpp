@@ -1,8 +1,10 @@
 #include "cli/CliSettings.h"
 
 #include "cli/CliForward.h"
+#include "cli/CliMacro.h"
 #include "cli/CliSlotArgument.h"
 #include "cli/CliUpload.h"
+#include "core/settings/ButtonText.h"
 #include "core/settings/SlotSettings.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigStore.h"
@@ -38,16 +40,18 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     const QString key = args.takeFirst();
+    const QString value = args.join(QLatin1Char(' '));
     // The mouse takes DPI stages, buttons and lighting only for the slot it has current.
     const bool current = slot == config.ProfileID;
     if (forward) {
         // The window changes, saves and shows it; its "Apply" sends it.
-        const OperationResult result = CliForward::call(
-            QStringLiteral("Set"), { uint(slot + 1), key, args.join(QLatin1Char(' ')) });
+        const OperationResult result
+            = CliForward::call(QStringLiteral("Set"), { uint(slot + 1), key, value });
         if (!result.ok()) {
             err << "mousecfg-cli: " << result.message << "\n";
             return result.exitCode;
         }
+        warnIfMacroCut(BoundMacroName(value), err);
         return apply && current ? applyThroughWindow(false, out, err) : savedOnly(slot, current, out);
     }
     const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args);
@@ -55,6 +59,7 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "mousecfg-cli: " << result.error << "\n";
         return ExitRefused;
     }
+    warnIfMacroCut(BoundMacroName(value), err);
     // Saved first, so that the value stays even when no mouse takes it.
     QString failed;
     if (!SaveConfig(config, &failed)) {

@@ -14,9 +14,11 @@
 #include "ui/widgets/Theme.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -54,6 +56,11 @@ int main(int argc, char **argv)
     output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(output);
     SetUiScale(QString::fromLatin1(argv[2]).toDouble());
+    QTranslator translator;
+    if (argc > 3
+        && translator.load(
+            QStringLiteral(MOUSECFG_APPDIR "/lang/mousecfg_%1.qm").arg(QString::fromLocal8Bit(argv[3]))))
+        QCoreApplication::installTranslator(&translator);
     TestAppDir dir(TestAppDir::Installed);
     QFile::link(QStringLiteral(MOUSECFG_APPDIR "/skin"), dir.path() + QStringLiteral("/skin"));
 
@@ -98,6 +105,9 @@ int main(int argc, char **argv)
     TarnFireKeyWindow fire;
     fire.preset({ FireKeySetting::KeyboardKey, 57, 5, 40 });
     shootDialog(&fire, QStringLiteral("dialog-fire"));
+    TarnFireKeyWindow fireWithoutKey;
+    fireWithoutKey.choice(FireKeySetting::KeyboardKey)->click();
+    shootDialog(&fireWithoutKey, QStringLiteral("dialog-fire-no-key"));
     TarnSniperWindow sniper(3389);
     sniper.preset(1);
     shootDialog(&sniper, QStringLiteral("dialog-sniper"));

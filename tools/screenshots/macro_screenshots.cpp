@@ -1,4 +1,5 @@
-// Saves pictures of the macro page and its dialogs: macro_screenshots OUTPUT_DIR [SCALE].
+// Saves pictures of the macro page and its dialogs: macro_screenshots OUTPUT_DIR [SCALE [LANGUAGE]]
+// (LANGUAGE: fr, de, ... from the built translations).
 #include "TestAppDir.h"
 #include "storage/MacroFile.h"
 #include "storage/MacroList.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
+#include <QTranslator>
 
 using namespace MacroEvents;
 
@@ -51,6 +53,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     SetUiScale(argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.0);
+    QTranslator translator;
+    if (argc > 3
+        && translator.load(
+            QStringLiteral(MOUSECFG_APPDIR "/lang/mousecfg_%1.qm").arg(QString::fromLocal8Bit(argv[3]))))
+        QCoreApplication::installTranslator(&translator);
     QDir().mkpath(out);
     TestAppDir dir(TestAppDir::Installed);
     copySkin(dir.path() + QStringLiteral("/skin"));
@@ -118,6 +125,19 @@ int main(int argc, char **argv)
     page.mouseTree()->itemClickedSlot(page.mouseTree()->buttonItem(LeftButton));
     save(&host, out, QStringLiteral("page-mouse-tree"));
     page.mouseActionBox()->setChecked(false);
+
+    // A macro without delays longer than the mouse keeps.
+    MacroFileData plain;
+    plain.count = 55;
+    for (int i = 0; i < plain.count; ++i)
+        plain.events[i] = key(i % 2 == 0, quint8(0x04 + i / 2 % 26));
+    SaveMacroFile(QStringLiteral("long_typing"), plain);
+    AddToMacroList(QStringLiteral("long_typing"));
+    ConfigData config;
+    page.refreshFrom(config, 0);
+    page.listPanel()->listWidget()->setCurrentRow(4);
+    save(&host, out, QStringLiteral("page-cut-notice"));
+    page.listPanel()->listWidget()->setCurrentRow(0);
 
     page.listPanel()->toggleBatchMode();
     page.listPanel()->listWidget()->item(1)->setCheckState(Qt::Checked);

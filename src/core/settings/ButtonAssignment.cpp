@@ -35,7 +35,49 @@ quint8 usageOf(quint8 code)
     return usage;
 }
 
+// Shift, Ctrl, Win and Alt by either side's key code; -1 for any other key.
+int modifierIndex(quint8 code)
+{
+    static const quint8 sides[4][2] = { { 42, 54 }, { 29, 238 }, { 91, 92 }, { 56, 239 } };
+    for (int m = 0; m < 4; ++m) {
+        if (code == sides[m][0] || code == sides[m][1])
+            return m;
+    }
+    return -1;
+}
+
 } // namespace
+
+bool IsSendableKey(quint8 keyCode)
+{
+    quint8 usage = 0;
+    return KeyCodeToUsage(keyCode, usage);
+}
+
+ComboCheck CheckCombination(const ComboKeys &keys, ComboKeys &ordered)
+{
+    if (keys.isEmpty())
+        return ComboCheck::Empty;
+    int modifiers[4] = { -1, -1, -1, -1 };
+    int other = -1;
+    for (quint8 code : keys) {
+        if (!IsSendableKey(code))
+            return ComboCheck::NotSendable;
+        const int m = modifierIndex(code);
+        int &slot = m >= 0 ? modifiers[m] : other;
+        if (slot >= 0)
+            return m >= 0 ? ComboCheck::RepeatedModifier : ComboCheck::SecondKey;
+        slot = code;
+    }
+    ordered.clear();
+    for (int code : modifiers) {
+        if (code >= 0)
+            ordered << quint8(code);
+    }
+    if (other >= 0)
+        ordered << quint8(other);
+    return ComboCheck::Valid;
+}
 
 PickCheck CheckPick(const ProfileData &profile, int record, int fun, int storedMacros)
 {
@@ -86,8 +128,10 @@ ComboKeys CombinationOf(const ButtonInfo &button)
     return keys;
 }
 
-void StoreFireKey(ButtonInfo &button, const FireKeySetting &setting)
+bool StoreFireKey(ButtonInfo &button, const FireKeySetting &setting)
 {
+    if (setting.kind == FireKeySetting::KeyboardKey && !IsSendableKey(setting.keyCode))
+        return false;
     button.Fun = FunFireKey;
     switch (setting.kind) {
     case FireKeySetting::RightButton:
@@ -105,6 +149,7 @@ void StoreFireKey(ButtonInfo &button, const FireKeySetting &setting)
     }
     button.LoopNumber = setting.times;
     button.KeyNumber = setting.delay;
+    return true;
 }
 
 FireKeySetting FireKeyOf(const ButtonInfo &button)

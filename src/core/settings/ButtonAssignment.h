@@ -23,11 +23,26 @@ PickCheck CheckPick(const ProfileData &profile, int record, int fun, int storedM
 // The keys of a combination in the order Shift, Ctrl, Win, Alt, other key, as key codes.
 using ComboKeys = QVector<quint8>;
 
+// True when the mouse can send key `keyCode`: it has a USB HID keyboard usage.
+bool IsSendableKey(quint8 keyCode);
+
 // Function 6 with key code `keyCode`.
 void StoreSingleKey(ButtonInfo &button, quint8 keyCode);
 // Function 7: KeyInfo cleared, then the presses of `keys` in order and their releases in reverse;
 // a modifier is stored by its left-hand code. KeyNumber is left alone.
 void StoreCombination(ButtonInfo &button, const ComboKeys &keys);
+// Why a combination cannot be stored.
+enum class ComboCheck {
+    Valid,
+    Empty, // no key at all
+    RepeatedModifier, // Shift, Ctrl, Win or Alt twice (either side)
+    SecondKey, // more than one key besides the modifiers
+    NotSendable, // a key without a keyboard usage
+};
+// Checks `keys` as the combination dialog can yield them: each of Shift, Ctrl, Win and Alt at most once,
+// at most one other key, every key sendable. When valid, `ordered` holds them in the dialog's order
+// (Shift, Ctrl, Win, Alt, other key), which is also the order the mouse presses them.
+ComboCheck CheckCombination(const ComboKeys &keys, ComboKeys &ordered);
 // The combination a record holds: the keys of its presses (read back through their HID usage).
 ComboKeys CombinationOf(const ButtonInfo &button);
 
@@ -40,8 +55,9 @@ struct FireKeySetting
     int times = 3; // 1..255
     int delay = 100; // 1..255
 };
-// Function 12: Res1 = 0x81/0x82/0x84 or the key's HID usage (0 when it has none), LoopNumber, KeyNumber.
-void StoreFireKey(ButtonInfo &button, const FireKeySetting &setting);
+// Function 12: Res1 = 0x81/0x82/0x84 or the key's HID usage, LoopNumber, KeyNumber. False (the record
+// unchanged) for a keyboard key the mouse cannot send: the mouse would take it for a left click.
+bool StoreFireKey(ButtonInfo &button, const FireKeySetting &setting);
 // The dialog's preset from a record holding function 12 (delay 10 and times 3 where 0 is stored).
 FireKeySetting FireKeyOf(const ButtonInfo &button);
 

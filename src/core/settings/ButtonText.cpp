@@ -140,6 +140,17 @@ QString offeredList(ButtonPlace place)
     return names.join(QStringLiteral(", "));
 }
 
+const char *const ComboForm
+    = "a combination is each of Shift, Ctrl, Win and Alt at most once and at most one other key, "
+      "joined by '+', such as combo:Ctrl+Shift+C";
+
+// Refusal of a key the mouse has no keyboard code for (a mouse button's name, say).
+QString notSendable(int code, const char *form)
+{
+    return QStringLiteral("'%1' has no keyboard code the mouse can send; %2")
+        .arg(keyNameOf(code), QLatin1String(form));
+}
+
 QString storeCombo(ButtonInfo &button, const QString &value)
 {
     ComboKeys keys;
@@ -149,11 +160,25 @@ QString storeCombo(ButtonInfo &button, const QString &value)
             return QStringLiteral("no key is named '%1'").arg(name.trimmed());
         keys << quint8(code);
     }
-    if (keys.isEmpty() || keys.size() > 5)
-        return QStringLiteral("a combination takes 1 to 5 keys joined by '+', such as combo:Ctrl+C");
-    StoreCombination(button, keys);
+    // Stored in the order the dialog captures them, which is the order the mouse presses them.
+    ComboKeys ordered;
+    switch (CheckCombination(keys, ordered)) {
+    case ComboCheck::Valid:
+        break;
+    case ComboCheck::NotSendable:
+        for (quint8 code : keys) {
+            if (!IsSendableKey(code))
+                return notSendable(code, ComboForm);
+        }
+        return QLatin1String(ComboForm);
+    default:
+        return QLatin1String(ComboForm);
+    }
+    StoreCombination(button, ordered);
     return QString();
 }
+
+const char *const FireForm = "fire:left|right|middle|KEY[,TIMES[,DELAY]] with a keyboard KEY";
 
 QString storeFire(ButtonInfo &button, const QString &value)
 {
@@ -169,35 +194,49 @@ QString storeFire(ButtonInfo &button, const QString &value)
     if (setting.kind == FireKeySetting::KeyboardKey) {
         const int code = keyCodeOf(kind);
         if (code < 0)
-            return QStringLiteral("no key is named '%1' (fire:left|right|middle|KEY[,TIMES[,DELAY]])")
-                .arg(kind);
+            return QStringLiteral("no key is named '%1' (%2)").arg(kind, QLatin1String(FireForm));
+        if (!IsSendableKey(quint8(code)))
+            return notSendable(code, FireForm);
         setting.keyCode = quint8(code);
     }
     if (parts.size() > 3 || (parts.size() > 1 && !number(parts.at(1), 1, 255, setting.times))
         || (parts.size() > 2 && !number(parts.at(2), 1, 255, setting.delay)))
         return QStringLiteral("fire takes KIND[,TIMES[,DELAY]] with TIMES and DELAY from 1 to 255");
-    StoreFireKey(button, setting);
+    if (!StoreFireKey(button, setting))
+        return notSendable(setting.keyCode, FireForm);
+    return QString();
+}
+
+// "NAME[,COUNT|held|toggle]": the name, and the repeat when the text after the last comma is one.
+QString splitMacroValue(const QString &value, QString &name, int &loopCount, int &loopMode)
+{
+    name = value;
+    loopCount = 1;
+    loopMode = 0;
+    const int comma = value.lastIndexOf(QLatin1Char(','));
+    if (comma <= 0)
+        return QString();
+    const QString repeat = value.mid(comma + 1).trimmed();
+    bool isCount = false;
+    const int count = repeat.toInt(&isCount);
+    if (repeat != QLatin1String("held") && repeat != QLatin1String("toggle") && !isCount)
+        return QString();
+    name = value.left(comma);
+    loopMode = repeat == QLatin1String("held") ? 1 : repeat == QLatin1String("toggle") ? 2 : 0;
+    if (isCount && (count < 1 || count > 255))
+        return QStringLiteral("a macro repeats 1 to 255 times");
+    loopCount = isCount ? count : 1;
     return QString();
 }
 
 QString storeMacro(ButtonInfo &button, const QString &value)
 {
-    QString name = value;
+    QString name;
     int loopCount = 1;
     int loopMode = 0;
-    const int comma = value.lastIndexOf(QLatin1Char(','));
-    if (comma > 0) {
-        const QString repeat = value.mid(comma + 1).trimmed();
-        bool isCount = false;
-        const int count = repeat.toInt(&isCount);
-        if (repeat == QLatin1String("held") || repeat == QLatin1String("toggle") || isCount) {
-            name = value.left(comma);
-            loopMode = repeat == QLatin1String("held") ? 1 : repeat == QLatin1String("toggle") ? 2 : 0;
-            if (isCount && (count < 1 || count > 255))
-                return QStringLiteral("a macro repeats 1 to 255 times");
-            loopCount = isCount ? count : 1;
-        }
-    }
+    const QString error = splitMacroValue(value, name, loopCount, loopMode);
+    if (!error.isEmpty())
+        return error;
     const QStringList stored = LoadMacroList();
     if (!stored.contains(name)) {
         return stored.isEmpty()
@@ -279,6 +318,9 @@ QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, con
         const int code = keyCodeOf(value);
         if (code < 0)
             return QStringLiteral("no key is named '%1'").arg(value);
+        // A key without a keyboard code would leave the button dead.
+        if (!IsSendableKey(quint8(code)))
+            return notSendable(code, "key:KEY takes a keyboard key, such as key:Home");
         StoreSingleKey(button, quint8(code));
         break;
     }
@@ -298,4 +340,15 @@ QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, con
     if (error.isEmpty())
         profile.buttons[record] = button;
     return error;
+}
+
+QString BoundMacroName(const QString &text)
+{
+    if (!text.startsWith(MacroPrefix, Qt::CaseInsensitive))
+        return QString();
+    QString name;
+    int loopCount = 1;
+    int loopMode = 0;
+    splitMacroValue(text.mid(MacroPrefix.size()).trimmed(), name, loopCount, loopMode);
+    return name;
 }

@@ -18,3 +18,6 @@ enum class ButtonPlace { Button, Wheel };
 // Stores the function `text` names on record `record` of `profile`. Empty on success, else one line
 // saying what is wrong and what is allowed (the record is then unchanged).
 QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, const QString &text);
+
+// The name of the macro a text binds ("macro:NAME[,...]"); empty for any other text.
+QString BoundMacroName(const QString &text);

@@ -42,7 +42,7 @@ MacroSlot EncodeMacroSlot(const MacroEvent *events, int count)
         return slot;
     }
 
-    count = qMin(count, MaxPlainMacroEvents);
+    count = MacroEventsSent(events, count);
     std::vector<MacroEvent> list(WorkingTriples);
     for (int position = 4; position < 60; position += 5)
         list[size_t(position)] = UnitPause;

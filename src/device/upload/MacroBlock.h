@@ -2,6 +2,7 @@
 
 #include "device/upload/UploadThreadState.h"
 #include "storage/ConfigData.h"
+#include "storage/MacroFit.h"
 
 #include <array>
 
@@ -9,13 +10,12 @@ constexpr int MacroSlotSize = 200;
 constexpr int MacroSlots = 20;
 // Macros the mouse can hold: indexes 0..11.
 constexpr int MaxMacroIndex = 11;
-// Longest macro without delay events that fits a slot with its inserted pauses.
-constexpr int MaxPlainMacroEvents = 49;
 
 using MacroSlot = std::array<quint8, MacroSlotSize>;
 
 // Encodes macro events into a device slot: (Map, DataL, DataH) triples. A macro without delay events
-// gets a one-unit pause after every fourth event and after its last; longer macros are cut to fit.
+// gets a one-unit pause after every fourth event and after its last; longer macros are cut to fit
+// (MacroEventsSent).
 MacroSlot EncodeMacroSlot(const MacroEvent *events, int count);
 
 class CommandSet;

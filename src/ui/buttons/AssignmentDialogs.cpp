@@ -44,8 +44,7 @@ bool askFireKey(QWidget *owner, ButtonInfo &button)
         dialog.preset(FireKeyOf(button));
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    StoreFireKey(button, dialog.setting());
-    return true;
+    return StoreFireKey(button, dialog.setting());
 }
 
 bool askSniper(QWidget *owner, ButtonInfo &button)

@@ -103,8 +103,15 @@ bool KeyDialogFrame::capturesSystemWide() const
     return m_capturing && m_capture && m_capture->isSystemWide();
 }
 
+void KeyDialogFrame::setAcceptEnabled(bool enabled)
+{
+    m_okButton->setEnabled(enabled);
+}
+
 void KeyDialogFrame::done(int result)
 {
+    if (result == Accepted && !m_okButton->isEnabled())
+        return;
     stopCapture();
     QDialog::done(result);
 }

@@ -40,10 +40,16 @@ public:
     // The display of the captured key (null in dialogs without one).
     QLabel *keyDisplayLabel() const { return m_keyDisplay; }
 
-    // Stops any capture before the dialog closes, so a keyboard grab never outlives it.
+    // "OK" (disabled while the dialog holds nothing it could store).
+    QToolButton *okButton() const { return m_okButton; }
+
+    // Stops any capture before the dialog closes, so a keyboard grab never outlives it. While "OK" is
+    // disabled the dialog cannot be accepted, by Return either.
     void done(int result) override;
 
 protected:
+    // Enables or disables "OK".
+    void setAcceptEnabled(bool enabled);
     // Starts reading the keyboard; `grab` keeps keys from every other program and this dialog too.
     void startCapture(bool grab);
     // Stops reading the keyboard.

@@ -85,11 +85,10 @@ void TarnFireKeyWindow::preset(const FireKeySetting &setting)
 {
     m_times->setText(QString::number(setting.times));
     m_delay->setText(QString::number(setting.delay));
+    m_presetKey
+        = setting.kind == FireKeySetting::KeyboardKey && IsSendableKey(setting.keyCode) ? setting.keyCode : 0;
+    m_keyCode = 0;
     choose(setting.kind);
-    if (setting.kind == FireKeySetting::KeyboardKey) {
-        m_keyCode = setting.keyCode;
-        showKey(ShownKeyName(setting.keyCode));
-    }
 }
 
 FireKeySetting TarnFireKeyWindow::setting() const
@@ -119,14 +118,27 @@ void TarnFireKeyWindow::choose(int kind)
     }
     m_display->setEnabled(m_kind == FireKeySetting::KeyboardKey);
     if (m_kind == FireKeySetting::KeyboardKey) {
+        // Without a new key the stored one stays: never a keyboard choice without a key.
+        if (m_keyCode == 0)
+            m_keyCode = m_presetKey;
         startCapture(false);
         m_display->setFocus();
     } else {
         stopCapture();
         m_keyCode = 0;
-        showKey(QString());
     }
+    showChosenKey();
     emitValue();
+}
+
+void TarnFireKeyWindow::showChosenKey()
+{
+    const bool keyboard = m_kind == FireKeySetting::KeyboardKey;
+    showKey(keyboard && m_keyCode ? ShownKeyName(m_keyCode) : QString());
+    if (keyboard && !m_keyCode)
+        m_display->setText(tr("Press a key"));
+    // A keyboard choice without a key would reach the mouse as a left click.
+    setAcceptEnabled(!keyboard || IsSendableKey(m_keyCode));
 }
 
 void TarnFireKeyWindow::onStateChanged(int)
@@ -159,8 +171,11 @@ void TarnFireKeyWindow::onCapturedKey(quint8 keyCode, bool pressed, bool)
         return;
     m_lastCode = keyCode;
     m_lastPressed = pressed;
+    // A key the mouse has no code for is not taken.
+    if (!IsSendableKey(keyCode))
+        return;
     m_keyCode = keyCode;
-    showKey(ShownKeyName(keyCode));
+    showChosenKey();
     keyTaken(ShownKeyName(keyCode));
 }
 

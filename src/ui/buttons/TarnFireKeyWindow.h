@@ -15,9 +15,11 @@ public:
     // Left button, times 3, delay 100.
     explicit TarnFireKeyWindow(QWidget *parent = nullptr);
 
-    // Shows a stored setting (see FireKeyOf) and makes it the value.
+    // Shows a stored setting (see FireKeyOf) and makes it the value; its key comes back when
+    // "Keyboard Key" is chosen again without a new one.
     void preset(const FireKeySetting &setting);
-    // The setting; times and delay are kept within 1..255.
+    // The setting; times and delay are kept within 1..255. "OK" is enabled only while it can be stored:
+    // a mouse button, or a key the mouse can send.
     FireKeySetting setting() const;
     // The "Times:" and "Delay:" edits and the four choices (for the keyboard and for tests).
     QLineEdit *timesEdit() const { return m_times; }
@@ -47,6 +49,7 @@ protected:
 private:
     void choose(int kind);
     void emitValue();
+    void showChosenKey();
     QLineEdit *createEdit(const QString &text);
 
     QCheckBox *m_choices[4];
@@ -55,6 +58,7 @@ private:
     QLineEdit *m_delay;
     int m_kind = FireKeySetting::LeftButton;
     quint8 m_keyCode = 0;
+    quint8 m_presetKey = 0;
     int m_lastCode = -1;
     bool m_lastPressed = false;
     bool m_skipNextKey = false;

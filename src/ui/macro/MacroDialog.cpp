@@ -4,6 +4,7 @@
 #include "platform/KeyScanCodes.h"
 #include "storage/MacroEvents.h"
 #include "storage/MacroFile.h"
+#include "storage/MacroFit.h"
 #include "storage/MacroList.h"
 #include "storage/ProductDefinition.h"
 #include "ui/macro/MacroEditPanel.h"
@@ -19,6 +20,7 @@
 #include "ui/macro/TarnMacroItemDelegate.h"
 #include "ui/macro/TarnTreeItem.h"
 #include "ui/macro/TarnTreeWidget.h"
+#include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCheckBox>
@@ -42,6 +44,7 @@ MacroDialog::MacroDialog(QWidget *parent)
     , m_tree(new TarnTreeWidget(this))
     , m_recordPanel(new MacroRecordPanel(this))
     , m_table(new QTableView(this))
+    , m_cutNotice(new QLabel(this))
     , m_eventButtons(new MacroEventButtons(this))
     , m_editPanel(new MacroEditPanel(m_unit, this))
 {
@@ -49,6 +52,14 @@ MacroDialog::MacroDialog(QWidget *parent)
     // Transparent without passing "background" down: it would blank the table's header sections.
     setStyleSheet(QStringLiteral("#MacroDialog{background:transparent;}"));
     buildTable();
+    m_cutNotice->setObjectName(QStringLiteral("cutNotice"));
+    m_cutNotice->setWordWrap(true);
+    m_cutNotice->hide();
+    // Recording, editing and loading all change the rows: the notice follows them.
+    connect(m_model, &MacroEventModel::modelReset, this, &MacroDialog::updateCutNotice);
+    connect(m_model, &MacroEventModel::rowsInserted, this, &MacroDialog::updateCutNotice);
+    connect(m_model, &MacroEventModel::rowsRemoved, this, &MacroDialog::updateCutNotice);
+    connect(m_model, &MacroEventModel::dataChanged, this, &MacroDialog::updateCutNotice);
     m_editPanel->hide();
     showMouseActions(false);
 
@@ -98,7 +109,7 @@ void MacroDialog::buildTable()
         auto *key = new QShortcut(shortcut.first, m_table, nullptr, nullptr, Qt::WidgetShortcut);
         const MacroEventButtons::Action action = shortcut.second;
         connect(key, &QShortcut::activated, this, [this, action] {
-            if (m_state == Idle && m_eventButtons->isEnabled())
+            if (m_state == Idle && m_eventButtons->button(action)->isEnabled())
                 runEventAction(action);
         });
     }
@@ -277,8 +288,23 @@ void MacroDialog::updateEnabled()
     m_mouseAction->setEnabled(idle);
     m_tree->setEnabled(single);
     m_recordPanel->setOptionsEnabled(single);
-    m_eventButtons->setEnabled(single);
+    // A gun set is a new macro: it needs no macro shown, so a first one can be made from it.
+    m_eventButtons->setEnabled(idle && !m_listPanel->isBatchMode());
+    m_eventButtons->setRowActionsEnabled(single);
     m_table->setEnabled(m_state == Editing || single);
+}
+
+void MacroDialog::updateCutNotice()
+{
+    const QVector<MacroEvent> &events = m_model->events();
+    const int sent = MacroEventsSent(events);
+    m_cutNotice->setVisible(sent < events.size());
+    if (sent < events.size()) {
+        m_cutNotice->setText(tr("WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. "
+                                "INSERT A DELAY TO SEND THEM ALL.")
+                                 .arg(sent)
+                                 .arg(events.size()));
+    }
 }
 
 void MacroDialog::showMouseActions(bool show)
@@ -299,6 +325,7 @@ void MacroDialog::retranslate()
     m_mouseAction->setText(tr("MOUSE ACTION"));
     m_treeTitle->setText(tr("MOUSE ACTION"));
     m_table->setAccessibleName(tr("MACRO EVENTS"));
+    updateCutNotice();
 }
 
 void MacroDialog::relayout()
@@ -308,7 +335,8 @@ void MacroDialog::relayout()
     PlaceWidget(m_tree, 0, 26, 230, 236);
     PlaceWidget(m_mouseAction, 0, 406, 230, 22);
     PlaceWidget(m_recordPanel, 245, 0, 494, 96);
-    PlaceWidget(m_table, 245, 104, 494, 326);
+    PlaceWidget(m_table, 245, 104, 494, 290);
+    PlaceWidget(m_cutNotice, 245, 398, 494, 32);
     PlaceWidget(m_eventButtons, 750, 0, 201, 212);
     PlaceWidget(m_editPanel, 750, 226, 201, 164);
     m_listPanel->relayout();
@@ -320,6 +348,8 @@ void MacroDialog::relayout()
     UseCheckBoxPictures(m_mouseAction);
     MacroStyle::setFont(m_mouseAction, 11);
     m_treeTitle->setStyleSheet(MacroStyle::label());
+    m_cutNotice->setStyleSheet(QStringLiteral("background: transparent; color: %1;").arg(AccentColorCss()));
+    MacroStyle::setFont(m_cutNotice, 11);
     QFont titleFont = CurrentLanguageFont();
     titleFont.setPixelSize(qMax(1, Scaled(13)));
     titleFont.setBold(true);

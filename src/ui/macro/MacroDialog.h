@@ -57,6 +57,8 @@ public:
     TarnTreeWidget *mouseTree() const { return m_tree; }
     QCheckBox *mouseActionBox() const { return m_mouseAction; }
     QTableView *eventTable() const { return m_table; }
+    // The line under the table saying that the mouse receives only part of the macro shown.
+    QLabel *cutNotice() const { return m_cutNotice; }
 
 public slots:
     // "START": records from the first row (after clearing them); with `after`, after the current row.
@@ -97,6 +99,7 @@ private:
     void stopCapture();
     bool insertAfterCurrent(const QVector<MacroEvent> &events);
     void showMouseActions(bool show);
+    void updateCutNotice();
 
     int m_unit;
     State m_state = Idle;
@@ -112,6 +115,7 @@ private:
     TarnTreeWidget *m_tree;
     MacroRecordPanel *m_recordPanel;
     QTableView *m_table;
+    QLabel *m_cutNotice;
     MacroEventButtons *m_eventButtons;
     MacroEditPanel *m_editPanel;
 };

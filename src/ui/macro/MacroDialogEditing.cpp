@@ -16,6 +16,7 @@
 #include "ui/macro/TarnTreeWidget.h"
 #include "ui/widgets/Theme.h"
 
+#include <QFile>
 #include <QTableView>
 
 using namespace MacroEvents;
@@ -34,6 +35,10 @@ bool MacroDialog::insertAfterCurrent(const QVector<MacroEvent> &events)
 
 void MacroDialog::runEventAction(MacroEventButtons::Action action)
 {
+    if (action == MacroEventButtons::GunSet) {
+        runGunSet();
+        return;
+    }
     if (m_state != Idle || m_name.isEmpty())
         return;
     int current = currentRow();
@@ -48,9 +53,6 @@ void MacroDialog::runEventAction(MacroEventButtons::Action action)
         return;
     case MacroEventButtons::Edit:
         startEditing();
-        return;
-    case MacroEventButtons::GunSet:
-        runGunSet();
         return;
     case MacroEventButtons::InsertDelay:
         insertAfterCurrent({ delay(qMax(1, 10 / m_unit)) });
@@ -127,7 +129,13 @@ void MacroDialog::runGunSet()
         return;
     const QString name = FreeMacroName(dialog.fileName());
     const QVector<MacroEvent> events = dialog.events();
-    if (!SaveGunFile(name, events.constData(), events.size()) || !AddToMacroList(name)) {
+    if (!SaveGunFile(name, events.constData(), events.size())) {
+        MacroNotices::copyFailed(this);
+        return;
+    }
+    if (!AddToMacroList(name)) {
+        // An unlisted file would take the name from the next gun set without being shown.
+        QFile::remove(MacroFilePath(name));
         MacroNotices::copyFailed(this);
         return;
     }

@@ -27,6 +27,14 @@ void MacroEventButtons::retranslate()
     }
 }
 
+void MacroEventButtons::setRowActionsEnabled(bool enabled)
+{
+    for (int a = 0; a < ActionCount; ++a) {
+        if (a != GunSet)
+            m_buttons[a]->setEnabled(enabled);
+    }
+}
+
 void MacroEventButtons::relayout()
 {
     // Two columns of six, "GUN SET" across both below them.

@@ -32,6 +32,8 @@ public:
 
     // The button of `action`.
     TarnPushButton *button(Action action) const { return m_buttons[action]; }
+    // Enables the buttons that work on the rows of a macro; "GUN SET" makes a new one and needs none.
+    void setRowActionsEnabled(bool enabled);
     // Places the buttons at the current scale.
     void relayout();
     // Sets every text again through the translator.

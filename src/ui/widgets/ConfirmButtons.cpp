@@ -78,6 +78,7 @@ void StyleConfirmButton(QToolButton *button)
                        " border: 1px outset %1; padding: 0px 0px 0px %2px; }"
                        "QToolButton:hover { background-color: rgb(30,30,30); }"
                        "QToolButton:pressed { background-color: rgb(50,50,50); }"
+                       "QToolButton:disabled { color: rgb(110,110,110); border-color: rgb(80,80,80); }"
                        // The accent edge is always there; the focus needs its own mark.
                        "QToolButton:focus { border: %3px solid white; }")
             .arg(AccentColorCss())
