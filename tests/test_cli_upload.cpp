@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSettings>
 #include <QtTest>
 
@@ -12,6 +14,8 @@ private slots:
     void sleepingMouseSendsNothing();
     void selectProfile();
     void usageAndNoDevice();
+    void resultLineSaysWhatTheMouseConfirmed_data();
+    void resultLineSaysWhatTheMouseConfirmed();
 };
 
 namespace {
@@ -95,6 +99,53 @@ void TestCliUpload::usageAndNoDevice()
     QCOMPARE(result.exitCode, 1);
     QVERIFY(result.output.contains("No mouse connected."));
     QCOMPARE(runCli(dir, { "select-profile", "1" }, unplugged).exitCode, 1);
+}
+
+void TestCliUpload::resultLineSaysWhatTheMouseConfirmed_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<QString>("faults");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("unconfirmed");
+    const QString unconfirmedLine = QStringLiteral("Done (the mouse did not confirm).");
+    // Silence=7 swallows the battery query (or the select frame) and all six writes of the next report,
+    // which then counts as sent; the rest is confirmed.
+    QTest::newRow("upload confirmed")
+        << QStringList { "apply", "--all" } << QString() << 0 << "Done." << false;
+    QTest::newRow("upload, a report unanswered")
+        << QStringList { "apply", "--all" } << "Silence=7" << 0 << unconfirmedLine << true;
+    QTest::newRow("slot switch, a report unanswered")
+        << QStringList { "select-profile", "2" } << "Silence=7" << 0 << unconfirmedLine << true;
+    QTest::newRow("set, a report unanswered")
+        << QStringList { "set", "dpi.1", "800" } << "Silence=7" << 0 << unconfirmedLine << true;
+    QTest::newRow("writes refused") << QStringList { "apply", "--all" } << "WriteErrors=-1" << 4
+                                    << "Send data failed, please try again. (code 4)" << false;
+}
+
+// A mouse that never answers a report is taken as having it (exit 0), but the line says so, and
+// "status --json" keeps it until the next transfer.
+void TestCliUpload::resultLineSaysWhatTheMouseConfirmed()
+{
+    QFETCH(QStringList, command);
+    QFETCH(QString, faults);
+    QFETCH(int, exitCode);
+    QFETCH(QString, line);
+    QFETCH(bool, unconfirmed);
+    TestAppDir dir(TestAppDir::Installed);
+    // The mark of an earlier transfer is replaced by this one's.
+    QSettings(dir.path() + "/Configs/Config.ini", QSettings::IniFormat)
+        .setValue("Config/UploadUnconfirmed", unconfirmed ? 0 : 1);
+    const QString scenario
+        = dir.writeFile("mouse.ini", "[Mouse]\nConnection=receiver\n[Faults]\n" + faults.toLatin1() + "\n");
+    const CliResult result = runCli(dir, command, scenario);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.output.trimmed(), line);
+
+    const CliResult status = runCli(dir, { "status", "--json" }, "receiver");
+    QCOMPARE(status.exitCode, 0);
+    const QJsonObject json = QJsonDocument::fromJson(status.output.toUtf8()).object();
+    QCOMPARE(json.value("lastTransferUnconfirmed").toBool(), unconfirmed);
 }
 
 QTEST_GUILESS_MAIN(TestCliUpload)

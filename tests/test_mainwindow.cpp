@@ -220,6 +220,12 @@ void TestMainWindow::batteryAndConnectionDisplay()
     QVERIFY(bar->isHidden());
     QVERIFY(bar->styleSheet().contains(QStringLiteral("#FFFFFF")));
 
+    // Asleep after charging: the sleep wins, and the footer says so.
+    window->slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 0, 0, 4200));
+    QVERIFY(!bar->isHidden());
+    QCOMPARE(bar->paintedText(), QStringLiteral("MOUSE OFF"));
+    QCOMPARE(display->state().connectionState(), BatteryDisplayState::Receiver);
+
     // With the cable the bar reads 100 without any text.
     m_window.reset();
     window = createWindow("cable");

@@ -188,6 +188,32 @@ void TestPerformancePage::liftChosenOnEitherPage()
     speed.setLift(2);
     QVERIFY(speed.liftBox(1)->isChecked());
     QVERIFY(!speed.liftBox(0)->isChecked());
+
+    // Paired as on the DPI tab: a choice on either control shows on both at once, is stored at once,
+    // and "Apply" collects that one value whichever page is collected last.
+    config.LiftHigh = 2;
+    speed.refreshFrom(config, 0);
+    rate.refreshFrom(config, 0);
+    speed.pairLiftWith(&rate);
+    connect(&speed, &TarnPointSpeed::liftChosen, [&](quint8 lift) { config.LiftHigh = lift; });
+    QSignalSpy told(&rate, &TarnReportRate::RefreshLift);
+    speed.liftBox(0)->click();
+    QVERIFY(rate.liftButton(0)->isChecked());
+    QVERIFY(!rate.liftButton(1)->isChecked());
+    QCOMPARE(rate.lift(), quint8(1));
+    QCOMPARE(told.count(), 0); // shown there, not echoed back
+    QCOMPARE(config.LiftHigh, quint8(1));
+    speed.collectInto(config, 0);
+    rate.collectInto(config, 0);
+    QCOMPARE(config.LiftHigh, quint8(1));
+
+    rate.liftButton(1)->click();
+    QVERIFY(speed.liftBox(1)->isChecked());
+    QCOMPARE(speed.values().lift, quint8(2));
+    QCOMPARE(config.LiftHigh, quint8(2));
+    rate.collectInto(config, 0);
+    speed.collectInto(config, 0);
+    QCOMPARE(config.LiftHigh, quint8(2));
 }
 
 void TestPerformancePage::mouseSettingsProgram()

@@ -3,6 +3,7 @@
 #include "ProfileTestHost.h"
 #include "ScriptedPrompts.h"
 #include "VirtualMouseLink.h"
+#include "device/status/StatusThreadRunner.h"
 #include "device/upload/CommandSet.h"
 #include "device/upload/UploadThreadState.h"
 #include "storage/AppPaths.h"
@@ -10,6 +11,7 @@
 #include "storage/ConfigStore.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileLibrary.h"
+#include "storage/UploadUnconfirmed.h"
 #include "ui/main/ProfileNames.h"
 #include "ui/main/ProfileOperations.h"
 
@@ -453,12 +455,43 @@ void TestProfileOperations::uploadFailures()
     QCOMPARE(b.prompts.texts(), QStringList({ "Mouse is sleeping or not connected." }));
     QCOMPARE(b.prompts.boxes.last().buttonMode, 1);
 
+    // A mouse silent through the whole reply budget of the first report: success, said so.
+    b.link.mouse.setSilence(6);
+    QCOMPARE(int(b.operations.applyToDevice(true)), 0);
+    QCOMPARE(b.prompts.texts().last(),
+             QString("The settings were sent, but the mouse did not confirm them."));
+    QVERIFY(LastUploadUnconfirmed());
+    const int boxes = b.prompts.boxes.size();
+    QCOMPARE(int(b.operations.applyToDevice(true)), 0);
+    QCOMPARE(b.prompts.boxes.size(), boxes);
+    QVERIFY(!LastUploadUnconfirmed());
+
+    // A failed upload leaves the status thread stopped; once the box is answered it runs again and
+    // follows the mouse's own changes.
+    StatusThreadRunner runner(b.link.device(), b.link.session.upload().state(),
+                              b.link.session.statusControl());
+    runner.start();
+    QSignalSpy followed(&runner, &StatusThreadRunner::RefreshStatus);
     b.link.mouse.setWriteErrors(VirtualMouse::Unlimited);
     QVERIFY(b.operations.applyToDevice(true) != 0);
     QCOMPARE(b.prompts.texts().last(), QString("Send data failed, please try again."));
     QCOMPARE(b.prompts.boxes.last().buttonMode, 1);
     // The edits stay in memory and on disk, and the next upload sends everything.
     QCOMPARE(LoadDiff(), 1);
+    QVERIFY(!LastUploadUnconfirmed());
+    QVERIFY(runner.isRunning());
+    b.link.mouse.sendStatusReport(2, 1, 1, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!followed.isEmpty(), 5000);
+
+    // The same after an upload asked for over D-Bus, which shows no box.
+    const int shown = b.prompts.boxes.size();
+    QVERIFY(!b.operations.upload(true, false).ok());
+    QCOMPARE(b.prompts.boxes.size(), shown);
+    QVERIFY(runner.isRunning());
+    followed.clear();
+    b.link.mouse.sendStatusReport(3, 1, 1, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!followed.isEmpty(), 5000);
+    runner.stop();
 }
 
 void TestProfileOperations::slotSelectionAndCancel()

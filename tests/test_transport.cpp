@@ -39,6 +39,7 @@ void TestTransport::framesAndConfirmedEcho()
     link.mouse.injectReport(reply);
     QCOMPARE(link.send(block), quint8(ReportOk));
     QCOMPARE(link.mouse.reports().size(), 1);
+    QCOMPARE(link.device().UnconfirmedReports(), 0u);
 }
 
 void TestTransport::silentMouseGetsSixWritesThenSuccess()
@@ -53,6 +54,11 @@ void TestTransport::silentMouseGetsSixWritesThenSuccess()
     QCOMPARE(link.mouse.reports(),
              QList<QByteArray>() << wireFrame(block) << wireFrame(block) << wireFrame(block)
                                  << wireFrame(block) << wireFrame(block) << wireFrame(block));
+    // Counted as sent, and counted apart, so that the caller can say the mouse did not confirm it.
+    QCOMPARE(link.device().UnconfirmedReports(), 1u);
+    link.mouse.setSilence(0);
+    QCOMPARE(link.send(block), quint8(ReportOk));
+    QCOMPARE(link.device().UnconfirmedReports(), 1u);
 }
 
 void TestTransport::unconfirmedCommandIsWrittenOnceWithoutRead()

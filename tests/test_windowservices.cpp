@@ -50,6 +50,8 @@ private slots:
     void batteryNoticeRules();
     void batteryNoticesReachTheDesktop();
     void trayToolTipFollowsTheBattery();
+    void footerFollowsBatteryReports_data();
+    void footerFollowsBatteryReports();
     void settingsByKeyShowOnThePages_data();
     void settingsByKeyShowOnThePages();
 
@@ -428,6 +430,51 @@ void TestWindowServices::trayToolTipFollowsTheBattery()
     QCOMPARE(tray->toolTip(), QStringLiteral("SKYLARK\nCharging"));
     QCOMPARE(BatteryAlerts::toolTip(BatteryDisplayState(), QStringLiteral("SKYLARK")),
              QStringLiteral("SKYLARK\nNot connected"));
+}
+
+void TestWindowServices::footerFollowsBatteryReports_data()
+{
+    // Reports as "charge byte:reading" (reading 930 is 60 %; 0:0 is a sleeping mouse), in order.
+    QTest::addColumn<QStringList>("reports");
+    QTest::addColumn<bool>("cable");
+    QTest::addColumn<int>("connection");
+    QTest::addColumn<bool>("barShown");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("on battery") << QStringList { "0:930" } << false << int(BatteryDisplayState::Receiver)
+                                << true << "SKYLARK\nBattery: 60%";
+    QTest::newRow("charging") << QStringList { "1:930" } << false << int(BatteryDisplayState::Charging)
+                              << false << "SKYLARK\nCharging";
+    QTest::newRow("asleep") << QStringList { "0:930", "0:0" } << false << int(BatteryDisplayState::Receiver)
+                            << true << "SKYLARK\nMOUSE OFF";
+    QTest::newRow("asleep after charging")
+        << QStringList { "1:930", "0:0" } << false << int(BatteryDisplayState::Receiver) << true
+        << "SKYLARK\nMOUSE OFF";
+    QTest::newRow("woken charging") << QStringList { "1:930", "0:0", "1:930" } << false
+                                    << int(BatteryDisplayState::Charging) << false << "SKYLARK\nCharging";
+    QTest::newRow("cable and receiver") << QStringList { "0:930" } << true
+                                        << int(BatteryDisplayState::Charging) << false << "SKYLARK\nCharging";
+}
+
+// The footer's connection area after a run of battery reports through the receiver.
+void TestWindowServices::footerFollowsBatteryReports()
+{
+    QFETCH(QStringList, reports);
+    QFETCH(bool, cable);
+    QFETCH(int, connection);
+    QFETCH(bool, barShown);
+    QFETCH(QString, toolTip);
+    BatteryDisplayState state;
+    for (const QString &report : reports) {
+        const int charge = report.section(':', 0, 0).toInt();
+        const int reading = report.section(':', 1).toInt();
+        state.takeReport(
+            BatteryReport::fromBytes(quint8(charge), quint8(reading & 0xFF), quint8(reading >> 8), 4200),
+            cable);
+        state.updateConnection(cable, true);
+    }
+    QCOMPARE(int(state.connectionState()), connection);
+    QCOMPARE(state.batteryBarShown(), barShown);
+    QCOMPARE(BatteryAlerts::toolTip(state, QStringLiteral("SKYLARK")), toolTip);
 }
 
 int main(int argc, char *argv[])

@@ -27,13 +27,13 @@
         <translation>Profil %1</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+86"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>ANWENDUNGEN</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Switch profiles by application</source>
         <translation>Profile je nach Anwendung wechseln</translation>
     </message>
@@ -507,7 +507,7 @@
 <context>
     <name>ConfirmButtons</name>
     <message>
-        <location filename="../../src/ui/widgets/ConfirmButtons.cpp" line="+51"/>
+        <location filename="../../src/ui/widgets/ConfirmButtons.cpp" line="+56"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -735,7 +735,7 @@
 <context>
     <name>MacroDialog</name>
     <message>
-        <location filename="../../src/ui/macro/MacroDialog.cpp" line="+298"/>
+        <location filename="../../src/ui/macro/MacroDialog.cpp" line="+299"/>
         <location line="+1"/>
         <source>MOUSE ACTION</source>
         <translation>MAUSAKTION</translation>
@@ -997,7 +997,7 @@
 <context>
     <name>MacroListPanel</name>
     <message>
-        <location filename="../../src/ui/macro/MacroListPanel.cpp" line="+20"/>
+        <location filename="../../src/ui/macro/MacroListPanel.cpp" line="+21"/>
         <source>Macro File(*.MSMACRO)</source>
         <translation>Makrodatei (*.MSMACRO)</translation>
     </message>
@@ -1059,7 +1059,7 @@
 <context>
     <name>MacroRecordPanel</name>
     <message>
-        <location filename="../../src/ui/macro/MacroRecordPanel.cpp" line="+126"/>
+        <location filename="../../src/ui/macro/MacroRecordPanel.cpp" line="+127"/>
         <source>START</source>
         <translation>START</translation>
     </message>
@@ -1287,7 +1287,7 @@
     </message>
     <message>
         <location line="+62"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+95"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+117"/>
         <source>Profile is Already Used!</source>
         <translation>Dieses Profil wird bereits verwendet!</translation>
     </message>
@@ -1360,7 +1360,7 @@
         <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-91"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-113"/>
         <source>Profile File(*.prof)</source>
         <translation>Profildatei (*.prof)</translation>
     </message>
@@ -1370,7 +1370,7 @@
         <translation>Konfigurationsdatei (*.conf)</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+55"/>
         <source>Mouse is sleeping or not connected.</source>
         <translation>Die Maus schläft oder ist nicht verbunden.</translation>
     </message>
@@ -1380,7 +1380,12 @@
         <translation>Das Senden der Daten ist fehlgeschlagen, bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+2"/>
+        <source>The settings were sent, but the mouse did not confirm them.</source>
+        <translation>Die Einstellungen wurden gesendet, aber die Maus hat sie nicht bestätigt.</translation>
+    </message>
+    <message>
+        <location line="+65"/>
         <source>Save Profile File</source>
         <translation>Profildatei speichern</translation>
     </message>
@@ -1735,7 +1740,7 @@
         <translation>Tastaturtaste</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+20"/>
         <location line="+8"/>
         <source>Times:</source>
         <translation>Anzahl:</translation>
@@ -1797,7 +1802,7 @@
 <context>
     <name>TarnMacroSelect</name>
     <message>
-        <location filename="../../src/ui/macro/TarnMacroSelect.cpp" line="+50"/>
+        <location filename="../../src/ui/macro/TarnMacroSelect.cpp" line="+51"/>
         <source>LOOPS TIME(1-255)</source>
         <translation>DURCHLÄUFE (1-255)</translation>
     </message>
@@ -1812,7 +1817,7 @@
         <translation>BIS TASTE ERNEUT GEDRÜCKT</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>LOOP COUNT</source>
         <translation>ANZAHL DER DURCHLÄUFE</translation>
     </message>
@@ -1825,7 +1830,7 @@
 <context>
     <name>TarnPointSpeed</name>
     <message>
-        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+169"/>
+        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+180"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -1944,7 +1949,7 @@
         <translation>1000 HZ</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+70"/>
         <location line="+33"/>
         <source>REPORT RATE</source>
         <translation>ABFRAGERATE</translation>
@@ -2017,7 +2022,7 @@
 <context>
     <name>TarnTreeWidget</name>
     <message>
-        <location filename="../../src/ui/macro/TarnTreeWidget.cpp" line="+53"/>
+        <location filename="../../src/ui/macro/TarnTreeWidget.cpp" line="+54"/>
         <location line="+1"/>
         <source>MOUSE COMMAND</source>
         <translation>MAUSBEFEHL</translation>

@@ -36,7 +36,8 @@ struct CommandHelp
 // Per command: what it does, then the exit codes it can give.
 const CommandHelp commandHelp[] = {
     { "status",
-      "Shows how the mouse is connected, its battery and whether it charges, and the active slot.\n"
+      "Shows how the mouse is connected, its battery and whether it charges, the active slot, and\n"
+      "whether the last transfer was cut off or not confirmed by the mouse.\n"
       "--json writes the same as one JSON object.",
       { 0, 1, ExitUsage, ExitNoPermission } },
     { "export-config",
@@ -52,7 +53,8 @@ const CommandHelp commandHelp[] = {
       "Reads a profile file into the profile library and the active slot.",
       { 0, ExitUsage, ExitRefused, ExitNoInput, ExitCannotWrite, ExitBusy } },
     { "apply",
-      "Sends what changed since the last upload to the mouse; --all sends every setting.",
+      "Sends what changed since the last upload to the mouse; --all sends every setting.\n"
+      "A mouse that answers nothing is taken to hold it (0), and the line says it did not confirm.",
       { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "select-profile",
       "Makes slot N (1 to 5) the mouse's active slot.",

@@ -8,6 +8,7 @@
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadCut.h"
+#include "storage/UploadUnconfirmed.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,6 +40,7 @@ struct StatusFacts
     int reportRate = 0; // Hz, as the window shows it; 0 when unknown
     QString firmware; // empty when the window answered
     bool transferCut = false;
+    bool transferUnconfirmed = false; // the mouse left reports of the last transfer unanswered
 };
 
 // The running window's view of the mouse, from its D-Bus properties; false when it did not answer.
@@ -95,13 +97,16 @@ void printText(const StatusFacts &facts, QTextStream &out)
     }
     if (facts.transferCut)
         out << "Last transfer: did not finish; 'mousecfg-cli apply --all' sends the settings again\n";
+    else if (facts.transferUnconfirmed)
+        out << "Last transfer: done, but the mouse did not confirm\n";
 }
 
 void printJson(const StatusFacts &facts, QTextStream &out)
 {
     QJsonObject object { { "connection", facts.connection },
                          { "slot", facts.slot },
-                         { "lastTransferCut", facts.transferCut } };
+                         { "lastTransferCut", facts.transferCut },
+                         { "lastTransferUnconfirmed", facts.transferUnconfirmed } };
     if (facts.connection != QLatin1String("none")) {
         object.insert("answered", facts.answered);
         object.insert("asleep", facts.asleep);
@@ -162,6 +167,7 @@ int status(const QStringList &args, QTextStream &out, QTextStream &err)
         return refused;
     }
     facts.transferCut = LastUploadCut();
+    facts.transferUnconfirmed = LastUploadUnconfirmed();
     if (json)
         printJson(facts, out);
     else

@@ -9,6 +9,7 @@
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/UploadSlots.h"
+#include "storage/UploadUnconfirmed.h"
 
 namespace {
 
@@ -35,8 +36,17 @@ int printDeviceResult(const OperationResult &result, QTextStream &out, QTextStre
         return result.exitCode;
     }
     // No mouse at all is an error; any other result is the mouse's answer.
-    (result.device == ReportNoDevice ? err : out) << DeviceResultText(result.device) << "\n";
+    (result.device == ReportNoDevice ? err : out) << DeviceResultLine(result) << "\n";
     return result.device;
+}
+
+// The window's result of a forwarded transfer; the window keeps whether the mouse confirmed it.
+OperationResult forwardTransfer(const QString &method, const QVariantList &args)
+{
+    OperationResult result = CliForward::call(method, args);
+    if (result.ok())
+        result.unconfirmed = LastUploadUnconfirmed();
+    return result;
 }
 
 // Learns from one battery report whether the mouse sleeps and which device type it is.
@@ -74,7 +84,7 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
         return ExitUsage;
     }
     if (CliForward::active())
-        return printDeviceResult(CliForward::call(QStringLiteral("SelectSlot"), { uint(number) }), out, err);
+        return printDeviceResult(forwardTransfer(QStringLiteral("SelectSlot"), { uint(number) }), out, err);
     CliDevice device;
     if (!device.connected()) {
         err << DeviceResultText(ReportNoDevice) << "\n";
@@ -97,7 +107,7 @@ int selectProfile(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int applyThroughWindow(bool all, QTextStream &out, QTextStream &err)
 {
-    return printDeviceResult(CliForward::call(QStringLiteral("Apply"), { all }), out, err);
+    return printDeviceResult(forwardTransfer(QStringLiteral("Apply"), { all }), out, err);
 }
 
 int uploadConfig(const ConfigData &config, const ConfigData &lastSent, bool all, QTextStream &out,

@@ -2,21 +2,41 @@
 
 #include "device/session/MouseSession.h"
 #include "device/upload/TarnProcessThread.h"
+#include "storage/AppPaths.h"
 #include "storage/ConfigData.h"
 #include "storage/UploadSlots.h"
+#include "storage/UploadUnconfirmed.h"
 
 #include <QEventLoop>
+
+namespace {
+
+// Marks `result` when reports went unanswered since the count was `before`, and keeps the mark for
+// "status"; a mark that cannot be written fails the operation as the upload's own marks do.
+OperationResult noteConfirmation(MouseSession &session, quint32 before, OperationResult result)
+{
+    result.unconfirmed = result.device == ReportOk && session.link().UnconfirmedReports() != before;
+    if (!SaveUploadUnconfirmed(result.unconfirmed) && result.ok()) {
+        const quint8 device = result.device;
+        result = OperationResult::cannotWrite(AppPaths::globalConfigFile());
+        result.device = device;
+    }
+    return result;
+}
+
+} // namespace
 
 OperationResult MouseOperations::selectSlot(MouseSession &session, int slot)
 {
     // The status thread must not read while the switch is written.
     session.statusControl().StopStatusThread();
+    const quint32 unconfirmed = session.link().UnconfirmedReports();
     // The mouse answers no select frame; the apply frames after it tell whether it took the switch.
     CommandSet &commands = session.upload().commands();
     commands.SelectProfile(slot);
     const quint8 applied = commands.ApplyAll();
     session.statusControl().StartStatusThread();
-    return OperationResult::fromDevice(applied);
+    return noteConfirmation(session, unconfirmed, OperationResult::fromDevice(applied));
 }
 
 OperationResult MouseOperations::switchSlot(MouseSession &session, const ConfigData &config, int slot,
@@ -34,6 +54,7 @@ OperationResult MouseOperations::upload(MouseSession &session, const ConfigData 
                                         const UploadWaiter &waiter)
 {
     session.upload().state().UploadSnapshot() = config;
+    const quint32 unconfirmed = session.link().UnconfirmedReports();
     TarnProcessThread thread(session.upload());
     thread.setSendEverything(sendEverything);
     thread.start(QThread::InheritPriority);
@@ -50,7 +71,7 @@ OperationResult MouseOperations::upload(MouseSession &session, const ConfigData 
     if (!thread.saveFailure().isEmpty()) {
         OperationResult result = OperationResult::cannotWrite(thread.saveFailure());
         result.device = thread.status();
-        return result;
+        return noteConfirmation(session, unconfirmed, result);
     }
-    return OperationResult::fromDevice(thread.status());
+    return noteConfirmation(session, unconfirmed, OperationResult::fromDevice(thread.status()));
 }

@@ -10,6 +10,8 @@ struct ConfigData;
 
 // What the window and the command-line tool send to the mouse of a session: a switch of slot, and an
 // upload that is waited for. The status thread, when one runs, is paused around what is written.
+// Reports the mouse left unanswered count as sent; such a success is marked `unconfirmed`, and the
+// mark is kept in the settings until the next transfer (UploadUnconfirmed).
 class MouseOperations
 {
 public:

@@ -17,6 +17,13 @@ QString DeviceResultText(quint8 status)
     }
 }
 
+QString DeviceResultLine(const OperationResult &result)
+{
+    if (result.device == ReportOk && result.unconfirmed)
+        return QStringLiteral("Done (the mouse did not confirm).");
+    return DeviceResultText(result.device);
+}
+
 QString ShownPath(const QString &path)
 {
     QString line = path;

@@ -35,6 +35,8 @@ struct OperationResult
     QString name;
     int slot = -1;
     quint8 device = 0;
+    // The mouse's result was success, but some reports got no answer at all (they count as sent).
+    bool unconfirmed = false;
     // The exit code of the command-line tool: 0, a device result code, or a CliExit.
     int exitCode = 0;
     // The tool's one line about a failure, without its "mousecfg-cli: " prefix; empty on success.
@@ -61,5 +63,8 @@ struct OperationResult
 
 // The tool's words for a device result code ("Done.", "No mouse connected.", ...).
 QString DeviceResultText(quint8 status);
+// The tool's line for the mouse's result of `result`: as DeviceResultText, saying so when the mouse
+// did not confirm.
+QString DeviceResultLine(const OperationResult &result);
 // A path as one line of a message: a name with line breaks must not split it.
 QString ShownPath(const QString &path);

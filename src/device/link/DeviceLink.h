@@ -112,6 +112,9 @@ public:
 
     // Frames, writes and confirms one report on the command handle (cable, else receiver).
     quint8 SendReport(const quint8 *frame, int length);
+    // How many reports since the link was made got no answer at all through the whole reply budget;
+    // they count as sent. An operation compares the count before and after to tell the user.
+    quint32 UnconfirmedReports() const;
     // Raw write on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.
     int WriteCommandHandle(const quint8 *data, int length);
     // Raw read on the command handle in use; -1 when none is open. Safe against a concurrent CloseDevice.

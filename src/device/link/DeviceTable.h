@@ -73,6 +73,8 @@ struct DeviceLink::State
     DeviceTable::Table table {};
     QString tableName;
     std::atomic<quint16> cableRelease { 0 };
+    // Reports settled as sent after silence alone (SendReport).
+    std::atomic<quint32> unconfirmed { 0 };
     // The four handles (standard locks, which ThreadSanitizer can follow). Worker threads do their I/O
     // under the read lock; opening and closing take the write lock, so a handle is never closed while
     // another thread is inside a read or write on it.

@@ -66,6 +66,11 @@ quint8 ReportChecksum(const quint8 *frame)
     return sum ^ 0x66;
 }
 
+quint32 DeviceLink::UnconfirmedReports() const
+{
+    return d->unconfirmed;
+}
+
 quint8 DeviceLink::SendReport(const quint8 *frame, int length)
 {
     const DeviceTable::PinnedHandle handle = pinCommandHandle();
@@ -109,6 +114,11 @@ quint8 DeviceLink::SendReport(const quint8 *frame, int length)
             if (replyIsEmpty(reply)) {
                 if (++emptyReplies <= EmptyReplyBudget)
                     break;
+                // Silence through the whole budget settles as sent; counted, so that it can be said.
+                if (verdict == EchoMatches) {
+                    ++d->unconfirmed;
+                    return ReportOk;
+                }
             } else {
                 verdict = compareEcho(request, reply, length);
             }

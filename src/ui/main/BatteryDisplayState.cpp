@@ -12,8 +12,11 @@ BatteryDisplayState::BatteryDisplayState(int savedLevel)
 bool BatteryDisplayState::takeReport(const BatteryReport &report, bool cablePresent)
 {
     m_mouseOff = report.asleep;
-    if (m_mouseOff)
+    if (m_mouseOff) {
+        // A charging flag from before would keep the footer on "charging" and hide "MOUSE OFF".
+        m_charging = false;
         return false;
+    }
     m_cableAtLastReport = cablePresent;
     const bool changed = report.level != m_level;
     m_level = report.level;

@@ -85,8 +85,10 @@ void PageStack::buildDpi()
     m_dpi = new TarnDPIWindow(m_window);
     m_performance = new TarnPointSpeed(m_window);
     m_rate = new TarnReportRate(m_window);
+    // Two controls for one lift-off value: each shows the other's choice, and the window stores it.
+    m_performance->pairLiftWith(m_rate);
     connect(m_rate, &TarnReportRate::RefreshLift, this, &PageStack::liftChanged);
-    connect(m_rate, &TarnReportRate::RefreshLift, m_performance, &TarnPointSpeed::setLift);
+    connect(m_performance, &TarnPointSpeed::liftChosen, this, &PageStack::liftChanged);
     for (ConfigPage *page : std::initializer_list<ConfigPage *> { m_dpi, m_performance, m_rate })
         showBuilt(page, true);
     if (m_pendingStage >= 0)

@@ -64,7 +64,7 @@ signals:
     void popOneClickBox();
     void buttonSelected(quint8 index, quint8 group);
     void buttonHovered(TarnPushButton *button, bool over);
-    // The rate page's lift-off choice.
+    // A lift-off choice on either page.
     void liftChanged(quint8 lift);
     // The macro page's request to enable or disable the window's controls.
     void enableButtons(bool enable);

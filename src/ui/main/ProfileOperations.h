@@ -26,11 +26,12 @@ public:
 
     // Replaces the wait of every upload (the bar's progress dialog); an empty one waits in an event loop.
     void setUploadWaiter(UploadWaiter waiter);
-    // Uploads the working configuration, waits, and tells the user of a failure; returns the result code.
-    // `sendEverything` sends every group whatever changed.
+    // Uploads the working configuration, waits, and tells the user of a failure or of a success the
+    // mouse did not confirm; returns the result code. `sendEverything` sends every group whatever changed.
     quint8 applyToDevice(bool sendEverything = false);
     // Uploads the working configuration and waits, telling no one; a nested call does nothing.
     // Without `showProgress` the wait shows no progress dialog (the window may be in the tray).
+    // Either way the status thread runs again afterwards, also after a failure.
     OperationResult upload(bool sendEverything = false, bool showProgress = true);
 
     // The current slot, 0 to 4.
@@ -100,6 +101,10 @@ signals:
 private:
     ConfigData &config() const;
     ProfileData &currentProfile() const;
+    // upload() without starting the status thread again afterwards.
+    OperationResult uploadAndWait(bool sendEverything, bool showProgress);
+    // Starts the status thread unless it runs, an upload runs, or no mouse is open.
+    void resumeStatusThread();
     // Names held by the slots other than the current one.
     QStringList otherSlotNames() const;
     // True when `name` cannot be given to a new library profile.

@@ -36,6 +36,14 @@ void ProfileOperations::setUploadWaiter(UploadWaiter waiter)
 
 OperationResult ProfileOperations::upload(bool sendEverything, bool showProgress)
 {
+    const OperationResult result = uploadAndWait(sendEverything, showProgress);
+    // No box follows (the D-Bus caller prints the result): follow the mouse again at once.
+    resumeStatusThread();
+    return result;
+}
+
+OperationResult ProfileOperations::uploadAndWait(bool sendEverything, bool showProgress)
+{
     // The progress dialog is modal; a nested call (from a test's event loop) must not start a second
     // upload on the same handles.
     if (m_uploading)
@@ -57,17 +65,33 @@ OperationResult ProfileOperations::switchMouseTo(int slot)
     const OperationResult result = MouseOperations::switchSlot(m_host->mouseSession(), config(), slot,
                                                                parent && parent->isVisible() ? m_waiter : UploadWaiter());
     m_uploading = false;
+    if (!result.ok())
+        resumeStatusThread();
     return result;
+}
+
+void ProfileOperations::resumeStatusThread()
+{
+    // A failed upload leaves the status thread stopped; without it battery, sleep and the mouse's own
+    // slot and stage changes go unseen. Running, or in another upload, it is left as it is.
+    MouseSession &session = m_host->mouseSession();
+    if (!m_uploading && session.link().CommandHandleOpen())
+        session.statusControl().StartStatusThread();
 }
 
 quint8 ProfileOperations::applyToDevice(bool sendEverything)
 {
-    const quint8 status = upload(sendEverything).device;
+    const OperationResult result = uploadAndWait(sendEverything, true);
+    const quint8 status = result.device;
     // The answer to either box changes nothing.
     if (status == DeviceAsleep)
         ask(tr("Mouse is sleeping or not connected."));
     else if (status != 0)
         ask(tr("Send data failed, please try again."));
+    else if (result.unconfirmed)
+        notice(tr("The settings were sent, but the mouse did not confirm them."));
+    // Once the user has read why, so that no report of the mouse's comes in under the box.
+    resumeStatusThread();
     return status;
 }
 

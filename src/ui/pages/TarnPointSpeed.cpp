@@ -7,6 +7,7 @@
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
 #include "ui/pages/PageStyle.h"
+#include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
@@ -73,7 +74,11 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
             &TarnPointSpeed::sValueChangedSlot);
     for (QCheckBox *box : findChildren<QCheckBox *>())
         connect(box, &QCheckBox::clicked, this, &TarnPointSpeed::checkbtn_clicked);
-    connect(m_liftGroup, &QButtonGroup::idClicked, this, [this] { m_liftChosenHere = true; });
+    connect(m_liftGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        m_values.lift = quint8(id + 1);
+        m_liftChosenHere = true;
+        emit liftChosen(m_values.lift);
+    });
     connect(m_settingsButton, &QPushButton::clicked, this, &TarnPointSpeed::btn_clicked);
     m_speedNotice->setObjectName(QStringLiteral("pointerSpeedNotice"));
     m_speedNotice->setWordWrap(true);
@@ -142,6 +147,12 @@ void TarnPointSpeed::setLift(quint8 lift)
     m_values.lift = lift;
     m_liftChosenHere = false;
     m_liftBoxes[lift == 1 ? 0 : 1]->setChecked(true);
+}
+
+void TarnPointSpeed::pairLiftWith(TarnReportRate *rate)
+{
+    connect(rate, &TarnReportRate::RefreshLift, this, &TarnPointSpeed::setLift);
+    connect(this, &TarnPointSpeed::liftChosen, rate, &TarnReportRate::setLift);
 }
 
 void TarnPointSpeed::sValueChangedSlot(int value)

@@ -10,6 +10,7 @@ class QLabel;
 class QSlider;
 class QSpinBox;
 class TarnPushButton;
+class TarnReportRate;
 struct ProfileData;
 
 // The performance page: the global sensor settings (key response, sync, lift distance, angle
@@ -33,6 +34,8 @@ public:
     void relayout() override;
     // Sets every text again through the translator.
     void retranslate() override;
+    // Keeps this page's lift-off choice and `rate`'s the same: a choice on either shows on both.
+    void pairLiftWith(TarnReportRate *rate);
 
     // The global values the page holds.
     struct SensorValues
@@ -59,6 +62,10 @@ public:
     TarnPushButton *mouseSettingButton() const { return m_settingsButton; }
     // The notice shown where the desktop's pointer speed cannot be set from here.
     QLabel *pointerSpeedNotice() const { return m_speedNotice; }
+
+signals:
+    // The user chose a lift-off value here; the window stores it at once.
+    void liftChosen(quint8 lift);
 
 public slots:
     // The lift-off value was chosen elsewhere (the polling-rate page): show it and keep it.

@@ -63,8 +63,13 @@ QString TarnReportRate::rateText(quint8 code)
 void TarnReportRate::refreshFrom(ConfigData &config, int slot)
 {
     m_profile = config.profiles[qBound(0, slot, ProfileSlots - 1)];
-    m_lift = config.LiftHigh;
     showRate(m_profile.pollrate);
+    setLift(config.LiftHigh);
+}
+
+void TarnReportRate::setLift(quint8 lift)
+{
+    m_lift = lift;
     (m_lift == 1 ? m_lift1 : m_lift2)->setChecked(true);
 }
 

@@ -48,6 +48,8 @@ signals:
 public slots:
     // A lift-off radio button was clicked.
     void onRadioChanged();
+    // The lift-off value was chosen elsewhere (the performance page): show it, without telling back.
+    void setLift(quint8 lift);
 
 private:
     void showRate(quint8 code);
