@@ -3,6 +3,7 @@
 // drop-down open, the DPI page with X and Y unlinked, and the colour dialog. Not a test.
 // Usage: fit_shots OUTPUT_DIR LANGUAGE_INDEX SCALE (on an X server)
 
+#include "PageTestSupport.h"
 #include "ProfileTestHost.h"
 #include "VirtualMouseLink.h"
 #include "storage/ConfigRecords.h"
@@ -39,7 +40,8 @@ void saveScreen(const QList<QWidget *> &shown, const QString &name)
 {
     QRect area;
     for (QWidget *widget : shown)
-        area |= widget->frameGeometry();
+        area |= widget->isWindow() ? widget->frameGeometry()
+                                   : QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     area = area.adjusted(-4, -4, 4, 4) & QGuiApplication::primaryScreen()->geometry();
     QGuiApplication::primaryScreen()
         ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
@@ -73,8 +75,10 @@ int main(int argc, char **argv)
     VirtualMouseLink link(true, false);
     QFile::link(QStringLiteral(MOUSECFG_APPDIR "/skin"), link.dir.path() + QStringLiteral("/skin"));
     QDir().mkpath(link.dir.path() + QStringLiteral("/lang"));
-    for (const QString &file : QDir(QStringLiteral(MOUSECFG_APPDIR "/lang")).entryList({ QStringLiteral("*.qm") }))
-        QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/lang/") + file, link.dir.path() + QStringLiteral("/lang/") + file);
+    for (const QString &file :
+         QDir(QStringLiteral(MOUSECFG_APPDIR "/lang")).entryList({ QStringLiteral("*.qm") }))
+        QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/lang/") + file,
+                    link.dir.path() + QStringLiteral("/lang/") + file);
     LanguageSwitch languages;
     if (!languages.choose(language))
         qWarning("language %d did not load", language);
@@ -99,12 +103,21 @@ int main(int argc, char **argv)
         QMenu *menu = page->menus()->functionMenu();
         menu->popup(panel->mapToGlobal(QPoint(Scaled(40), Scaled(40))));
         waitShown(menu);
+        // The submenu with the widest entry.
         QAction *submenuEntry = nullptr;
+        int widest = 0;
         for (QAction *action : menu->actions()) {
-            if (action->menu() && !submenuEntry)
-                submenuEntry = action;
+            if (!action->menu())
+                continue;
+            for (QAction *entry : action->menu()->actions()) {
+                const int width = action->menu()->fontMetrics().horizontalAdvance(entry->text());
+                if (width > widest) {
+                    widest = width;
+                    submenuEntry = action;
+                }
+            }
         }
-        // Keyboard to the first submenu entry and into it, as a user would open it.
+        // Keyboard to that submenu's entry and into it, as a user would open it.
         while (menu->activeAction() != submenuEntry)
             QTest::keyClick(menu, Qt::Key_Down);
         QTest::keyClick(menu, Qt::Key_Right);
@@ -142,15 +155,21 @@ int main(int argc, char **argv)
         menu->hide();
     }
 
-    // The DPI page with the third stage unlinked, and the performance page's number box.
-    {
+    // The DPI page with the third stage unlinked: six stages, then eight with the sleep group, whose
+    // short rows leave each of the two sliders less than a round handle.
+    for (const bool crowded : { false, true }) {
+        if (crowded) {
+            setStageCount(link.dir, 8);
+            setDefinition(link.dir, QStringLiteral("ledDisable"), QStringLiteral("1"));
+        }
         QScopedPointer<QWidget> panel(darkPanel(470, 430));
         auto *page = new TarnDPIWindow(panel.data());
         page->setGeometry(panel->rect());
         page->refreshFrom(config, 0);
         panel->show();
         waitShown(panel.data());
-        saveScreen({ panel.data() }, QStringLiteral("dpi-unlinked"));
+        saveScreen({ panel.data() },
+                   crowded ? QStringLiteral("dpi-unlinked-8-stages") : QStringLiteral("dpi-unlinked"));
     }
     {
         QScopedPointer<QWidget> panel(darkPanel(470, 280));

@@ -131,6 +131,8 @@ void ProfileBar::refresh()
         entries.at(k)->setChecked(k == slot);
     }
     m_nameField->setText(m_operations->currentName());
+    // A name longer than the field shows from its start.
+    m_nameField->setCursorPosition(0);
     showLongNameInToolTip();
 }
 
