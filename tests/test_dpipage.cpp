@@ -1,7 +1,7 @@
 #include "PageTestSupport.h"
+#include "device/upload/DpiRules.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
-#include "device/upload/DpiRules.h"
 #include "ui/pages/TarnDPIWindow.h"
 #include "ui/pages/TarnSingleDPI.h"
 #include "ui/pages/TarnTwoBarSlider.h"
@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 // The DPI page against an installed test folder; the product's sensor and stage count vary per case.
@@ -137,8 +138,25 @@ void TestDpiPage::rowsFollowTheStageCount()
     for (int i = 4; i < 8; ++i)
         QVERIFY(collected.profiles[1].stages[i] == config.profiles[1].stages[i]);
 
-    // Eight stages fit the page at scale 1 and at scale 2.
+    // Eight stages and the sleep group fit the page at scale 1 and at scale 2; an unlinked row's X and
+    // Y handles each stay inside their own slider, clear of each other.
     setStageCount(dir, 8);
+    setDefinition(dir, QStringLiteral("ledDisable"), QStringLiteral("1"));
+    page.row(7)->setStage(DpiStage { 1, 0, 0, 40, 40 });
+    const auto handle = [](QSlider *slider) {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.state |= QStyle::State_Horizontal;
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = slider->sliderPosition();
+        option.sliderValue = slider->value();
+        option.subControls = QStyle::SC_SliderHandle;
+        return slider->style()
+            ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+            .translated(slider->pos());
+    };
     for (double scale : { 1.0, 2.0 }) {
         SetUiScale(scale);
         page.resize(int(470 * scale), int(430 * scale));
@@ -146,6 +164,12 @@ void TestDpiPage::rowsFollowTheStageCount()
         QVERIFY(page.row(7)->isVisible());
         QVERIFY(page.row(7)->geometry().bottom() <= page.height());
         QVERIFY(page.row(6)->geometry().bottom() < page.row(7)->geometry().top());
+        TarnTwoBarSlider *sliders = page.row(7)->slider();
+        QVERIFY(sliders->xSlider()->isVisible() && sliders->ySlider()->isVisible());
+        const QRect x = handle(sliders->xSlider()), y = handle(sliders->ySlider());
+        QVERIFY2(sliders->xSlider()->geometry().contains(x) && sliders->ySlider()->geometry().contains(y),
+                 qPrintable(QStringLiteral("scale %1, handle height %2").arg(scale).arg(x.height())));
+        QVERIFY(x.bottom() < y.top());
     }
     SetUiScale(1.0);
 }

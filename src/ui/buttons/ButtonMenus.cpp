@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int MenuWidth = 160;
+// The design width is the narrowest a menu gets; a longer entry (or a translation) widens it.
+constexpr int MenuMinimumWidth = 160;
 
 } // namespace
 
@@ -76,8 +77,8 @@ void ButtonMenus::restyle()
     QList<QMenu *> menus = m_submenus.values();
     menus << m_function << m_wheel;
     for (QMenu *menu : menus) {
-        menu->setFixedWidth(Scaled(MenuWidth));
         menu->setStyleSheet(style);
         menu->setFont(font);
+        menu->setMinimumWidth(Scaled(MenuMinimumWidth));
     }
 }

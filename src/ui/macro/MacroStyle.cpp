@@ -1,5 +1,6 @@
 #include "ui/macro/MacroStyle.h"
 
+#include "ui/widgets/TarnSpinBox.h"
 #include "ui/widgets/Theme.h"
 
 #include <QWidget>
@@ -39,7 +40,8 @@ QString spinBox()
                           "border:1px solid rgb(100,100,100);border-radius:2px;}"
                           "QSpinBox:focus{border:1px solid %1;}"
                           "QSpinBox:disabled{color:rgb(100,100,100);}")
-        .arg(AccentColorCss());
+               .arg(AccentColorCss())
+        + TarnSpinBox::buttonRules();
 }
 
 QString itemView()

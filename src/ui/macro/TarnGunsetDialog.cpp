@@ -6,6 +6,7 @@
 #include "ui/widgets/ConfirmButtons.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/TarnSpinBox.h"
 #include "ui/widgets/Theme.h"
 
 #include <QLabel>
@@ -134,8 +135,9 @@ void TarnGunsetDialog::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     PaintDialogFrame(painter, rect(), m_background);
-    m_groove.draw(painter,
-                  QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]), scaled(6)));
+    m_groove.draw(
+        painter,
+        QRect(scaled(ColumnX[0]), scaled(166), scaled(ColumnX[2] + ColumnWidth - ColumnX[0]), scaled(6)));
 }
 
 void TarnGunsetDialog::place(QWidget *widget, int x, int y, int width, int height) const
@@ -156,7 +158,7 @@ QLabel *TarnGunsetDialog::label(const QString &text, int designPixelSize, bool b
 
 QSpinBox *TarnGunsetDialog::spinBox(int minimum, int maximum, int value, const QString &name)
 {
-    auto *box = new QSpinBox(this);
+    auto *box = new TarnSpinBox(this);
     box->setRange(minimum, maximum);
     box->setValue(value);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

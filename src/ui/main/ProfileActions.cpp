@@ -31,12 +31,21 @@ ProfileActions::ProfileActions(ProfileOperations *operations, QWidget *parent)
 
 void ProfileActions::relayout()
 {
-    // Right-aligned in the 240 x 36 footer area.
-    int x = 240;
+    // The footer keeps its right edge and is as wide as its buttons: a button whose text needs more
+    // than the design width grows, and the footer with it, to the left.
+    const TarnPushButton *order[] = { m_apply, m_cancel, m_ok };
+    int needed = 0;
+    for (const TarnPushButton *button : order)
+        needed += button->widthForText(ButtonWidth) + Scaled(Gap);
+    needed -= Scaled(Gap);
+    const int right = geometry().right();
+    setGeometry(right + 1 - needed, y(), needed, height());
+    int x = width();
     for (TarnPushButton *button : { m_apply, m_cancel, m_ok }) {
-        x -= ButtonWidth;
-        PlaceWidget(button, x, 2, ButtonWidth, ButtonHeight);
-        x -= Gap;
+        const int buttonWidth = button->widthForText(ButtonWidth);
+        x -= buttonWidth;
+        button->setGeometry(x, Scaled(2), buttonWidth, Scaled(ButtonHeight));
+        x -= Scaled(Gap);
     }
 }
 
@@ -47,4 +56,5 @@ void ProfileActions::retranslate()
     m_apply->setText(tr("Apply"));
     for (TarnPushButton *button : { m_ok, m_cancel, m_apply })
         button->setAccessibleName(button->text());
+    relayout();
 }

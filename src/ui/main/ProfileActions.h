@@ -13,7 +13,8 @@ public:
     // Buttons that forward to `operations`.
     explicit ProfileActions(ProfileOperations *operations, QWidget *parent = nullptr);
 
-    // Places the buttons again at the current scale (the window places the widget itself).
+    // Places the buttons again at the current scale. The window places the widget; this keeps its
+    // right edge and makes it as wide as the buttons need.
     void relayout();
     // Sets the button texts again through the translator.
     void retranslate();

@@ -9,13 +9,19 @@
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 constexpr int ControlTop = 5;
 constexpr int ControlHeight = 30;
+// The narrowest the drop-down gets; a longer name widens it.
 constexpr int LibraryMenuWidth = 152;
+constexpr int NameFieldMinimumWidth = 80;
 // The footer's place in the window, in design units.
 const QRect ActionsRect(735, 586, 240, 36);
 } // namespace
@@ -53,12 +59,14 @@ ProfileBar::ProfileBar(ProfileHost *host, QWidget *parent)
     labelColours.setColor(QPalette::WindowText, ThemeColor::softText());
     m_nameLabel->setPalette(labelColours);
     m_nameField->setObjectName(QStringLiteral("nameField"));
+    connect(m_nameField, &QLineEdit::textChanged, this, &ProfileBar::showLongNameInToolTip);
     connect(m_nameField, &QLineEdit::returnPressed, this,
             [this] { m_operations->renameProfile(m_nameField->text()); });
 
     m_libraryButton->setObjectName(QStringLiteral("libraryButton"));
     m_libraryButton->setMenu(m_libraryMenu);
     m_libraryMenu->setObjectName(QStringLiteral("libraryMenu"));
+    m_libraryMenu->setToolTipsVisible(true);
     connect(m_libraryMenu, &QMenu::triggered, this, [this](QAction *action) {
         m_operations->pickLibraryEntry(m_libraryMenu->actions().indexOf(action));
     });
@@ -123,14 +131,40 @@ void ProfileBar::refresh()
         entries.at(k)->setChecked(k == slot);
     }
     m_nameField->setText(m_operations->currentName());
+    // A name longer than the field shows from its start.
+    m_nameField->setCursorPosition(0);
+    showLongNameInToolTip();
+}
+
+void ProfileBar::showLongNameInToolTip()
+{
+    // The field scrolls a name longer than itself, and Qt shortens a hint that does not fit: the
+    // tooltip then shows what the field cannot.
+    QStyleOptionFrame frame;
+    frame.initFrom(m_nameField);
+    frame.lineWidth = m_nameField->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, m_nameField);
+    const int room
+        = m_nameField->style()->subElementRect(QStyle::SE_LineEditContents, &frame, m_nameField).width();
+    const QString shown
+        = m_nameField->text().isEmpty() ? m_nameField->placeholderText() : m_nameField->text();
+    m_nameField->setToolTip(m_nameField->fontMetrics().horizontalAdvance(shown) > room ? shown : QString());
 }
 
 void ProfileBar::rebuildLibraryMenu()
 {
     m_libraryMenu->clear();
-    for (const QString &name : m_host->libraryList())
-        m_libraryMenu->addAction(name);
-    m_libraryMenu->setFixedWidth(Scaled(LibraryMenuWidth));
+    // Names show whole: the menu grows to the longest. Only a name wider than the screen is shortened
+    // in the middle, its whole text then in the tooltip.
+    const QScreen *screen = this->screen();
+    const int widest = (screen ? screen->availableGeometry().width() : Scaled(999)) - Scaled(4 * 12);
+    const QFontMetrics metrics(m_libraryMenu->font());
+    for (const QString &name : m_host->libraryList()) {
+        QAction *action = m_libraryMenu->addAction(metrics.elidedText(name, Qt::ElideMiddle, widest));
+        action->setData(name);
+        if (action->text() != name)
+            action->setToolTip(name);
+    }
+    m_libraryMenu->setMinimumWidth(Scaled(LibraryMenuWidth));
 }
 
 void ProfileBar::selectSlot(int slot)
@@ -149,25 +183,12 @@ void ProfileBar::relayout()
 {
     // The top row of the content panel.
     PlaceWidget(this, 24, 80, 951, 40);
-    PlaceWidget(m_slotButton, 0, ControlTop, 104, ControlHeight);
-    PlaceWidget(m_nameLabel, 110, ControlTop, 46, ControlHeight);
-    PlaceWidget(m_nameField, 160, ControlTop, 130, ControlHeight);
-    PlaceWidget(m_libraryButton, 290, ControlTop, 26, ControlHeight);
-    PlaceWidget(m_add, 327, ControlTop, 56, ControlHeight);
-    PlaceWidget(m_copy, 389, ControlTop, 60, ControlHeight);
-    PlaceWidget(m_delete, 455, ControlTop, 70, ControlHeight);
-    PlaceWidget(m_reset, 531, ControlTop, 64, ControlHeight);
-    PlaceWidget(m_resetAll, 601, ControlTop, 84, ControlHeight);
-    PlaceWidget(m_import, 695, ControlTop, 34, ControlHeight);
-    PlaceWidget(m_export, 735, ControlTop, 34, ControlHeight);
-    PlaceWidget(m_applications, 775, ControlTop, 34, ControlHeight);
-    PlaceWidget(m_load, 819, ControlTop, 66, ControlHeight);
-    PlaceWidget(m_save, 891, ControlTop, 60, ControlHeight);
-
     QFont font = CurrentLanguageFont();
     font.setPixelSize(qMax(1, Scaled(13)));
     m_nameLabel->setFont(font);
     m_nameField->setFont(font);
+    placeRow();
+
     m_nameField->setStyleSheet(
         QStringLiteral("QLineEdit { background: rgb(40,40,40); color: white; border: 1px "
                        "solid rgb(100,100,100); border-radius: 3px; padding: 0 %1px; }"
@@ -178,11 +199,56 @@ void ProfileBar::relayout()
         styleMenu(menu);
         menu->setFont(font);
     }
-    m_libraryMenu->setFixedWidth(Scaled(LibraryMenuWidth));
+    rebuildLibraryMenu();
     if (m_actions) {
         PlaceWidget(m_actions, ActionsRect.x(), ActionsRect.y(), ActionsRect.width(), ActionsRect.height());
         m_actions->relayout();
     }
+}
+
+void ProfileBar::placeRow()
+{
+    struct Control
+    {
+        QWidget *widget;
+        int x;
+        int width;
+    };
+    // Design places, left to right.
+    const Control row[]
+        = { { m_slotButton, 0, 104 },     { m_nameLabel, 110, 46 }, { m_nameField, 160, 130 },
+            { m_libraryButton, 290, 26 }, { m_add, 327, 56 },       { m_copy, 389, 60 },
+            { m_delete, 455, 70 },        { m_reset, 531, 64 },     { m_resetAll, 601, 84 },
+            { m_import, 695, 34 },        { m_export, 735, 34 },    { m_applications, 775, 34 },
+            { m_load, 819, 66 },          { m_save, 891, 60 } };
+    // A control whose text needs more than its design width grows, and pushes the ones after it right;
+    // the name field (which scrolls its text) gives back what the row then lacks, down to its minimum.
+    QVector<int> widths;
+    int grown = 0;
+    int nameField = -1;
+    for (const Control &control : row) {
+        int width = Scaled(control.width);
+        if (auto *button = qobject_cast<TarnPushButton *>(control.widget))
+            width = button->widthForText(control.width);
+        else if (auto *label = qobject_cast<QLabel *>(control.widget))
+            width = qMax(width, label->fontMetrics().horizontalAdvance(label->text()) + Scaled(2));
+        if (control.widget == m_nameField)
+            nameField = widths.size();
+        grown += width - Scaled(control.width);
+        widths << width;
+    }
+    const int overflow
+        = grown - (Scaled(951) - Scaled(row[std::size(row) - 1].x + row[std::size(row) - 1].width));
+    if (overflow > 0)
+        widths[nameField] = qMax(Scaled(NameFieldMinimumWidth), widths[nameField] - overflow);
+
+    int shift = 0;
+    for (int i = 0; i < int(std::size(row)); ++i) {
+        row[i].widget->setGeometry(Scaled(row[i].x) + shift, Scaled(ControlTop), widths[i],
+                                   Scaled(ControlHeight));
+        shift += widths[i] - Scaled(row[i].width);
+    }
+    showLongNameInToolTip();
 }
 
 void ProfileBar::retranslate()
@@ -211,5 +277,6 @@ void ProfileBar::retranslate()
         button->setAccessibleName(button->text());
     if (m_actions)
         m_actions->retranslate();
+    placeRow();
     refresh();
 }

@@ -48,9 +48,10 @@ signals:
     void applicationsRequested();
 
 private:
-    template<typename Operation>
-    TarnPushButton *addButton(const char *objectName, Operation operation);
+    template<typename Operation> TarnPushButton *addButton(const char *objectName, Operation operation);
     void styleMenu(QMenu *menu) const;
+    void placeRow();
+    void showLongNameInToolTip();
 
     ProfileHost *m_host;
     ProfileOperations *m_operations;

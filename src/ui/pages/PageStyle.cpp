@@ -2,6 +2,7 @@
 #include "ui/widgets/CheckBoxPictures.h"
 
 #include "ui/pages/ConfigPage.h"
+#include "ui/widgets/TarnSpinBox.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCheckBox>
@@ -36,6 +37,7 @@ namespace {
 
 // Marks the controls the page rules below apply to.
 const char *const PageControlProperty = "pageControl";
+const char *const FlatHandleProperty = "flatHandle";
 
 // The rules of every styled page control, at the current scale: set once on the page rather than
 // on each control, so that Qt parses them once.
@@ -44,7 +46,8 @@ QString pageControlRules()
     const int box = Scaled(16);
     const int radio = Scaled(12);
     const int groove = qMax(2, Scaled(4));
-    const int handle = qMax(6, Scaled(12));
+    const int handle = SliderHandleHeight();
+    const int flatMargin = qMax(1, Scaled(1));
     // No colour rule for the check boxes: the pages highlight texts through the palette.
     return QStringLiteral(
                "QCheckBox[pageControl=\"true\"] { spacing: %1px; background: transparent; }"
@@ -77,7 +80,13 @@ QString pageControlRules()
               .arg(AccentColorCss())
               .arg(handle)
               .arg((handle - groove) / 2)
-              .arg(handle / 2);
+              .arg(handle / 2)
+        // A slider lower than the handle (two stacked in a short row) gets a flat handle that fits it.
+        + QStringLiteral(
+              "QSlider[pageControl=\"true\"][flatHandle=\"true\"]::handle:horizontal { margin: -%1px 0;"
+              " border-radius: %2px; }")
+              .arg(flatMargin)
+              .arg(groove / 2 + flatMargin);
 }
 
 // Puts `control` under the page rules: on the page it stands on, or on itself when it stands on none.
@@ -129,6 +138,24 @@ void StyleSlider(QSlider *slider)
     applyPageRules(slider);
 }
 
+int SliderHandleHeight()
+{
+    return qMax(6, Scaled(12));
+}
+
+void SetFlatSliderHandle(QSlider *slider, bool flat)
+{
+    if (slider->property(FlatHandleProperty).toBool() == flat)
+        return;
+    slider->setProperty(FlatHandleProperty, flat);
+    // The rules are matched when a control is polished.
+    if (slider->testAttribute(Qt::WA_WState_Polished)) {
+        slider->style()->unpolish(slider);
+        slider->style()->polish(slider);
+    }
+    slider->update();
+}
+
 void SetTextColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -153,7 +180,7 @@ void StyleMenu(QMenu *menu)
 void StyleField(QWidget *field)
 {
     // Its own background rule: the pages' transparent background would otherwise reach the field.
-    // The arrows stay the style's own, drawn in the palette's button colours.
+    // A number box's step buttons get plates here; TarnSpinBox paints the arrows on them.
     QPalette palette = field->palette();
     palette.setColor(QPalette::Button, ThemeColor::panel());
     palette.setColor(QPalette::ButtonText, ThemeColor::text());
@@ -167,7 +194,8 @@ void StyleField(QWidget *field)
             "QSpinBox, QLineEdit { background: rgb(20,20,20); color: white; selection-background-color: %1;"
             " border: 1px solid rgb(90,90,90); border-radius: 2px; padding: 0 %2px; }"
             "QSpinBox:focus, QLineEdit:focus { border: 1px solid %1; }")
-            .arg(AccentColorCss())
-            .arg(Scaled(3)));
+                .arg(AccentColorCss())
+                .arg(Scaled(3))
+            + TarnSpinBox::buttonRules());
     field->setFont(PageFont(12));
 }

@@ -20,6 +20,10 @@ void StyleCheckBox(QCheckBox *box);
 void StyleRadioButton(QRadioButton *button);
 // Horizontal slider: a grey groove, the filled part and the handle in the accent colour.
 void StyleSlider(QSlider *slider);
+// The height of a styled slider's handle at the current scale.
+int SliderHandleHeight();
+// A flat handle for a styled slider lower than SliderHandleHeight(), or the round one again.
+void SetFlatSliderHandle(QSlider *slider, bool flat);
 // Drop-down menu in the dark theme with the accent colour on the selected entry.
 void StyleMenu(QMenu *menu);
 // Number box or text field in the dark theme, with an accent frame when focused.

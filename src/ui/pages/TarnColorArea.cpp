@@ -8,6 +8,7 @@
 #include "ui/pages/SVColorArea.h"
 #include "ui/widgets/ConfirmButtons.h"
 #include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/TarnSpinBox.h"
 #include "ui/widgets/Theme.h"
 
 #include <QEvent>
@@ -120,7 +121,7 @@ TarnColorArea::~TarnColorArea()
 
 QSpinBox *TarnColorArea::createBox(int maximum, const QString &prefix)
 {
-    auto *box = new QSpinBox(this);
+    auto *box = new TarnSpinBox(this);
     box->setRange(0, maximum);
     box->setPrefix(prefix);
     box->setAccelerated(true);

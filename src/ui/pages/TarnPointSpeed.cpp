@@ -9,6 +9,7 @@
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/TarnSpinBox.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
 
@@ -37,7 +38,7 @@ TarnPointSpeed::TarnPointSpeed(QWidget *parent)
     , m_keySlider(new QSlider(Qt::Horizontal, this))
     , m_keyValue(createLabel(this))
     , m_scrollTitle(createLabel(this))
-    , m_scrollBox(new QSpinBox(this))
+    , m_scrollBox(new TarnSpinBox(this))
     , m_syncBox(new QCheckBox(this))
     , m_liftTitle(createLabel(this))
     , m_liftGroup(new QButtonGroup(this))

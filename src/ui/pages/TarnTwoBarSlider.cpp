@@ -75,6 +75,10 @@ void TarnTwoBarSlider::placeSliders()
     m_xy->setGeometry(0, 0, w, h);
     m_x->setGeometry(0, 0, w, h / 2);
     m_y->setGeometry(0, h / 2, w, h - h / 2);
+    // Stacked in a short row, the round handles would not fit their half and would run into each other.
+    const bool flat = h / 2 < SliderHandleHeight();
+    SetFlatSliderHandle(m_x, flat);
+    SetFlatSliderHandle(m_y, flat);
 }
 
 void TarnTwoBarSlider::resizeEvent(QResizeEvent *event)

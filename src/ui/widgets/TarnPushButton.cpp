@@ -6,8 +6,13 @@
 #include "ui/widgets/Theme.h"
 
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+
+namespace {
+constexpr int TextMargin = 6;
+} // namespace
 
 TarnPushButton::TarnPushButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
@@ -42,6 +47,21 @@ void TarnPushButton::setDesignFontSize(int pixelSize)
     update();
 }
 
+QFont TarnPushButton::textFont() const
+{
+    QFont font = CurrentLanguageFont();
+    font.setPixelSize(qMax(1, Scaled(m_designFontSize)));
+    font.setBold(true);
+    return font;
+}
+
+int TarnPushButton::widthForText(int designWidth) const
+{
+    // Clear of the plate's rounded edge and of the focus frame.
+    const int margin = qMax(3, Scaled(TextMargin));
+    return qMax(Scaled(designWidth), QFontMetrics(textFont()).horizontalAdvance(text()) + 2 * margin);
+}
+
 void TarnPushButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -72,10 +92,7 @@ void TarnPushButton::paintPlate(QPainter &painter)
     painter.setBrush(fill);
     painter.drawRoundedRect(plate, 3, 3);
 
-    QFont font = CurrentLanguageFont();
-    font.setPixelSize(qMax(1, Scaled(m_designFontSize)));
-    font.setBold(true);
-    painter.setFont(font);
+    painter.setFont(textFont());
     painter.setPen(!isEnabled() ? ThemeColor::disabled() : active ? AccentColor() : ThemeColor::text());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, text());
 }

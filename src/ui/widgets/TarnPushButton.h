@@ -21,6 +21,11 @@ public:
     bool isHighlighted() const { return m_highlighted; }
     // Design pixel size of the text font, multiplied by the current scale when painted.
     void setDesignFontSize(int pixelSize);
+    // The font the text is painted in, at the current language and scale.
+    QFont textFont() const;
+    // The width that shows the whole text with a margin on each side: `designWidth` at the current
+    // scale, or more when the text needs it.
+    int widthForText(int designWidth) const;
 
 signals:
     // The button was pressed (mouse or keyboard).
