@@ -54,13 +54,14 @@ ConfigData sampleConfig(int seed)
         c.profiles[k] = sampleProfile(seed * 10 + k);
         c.profileNames[k] = QStringLiteral("Slot %1-%2").arg(seed).arg(k);
     }
-    c.AngleValue = quint8(seed + 1);
-    c.LiftHigh = quint8(seed + 2);
-    c.Sync = quint8(seed + 3);
+    // The sensor settings stay in the ranges they are read back with; neighbouring seeds differ in each.
+    c.AngleValue = quint8((seed + 1) % 2);
+    c.LiftHigh = quint8(1 + seed % 2);
+    c.Sync = quint8(seed % 2);
     c.Count = quint8(seed + 4);
-    c.Jitter = quint8(seed + 5);
+    c.Jitter = quint8((seed + 1) % 2);
     c.Debounce = quint8(seed + 6);
-    c.Wake = quint8(seed + 7);
-    c.SensorMode = quint8(seed + 8);
+    c.Wake = quint8(seed % 2);
+    c.SensorMode = quint8(seed % 3);
     return c;
 }

@@ -2,6 +2,7 @@
 
 #include "storage/ConfigData.h"
 
-// Deterministic records in which every field differs from its default and from its neighbours.
+// Deterministic records in which every field differs from its neighbours and, where its range allows,
+// from its default.
 ProfileData sampleProfile(int seed);
 ConfigData sampleConfig(int seed);

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <functional>
+
 class TestAppSettings : public QObject
 {
     Q_OBJECT
@@ -13,6 +15,8 @@ private slots:
     void languageList();
     void libraryListSharesGlobalFileWithoutProduct();
     void hostileValues();
+    void upgradeReachesTheUsersCopy_data();
+    void upgradeReachesTheUsersCopy();
 };
 
 void TestAppSettings::pathsFollowTheProduct()
@@ -100,6 +104,137 @@ void TestAppSettings::hostileValues()
     dir.writeFile("Configs/Config.ini", QByteArray("\x00\xff[\x01=\n\xfe", 6));
     QCOMPARE(BatteryFull(), 4200);
     QCOMPARE(CurrentProduct(), QString());
+}
+
+void TestAppSettings::upgradeReachesTheUsersCopy_data()
+{
+    // An installed program whose user copy was made by an older version: `installed` is the key's
+    // value in the installed Config.ini now, `user` in the user's copy; empty = the file lacks it.
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("installed");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("expected");
+    // Installation data: the installed value, whatever the copy holds.
+    QTest::newRow("sensor code") << "MouseSenSor/1"
+                                 << "3395"
+                                 << "3389"
+                                 << "3395";
+    QTest::newRow("sensor code gone from the installation") << "MouseSenSor/1"
+                                                            << ""
+                                                            << "3389"
+                                                            << "0";
+    QTest::newRow("lighting variant") << "MouseLEDMode/SKYLARK"
+                                      << "1"
+                                      << "0"
+                                      << "1";
+    QTest::newRow("accent colour") << "Config/GColorID"
+                                   << "2"
+                                   << "6"
+                                   << "2";
+    QTest::newRow("full battery") << "Config/BatteryFull"
+                                  << "4100"
+                                  << "4200"
+                                  << "4100";
+    QTest::newRow("model") << "Config/Model"
+                           << "SKYLARK Pro"
+                           << "SKYLARK Wireless"
+                           << "SKYLARK Pro";
+    QTest::newRow("device entry") << "Mouse_List/0"
+                                  << "SKYLARK2"
+                                  << "SKYLARK"
+                                  << "SKYLARK2";
+    QTest::newRow("languages") << "FONT_LIST/LANGNUM"
+                               << "4"
+                               << "3"
+                               << "4";
+    QTest::newRow("language file") << "FONT_LIST/LangFile_1"
+                                   << "mousecfg_fr_FR"
+                                   << "mousecfg_fr"
+                                   << "mousecfg_fr_FR";
+    QTest::newRow("language font") << "FONT_LIST/FONT_SIZE_0"
+                                   << "14"
+                                   << "13"
+                                   << "14";
+    // The user's own state: the copy's value; a key the copy lacks takes the installation's.
+    QTest::newRow("product choice") << "Config/CurrentProductName"
+                                    << "SKYLARK2"
+                                    << "SKYLARK"
+                                    << "SKYLARK";
+    QTest::newRow("upload flag") << "Config/Diff"
+                                 << "1"
+                                 << "0"
+                                 << "0";
+    QTest::newRow("battery notices") << "Config/BatteryNotices"
+                                     << "1"
+                                     << "0"
+                                     << "false";
+    QTest::newRow("battery notices new in the installation") << "Config/BatteryNotices"
+                                                             << "0"
+                                                             << ""
+                                                             << "false";
+    QTest::newRow("battery shown") << "Config/Battery"
+                                   << ""
+                                   << "55"
+                                   << "55";
+    QTest::newRow("library list") << "PROFILE_LIST/Count"
+                                  << ""
+                                  << "2"
+                                  << "2";
+}
+
+void TestAppSettings::upgradeReachesTheUsersCopy()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, installed);
+    QFETCH(QString, user);
+    QFETCH(QString, expected);
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    TestAppDir dir(TestAppDir::Installed);
+    dir.writeFile("INSTALLED", "");
+    const QString userFile = AppPaths::globalConfigFile(); // the first start copies the template
+    const QString installedFile = AppPaths::installedConfigFile();
+    QCOMPARE(userFile, data.path() + "/mousecfg/Configs/Config.ini");
+    QCOMPARE(installedFile, dir.path() + "/Configs/Config.ini");
+    QCOMPARE(GlobalSettingsFile(key), IsInstallationKey(key) ? installedFile : userFile);
+    const auto store = [](const QString &path, const QString &key, const QString &value) {
+        QSettings file(path, QSettings::IniFormat);
+        if (value.isEmpty())
+            file.remove(key);
+        else
+            file.setValue(key, value);
+    };
+    store(installedFile, key, installed);
+    // The library list lives in the product's own Config.ini.
+    store(key.startsWith("PROFILE_LIST/") ? AppPaths::productConfigFile(CurrentProduct()) : userFile, key,
+          user);
+    QFile copy(userFile);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    const QByteArray before = copy.readAll();
+    copy.close();
+
+    const QMap<QString, std::function<QString()>> getters {
+        { "MouseSenSor/1", [] { return QString::number(SensorVariant()); } },
+        { "MouseLEDMode/SKYLARK", [] { return QString::number(LedVariant()); } },
+        { "Config/GColorID", [] { return QString::number(AccentColorIndex()); } },
+        { "Config/BatteryFull", [] { return QString::number(BatteryFull()); } },
+        { "Config/Model", [] { return Model(); } },
+        { "Mouse_List/0", [] { return MouseListName(); } },
+        { "FONT_LIST/LANGNUM", [] { return QString::number(LoadLanguageList().count); } },
+        { "FONT_LIST/LangFile_1", [] { return LoadLanguageList().entries.at(1).file; } },
+        { "FONT_LIST/FONT_SIZE_0", [] { return QString::number(LoadLanguageFont(0).size); } },
+        { "Config/CurrentProductName", [] { return CurrentProduct(); } },
+        { "Config/Diff", [] { return QString::number(LoadDiff()); } },
+        { "Config/BatteryNotices", [] { return QVariant(BatteryNoticesEnabled()).toString(); } },
+        { "Config/Battery", [] { return QString::number(LoadBattery()); } },
+        { "PROFILE_LIST/Count", [] { return QString::number(LoadLibraryList().size()); } },
+    };
+    QVERIFY(getters.contains(key));
+    QCOMPARE(getters.value(key)(), expected);
+    // Reading never rewrites the user's copy: its old installation keys stay, unread.
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), before);
+    qunsetenv("XDG_DATA_HOME");
 }
 
 QTEST_GUILESS_MAIN(TestAppSettings)

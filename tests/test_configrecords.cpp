@@ -82,7 +82,7 @@ void TestConfigRecords::factoryConfigResetsEverySlot()
     QCOMPARE(c.Count, quint8(7)); // kept
     QCOMPARE(c.Debounce, quint8(20));
     QCOMPARE(c.SensorMode, quint8(1));
-    QCOMPARE(c.LiftHigh, quint8(0));
+    QCOMPARE(c.LiftHigh, quint8(1)); // the built-in 0 is no distance the pages offer
     for (int k = 0; k < ProfileSlots; ++k) {
         QVERIFY(c.profiles[k] == factory);
         QCOMPARE(c.profileNames[k], QStringLiteral("Profile %1").arg(k + 1));

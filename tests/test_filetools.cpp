@@ -119,8 +119,14 @@ void TestFileTools::initConfigsWritesOnlyAbsentFiles()
 {
     TestAppDir dir(TestAppDir::Installed);
     QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue("Config/Profile3", "Custom");
+    QSettings(AppPaths::globalConfigFile(), QSettings::IniFormat).setValue("Config/Debounce", 30);
     const QString kept = dir.writeFile("Configs/Profile/Profile 2.prof", "[PROFILE]\npollrate=8\n");
     QCOMPARE(run(QStringLiteral(MOUSECFG_INITCONFIGS), { dir.path() }), 0);
+    // The product's sensor settings where the file had none; the one it had is kept.
+    const QSettings global(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    QCOMPARE(global.value("Config/LiftHigh").toInt(), 1);
+    QCOMPARE(global.value("Config/SensorMode").toInt(), 1);
+    QCOMPARE(global.value("Config/Debounce").toInt(), 30);
 
     ProfileData factory;
     MakeFactoryProfile(factory);

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+#include <QMap>
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@ private slots:
     void initTestCase();
     void desktopIntegration();
     void cliKeepsTheUsersFilesAtHome();
+    void firstStartAndUpgrade();
     void cleanupTestCase();
 
 private:
@@ -187,6 +190,98 @@ void TestInstall::cliKeepsTheUsersFilesAtHome()
     data.insert("XDG_DATA_HOME", m_home + "/data");
     QVERIFY2(run(cli, { "export-config", m_home + "/second.conf" }, &output, data) == 0, qPrintable(output));
     QVERIFY(QFileInfo::exists(m_home + "/data/mousecfg/Configs/Config.ini"));
+}
+
+void TestInstall::firstStartAndUpgrade()
+{
+    // A user who has never started the program, on the virtual mouse.
+    const QString cli = m_prefix + "/bin/mousecfg-cli";
+    const QString trace = m_home + "/first-start-trace.txt";
+    QProcessEnvironment env;
+    env.insert("XDG_DATA_HOME", m_home + "/first-start");
+    env.insert("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    env.insert("MOUSECFG_TRACE", trace);
+    const QString user = m_home + "/first-start/mousecfg/Configs";
+
+    QString output;
+    QVERIFY2(run(cli, { "get" }, &output, env) == 0, qPrintable(output));
+    QMap<QString, QString> shown;
+    for (const QString &line : output.split('\n')) {
+        const int at = line.indexOf(" = ");
+        if (at > 0)
+            shown.insert(line.left(at), line.mid(at + 3));
+    }
+    QVERIFY2(run(cli, { "apply", "--all" }, &output, env) == 0, qPrintable(output));
+    // The general block's first frame: report 5, command 1, first chunk; its bytes from the ninth on.
+    QByteArray general;
+    for (const QString &line : QString::fromLatin1(readFile(trace)).split('\n')) {
+        const QByteArray frame = QByteArray::fromHex(line.mid(2).toLatin1());
+        if (line.startsWith("W ") && frame.size() > 8 && frame.at(2) == char(0xFA) && frame.at(3) == 1
+            && frame.at(7) == char(0xD1))
+            general = frame.mid(8);
+    }
+    QVERIFY(general.size() > 10);
+
+    // The shipped product's factory values: shown by "get" and sent in the general block alike
+    // (byte 5 holds the lift with the sync, angle and jitter bits; 9 the key response; 10 the mode
+    // with motion wake's bit, set when it is off).
+    struct Row
+    {
+        const char *key;
+        const char *shown;
+        int byte;
+        quint8 mask;
+        quint8 sent;
+    };
+    const Row rows[] = {
+        { "lift", "1", 5, 0x1F, 0x01 },
+        { "sensor.sync", "off", 5, 0x80, 0x00 },
+        { "sensor.angle-snapping", "on", 5, 0x40, 0x40 },
+        { "sensor.jitter", "on", 5, 0x20, 0x20 },
+        { "sensor.key-response", "8", 9, 0xFF, 0x08 },
+        { "sensor.mode", "standard", 10, 0x7F, 0x01 },
+        { "sensor.motion-wake", "off", 10, 0x80, 0x80 },
+    };
+    for (const Row &row : rows) {
+        QCOMPARE(shown.value(row.key), QString(row.shown));
+        QCOMPARE(quint8(general.at(row.byte)) & row.mask, int(row.sent));
+    }
+    // The values are in the user's copy from the start, so that other tools read them too.
+    const QByteArray userConfig = readFile(user + "/Config.ini");
+    for (const char *key : { "LiftHigh=1", "Debounce=8", "SensorMode=1", "Wake=1" })
+        QVERIFY2(userConfig.contains(QByteArray("\n") + key + "\n"), key);
+
+    // The user's own slot, then a package upgrade that changes the sensor code.
+    QVERIFY2(run(cli, { "set", "3", "dpi.2", "1600", "--no-apply" }, &output, env) == 0, qPrintable(output));
+    const QByteArray slot = readFile(user + "/Profile/Profile 3.prof");
+    QVERIFY(slot.contains("DPI_INFO_1_xy="));
+    const QByteArray before = readFile(user + "/Config.ini");
+    const QString installed = m_prefix + "/lib/mousecfg/Configs/Config.ini";
+    const QByteArray shipped = readFile(installed);
+    const auto replaceInstalled = [&](const QByteArray &text) {
+        const QFile::Permissions permissions = QFileInfo(installed).permissions();
+        QFile::setPermissions(installed, permissions | QFile::WriteOwner);
+        QFile file(installed);
+        const bool written
+            = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(text) == text.size();
+        file.close();
+        QFile::setPermissions(installed, permissions);
+        return written;
+    };
+    QByteArray upgraded = shipped;
+    upgraded.replace("[MouseSenSor]\n1=3389\n", "[MouseSenSor]\n1=9999\n");
+    QVERIFY(upgraded != shipped);
+    QVERIFY(replaceInstalled(upgraded));
+
+    // The new code is taken (a sensor the DPI tables do not know), the user's slot and files are kept.
+    const int refused = run(cli, { "set", "3", "dpi.2", "800", "--no-apply" }, &output, env);
+    QVERIFY(replaceInstalled(shipped));
+    QVERIFY2(refused != 0 && output.contains("(9999)"), qPrintable(output));
+    QCOMPARE(readFile(user + "/Profile/Profile 3.prof"), slot);
+    QCOMPARE(readFile(user + "/Config.ini"), before);
+    QVERIFY(before.contains("[MouseSenSor]\n1=3389\n"));
+    QVERIFY2(run(cli, { "get", "3" }, &output, env) == 0, qPrintable(output));
+    QVERIFY2(output.contains("\ndpi.2 = 1600\n"), qPrintable(output));
 }
 
 void TestInstall::cleanupTestCase()

@@ -2,6 +2,7 @@
 #include "TestAppDir.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
+#include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
@@ -17,6 +18,8 @@ private slots:
     void readingDefaultsAndTruncation();
     void saveConfigWritesEverySlotThatChanged();
     void loadConfigGuardsDamagedValues();
+    void sensorSettingsReadAsTheMouseTakesThem_data();
+    void sensorSettingsReadAsTheMouseTakesThem();
     void exportImportRestoresConfiguration();
     void hostileFilesStayInside();
     void libraryImportAndSlotExport();
@@ -147,7 +150,7 @@ void TestProfileFiles::loadConfigGuardsDamagedValues()
     QCOMPARE(config.profileNames[0], QStringLiteral("Profile 1"));
     QCOMPARE(config.profileNames[1], QStringLiteral("Profile 2"));
     QCOMPARE(config.profileNames[2], QStringLiteral("ok"));
-    QCOMPARE(config.Debounce, quint8(44));
+    QCOMPARE(config.Debounce, quint8(8)); // not 300 cut to a byte: the product's factory value
     dir.writeFile("Configs/Config.ini", "[Config]\nProfileID=-1\n");
     LoadConfig(config);
     QCOMPARE(config.ProfileID, quint8(0));
@@ -158,6 +161,77 @@ void TestProfileFiles::loadConfigGuardsDamagedValues()
         QCOMPARE(ButtonMatrixSlot(i), int(matrix[i]));
     QCOMPARE(ButtonMatrixSlot(16), -1);
     QCOMPARE(ButtonMatrixSlot(-1), -1);
+}
+
+void TestProfileFiles::sensorSettingsReadAsTheMouseTakesThem_data()
+{
+    // Expected, in this order: lift, angle, key response, jitter, wake, sensor mode, sync. The demo
+    // product's factory values are 1, 0, 8, 0, 1, 1, 0.
+    QTest::addColumn<QByteArray>("product"); // DefaultProfile.bin; "demo" for the shipped one
+    QTest::addColumn<QByteArray>("config"); // keys of Config.ini's [Config]
+    QTest::addColumn<QVector<int>>("expected");
+    const QVector<int> demo { 1, 0, 8, 0, 1, 1, 0 };
+    QTest::newRow("first start: keys missing") << QByteArray("demo") << QByteArray() << demo;
+    QTest::newRow("stored values in range")
+        << QByteArray("demo")
+        << QByteArray("LiftHigh=2\nAngleValue=1\nDebounce=30\nJitter=1\nWake=0\nSensorMode=2\nSync=1\n")
+        << QVector<int> { 2, 1, 30, 1, 0, 2, 1 };
+    QTest::newRow("zero where the pages start at 1")
+        << QByteArray("demo") << QByteArray("LiftHigh=0\nDebounce=0\nSensorMode=0\n")
+        << QVector<int> { 1, 0, 8, 0, 1, 0, 0 };
+    QTest::newRow("beyond a byte, not cut")
+        << QByteArray("demo") << QByteArray("LiftHigh=257\nDebounce=264\nSensorMode=258\n") << demo;
+    QTest::newRow("out of range") << QByteArray(
+        "demo") << QByteArray("LiftHigh=3\nAngleValue=-1\nJitter=9\nWake=2\nSensorMode=3\nSync=2\n")
+                                  << demo;
+    QTest::newRow("not numbers") << QByteArray("demo") << QByteArray("LiftHigh=far\nDebounce=\nWake=1,2\n")
+                                 << demo;
+    QTest::newRow("no product definition: built-in values in range")
+        << QByteArray() << QByteArray() << QVector<int> { 1, 0, 20, 0, 0, 1, 0 };
+    QTest::newRow("product values out of range: the nearest in range")
+        << QByteArray("[PROFILE]\nlift=0\nbutondelay=0\nsensormode=7\nwake=5\n")
+        << QByteArray("Debounce=999\n") << QVector<int> { 1, 0, 1, 0, 1, 2, 0 };
+}
+
+void TestProfileFiles::sensorSettingsReadAsTheMouseTakesThem()
+{
+    QFETCH(QByteArray, product);
+    QFETCH(QByteArray, config);
+    QFETCH(QVector<int>, expected);
+    TestAppDir dir(product == "demo" ? TestAppDir::Installed : TestAppDir::Empty);
+    if (!product.isEmpty() && product != "demo")
+        dir.writeFile("DefaultProfile.bin", product);
+    dir.writeFile("Configs/Config.ini", "[Config]\n" + config);
+    const auto fields = [](const ConfigData &c) {
+        return QVector<int> { c.LiftHigh, c.AngleValue, c.Debounce, c.Jitter, c.Wake, c.SensorMode, c.Sync };
+    };
+    ConfigData loaded = sampleConfig(1);
+    LoadConfig(loaded);
+    QCOMPARE(fields(loaded), expected);
+
+    // A factory reset gives the values a first start reads.
+    if (config.isEmpty()) {
+        ConfigData factory = sampleConfig(2);
+        MakeFactoryConfig(factory);
+        QCOMPARE(fields(factory), expected);
+    }
+    // An imported configuration is read by the same rules (the import takes numbers only, so what is
+    // none is 300 there).
+    const QString exported = dir.path() + "/out.conf";
+    QVERIFY(ExportConfig(sampleConfig(3), exported));
+    QSettings file(exported, QSettings::IniFormat);
+    const QSettings stored(AppPaths::globalConfigFile(), QSettings::IniFormat);
+    for (const char *name :
+         { "LiftHigh", "AngleValue", "Debounce", "Jitter", "Wake", "SensorMode", "Sync" }) {
+        const QString key = QStringLiteral("Config/") + name;
+        bool isNumber = false;
+        const int value = stored.value(key).toString().toInt(&isNumber);
+        file.setValue(key, isNumber ? value : 300);
+    }
+    file.sync();
+    ConfigData imported = sampleConfig(4);
+    QVERIFY(ImportConfig(imported, exported));
+    QCOMPARE(fields(imported), expected);
 }
 
 void TestProfileFiles::exportImportRestoresConfiguration()

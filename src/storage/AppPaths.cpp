@@ -116,6 +116,11 @@ QString globalConfigFile()
     return configsDir() + QStringLiteral("/Config.ini");
 }
 
+QString installedConfigFile()
+{
+    return templateConfigsDir() + QStringLiteral("/Config.ini");
+}
+
 QString languageFile()
 {
     return configsDir() + QStringLiteral("/LangConfig.ini");

@@ -24,8 +24,11 @@ bool isInstalled();
 QString userConfigsDir();
 // AppDir + "/Configs": the portable folder's own files, or an installation's template.
 QString templateConfigsDir();
-// Configs + "/Config.ini": global settings, installation data, macro list.
+// Configs + "/Config.ini": the user's global settings, slot list and macro list.
 QString globalConfigFile();
+// templateConfigsDir() + "/Config.ini": the installation data (AppSettings decides which keys that is).
+// The same file as globalConfigFile() for a portable program folder.
+QString installedConfigFile();
 // Configs + "/LangConfig.ini".
 QString languageFile();
 // Configs + "/Profile": the files of the five on-board slots.

@@ -12,9 +12,24 @@ constexpr int LanguageSlots = 10;
 // A damaged "PROFILE_LIST/Count" must not make the reader walk millions of keys.
 constexpr int MaxLibraryEntries = 1000;
 
+// Installation data: what a package upgrade may change. An installed program reads it from the
+// installed Config.ini only, so that the user's copy, made from an older version, never holds it back;
+// the copy's stale keys are left in it, unread. A key path ending in "/" stands for its whole group.
+const char *const installationKeys[] = {
+    "FONT_LIST/",   "Mouse_List/",        "MouseSenSor/",    "MouseLEDMode/",
+    "Config/Model", "Config/BatteryFull", "Config/GColorID",
+};
+
 QVariant globalValue(const QString &key, const QVariant &defaultValue = QVariant())
 {
-    return IniReader(AppPaths::globalConfigFile()).value(key, defaultValue);
+    const QString installed = AppPaths::installedConfigFile();
+    const QString own = GlobalSettingsFile(key);
+    const IniReader file(own);
+    // A key of the user's state that a later version added is not yet in an older copy: the
+    // installation's value stands in until the user's own is saved.
+    if (own == installed || file.contains(key))
+        return file.value(key, defaultValue);
+    return IniReader(installed).value(key, defaultValue);
 }
 
 bool setValue(const QString &path, const QString &key, const QVariant &value)
@@ -29,6 +44,21 @@ bool setGlobalValue(const QString &key, const QVariant &value)
 
 } // namespace
 
+bool IsInstallationKey(const QString &key)
+{
+    for (const char *entry : installationKeys) {
+        const QLatin1String pattern(entry);
+        if (pattern.back() == QLatin1Char('/') ? key.startsWith(pattern) : key == pattern)
+            return true;
+    }
+    return false;
+}
+
+QString GlobalSettingsFile(const QString &key)
+{
+    return IsInstallationKey(key) ? AppPaths::installedConfigFile() : AppPaths::globalConfigFile();
+}
+
 bool SaveLanguage(int id)
 {
     return setValue(AppPaths::languageFile(), QStringLiteral("Config/LangID"), id);
@@ -41,7 +71,7 @@ int LoadLanguage()
 
 LanguageList LoadLanguageList()
 {
-    const IniReader file(AppPaths::globalConfigFile());
+    const IniReader file(GlobalSettingsFile(QStringLiteral("FONT_LIST/LANGNUM")));
     LanguageList list;
     list.count = qBound(0, file.value(QStringLiteral("FONT_LIST/LANGNUM")).toInt(), LanguageSlots);
     for (int n = 0; n < LanguageSlots; ++n) {
@@ -55,7 +85,7 @@ LanguageList LoadLanguageList()
 
 LanguageFont LoadLanguageFont(int id)
 {
-    const IniReader file(AppPaths::globalConfigFile());
+    const IniReader file(GlobalSettingsFile(QStringLiteral("FONT_LIST/FONT_%1").arg(id)));
     LanguageFont font;
     font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(id)).toString();
     font.size = qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(id)).toInt(), 200);

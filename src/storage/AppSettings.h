@@ -29,13 +29,24 @@ struct LanguageFont
 // Each call opens its file and releases it; a missing file or key reads as its default. Every save
 // replaces its file atomically and returns false when the file could not be written (it then stays
 // as it was).
+//
+// Config.ini holds two kinds of keys. Installation data (marked "installation" below) is read from
+// the installed Config.ini, so that a package upgrade reaches every user; the user's own state is read
+// from (and saved to) Configs, and where the user's file lacks such a key the installed value stands
+// in. A portable program folder has one Config.ini for both.
+
+// True for a key path of installation data ("FONT_LIST/...", "MouseSenSor/1", "Config/GColorID", ...).
+bool IsInstallationKey(const QString &key);
+// The Config.ini that `key` is read from: AppPaths::installedConfigFile() for installation data,
+// AppPaths::globalConfigFile() for the user's state.
+QString GlobalSettingsFile(const QString &key);
 
 // "Config/LangID" of LangConfig.ini.
 bool SaveLanguage(int id);
 int LoadLanguage();
-// "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
+// Installation: "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
 LanguageList LoadLanguageList();
-// The font family and size of language `id`.
+// Installation: the font family and size of language `id`.
 LanguageFont LoadLanguageFont(int id);
 // "Config/CurrentProductName".
 bool SaveCurrentProduct(const QString &name);
@@ -46,19 +57,19 @@ int LoadDiff();
 // "Config/Battery": the last percentage shown.
 bool SaveBattery(int percent);
 int LoadBattery();
-// "Config/BatteryFull" in millivolts (default 4200).
+// Installation: "Config/BatteryFull" in millivolts (default 4200).
 int BatteryFull();
-// "Config/BatteryNotices": desktop notices of a low battery (on unless set to 0).
+// "Config/BatteryNotices": desktop notices of a low battery (on unless the user sets it to 0).
 bool BatteryNoticesEnabled();
-// "Config/GColorID" as stored; AccentColor() maps it to a colour.
+// Installation: "Config/GColorID" as stored; AccentColor() maps it to a colour.
 int AccentColorIndex();
-// "Config/Model".
+// Installation: "Config/Model".
 QString Model();
-// "Mouse_List/0": the name of the supported device entry.
+// Installation: "Mouse_List/0", the name of the supported device entry.
 QString MouseListName();
-// "MouseSenSor/1": the sensor model code.
+// Installation: "MouseSenSor/1", the sensor model code.
 int SensorVariant();
-// "MouseLEDMode/" + CurrentProduct().
+// Installation: "MouseLEDMode/" + CurrentProduct() (the product name is the user's choice).
 int LedVariant();
 // "MouseName/Name" of an exported file: the product it belongs to.
 bool SaveFileOwner(const QString &path, const QString &name);

@@ -2,6 +2,7 @@
 
 #include "storage/MacroFile.h"
 #include "storage/ProductDefinition.h"
+#include "storage/SensorSettings.h"
 
 #include <algorithm>
 
@@ -160,17 +161,8 @@ void MakeFactoryProfile(ProfileData &out)
 
 void MakeFactoryConfig(ConfigData &out)
 {
-    // lift, angle, butondelay, jitter, wake, sensormode, sync
-    quint8 sensor[7] = { 0, 0, 20, 0, 0, 1, 0 };
-    SensorDefaults(sensor);
     out.ProfileID = 0;
-    out.LiftHigh = sensor[0];
-    out.AngleValue = sensor[1];
-    out.Debounce = sensor[2];
-    out.Jitter = sensor[3];
-    out.Wake = sensor[4];
-    out.SensorMode = sensor[5];
-    out.Sync = sensor[6];
+    SetFactorySensorSettings(out);
     MakeFactoryProfile(out.profiles[0]);
     for (int k = 0; k < ProfileSlots; ++k) {
         // Every slot is reset: the old content of slots 1..4 would otherwise be saved under the factory

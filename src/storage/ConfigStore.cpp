@@ -9,6 +9,7 @@
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileKeys.h"
+#include "storage/SensorSettings.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -56,7 +57,8 @@ const GlobalKey exportOrder[] = {
     { "Config/Count", &ConfigData::Count },
 };
 
-template<class File, int N> void writeGlobals(File &file, const ConfigData &config, const GlobalKey (&keys)[N])
+template<class File, int N>
+void writeGlobals(File &file, const ConfigData &config, const GlobalKey (&keys)[N])
 {
     file.setValue(idKey, int(config.ProfileID));
     for (const GlobalKey &g : keys)
@@ -68,8 +70,8 @@ template<class File> void readGlobals(const File &file, ConfigData &config)
     // A damaged slot number must never index past the five profiles.
     const int id = file.value(idKey).toInt();
     config.ProfileID = quint8(id >= 0 && id < ProfileSlots ? id : 0);
-    for (const GlobalKey &g : exportOrder)
-        config.*g.field = quint8(file.value(QLatin1String(g.key)).toInt());
+    config.Count = quint8(file.value(countKey).toInt());
+    ReadSensorSettings([&file](const QString &key) { return file.value(key); }, config);
 }
 
 // `owner` null: keep the file's stamp.

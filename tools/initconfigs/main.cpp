@@ -1,11 +1,13 @@
 // Gives a program folder real profiles instead of empty ones: writes the five slot profile files, the
-// current product's library files and its library list, each only where it is absent.
+// current product's library files and its library list, and the product's sensor settings into
+// Config.ini, each only where it is absent.
 
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "storage/ProfileFile.h"
+#include "storage/SensorSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,6 +63,10 @@ int main(int argc, char *argv[])
     }
     if (!QSettings(AppPaths::productConfigFile(product), QSettings::IniFormat).contains("PROFILE_LIST/Count"))
         SaveLibraryList(libraryNames);
+    if (!AddMissingSensorSettings(AppPaths::globalConfigFile())) {
+        err << "mousecfg-initconfigs: cannot write " << AppPaths::globalConfigFile() << "\n";
+        ok = false;
+    }
     // Macro import copies into this folder.
     QDir().mkpath(AppPaths::macroDir());
     return ok ? 0 : 1;

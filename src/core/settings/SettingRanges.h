@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SensorSettings.h"
+
 #include <QtGlobal>
 
 // The ranges the settings pages offer, shared with the key model so that both accept the same values.
@@ -9,9 +11,8 @@ constexpr int LightingBrightnessMin = 1;
 constexpr int LightingBrightnessMax = 3;
 constexpr int LightingSpeedMin = 1;
 constexpr int LightingSpeedMax = 5;
-// Key response (the debounce time) and the scroll speed of a slot.
-constexpr int KeyResponseMin = 1;
-constexpr int KeyResponseMax = 255;
+// The key response, lift-off and sensor mode ranges are those Config.ini is read with
+// (storage/SensorSettings.h). The scroll speed of a slot:
 constexpr int ScrollSpeedMin = 1;
 constexpr int ScrollSpeedMax = 20;
 // A slot's pointer speed, on the desktop scale of the profiles.

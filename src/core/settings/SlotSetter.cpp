@@ -328,7 +328,7 @@ QString Setter::run()
         return refuse(offeredRates());
     }
     if (m_key == QLatin1String("lift"))
-        return setNumber(m_config.LiftHigh, 1, 2);
+        return setNumber(m_config.LiftHigh, LiftMin, LiftMax);
     if (m_key == QLatin1String("scroll.speed"))
         return setNumber(m_profile.scrollspeed, ScrollSpeedMin, ScrollSpeedMax);
     if (m_key == QLatin1String("pointer.speed"))
