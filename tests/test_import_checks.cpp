@@ -141,6 +141,10 @@ void TestImportChecks::commandLineImports_data()
                                    << "unreadable" << int(ExitNoInput) << "': permission denied";
     QTest::newRow("another mouse") << "import-profile"
                                    << "prof Name=OTHER" << int(ExitRefused) << "belongs to mouse 'OTHER'";
+    QTest::newRow("two slots of one name")
+        << "import-config"
+        << "conf Profile1=Same Profile3=Same" << int(ExitRefused)
+        << "gives profiles 1 and 3 the same name 'Same': each needs a name of its own";
     // Files of an older layout lack keys added later; they import.
     QTest::newRow("older profile") << "import-profile"
                                    << "prof -LedMoveOFF= -LedSleepTime=" << 0 << "imported";

@@ -136,6 +136,26 @@ void TestProfileFiles::saveConfigWritesEverySlotThatChanged()
     QCOMPARE(loaded.profiles[4].dpi, quint8(6));
     QVERIFY(!SaveCurrentStage("Absent", 6));
     QVERIFY(!QFile::exists(SlotProfileFile("Absent")));
+
+    // A name the library has is one profile: every save and stage report reaches its library file,
+    // and no library file is made for a name the library lacks.
+    SaveCurrentProduct("SKYLARK");
+    QDir().mkpath(AppPaths::libraryDir("SKYLARK"));
+    QVERIFY(SaveProfileFileAt(sampleProfile(9), LibraryProfileFile("Renamed")));
+    LoadConfig(config);
+    config.profiles[4].stages[1].x += 100;
+    QVERIFY(SaveConfig(config));
+    ProfileData library;
+    LoadProfileFile(library, LibraryProfileFile("Renamed"));
+    QVERIFY(library == config.profiles[4]);
+    QVERIFY(SaveCurrentStage("Renamed", 2));
+    LoadProfileFile(library, LibraryProfileFile("Renamed"));
+    QCOMPARE(library.dpi, quint8(2));
+    QVERIFY(!QFile::exists(LibraryProfileFile(config.profileNames[3])));
+    // Without a slot file, the library file is what a slot of that name reads.
+    QVERIFY(QFile::remove(SlotProfileFile("Renamed")));
+    LoadConfig(loaded);
+    QVERIFY(loaded.profiles[4] == library);
 }
 
 void TestProfileFiles::loadConfigGuardsDamagedValues()
@@ -335,8 +355,12 @@ void TestProfileFiles::libraryImportAndSlotExport()
     QVERIFY(!ExportSlotProfile("Profile 1", exported + "/below-a-file.prof"));
     QVERIFY(QFile::exists(exported));
 
+    // A slot file left by an earlier profile of the name gives way to the imported one.
+    QVERIFY(SaveProfileFile(sampleProfile(3), "Gaming"));
     QString name;
     QCOMPARE(ImportLibraryProfile(exported, name), ProfileImport::Imported);
+    LoadProfileFile(p, StoredProfileFile("Gaming"));
+    QVERIFY(p == sampleProfile(1));
     QCOMPARE(name, QStringLiteral("Gaming"));
     QCOMPARE(LoadLibraryList(), QStringList({ "Profile 1", "Gaming" }));
     QVERIFY(QFile::exists(dir.path() + "/Configs/SKYLARK/Profile/Gaming.prof"));

@@ -36,6 +36,8 @@ private slots:
     void okApplyAndReset();
     void uploadFailures();
     void slotSelectionAndCancel();
+    void oneProfilePerName_data();
+    void oneProfilePerName();
     void readOnlyLibraryFolder();
     void uploadMatchesCommandLine();
 };
@@ -147,6 +149,7 @@ void TestProfileOperations::addRenameCopyDelete()
     QVERIFY(b.operations.renameProfile("Gaming"));
     QCOMPARE(b.host.library.at(5), QString("Gaming"));
     QVERIFY(b.hasFile("Gaming") && !b.hasFile("Profile 6"));
+    QVERIFY(!QFileInfo::exists(SlotProfileFile("Profile 6")));
     QCOMPARE(b.host.config.profiles[0].ProfileName, QString("Gaming"));
     QCOMPARE(LoadLibraryList(), b.host.library);
     QCOMPARE(
@@ -360,6 +363,13 @@ void TestProfileOperations::damagedFilesRefused_data()
                                          << "is not a profile or configuration file";
     QTest::newRow("missing profile") << false << "missing"
                                      << "': no such file";
+    // Two slots of one name would share one file, and one profile would be lost.
+    QTest::newRow("config giving three slots one name")
+        << true << "same-names"
+        << "gives profiles 1, 2 and 4 the same name 'Profile 1'";
+    QTest::newRow("config name of a slot that keeps its own")
+        << true << "same-as-kept"
+        << "gives profiles 4 and 5 the same name 'Profile 4'";
 }
 
 void TestProfileOperations::damagedFilesRefused()
@@ -386,6 +396,11 @@ void TestProfileOperations::damagedFilesRefused()
         content = "[MouseName]\nName=" + CurrentProduct().toUtf8() + "\n";
     else if (make == "empty")
         content.clear();
+    else if (make == "same-names")
+        content.replace("Profile2=Profile 2", "Profile2=Profile 1")
+            .replace("Profile4=Profile 4", "Profile4=Profile 1");
+    else if (make == "same-as-kept")
+        content.replace("Profile4=Profile 4\n", "").replace("Profile5=Profile 5", "Profile5=Profile 4");
     QString path = dir.writeFile("in/Given.x", content);
     if (make == "missing")
         path = dir.path() + "/in/None.prof";
@@ -523,6 +538,89 @@ void TestProfileOperations::slotSelectionAndCancel()
     ProfileData factory;
     MakeFactoryProfile(factory);
     QCOMPARE(b.host.config.profiles[2].stages[0].x, factory.stages[0].x);
+}
+
+void TestProfileOperations::oneProfilePerName_data()
+{
+    // Steps, in order, separated by ", ": "apply:X" (the pages hold first stage X, then "Apply"), "add",
+    // "copy", "pick:NAME", "cancel", "left:NAME:X" (a slot file of NAME holding X, left by an earlier
+    // profile). Slot 1 starts on Gaming (first stage 400), which the library lists with Other (500) and Spare
+    // (600).
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("name"); // the slot's name at the end
+    QTest::addColumn<int>("stage"); // its first stage, everywhere; 0: the factory profile's
+
+    QTest::newRow("export right after ADD") << "add"
+                                            << "Profile 1" << 0;
+    QTest::newRow("ADD over a left slot file") << "left:Profile 1:3000, add, cancel"
+                                               << "Profile 1" << 0;
+    QTest::newRow("export right after COPY") << "apply:1650, copy"
+                                             << "Gaming copy" << 1650;
+    QTest::newRow("COPY over a left slot file") << "left:Gaming copy:3000, copy, cancel"
+                                                << "Gaming copy" << 400;
+    QTest::newRow("export right after a pick") << "pick:Spare"
+                                               << "Spare" << 600;
+    QTest::newRow("apply, then pick the name again") << "apply:1650, pick:Other, pick:Gaming"
+                                                     << "Gaming" << 1650;
+    QTest::newRow("apply on a picked profile, then cancel") << "pick:Spare, apply:1650, cancel"
+                                                            << "Spare" << 1650;
+    QTest::newRow("added, applied, picked back") << "add, apply:2200, pick:Other, pick:Profile 1"
+                                                 << "Profile 1" << 2200;
+}
+
+void TestProfileOperations::oneProfilePerName()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, name);
+    QFETCH(int, stage);
+    Bench b({ "Gaming", "Other", "Spare" });
+    b.host.config.profileNames[0] = "Gaming";
+    b.host.config.profiles[0] = libraryProfile(0);
+    b.host.config.profiles[0].ProfileName = "Gaming";
+    QVERIFY(SaveConfig(b.host.config));
+    b.link.session.upload().state().LastSentConfig() = b.host.config;
+
+    for (const QString &step : steps.split(", ")) {
+        const QStringList words = step.split(':');
+        if (words.first() == "apply") {
+            const quint32 x = words.at(1).toUInt();
+            b.host.pages = [x](ConfigData &config) { config.profiles[config.ProfileID].stages[0].x = x; };
+            b.operations.apply();
+        } else if (words.first() == "add") {
+            QVERIFY(b.operations.addProfile());
+        } else if (words.first() == "copy") {
+            QVERIFY(b.operations.copyProfile());
+        } else if (words.first() == "pick") {
+            QVERIFY(b.operations.pickLibraryProfile(words.at(1)));
+        } else if (words.first() == "cancel") {
+            b.operations.cancel();
+        } else if (words.first() == "left") {
+            ProfileData left = libraryProfile(0);
+            left.stages[0].x = words.at(2).toUInt();
+            QVERIFY(SaveProfileFile(left, words.at(1)));
+        }
+    }
+    QVERIFY2(b.prompts.boxes.isEmpty(), qPrintable(b.prompts.texts().join('\n')));
+    ProfileData factory;
+    MakeFactoryProfile(factory);
+    const quint32 expected = stage ? quint32(stage) : factory.stages[0].x;
+    QCOMPARE(b.name(0), name);
+    QCOMPARE(b.host.config.profiles[0].stages[0].x, expected);
+
+    // The export holds what the slot shows.
+    const QString exported = b.link.dir.path() + "/out.prof";
+    b.prompts.fileAnswers << exported;
+    QVERIFY(b.operations.exportProfile());
+    ProfileData back;
+    LoadProfileFile(back, exported);
+    QCOMPARE(back.stages[0].x, expected);
+    // Both files of the name hold it, whichever is read next.
+    for (const QString &file : { SlotProfileFile(name), LibraryProfileFile(name) }) {
+        if (!QFileInfo::exists(file))
+            continue;
+        LoadProfileFile(back, file);
+        QVERIFY2(back.stages[0].x == expected, qPrintable(file));
+    }
 }
 
 void TestProfileOperations::readOnlyLibraryFolder()

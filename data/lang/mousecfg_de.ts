@@ -679,6 +679,11 @@
         <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</source>
         <translation>&apos;%1&apos; ist beschädigt: &apos;%2&apos; enthält keine Zahl</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>&apos;%1&apos; gives profiles %2 and %3 the same name &apos;%4&apos;: each needs a name of its own</source>
+        <translation>&apos;%1&apos; gibt den Profilen %2 und %3 denselben Namen &apos;%4&apos;: jedes braucht einen eigenen Namen</translation>
+    </message>
 </context>
 <context>
     <name>KeyDialogFrame</name>

@@ -679,6 +679,11 @@
         <source>&apos;%1&apos; is damaged: &apos;%2&apos; does not hold a number</source>
         <translation>« %1 » est endommagé : « %2 » ne contient pas de nombre</translation>
     </message>
+    <message>
+        <location line="+6"/>
+        <source>&apos;%1&apos; gives profiles %2 and %3 the same name &apos;%4&apos;: each needs a name of its own</source>
+        <translation>« %1 » donne aux profils %2 et %3 le même nom « %4 » : chacun doit avoir son propre nom</translation>
+    </message>
 </context>
 <context>
     <name>KeyDialogFrame</name>

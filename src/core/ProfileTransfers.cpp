@@ -39,9 +39,9 @@ OperationResult otherProduct(const QString &path)
 }
 
 // The import check's verdict on a file that failed it.
-OperationResult checkFailed(const QString &path, ImportCheck::Kind kind)
+OperationResult checkFailed(const QString &path, ImportCheck::Kind kind, const QStringList &heldNames = {})
 {
-    const ImportCheck check(path, kind);
+    const ImportCheck check(path, kind, heldNames);
     QString message = check.message(ShownPath(path));
     if (check.result() == ImportCheck::WrongKind)
         message += kind == ImportCheck::Profile ? QStringLiteral(" (use import-config)")
@@ -54,11 +54,12 @@ OperationResult checkFailed(const QString &path, ImportCheck::Kind kind)
 
 } // namespace
 
-OperationResult ProfileTransfers::checkImport(const QString &path, ImportCheck::Kind kind)
+OperationResult ProfileTransfers::checkImport(const QString &path, ImportCheck::Kind kind,
+                                              const QStringList &heldNames)
 {
     // A damaged or cut-off file is refused whole, before anything is taken from it.
-    if (!ImportCheck(path, kind).accepted())
-        return checkFailed(path, kind);
+    if (!ImportCheck(path, kind, heldNames).accepted())
+        return checkFailed(path, kind, heldNames);
     if (FileOwner(path) != CurrentProduct())
         return otherProduct(path);
     return OperationResult::done();
@@ -73,13 +74,14 @@ OperationResult ProfileTransfers::exportConfig(const ConfigData &config, const Q
 
 OperationResult ProfileTransfers::importConfig(ConfigData &config, const QString &path)
 {
-    const OperationResult checked = checkImport(path, ImportCheck::Configuration);
+    const QStringList held = SlotNames(config);
+    const OperationResult checked = checkImport(path, ImportCheck::Configuration, held);
     if (!checked.ok())
         return checked;
     if (!ImportConfig(config, path)) {
         // Only a file changed since the check gets here.
         return refused(OperationResult::Unreadable, path,
-                       ImportCheck(path, ImportCheck::Configuration).message(ShownPath(path)));
+                       ImportCheck(path, ImportCheck::Configuration, held).message(ShownPath(path)));
     }
     // Every slot changed; the mouse gets each one when it is next current.
     if (!MarkSlotsUnsent(AllSlotsMask))
@@ -90,8 +92,9 @@ OperationResult ProfileTransfers::importConfig(ConfigData &config, const QString
 OperationResult ProfileTransfers::exportProfile(const ConfigData &config, int slot, const QString &path)
 {
     const QString name = config.profileNames[slot];
-    if (!readable(SlotProfileFile(name)))
-        return OperationResult::unreadable(SlotProfileFile(name));
+    // A profile added or picked but not yet applied has only its library file.
+    if (!readable(StoredProfileFile(name)))
+        return OperationResult::unreadable(StoredProfileFile(name));
     if (!ExportSlotProfile(name, path))
         return OperationResult::cannotWrite(path);
     OperationResult result;

@@ -11,8 +11,10 @@ struct ConfigData;
 class ProfileTransfers
 {
 public:
-    // The checks every import makes on `path` as a file of `kind`: complete, readable, this product's.
-    static OperationResult checkImport(const QString &path, ImportCheck::Kind kind);
+    // The checks every import makes on `path` as a file of `kind`: complete, readable, this product's;
+    // a configuration must leave each slot a name of its own, `heldNames` being what they hold now.
+    static OperationResult checkImport(const QString &path, ImportCheck::Kind kind,
+                                       const QStringList &heldNames = QStringList());
     // Writes `config`, stamped with the current product, to `path`.
     static OperationResult exportConfig(const ConfigData &config, const QString &path);
     // Checks `path` and reads the whole configuration from it into `config`.

@@ -9,6 +9,7 @@
 #include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/ProfileKeys.h"
+#include "storage/ProfileLibrary.h"
 #include "storage/SensorSettings.h"
 
 #include <QFileInfo>
@@ -93,6 +94,14 @@ bool exportTo(const ConfigData &config, const QString &path, const QString *owne
 
 } // namespace
 
+QStringList SlotNames(const ConfigData &config)
+{
+    QStringList names;
+    for (const QString &name : config.profileNames)
+        names.append(name);
+    return names;
+}
+
 void LoadConfig(ConfigData &config)
 {
     {
@@ -105,7 +114,7 @@ void LoadConfig(ConfigData &config)
         }
     }
     for (int k = 0; k < ProfileSlots; ++k)
-        LoadProfileFile(config.profiles[k], SlotProfileFile(config.profileNames[k]));
+        LoadProfileFile(config.profiles[k], StoredProfileFile(config.profileNames[k]));
 }
 
 bool SaveConfig(const ConfigData &config, QString *failedFile)
@@ -127,8 +136,13 @@ bool SaveConfig(const ConfigData &config, QString *failedFile)
     if (!globalsWritten)
         failed(AppPaths::globalConfigFile());
     for (int k = 0; k < ProfileSlots; ++k) {
-        if (!SaveProfileFileIfChanged(config.profiles[k], config.profileNames[k]))
-            failed(SlotProfileFile(config.profileNames[k]));
+        const QString &name = config.profileNames[k];
+        if (!SaveProfileFileIfChanged(config.profiles[k], name))
+            failed(SlotProfileFile(name));
+        // Picking the name from the library must show what the slot last saved.
+        const QString twin = LibraryTwinFile(name);
+        if (!twin.isEmpty() && !SaveProfileFileAtIfChanged(config.profiles[k], twin))
+            failed(twin);
     }
     return ok;
 }
@@ -158,13 +172,19 @@ bool SaveCurrentStage(const QString &name, int stage)
 {
     if (!AppPaths::isSafeFileName(name))
         return false;
-    const QString path = SlotProfileFile(name);
-    if (!QFileInfo(path).isFile())
-        return false;
-    return EditIniDocument(path, [&](IniDocument &file) {
-        file.setValue(QStringLiteral("PROFILE/dpi"), stage);
-        return true;
-    });
+    bool written = false;
+    for (const QString &path : { SlotProfileFile(name), LibraryTwinFile(name) }) {
+        // A file holding only this key would read as an empty profile.
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            continue;
+        if (!EditIniDocument(path, [&](IniDocument &file) {
+                file.setValue(QStringLiteral("PROFILE/dpi"), stage);
+                return true;
+            }))
+            return false;
+        written = true;
+    }
+    return written;
 }
 
 bool ExportConfig(const ConfigData &config, const QString &path)
@@ -182,7 +202,7 @@ bool ImportConfig(ConfigData &config, const QString &path)
     if (!ImportSizeAcceptable(path))
         return false;
     IniReader file(path);
-    if (!ImportCheck::checkContent(file, ImportCheck::Configuration).accepted())
+    if (!ImportCheck::checkContent(file, ImportCheck::Configuration, SlotNames(config)).accepted())
         return false;
     ConfigData imported = config;
     readGlobals(file, imported);

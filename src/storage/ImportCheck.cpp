@@ -1,5 +1,6 @@
 #include "storage/ImportCheck.h"
 
+#include "storage/AppPaths.h"
 #include "storage/ConfigData.h"
 #include "storage/ImportLimit.h"
 #include "storage/IniSafety.h"
@@ -107,7 +108,7 @@ ImportCheck::Kind kindOf(const QSettings &file, ImportCheck::Kind expected)
 
 } // namespace
 
-ImportCheck::ImportCheck(const QString &path, Kind expected)
+ImportCheck::ImportCheck(const QString &path, Kind expected, const QStringList &heldNames)
     : m_expected(expected)
 {
     const QFileInfo info(path);
@@ -121,16 +122,43 @@ ImportCheck::ImportCheck(const QString &path, Kind expected)
         m_result = NoPermission;
     else if ((m_size = info.size()) > MaxImportFileSize)
         m_result = TooLarge;
-    else
-        checkKeys(IniReader(path), expected);
+    else {
+        const IniReader file(path);
+        checkKeys(file, expected);
+        if (m_result == Accepted && expected == Configuration)
+            checkNames(file, heldNames);
+    }
 }
 
-ImportCheck ImportCheck::checkContent(const QSettings &file, Kind expected)
+ImportCheck ImportCheck::checkContent(const QSettings &file, Kind expected, const QStringList &heldNames)
 {
     ImportCheck check;
     check.m_expected = expected;
     check.checkKeys(file, expected);
+    if (check.m_result == Accepted && expected == Configuration)
+        check.checkNames(file, heldNames);
     return check;
+}
+
+void ImportCheck::checkNames(const QSettings &file, const QStringList &heldNames)
+{
+    // The names the slots would hold, as ImportConfig takes them.
+    QStringList names;
+    for (int k = 0; k < ProfileSlots; ++k) {
+        const QString name = file.value(QStringLiteral("Config/Profile%1").arg(k + 1)).toString();
+        names.append(AppPaths::isSafeFileName(name) ? name : heldNames.value(k));
+    }
+    for (int k = 0; k < ProfileSlots; ++k) {
+        if (names.at(k).isEmpty() || names.indexOf(names.at(k), k + 1) < 0)
+            continue;
+        m_result = SharedName;
+        m_key = names.at(k);
+        for (int other = k; other < ProfileSlots; ++other) {
+            if (names.at(other) == m_key)
+                m_slots.append(other + 1);
+        }
+        return;
+    }
 }
 
 void ImportCheck::checkKeys(const QSettings &file, Kind expected)
@@ -193,6 +221,14 @@ QString ImportCheck::message(const QString &shownPath) const
     case BadValue:
         return m_wantsColour ? tr("'%1' is damaged: '%2' does not hold a colour").arg(shownPath, m_key)
                              : tr("'%1' is damaged: '%2' does not hold a number").arg(shownPath, m_key);
+    case SharedName: {
+        QStringList numbers;
+        for (const int slot : m_slots)
+            numbers.append(QString::number(slot));
+        const QString last = numbers.takeLast();
+        return tr("'%1' gives profiles %2 and %3 the same name '%4': each needs a name of its own")
+            .arg(shownPath, numbers.join(QStringLiteral(", ")), last, m_key);
+    }
     }
     return QString();
 }

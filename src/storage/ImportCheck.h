@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QSettings;
 
@@ -14,6 +16,9 @@ class QSettings;
 // "LedSleepTime" (reads 1) of a profile file, the slot names "Config/Profile1".."Config/Profile5" of a
 // configuration (each slot keeps its name), and the product stamp "MouseName/Name" (checked apart, as
 // the file's owner).
+//
+// A configuration must leave each slot a profile name of its own: two slots of one name would share
+// one file, and one of the two profiles would be lost.
 class ImportCheck
 {
     Q_DECLARE_TR_FUNCTIONS(ImportCheck)
@@ -33,10 +38,12 @@ public:
         WrongKind, // the other kind of file: foundKind() tells which
         Incomplete, // missingCount() keys missing, the first firstMissing()
         BadValue, // badKey() does not hold a value of its type
+        SharedName, // a configuration gives sharedSlots() the one name sharedName()
     };
 
-    // Checks the file at `path` as a file of kind `expected` (Profile or Configuration).
-    ImportCheck(const QString &path, Kind expected);
+    // Checks the file at `path` as a file of kind `expected` (Profile or Configuration). `heldNames` are
+    // the names the five slots hold now: a slot the configuration names no profile for keeps its own.
+    ImportCheck(const QString &path, Kind expected, const QStringList &heldNames = QStringList());
 
     // The verdict.
     Result result() const { return m_result; }
@@ -51,15 +58,20 @@ public:
     QString firstMissing() const { return m_key; }
     // With BadValue: the key whose value cannot be read.
     QString badKey() const { return m_key; }
+    // With SharedName: the name, and the slots (1 to 5) it would be given to.
+    QString sharedName() const { return m_key; }
+    QList<int> sharedSlots() const { return m_slots; }
     // One line saying what is wrong, naming the file as `shownPath`; empty when accepted.
     QString message(const QString &shownPath) const;
 
     // Checks the content of an opened file (no size or access checks); the same verdicts.
-    static ImportCheck checkContent(const QSettings &file, Kind expected);
+    static ImportCheck checkContent(const QSettings &file, Kind expected,
+                                    const QStringList &heldNames = QStringList());
 
 private:
     ImportCheck() = default;
     void checkKeys(const QSettings &file, Kind expected);
+    void checkNames(const QSettings &file, const QStringList &heldNames);
 
     Result m_result = Accepted;
     Kind m_found = Unknown;
@@ -68,4 +80,5 @@ private:
     Kind m_expected = Unknown;
     qint64 m_size = 0;
     bool m_wantsColour = false;
+    QList<int> m_slots;
 };

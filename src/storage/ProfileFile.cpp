@@ -75,7 +75,11 @@ bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name)
 {
     if (!AppPaths::isSafeFileName(name))
         return false;
-    const QString path = SlotProfileFile(name);
+    return SaveProfileFileAtIfChanged(profile, SlotProfileFile(name));
+}
+
+bool SaveProfileFileAtIfChanged(const ProfileData &profile, const QString &path)
+{
     return holdsExactly(path, profile) || SaveProfileFileAt(profile, path);
 }
 

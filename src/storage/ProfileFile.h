@@ -16,6 +16,8 @@ bool SaveProfileFile(const ProfileData &profile, const QString &name);
 bool SaveProfileFileIfChanged(const ProfileData &profile, const QString &name);
 // Writes `profile` to the profile file at `path`; false when it could not be written.
 bool SaveProfileFileAt(const ProfileData &profile, const QString &path);
+// As SaveProfileFileAt, but leaves the file alone when it already is what writing `profile` would make it.
+bool SaveProfileFileAtIfChanged(const ProfileData &profile, const QString &path);
 // Reads the profile file at `path` into `profile`; a missing file reads as all defaults.
 void LoadProfileFile(ProfileData &profile, const QString &path);
 // Rewrites Configs/Profile/DefaultProfile.prof from the factory profile; false when that failed.

@@ -17,6 +17,31 @@ QString LibraryProfileFile(const QString &name)
     return AppPaths::libraryDir(CurrentProduct()) + QLatin1Char('/') + name + QStringLiteral(".prof");
 }
 
+QString LibraryTwinFile(const QString &name)
+{
+    if (!AppPaths::isSafeFileName(name))
+        return QString();
+    const QString library = LibraryProfileFile(name);
+    if (QDir::cleanPath(library) == QDir::cleanPath(SlotProfileFile(name)) || !QFileInfo::exists(library))
+        return QString();
+    return library;
+}
+
+QString StoredProfileFile(const QString &name)
+{
+    const QString slot = SlotProfileFile(name);
+    return QFileInfo::exists(slot) ? slot : LibraryProfileFile(name);
+}
+
+bool CopyLibraryToSlotFile(const QString &name)
+{
+    const QString library = LibraryTwinFile(name);
+    if (library.isEmpty())
+        return QFileInfo::exists(LibraryProfileFile(name));
+    QDir().mkpath(AppPaths::slotProfileDir());
+    return CopyFileReplacing(library, SlotProfileFile(name));
+}
+
 ProfileImport ImportLibraryProfile(const QString &path, QString &name)
 {
     const QFileInfo source(path);
@@ -37,7 +62,7 @@ ProfileImport ImportLibraryProfile(const QString &path, QString &name)
     if (!CopyFileReplacing(path, target))
         return ProfileImport::Failed;
     names.append(name);
-    if (!SaveLibraryList(names)) {
+    if (!CopyLibraryToSlotFile(name) || !SaveLibraryList(names)) {
         // An unlisted copy would block the next import of the same file.
         QFile::remove(target);
         return ProfileImport::Failed;
@@ -49,8 +74,8 @@ bool ExportSlotProfile(const QString &slotName, const QString &path)
 {
     if (!AppPaths::isSafeFileName(slotName))
         return false;
-    const QString slotFile = SlotProfileFile(slotName);
-    if (!QFileInfo(slotFile).isFile())
+    const QString stored = StoredProfileFile(slotName);
+    if (!QFileInfo(stored).isFile())
         return false;
-    return SaveFileOwner(slotFile, CurrentProduct()) && CopyFileReplacing(slotFile, path);
+    return SaveFileOwner(stored, CurrentProduct()) && CopyFileReplacing(stored, path);
 }

@@ -83,10 +83,20 @@ void ProfileOperations::fileNotice(const QString &pattern, const QString &path) 
 void ProfileOperations::loadIntoCurrentSlot(const QString &name)
 {
     config().profileNames[currentSlot()] = name;
-    LoadProfileFile(currentProfile(), LibraryProfileFile(name));
+    LoadProfileFile(currentProfile(), StoredProfileFile(name));
     currentProfile().ProfileName = name;
     m_host->refreshPages();
     emit slotChanged();
+}
+
+bool ProfileOperations::takeSlotFile(const QString &name)
+{
+    if (CopyLibraryToSlotFile(name))
+        return true;
+    // Unlisted, the new library file would only block its name.
+    QFile::remove(LibraryProfileFile(name));
+    fileNotice(tr("The file \"%1\" could not be written."), SlotProfileFile(name));
+    return false;
 }
 
 void ProfileOperations::selectProfileSlot(int slot, bool reload)
@@ -96,10 +106,7 @@ void ProfileOperations::selectProfileSlot(int slot, bool reload)
     config().ProfileID = quint8(slot);
     if (reload) {
         const QString name = config().profileNames[slot];
-        // A profile added or copied but never applied has only its library file so far.
-        const QString slotFile = SlotProfileFile(name);
-        LoadProfileFile(config().profiles[slot],
-                        QFileInfo::exists(slotFile) ? slotFile : LibraryProfileFile(name));
+        LoadProfileFile(config().profiles[slot], StoredProfileFile(name));
         config().profiles[slot].ProfileName = name;
     }
     m_host->refreshPages();
@@ -195,10 +202,15 @@ bool ProfileOperations::renameProfile(const QString &newName)
     saveLibraryList();
     emit libraryChanged();
     emit slotChanged();
-    if (!SaveConfig(config())) {
-        fileNotice(tr("The file \"%1\" could not be written."), SlotProfileFile(newName));
+    QString failed;
+    if (!SaveConfig(config(), &failed)) {
+        fileNotice(tr("The file \"%1\" could not be written."), failed);
         return false;
     }
+    // Nothing names the old slot file any more; left behind, it would be read for a later profile of
+    // that name.
+    if (!otherSlotNames().contains(oldName))
+        QFile::remove(SlotProfileFile(oldName));
     return true;
 }
 
@@ -214,6 +226,8 @@ bool ProfileOperations::addProfile()
         fileNotice(tr("The file \"%1\" could not be written."), file);
         return false;
     }
+    if (!takeSlotFile(name))
+        return false;
     m_host->libraryList().append(name);
     saveLibraryList();
     emit libraryChanged();
@@ -227,7 +241,7 @@ bool ProfileOperations::copyProfile()
     const QString copy = ProfileNames::copyName(name, [this](const QString &n) { return nameTaken(n); });
     QDir().mkpath(AppPaths::libraryDir(CurrentProduct()));
     const QString target = LibraryProfileFile(copy);
-    const QString source = SlotProfileFile(name);
+    const QString source = StoredProfileFile(name);
     // A slot that was never saved has no file yet: its profile as held is what gets copied.
     const bool copied = !copy.isEmpty()
         && (QFileInfo::exists(source) ? CopyFileReplacing(source, target)
@@ -236,6 +250,8 @@ bool ProfileOperations::copyProfile()
         fileNotice(tr("The file \"%1\" could not be written."), target);
         return false;
     }
+    if (!takeSlotFile(copy))
+        return false;
     m_host->libraryList().append(copy);
     config().profileNames[currentSlot()] = copy;
     saveLibraryList();

@@ -111,6 +111,10 @@ private:
     bool nameTaken(const QString &name) const;
     // Tells the mouse to switch to `slot`, uploading the slot when it holds settings not sent yet.
     OperationResult switchMouseTo(int slot);
+    // Makes the slot file of the new library profile `name` a copy of its library file, so that a slot
+    // file left by an earlier profile of that name is not read for it. On failure the library file
+    // goes again and the user is told.
+    bool takeSlotFile(const QString &name);
     // Loads library profile `name` into the current slot, which takes the name.
     void loadIntoCurrentSlot(const QString &name);
     void notice(const QString &text) const;

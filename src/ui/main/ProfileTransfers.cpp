@@ -5,6 +5,7 @@
 #include "core/ProfileTransfers.h"
 #include "device/link/DeviceLink.h"
 #include "device/session/MouseSession.h"
+#include "storage/ConfigStore.h"
 #include "storage/ImportCheck.h"
 #include "ui/main/ProfileHost.h"
 #include "ui/widgets/UserPrompts.h"
@@ -18,9 +19,9 @@ const char *const ProfileFilter = QT_TRANSLATE_NOOP("ProfileOperations", "Profil
 const char *const ConfigFilter = QT_TRANSLATE_NOOP("ProfileOperations", "Config File(*.conf)");
 
 // What is wrong with a file an import was given, as a sentence for a box.
-QString importRefusal(const QString &path, ImportCheck::Kind kind)
+QString importRefusal(const QString &path, ImportCheck::Kind kind, const QStringList &heldNames)
 {
-    const ImportCheck check(path, kind);
+    const ImportCheck check(path, kind, heldNames);
     QString text = check.message(QDir::toNativeSeparators(path));
     if (!text.isEmpty())
         text[0] = text.at(0).toUpper();
@@ -122,7 +123,7 @@ void ProfileOperations::showFailure(const OperationResult &result, int kind) con
     case OperationResult::BadValue: // only the D-Bus interface sets values by key
         break;
     case OperationResult::Refused:
-        notice(importRefusal(result.path, ImportCheck::Kind(kind)));
+        notice(importRefusal(result.path, ImportCheck::Kind(kind), SlotNames(config())));
         break;
     case OperationResult::OtherProduct:
         // A configuration of another product is passed over without a word.
