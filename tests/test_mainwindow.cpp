@@ -1,9 +1,9 @@
 #include "ProgramSession.h"
+#include "ScriptedPrompts.h"
+#include "TestAppDir.h"
 #include "core/ProfileTransfers.h"
 #include "core/settings/ButtonCatalogue.h"
 #include "core/settings/LightingEffects.h"
-#include "ScriptedPrompts.h"
-#include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
 #include "device/status/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
@@ -39,11 +39,11 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QPainter>
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QtTest>
@@ -288,7 +288,8 @@ void TestMainWindow::scaleSteps()
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 10; ++x)
                 background.setPixel(corner + QPoint(x, y), 0);
-    QVERIFY(QDir().mkpath(m_dir->path() + "/skin") && background.save(m_dir->path() + "/skin/cfgMainback.png"));
+    QVERIFY(QDir().mkpath(m_dir->path() + "/skin")
+            && background.save(m_dir->path() + "/skin/cfgMainback.png"));
 
     // The offscreen screen has 96 DPI: the window is laid out at its design size.
     MousecfgWidget *window = createWindow("receiver");
@@ -499,28 +500,47 @@ void TestMainWindow::tabsAndPictures()
     QVERIFY(window->tabs()->button(TabBar::Dpi)->isChecked());
     QVERIFY(!window->tabs()->button(TabBar::Lighting)->isChecked());
 
-    // The button page: front view with one callout per button, the side view on request, and the
-    // view restored when the tab comes back.
+    // The button page: front view with one callout per button; the side view on request shows the
+    // picture with a note and nothing to assign (every button the mouse takes is a front one), and
+    // the view is restored when the tab comes back.
     window->switchTab(TabBar::Customize);
     MousePicture *picture = window->mousePicture();
+    QLabel *note = picture->sideNote();
     QVERIFY(picture->callout(6, 0)->isVisible());
     QVERIFY(!picture->callout(7, 0)->isVisible());
     QVERIFY(picture->callout(0, 2)->isVisible());
-    QTest::mouseClick(picture->findChild<TarnPushButton *>(QStringLiteral("sideViewButton")), Qt::LeftButton);
-    QVERIFY(picture->callout(0, 1)->isVisible());
-    QVERIFY(!picture->callout(0, 0)->isVisible());
-    QVERIFY(!picture->callout(0, 2)->isVisible());
+    QVERIFY(!note->isVisible());
+    auto *sideSwitch = picture->findChild<TarnPushButton *>(QStringLiteral("sideViewButton"));
+    auto *frontSwitch = picture->findChild<TarnPushButton *>(QStringLiteral("frontViewButton"));
+    QTest::mouseClick(sideSwitch, Qt::LeftButton);
+    QVERIFY(!picture->frontView());
+    QVERIFY(note->isVisible());
+    QVERIFY(!note->text().isEmpty());
+    QCOMPARE(note->accessibleName(), note->text());
+    QCOMPARE(sideSwitch->accessibleDescription(), note->text());
+    const auto pictureButtons = picture->findChildren<TarnPushButton *>();
+    for (TarnPushButton *shown : pictureButtons)
+        QVERIFY2(!shown->isVisible() || shown == sideSwitch || shown == frontSwitch,
+                 qPrintable(shown->objectName()));
+    QVERIFY(!picture->callout(0, 1));
     window->switchTab(TabBar::Macro);
     window->switchTab(TabBar::Customize);
     QVERIFY(!picture->frontView());
+    QVERIFY(note->isVisible());
+    QVERIFY(!picture->callout(0, 0)->isVisible());
+    QTest::mouseClick(frontSwitch, Qt::LeftButton);
+    QVERIFY(picture->frontView());
+    QVERIFY(!note->isVisible());
+    QVERIFY(picture->callout(6, 0)->isVisible());
+    QVERIFY(picture->callout(1, 2)->isVisible());
 
     // A callout click selects that button on the page and marks the callout.
     QSignalSpy selected(window->pages()->buttonPage(), &TarnBtnWindow::SelBtnChanged);
-    QTest::mouseClick(picture->callout(2, 1), Qt::LeftButton);
+    QTest::mouseClick(picture->callout(2, 0), Qt::LeftButton);
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected[0][0].toInt(), 2);
-    QCOMPARE(selected[0][1].toInt(), 1);
-    QVERIFY(picture->callout(2, 1)->isHighlighted());
+    QCOMPARE(selected[0][1].toInt(), 0);
+    QVERIFY(picture->callout(2, 0)->isHighlighted());
     QVERIFY(!picture->callout(0, 0)->isHighlighted());
 
     // Without lighting the first tab is the button page.
