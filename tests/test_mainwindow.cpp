@@ -35,6 +35,7 @@
 #include "ui/widgets/TarnLabel.h"
 #include "ui/widgets/TarnProcessbar.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/Theme.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QAbstractButton>
@@ -42,10 +43,12 @@
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -74,6 +77,8 @@ private slots:
     void startAtLoginFromTheTray();
     void withoutTrayCloseQuitsAndNothingHides();
     void tabsAndPictures();
+    void sideNoteFits_data();
+    void sideNoteFits();
     void versionLabelOpensOnlyAddresses();
     void everyControlIsNamedAndReachable();
     void pagesBuiltWhenFirstShown_data();
@@ -548,6 +553,38 @@ void TestMainWindow::tabsAndPictures()
         .setValue(QStringLiteral("PROFILE/ledDisable"), 1);
     window->switchTab(TabBar::Lighting);
     QCOMPARE(window->currentTab(), int(TabBar::Customize));
+}
+
+void TestMainWindow::sideNoteFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("scale");
+    for (const char *language : { "en", "fr", "de" }) {
+        for (const double scale : { 1.0, 2.0 })
+            QTest::addRow("%s at %.0f", language, scale) << QString::fromLatin1(language) << scale;
+    }
+}
+
+void TestMainWindow::sideNoteFits()
+{
+    QFETCH(QString, language);
+    QFETCH(double, scale);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(MOUSECFG_APPDIR "/lang/mousecfg_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    SetUiScale(scale);
+    MousePicture picture;
+    picture.retranslate();
+    picture.relayout();
+    picture.setFrontView(false);
+    QLabel *note = picture.sideNote();
+    if (language != QLatin1String("en"))
+        QVERIFY(note->text() != QStringLiteral("Every button of this mouse is set in the front view."));
+    // Every line shows, inside the picture's area.
+    QVERIFY2(note->heightForWidth(note->width()) <= note->height(), qPrintable(note->text()));
+    QVERIFY(picture.rect().contains(note->geometry()));
+    QCoreApplication::removeTranslator(&translator);
+    SetUiScale(1.0);
 }
 
 void TestMainWindow::versionLabelOpensOnlyAddresses()
