@@ -211,6 +211,7 @@ void TestCliSettings::refused_data()
     QTest::newRow("current stage") << QStringList { "dpi.stage", "0" } << "allowed: 1 to 6";
     QTest::newRow("switch") << QStringList { "dpi.1.enabled", "maybe" } << "allowed: on, off";
     QTest::newRow("button past the product's") << QStringList { "button.8", "Left" } << "buttons 1 to 7";
+    QTest::newRow("record kept, not shown") << QStringList { "button.21", "Left" } << "buttons 1 to 7";
     QTest::newRow("unknown function") << QStringList { "button.4", "Teleport" }
                                       << "button.4: 'Teleport' is not offered here; allowed: Left, Right";
     QTest::newRow("function the menu lacks") << QStringList { "button.4", "Profile +" } << "not offered";

@@ -1,9 +1,9 @@
 #include "ProgramSession.h"
+#include "ScriptedPrompts.h"
+#include "TestAppDir.h"
 #include "core/ProfileTransfers.h"
 #include "core/settings/ButtonCatalogue.h"
 #include "core/settings/LightingEffects.h"
-#include "ScriptedPrompts.h"
-#include "TestAppDir.h"
 #include "device/link/DeviceLink.h"
 #include "device/status/StatusThreadRunner.h"
 #include "device/upload/UploadThreadState.h"
@@ -35,17 +35,20 @@
 #include "ui/widgets/TarnLabel.h"
 #include "ui/widgets/TarnProcessbar.h"
 #include "ui/widgets/TarnPushButton.h"
+#include "ui/widgets/Theme.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QPainter>
 #include <QAction>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -74,6 +77,8 @@ private slots:
     void startAtLoginFromTheTray();
     void withoutTrayCloseQuitsAndNothingHides();
     void tabsAndPictures();
+    void sideNoteFits_data();
+    void sideNoteFits();
     void versionLabelOpensOnlyAddresses();
     void everyControlIsNamedAndReachable();
     void pagesBuiltWhenFirstShown_data();
@@ -294,7 +299,8 @@ void TestMainWindow::scaleSteps()
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 10; ++x)
                 background.setPixel(corner + QPoint(x, y), 0);
-    QVERIFY(QDir().mkpath(m_dir->path() + "/skin") && background.save(m_dir->path() + "/skin/cfgMainback.png"));
+    QVERIFY(QDir().mkpath(m_dir->path() + "/skin")
+            && background.save(m_dir->path() + "/skin/cfgMainback.png"));
 
     // The offscreen screen has 96 DPI: the window is laid out at its design size.
     MousecfgWidget *window = createWindow("receiver");
@@ -505,28 +511,47 @@ void TestMainWindow::tabsAndPictures()
     QVERIFY(window->tabs()->button(TabBar::Dpi)->isChecked());
     QVERIFY(!window->tabs()->button(TabBar::Lighting)->isChecked());
 
-    // The button page: front view with one callout per button, the side view on request, and the
-    // view restored when the tab comes back.
+    // The button page: front view with one callout per button; the side view on request shows the
+    // picture with a note and nothing to assign (every button the mouse takes is a front one), and
+    // the view is restored when the tab comes back.
     window->switchTab(TabBar::Customize);
     MousePicture *picture = window->mousePicture();
+    QLabel *note = picture->sideNote();
     QVERIFY(picture->callout(6, 0)->isVisible());
     QVERIFY(!picture->callout(7, 0)->isVisible());
     QVERIFY(picture->callout(0, 2)->isVisible());
-    QTest::mouseClick(picture->findChild<TarnPushButton *>(QStringLiteral("sideViewButton")), Qt::LeftButton);
-    QVERIFY(picture->callout(0, 1)->isVisible());
-    QVERIFY(!picture->callout(0, 0)->isVisible());
-    QVERIFY(!picture->callout(0, 2)->isVisible());
+    QVERIFY(!note->isVisible());
+    auto *sideSwitch = picture->findChild<TarnPushButton *>(QStringLiteral("sideViewButton"));
+    auto *frontSwitch = picture->findChild<TarnPushButton *>(QStringLiteral("frontViewButton"));
+    QTest::mouseClick(sideSwitch, Qt::LeftButton);
+    QVERIFY(!picture->frontView());
+    QVERIFY(note->isVisible());
+    QVERIFY(!note->text().isEmpty());
+    QCOMPARE(note->accessibleName(), note->text());
+    QCOMPARE(sideSwitch->accessibleDescription(), note->text());
+    const auto pictureButtons = picture->findChildren<TarnPushButton *>();
+    for (TarnPushButton *shown : pictureButtons)
+        QVERIFY2(!shown->isVisible() || shown == sideSwitch || shown == frontSwitch,
+                 qPrintable(shown->objectName()));
+    QVERIFY(!picture->callout(0, 1));
     window->switchTab(TabBar::Macro);
     window->switchTab(TabBar::Customize);
     QVERIFY(!picture->frontView());
+    QVERIFY(note->isVisible());
+    QVERIFY(!picture->callout(0, 0)->isVisible());
+    QTest::mouseClick(frontSwitch, Qt::LeftButton);
+    QVERIFY(picture->frontView());
+    QVERIFY(!note->isVisible());
+    QVERIFY(picture->callout(6, 0)->isVisible());
+    QVERIFY(picture->callout(1, 2)->isVisible());
 
     // A callout click selects that button on the page and marks the callout.
     QSignalSpy selected(window->pages()->buttonPage(), &TarnBtnWindow::SelBtnChanged);
-    QTest::mouseClick(picture->callout(2, 1), Qt::LeftButton);
+    QTest::mouseClick(picture->callout(2, 0), Qt::LeftButton);
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected[0][0].toInt(), 2);
-    QCOMPARE(selected[0][1].toInt(), 1);
-    QVERIFY(picture->callout(2, 1)->isHighlighted());
+    QCOMPARE(selected[0][1].toInt(), 0);
+    QVERIFY(picture->callout(2, 0)->isHighlighted());
     QVERIFY(!picture->callout(0, 0)->isHighlighted());
 
     // Without lighting the first tab is the button page.
@@ -534,6 +559,38 @@ void TestMainWindow::tabsAndPictures()
         .setValue(QStringLiteral("PROFILE/ledDisable"), 1);
     window->switchTab(TabBar::Lighting);
     QCOMPARE(window->currentTab(), int(TabBar::Customize));
+}
+
+void TestMainWindow::sideNoteFits_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("scale");
+    for (const char *language : { "en", "fr", "de" }) {
+        for (const double scale : { 1.0, 2.0 })
+            QTest::addRow("%s at %.0f", language, scale) << QString::fromLatin1(language) << scale;
+    }
+}
+
+void TestMainWindow::sideNoteFits()
+{
+    QFETCH(QString, language);
+    QFETCH(double, scale);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(MOUSECFG_APPDIR "/lang/mousecfg_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(&translator);
+    SetUiScale(scale);
+    MousePicture picture;
+    picture.retranslate();
+    picture.relayout();
+    picture.setFrontView(false);
+    QLabel *note = picture.sideNote();
+    if (language != QLatin1String("en"))
+        QVERIFY(note->text() != QStringLiteral("Every button of this mouse is set in the front view."));
+    // Every line shows, inside the picture's area.
+    QVERIFY2(note->heightForWidth(note->width()) <= note->height(), qPrintable(note->text()));
+    QVERIFY(picture.rect().contains(note->geometry()));
+    QCoreApplication::removeTranslator(&translator);
+    SetUiScale(1.0);
 }
 
 void TestMainWindow::versionLabelOpensOnlyAddresses()

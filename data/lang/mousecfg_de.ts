@@ -1129,6 +1129,11 @@
         <translation>Seite</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Every button of this mouse is set in the front view.</source>
+        <translation>Alle Tasten dieser Maus werden in der Ansicht „Vorne“ belegt.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
@@ -1144,11 +1149,6 @@
         <location line="+4"/>
         <source>Button %1</source>
         <translation>Taste %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Side button %1</source>
-        <translation>Seitentaste %1</translation>
     </message>
     <message>
         <location line="-4"/>

@@ -1129,6 +1129,11 @@
         <translation>Side</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Every button of this mouse is set in the front view.</source>
+        <translation>Every button of this mouse is set in the front view.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
@@ -1144,11 +1149,6 @@
         <location line="+4"/>
         <source>Button %1</source>
         <translation>Button %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Side button %1</source>
-        <translation>Side button %1</translation>
     </message>
     <message>
         <location line="-4"/>

@@ -1129,6 +1129,11 @@
         <translation>Côté</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Every button of this mouse is set in the front view.</source>
+        <translation>Tous les boutons de cette souris se règlent dans la vue Avant.</translation>
+    </message>
+    <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Wheel up</source>
@@ -1144,11 +1149,6 @@
         <location line="+4"/>
         <source>Button %1</source>
         <translation>Bouton %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Side button %1</source>
-        <translation>Bouton latéral %1</translation>
     </message>
     <message>
         <location line="-4"/>

@@ -70,7 +70,6 @@ int main(int argc, char **argv)
     b[3].Fun = 200;
     b[3].macroname = QStringLiteral("Reload sequence");
     StoreCombination(b[4], { 29, 46 });
-    b[21].Fun = 48;
 
     QWidget panel;
     panel.setStyleSheet(QStringLiteral("background: rgb(30,30,30);"));
@@ -87,8 +86,6 @@ int main(int argc, char **argv)
     save(&panel, QStringLiteral("page-front"));
     page->selectButton(1, 2);
     save(&panel, QStringLiteral("page-front-wheel"));
-    page->selectButton(1, 1);
-    save(&panel, QStringLiteral("page-side"));
 
     QMenu *menu = page->menus()->functionMenu();
     menu->popup(panel.mapToGlobal(QPoint(Scaled(60), Scaled(60))));

@@ -28,6 +28,13 @@ quint8 leftHandCode(quint8 code)
     }
 }
 
+// Records 20..39 are kept in the files as read, but no button of the mouse takes them: a left
+// click there leaves the mouse without one.
+bool reachesMouse(int record)
+{
+    return record < 20 || record >= 40;
+}
+
 quint8 usageOf(quint8 code)
 {
     quint8 usage = 0;
@@ -86,7 +93,7 @@ PickCheck CheckPick(const ProfileData &profile, int record, int fun, int storedM
     if (profile.buttons[record].Fun == FunLeft && fun != FunLeft) {
         bool another = false;
         for (int i = 0; i < ButtonSlots && !another; ++i)
-            another = i != record && profile.buttons[i].Fun == FunLeft;
+            another = i != record && reachesMouse(i) && profile.buttons[i].Fun == FunLeft;
         if (!another)
             return PickCheck::LastLeftClick;
     }

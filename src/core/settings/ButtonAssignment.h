@@ -11,7 +11,7 @@
 // Why a pick is refused before any dialog opens.
 enum class PickCheck {
     Allowed,
-    LastLeftClick, // the record holds the profile's only left click
+    LastLeftClick, // the record holds the profile's only left click that reaches the mouse
     GunFileOnLeftButton, // gun files are not allowed on record 0
     NoMacros, // a macro function was picked while no macro is stored
 };

@@ -17,7 +17,7 @@
 #include <QScrollArea>
 
 namespace {
-constexpr int GroupSize[3] = { 20, 20, 2 };
+constexpr int GroupSize[3] = { 20, 0, 2 };
 constexpr int RecordBase[3] = { 0, 20, 40 };
 constexpr int PageHeight = 430;
 } // namespace
@@ -47,7 +47,6 @@ TarnBtnWindow::TarnBtnWindow(QWidget *parent)
     }
     relayout();
     setSelection(FrontGroup, 0);
-    showView(FrontGroup);
     retranslate();
 }
 
@@ -108,15 +107,6 @@ void TarnBtnWindow::relayout()
         m_numbers[FrontGroup][i]->setText(places[i].number ? QString::number(places[i].number) : QString());
         lowest = qMax(lowest, g.bottom());
     }
-    // Side buttons in two columns of ten, so that all twenty fit the page.
-    for (int i = 0; i < GroupSize[SideGroup]; ++i) {
-        const int column = i / 10;
-        const int y = 62 + 32 * (i % 10);
-        PlaceWidget(m_buttons[SideGroup][i], 40 + 250 * column, y, 210, 26);
-        PlaceWidget(m_numbers[SideGroup][i], 4 + 250 * column, y, 30, 26);
-        m_buttons[SideGroup][i]->setProperty("index", i + 1);
-        m_numbers[SideGroup][i]->setText(QString::number(i + 1));
-    }
     // The wheel beside the front buttons.
     for (int i = 0; i < GroupSize[WheelGroup]; ++i) {
         PlaceWidget(m_buttons[WheelGroup][i], 310, 150 + 80 * i, 200, 30);
@@ -129,6 +119,7 @@ void TarnBtnWindow::relayout()
             number->setFont(numberFont);
     }
     setMinimumSize(Scaled(535), qMax(Scaled(PageHeight), lowest + 1));
+    updateVisibility();
     m_menus->restyle();
 }
 
@@ -165,7 +156,6 @@ TarnPushButton *TarnBtnWindow::button(int group, int index) const
 void TarnBtnWindow::selectButton(int index, int group)
 {
     setSelection(group == NoSelection ? m_group : group, index);
-    showView(m_group);
     refreshLabels();
 }
 
@@ -185,17 +175,12 @@ void TarnBtnWindow::setSelection(int group, int index)
     emit SelBtnChanged(m_index, m_group);
 }
 
-void TarnBtnWindow::showView(int group)
+void TarnBtnWindow::updateVisibility()
 {
-    if (group == NoSelection)
-        return;
-    const bool side = group == SideGroup;
-    for (int g = 0; g < 3; ++g) {
-        const bool visible = (g == SideGroup) == side;
-        for (int i = 0; i < GroupSize[g]; ++i) {
-            m_buttons[g][i]->setVisible(visible && (g != FrontGroup || m_frontNumbers.value(i) > 0));
-            m_numbers[g][i]->setVisible(m_buttons[g][i]->isVisibleTo(this));
-        }
+    // The front buttons the product has, and the wheel.
+    for (int i = 0; i < GroupSize[FrontGroup]; ++i) {
+        m_buttons[FrontGroup][i]->setVisible(m_frontNumbers.value(i) > 0);
+        m_numbers[FrontGroup][i]->setVisible(m_frontNumbers.value(i) > 0);
     }
 }
 
@@ -215,7 +200,6 @@ void TarnBtnWindow::OnMouseEnterSlot(QWidget *widget)
     if (index < 0)
         return;
     setSelection(FrontGroup, index);
-    showView(FrontGroup);
     qCDebug(lcUi, "OnMouseEnterSlot %d", index);
 }
 

@@ -9,17 +9,18 @@ class QLabel;
 class TarnPushButton;
 struct ProfileData;
 
-// The button page: the buttons of the current slot, each with the function it carries. Front
-// buttons and the wheel form one view, the side buttons the other; pressing a button opens the
-// function menu (the wheel menu for the wheel), and a pick assigns the function to its record.
+// The button page: the buttons of the current slot, each with the function it carries, and the
+// wheel beside them; pressing a button opens the function menu (the wheel menu for the wheel), and
+// a pick assigns the function to its record.
 class TarnBtnWindow : public ConfigPage
 {
     Q_OBJECT
 public:
-    // Button groups: records 0..19, 20..39 and the wheel's 40 and 41.
-    enum Group : quint8 { FrontGroup = 0, SideGroup = 1, WheelGroup = 2, NoSelection = 255 };
+    // Button groups: records 0..19 and the wheel's 40 and 41. Records 20..39 stay in the files as
+    // read, but no button of the mouse takes them, so the page offers none (group 1 is empty).
+    enum Group : quint8 { FrontGroup = 0, WheelGroup = 2, NoSelection = 255 };
 
-    // The page with its 42 buttons and menus; the window places it.
+    // The page with its 22 buttons and menus; the window places it.
     explicit TarnBtnWindow(QWidget *parent = nullptr);
 
     // Shows the buttons of slot `slot` of `config` and edits them in place.
@@ -31,8 +32,8 @@ public:
     // Rebuilds both menus and every label in the current language.
     void retranslate() override;
 
-    // Selects button `index` of `group` (0 front, 1 side, 2 wheel; 255 keeps the group) and shows
-    // the view that holds it.
+    // Selects button `index` of `group` (0 front, 2 wheel; 255 keeps the group); anything else clears
+    // the selection.
     void selectButton(int index, int group);
     // Edits `profile` in place from now on and shows its labels.
     void setProfile(ProfileData *profile);
@@ -49,7 +50,7 @@ public:
     ButtonMenus *menus() const { return m_menus; }
 
 public slots:
-    // A front button was entered from the mouse picture: select it and show the front view.
+    // A front button was entered from the mouse picture: select it.
     void OnMouseEnterSlot(QWidget *widget);
     // The pointer entered or left one of the page's buttons.
     void slotMouseOver(TarnPushButton *button, bool over);
@@ -69,7 +70,7 @@ signals:
 private:
     TarnPushButton *createButton(QLabel *&number);
     void setSelection(int group, int index);
-    void showView(int group);
+    void updateVisibility();
     void refreshLabels();
     void locate(TarnPushButton *button, int &group, int &index) const;
 

@@ -34,12 +34,6 @@ constexpr QPointF FrontAnchors[20]
         { 0.28, 0.52 }, { 0.72, 0.42 }, { 0.72, 0.52 }, { 0.50, 0.60 }, { 0.30, 0.62 },
         { 0.70, 0.62 }, { 0.33, 0.72 }, { 0.67, 0.72 }, { 0.36, 0.30 }, { 0.64, 0.30 },
         { 0.50, 0.28 }, { 0.31, 0.80 }, { 0.69, 0.80 }, { 0.40, 0.88 }, { 0.60, 0.88 } };
-// Anchors on the side view: the thumb buttons first, then along the flank.
-constexpr QPointF SideAnchors[20]
-    = { { 0.33, 0.53 }, { 0.48, 0.53 }, { 0.27, 0.47 }, { 0.62, 0.50 }, { 0.40, 0.45 },
-        { 0.55, 0.45 }, { 0.70, 0.48 }, { 0.20, 0.55 }, { 0.80, 0.55 }, { 0.35, 0.60 },
-        { 0.50, 0.60 }, { 0.65, 0.60 }, { 0.25, 0.62 }, { 0.75, 0.62 }, { 0.30, 0.42 },
-        { 0.45, 0.40 }, { 0.60, 0.42 }, { 0.15, 0.58 }, { 0.85, 0.58 }, { 0.50, 0.65 } };
 } // namespace
 
 ArrowPictures upArrow(const QString &productName)
@@ -62,11 +56,11 @@ QString sidePicture(const QString &productName)
     return QStringLiteral("/mouse/") + productName + QStringLiteral("_Side.png");
 }
 
-QPointF calloutAnchor(bool front, int index)
+QPointF calloutAnchor(int index)
 {
     if (index < 0 || index >= 20)
         return QPointF(0.5, 0.5);
-    return front ? FrontAnchors[index] : SideAnchors[index];
+    return FrontAnchors[index];
 }
 
 } // namespace ModelPictures

@@ -25,7 +25,7 @@ QString frontPicture(const QString &productName);
 // "/mouse/" + product + "_Side.png".
 QString sidePicture(const QString &productName);
 
-// Where callout `index` (0..19) points on the front or side picture, as fractions of its size.
-QPointF calloutAnchor(bool front, int index);
+// Where callout `index` (0..19) points on the front picture, as fractions of its size.
+QPointF calloutAnchor(int index);
 
 } // namespace ModelPictures

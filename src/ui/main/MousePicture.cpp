@@ -6,6 +6,7 @@
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 
+#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -22,6 +23,9 @@ constexpr int CalloutSide = 24;
 constexpr int LeftColumnX = 10;
 constexpr int RightColumnX = 372;
 constexpr int CalloutGap = 30;
+// The side view's note, below the picture where the front view has the wheel's arrows.
+constexpr int NoteY = 352;
+constexpr int NoteFontSize = 13;
 } // namespace
 
 MousePicture::MousePicture(QWidget *parent)
@@ -30,13 +34,12 @@ MousePicture::MousePicture(QWidget *parent)
     , m_down(new TarnPushButton(QString(), this))
     , m_frontSwitch(new TarnPushButton(QString(), this))
     , m_sideSwitch(new TarnPushButton(QString(), this))
+    , m_sideNote(new QLabel(this))
 {
     setObjectName(QStringLiteral("MousePicture"));
     for (int i = 0; i < CalloutCount; ++i) {
         m_front.append(createCallout(i + 1));
         connect(m_front[i], &QPushButton::clicked, this, [this, i] { emit buttonRequested(i, 0); });
-        m_side.append(createCallout(i + 1));
-        connect(m_side[i], &QPushButton::clicked, this, [this, i] { emit buttonRequested(i, 1); });
     }
     m_up->setObjectName(QStringLiteral("wheelUpArrow"));
     m_down->setObjectName(QStringLiteral("wheelDownArrow"));
@@ -52,6 +55,10 @@ MousePicture::MousePicture(QWidget *parent)
     m_sideSwitch->setCheckable(true);
     connect(m_frontSwitch, &QPushButton::clicked, this, [this] { emit viewRequested(true); });
     connect(m_sideSwitch, &QPushButton::clicked, this, [this] { emit viewRequested(false); });
+    m_sideNote->setObjectName(QStringLiteral("sideViewNote"));
+    m_sideNote->setWordWrap(true);
+    m_sideNote->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_sideNote->setStyleSheet(QStringLiteral("background: transparent; color: rgb(225,225,225);"));
     retranslate();
     relayout();
 }
@@ -61,13 +68,8 @@ TarnPushButton *MousePicture::createCallout(int number)
     auto *callout = new TarnPushButton(QString::number(number), this);
     callout->setObjectName(QStringLiteral("callout%1").arg(number));
     callout->setDesignFontSize(12);
-    connect(callout, &TarnPushButton::OverSignal, this, [this](TarnPushButton *button, bool over) {
-        const int front = m_front.indexOf(button);
-        if (front >= 0)
-            setHovered(front, 0, over);
-        else
-            setHovered(m_side.indexOf(button), 1, over);
-    });
+    connect(callout, &TarnPushButton::OverSignal, this,
+            [this](TarnPushButton *button, bool over) { setHovered(m_front.indexOf(button), 0, over); });
     return callout;
 }
 
@@ -101,10 +103,9 @@ void MousePicture::setInteractive(bool interactive)
 void MousePicture::updateVisibility()
 {
     const bool front = m_frontShown || !m_interactive;
-    for (int i = 0; i < CalloutCount; ++i) {
+    for (int i = 0; i < CalloutCount; ++i)
         m_front[i]->setVisible(m_interactive && front && i < m_buttonCount);
-        m_side[i]->setVisible(m_interactive && !front && i < m_buttonCount);
-    }
+    m_sideNote->setVisible(m_interactive && !front);
     m_up->setVisible(m_interactive && front);
     m_down->setVisible(m_interactive && front);
     m_frontSwitch->setVisible(m_interactive);
@@ -149,8 +150,6 @@ TarnPushButton *MousePicture::callout(int index, int group) const
 {
     if (group == 0)
         return m_front.value(index);
-    if (group == 1)
-        return m_side.value(index);
     if (group == 2 && index == 0)
         return m_up;
     if (group == 2 && index == 1)
@@ -181,28 +180,29 @@ void MousePicture::relayout()
     m_sideSwitch->setGeometry(ScaledRect(96, 8, 80, 26));
     m_up->setGeometry(ScaledRect(163, 360, 32, 32));
     m_down->setGeometry(ScaledRect(211, 360, 32, 32));
+    QFont noteFont = CurrentLanguageFont();
+    noteFont.setPixelSize(qMax(1, Scaled(NoteFontSize)));
+    m_sideNote->setFont(noteFont);
+    m_sideNote->setGeometry(ScaledRect(LeftColumnX, NoteY, AreaWidth - 2 * LeftColumnX, AreaHeight - NoteY));
     // Callouts stand in a column on the side of the picture their button is on, in order of their
     // point's height so that no two leader lines cross, never closer than the gap.
-    for (const bool front : { true, false }) {
-        const QVector<TarnPushButton *> &callouts = front ? m_front : m_side;
-        QVector<int> order(CalloutCount);
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [front](int a, int b) {
-            return ModelPictures::calloutAnchor(front, a).y() < ModelPictures::calloutAnchor(front, b).y();
-        });
-        int nextY[2] = { 0, 0 };
-        for (const int i : qAsConst(order)) {
-            const QPointF anchor = ModelPictures::calloutAnchor(front, i);
-            const int column = anchor.x() < 0.5 ? 0 : 1;
-            // Only the callouts shown take room in their column.
-            const bool shown = i < m_buttonCount;
-            int y = int(PictureY + anchor.y() * PictureSide) - CalloutSide / 2;
-            y = qMax(y, nextY[column]);
-            if (shown)
-                nextY[column] = y + CalloutGap;
-            callouts[i]->setGeometry(
-                ScaledRect(column == 0 ? LeftColumnX : RightColumnX, y, CalloutSide, CalloutSide));
-        }
+    QVector<int> order(CalloutCount);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [](int a, int b) {
+        return ModelPictures::calloutAnchor(a).y() < ModelPictures::calloutAnchor(b).y();
+    });
+    int nextY[2] = { 0, 0 };
+    for (const int i : qAsConst(order)) {
+        const QPointF anchor = ModelPictures::calloutAnchor(i);
+        const int column = anchor.x() < 0.5 ? 0 : 1;
+        // Only the callouts shown take room in their column.
+        const bool shown = i < m_buttonCount;
+        int y = int(PictureY + anchor.y() * PictureSide) - CalloutSide / 2;
+        y = qMax(y, nextY[column]);
+        if (shown)
+            nextY[column] = y + CalloutGap;
+        m_front[i]->setGeometry(
+            ScaledRect(column == 0 ? LeftColumnX : RightColumnX, y, CalloutSide, CalloutSide));
     }
     update();
 }
@@ -213,6 +213,11 @@ void MousePicture::retranslate()
     m_frontSwitch->setAccessibleName(tr("Front"));
     m_sideSwitch->setText(tr("Side"));
     m_sideSwitch->setAccessibleName(tr("Side"));
+    // The note is read where the view is chosen too, since a label takes no focus.
+    const QString note = tr("Every button of this mouse is set in the front view.");
+    m_sideNote->setText(note);
+    m_sideNote->setAccessibleName(note);
+    m_sideSwitch->setAccessibleDescription(note);
     m_up->setAccessibleName(tr("Wheel up"));
     m_up->setToolTip(tr("Wheel up"));
     m_down->setAccessibleName(tr("Wheel down"));
@@ -222,8 +227,6 @@ void MousePicture::retranslate()
     for (int i = 0; i < CalloutCount; ++i) {
         m_front[i]->setAccessibleName(tr("Button %1").arg(i + 1));
         m_front[i]->setAccessibleDescription(selects);
-        m_side[i]->setAccessibleName(tr("Side button %1").arg(i + 1));
-        m_side[i]->setAccessibleDescription(selects);
     }
 }
 
@@ -237,17 +240,16 @@ void MousePicture::paintEvent(QPaintEvent *)
     const QPixmap &shown = picture(front);
     if (!shown.isNull())
         painter.drawPixmap(target, shown);
-    if (!m_interactive)
+    if (!m_interactive || !front)
         return;
     // A leader line from each callout to the point of its button on the picture.
-    const QVector<TarnPushButton *> &callouts = front ? m_front : m_side;
     for (int i = 0; i < m_buttonCount; ++i) {
-        const QRect box = callouts[i]->geometry();
-        const QPointF anchor = ModelPictures::calloutAnchor(front, i);
+        const QRect box = m_front[i]->geometry();
+        const QPointF anchor = ModelPictures::calloutAnchor(i);
         const QPointF point(target.left() + anchor.x() * target.width(),
                             target.top() + anchor.y() * target.height());
         const QPointF start(anchor.x() < 0.5 ? box.right() + 1 : box.left(), box.center().y() + 0.5);
-        const bool active = callouts[i]->isHighlighted();
+        const bool active = m_front[i]->isHighlighted();
         QColor line = active ? AccentColor() : ThemeColor::unfilled();
         line.setAlpha(active ? 255 : 140);
         painter.setPen(QPen(line, qMax(1.0, UiScale())));
