@@ -271,10 +271,13 @@ void TestDpiPage::sleepGroupForProductsWithoutLighting()
     QVERIFY(!page.moveOffBox()->isChecked());
     QVERIFY(page.sleepSlider()->geometry().top() > page.row(5)->geometry().bottom());
 
-    // The sleep time goes to slot 0, the move-off switch to the slot the lighting is kept in.
+    // Sleep time and move-off switch go to the slot the lighting is kept in, whose LED timing the
+    // upload sends.
+    const quint8 firstSleep = config.profiles[0].LedSleepTime;
     page.sleepSlider()->setValue(6);
     QCOMPARE(page.sleepValueLabel()->text(), QStringLiteral("6 MINUTE"));
-    QCOMPARE(config.profiles[0].LedSleepTime, quint8(6));
+    QCOMPARE(config.profiles[3].LedSleepTime, quint8(6));
+    QCOMPARE(config.profiles[0].LedSleepTime, firstSleep);
     QTest::mouseClick(page.moveOffBox(), Qt::LeftButton, {}, QPoint(5, page.moveOffBox()->height() / 2));
     QCOMPARE(config.profiles[3].LedMoveOFF, quint8(0));
     page.moveOffBox()->click();

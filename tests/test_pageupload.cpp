@@ -22,23 +22,31 @@
 #include <QtTest>
 
 // Edits on the four settings pages, collected and uploaded as "Apply" does, read back from the
-// virtual mouse's memory.
+// virtual mouse's memory. Whichever slot is current, the mouse gets the same bytes for it.
 class TestPageUpload : public QObject
 {
     Q_OBJECT
 private slots:
+    void pageEditsReachTheMouse_data();
     void pageEditsReachTheMouse();
 };
 
+void TestPageUpload::pageEditsReachTheMouse_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::newRow("slot 1") << 0;
+    QTest::newRow("slot 3") << 2;
+}
+
 void TestPageUpload::pageEditsReachTheMouse()
 {
+    QFETCH(int, slot);
     VirtualMouseLink link(true, false);
     ConfigData config;
     LoadConfig(config);
     MakeFactoryConfig(config);
+    config.ProfileID = quint8(slot);
     const ConfigData lastSent = config;
-    const int slot = config.ProfileID;
-    QCOMPARE(slot, 0);
 
     TarnDPIWindow dpi;
     TarnColorWindow lighting;
@@ -98,31 +106,39 @@ void TestPageUpload::pageEditsReachTheMouse()
     QVERIFY(upload.wait(60000));
     QCOMPARE(upload.status(), quint8(0));
 
-    const QByteArray stages = link.mouse.memory(0x02);
+    // The blocks went to the on-board slot the general block named, and only there.
+    QCOMPARE(link.mouse.onBoardSlot(), quint8(slot));
+    for (quint8 block : { 0x02, 0x03, 0x04 }) {
+        QCOMPARE(link.mouse.slotMemory(quint8(slot), block), link.mouse.memory(block));
+        for (quint8 other = 0; other < ProfileSlots; ++other)
+            QVERIFY(other == slot || link.mouse.slotMemory(other, block).isEmpty());
+    }
+    const QByteArray stages = link.mouse.slotMemory(quint8(slot), 0x02);
     QCOMPARE(quint8(stages[0]), quint8(6));
     QCOMPARE(stages.mid(1 + 5 * 1, 5), QByteArray("\x01\x64\x00\x64\x00", 5));
     QCOMPARE(quint8(stages[1 + 5 * 2]), quint8(0));
     QCOMPARE(quint8(stages[1 + 5 * 3]), quint8(1));
 
-    const QByteArray lights = link.mouse.memory(0x04);
+    const QByteArray lights = link.mouse.slotMemory(quint8(slot), 0x04);
     QCOMPARE(lights.mid(8, 8), QByteArray("\x80\x12\x34\x56\x01\x00\x02\x02", 8));
 
     const QByteArray general = link.mouse.memory(0x01);
-    QCOMPARE(quint8(general[0]), quint8(7)); // scroll speed of slot 0
+    QCOMPARE(quint8(general[slot]), quint8(7)); // scroll speed of the slot
+    QCOMPARE(quint8(general[6]), quint8(slot));
     QCOMPARE(quint8(general[5]), quint8(0x02 | 0x40)); // 2 mm, angle snapping on, jitter filter off
     QCOMPARE(quint8(general[7]), quint8(255)); // light stays on when moving
     QCOMPARE(quint8(general[8]), quint8(5));
     QCOMPARE(quint8(general[9]), quint8(30));
     QCOMPARE(quint8(general[10]), quint8(0x80)); // eco, motion wake off
-    QCOMPARE(quint8(general[11]), quint8(8)); // 125 Hz
+    QCOMPARE(quint8(general[11 + slot]), quint8(8)); // 125 Hz
     QCOMPARE(quint8(general[17]), quint8(3)); // current stage
     QCOMPARE(quint8(general[18]), quint8(2)); // full light
 
     // The saved slot file carries the same edits.
     ConfigData reloaded;
     LoadConfig(reloaded);
-    QCOMPARE(reloaded.profiles[0].stages[1].x, 100u);
-    QCOMPARE(reloaded.profiles[0].ledModes[1].RGB, QColor(0x12, 0x34, 0x56));
+    QCOMPARE(reloaded.profiles[slot].stages[1].x, 100u);
+    QCOMPARE(reloaded.profiles[slot].ledModes[1].RGB, QColor(0x12, 0x34, 0x56));
     QCOMPARE(reloaded.LiftHigh, quint8(2));
 }
 

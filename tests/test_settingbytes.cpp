@@ -19,6 +19,7 @@ private slots:
     void initTestCase();
     void everySettingReachesTheMouse_data();
     void everySettingReachesTheMouse();
+    void keptKeysAreDocumented();
 
 private:
     std::unique_ptr<VirtualMouseLink> m_link;
@@ -136,6 +137,21 @@ void TestSettingBytes::everySettingReachesTheMouse()
         return;
     }
     QFAIL("no other value is accepted for this key");
+}
+
+void TestSettingBytes::keptKeysAreDocumented()
+{
+    QFile doc(QStringLiteral(MOUSECFG_SOURCE_DIR "/docs/cli.md"));
+    QVERIFY(doc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(doc.readAll());
+    const QString table = text.section(QStringLiteral("### Kept on this computer"), 1).section(QStringLiteral("\n#"), 0, 0);
+    int rows = 0;
+    for (const SlotSettings::LocalKey &local : SlotSettings::keptOnComputer()) {
+        QVERIFY2(table.contains(QStringLiteral("| `%1` | %2 |").arg(QLatin1String(local.pattern), QLatin1String(local.reason))),
+                 local.pattern);
+        ++rows;
+    }
+    QCOMPARE(table.count(QStringLiteral("\n| `")), rows);
 }
 
 QTEST_MAIN(TestSettingBytes)

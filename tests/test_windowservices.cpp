@@ -381,7 +381,7 @@ void TestWindowServices::settingsByKeyShowOnThePages_data()
     QTest::addColumn<int>("exitCode");
     QTest::newRow("a stage's DPI") << "dpi.1" << "800" << 0;
     QTest::newRow("a stage's Y") << "dpi.2.y" << "1200" << 0;
-    QTest::newRow("lighting colour") << "lighting.colour" << "#ff8800" << 0;
+    QTest::newRow("lighting effect") << "lighting.effect" << "BREATHING" << 0;
     QTest::newRow("report rate") << "rate" << "500" << 0;
     QTest::newRow("a key on a button") << "button.4" << "key:Home" << 0;
     QTest::newRow("a rate the mouse lacks") << "rate" << "333" << 65;

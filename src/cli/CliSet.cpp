@@ -12,14 +12,11 @@
 
 namespace {
 
-// Said instead of sending when the change waits on this computer.
-int savedOnly(int slot, bool current, QTextStream &out)
+// Said instead of "Done." when a change to a slot that is not current waits on this computer.
+int savedForLater(int slot, QTextStream &out)
 {
-    if (current)
-        out << "Saved; the mouse receives it with the next apply.\n";
-    else
-        out << "Saved in slot " << slot + 1 << "; the mouse receives it when slot " << slot + 1
-            << " is selected (mousecfg-cli select-profile " << slot + 1 << ").\n";
+    out << "Saved in slot " << slot + 1 << "; the mouse receives it when slot " << slot + 1
+        << " is selected (mousecfg-cli select-profile " << slot + 1 << ").\n";
     return 0;
 }
 
@@ -52,7 +49,9 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return result.exitCode;
         }
         warnIfMacroCut(BoundMacroName(value), err);
-        return apply && current ? applyThroughWindow(false, out, err) : savedOnly(slot, current, out);
+        if (!apply)
+            return 0;
+        return current ? applyThroughWindow(false, out, err) : savedForLater(slot, out);
     }
     const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args);
     if (!result.ok) {
@@ -73,7 +72,7 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << "mousecfg-cli: cannot write '" << AppPaths::globalConfigFile() << "'\n";
         return ExitCannotWrite;
     }
-    return savedOnly(slot, current, out);
+    return apply ? savedForLater(slot, out) : 0;
 }
 
 } // namespace
