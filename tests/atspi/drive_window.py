@@ -41,7 +41,7 @@ PAGES = {
            + ["Enable sync", "Key Response", "Angle Snapping", "Scroll Speed", "Jitter",
               "Motion Wake", "1mm", "Eco", "Mouse Setting", "REPORT RATE: ", "1 mm"],
     # Without a macro chosen, the editor's controls are disabled and out of the order.
-    "MACRO": ["MACRO LIST", "NEW", "IMPORT", "BATCH", "MOUSE ACTION"],
+    "MACRO": ["MACRO LIST", "GUN SET", "NEW", "IMPORT", "BATCH", "MOUSE ACTION"],
 }
 TAB_NAMES = [tab for tab, _ in TABS]
 
