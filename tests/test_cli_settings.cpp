@@ -361,17 +361,6 @@ QStringList reportsOfSet(int slot, const QString &key, const QString &value)
     return reports;
 }
 
-// The general block frame names the current slot (and so has another checksum); every other frame of
-// an upload is the same whichever slot is current.
-QStringList withoutSlotNumber(QStringList frames)
-{
-    for (QString &frame : frames) {
-        if (frame.mid(6, 2) == "01")
-            frame.replace(2, 2, "xx").replace(2 * (8 + 6), 2, "xx");
-    }
-    return frames;
-}
-
 } // namespace
 
 void TestCliSettings::setUploadsAsThePage_data()

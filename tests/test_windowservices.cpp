@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "PrivateBus.h"
 #include "ProgramSession.h"
 #include "ScriptedPrompts.h"
@@ -33,6 +34,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 // The window's services beyond itself: the firmware updater hand-off, the language switch, the
@@ -52,6 +54,8 @@ private slots:
     void trayToolTipFollowsTheBattery();
     void footerFollowsBatteryReports_data();
     void footerFollowsBatteryReports();
+    void busSetSendsTheCurrentSlot_data();
+    void busSetSendsTheCurrentSlot();
     void settingsByKeyShowOnThePages_data();
     void settingsByKeyShowOnThePages();
 
@@ -372,6 +376,51 @@ void TestWindowServices::batteryNoticesReachTheDesktop()
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("sink"));
     QDBusConnection::disconnectFromBus(QStringLiteral("client"));
+}
+
+void TestWindowServices::busSetSendsTheCurrentSlot_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("a stage's DPI") << "dpi.2" << "1600";
+    QTest::newRow("a button") << "button.3" << "Media/Volume Up";
+    QTest::newRow("lighting colour") << "lighting.colour" << "#123456";
+    QTest::newRow("sleep time") << "lighting.sleep" << "7";
+}
+
+// D-Bus "Set" and "Apply" on slot 3 send what they send on slot 1, but for slot 3: the slot's own
+// stages, buttons and lighting, not the first slot's.
+void TestWindowServices::busSetSendsTheCurrentSlot()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const auto sent = [&](int slot) {
+        // Each slot from a fresh installation, so that both uploads start alike.
+        cleanup();
+        init();
+        MousecfgWidget *window = createWindow("receiver");
+        MouseBusService service(QDBusConnection(QStringLiteral("no bus")));
+        const std::unique_ptr<WindowMouseEngine> engine(new WindowMouseEngine(window, &service));
+        const bool switched = engine->selectSlot(slot).ok();
+        // A colour needs an effect that shows one.
+        const bool effect = engine->setSetting(slot, QStringLiteral("lighting.effect"), QStringLiteral("BREATHING")).ok();
+        const QString trace = m_dir->path() + QStringLiteral("/set.trace");
+        qputenv("MOUSECFG_TRACE", trace.toLocal8Bit());
+        const bool set = engine->setSetting(slot, key, value).ok();
+        const bool applied = set && engine->apply(false).ok();
+        qunsetenv("MOUSECFG_TRACE");
+        QStringList frames = switched && effect && applied ? writtenReports(trace) : QStringList();
+        // The status thread's battery queries come when they come.
+        frames.erase(std::remove_if(frames.begin(), frames.end(),
+                                    [](const QString &frame) { return frame.mid(6, 2) == QLatin1String("48"); }),
+                     frames.end());
+        return frames;
+    };
+    const QStringList first = sent(0);
+    const QStringList third = sent(2);
+    QVERIFY(first.size() > 2);
+    QCOMPARE(withoutSlotNumber(third), withoutSlotNumber(first));
+    QVERIFY(third != first);
 }
 
 void TestWindowServices::settingsByKeyShowOnThePages_data()
