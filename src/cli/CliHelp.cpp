@@ -57,7 +57,8 @@ const CommandHelp commandHelp[] = {
       "A mouse that answers nothing is taken to hold it (0), and the line says it did not confirm.",
       { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "select-profile",
-      "Makes slot N (1 to 5) the mouse's active slot.",
+      "Makes slot N (1 to 5) the mouse's active slot, and sends the slot's settings when they were\n"
+      "changed while another slot was active.",
       { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "doctor", "Checks the installation, the device nodes and their permissions.", { 0, 1, ExitUsage } },
     { "rules",
@@ -69,7 +70,8 @@ const CommandHelp commandHelp[] = {
       { 0, ExitUsage } },
     { "set",
       "Sets one setting of slot SLOT (1 to 5; default: the active slot), saves it and sends the change to\n"
-      "the mouse (not with --no-apply). Examples:\n"
+      "the mouse (not with --no-apply). The mouse takes another slot's settings when that slot is next\n"
+      "selected. Examples:\n"
       "  mousecfg-cli set dpi.2 1600\n"
       "  mousecfg-cli set 3 button.4 Media/Mute\n"
       "  mousecfg-cli set button.6 combo:Ctrl+C\n"

@@ -10,7 +10,8 @@ class MouseEngine
 {
 public:
     virtual ~MouseEngine() = default;
-    // Makes `slot` current and tells the mouse to switch to it.
+    // Makes `slot` current and tells the mouse to switch to it, sending the slot's settings when they
+    // were changed while another slot was current.
     virtual OperationResult selectSlot(int slot) = 0;
     // Uploads the working configuration; `all` sends every group.
     virtual OperationResult apply(bool all) = 0;
@@ -24,6 +25,7 @@ public:
     virtual OperationResult exportProfile(int slot, const QString &path) = 0;
     // Every setting of slot `slot` under its stable key, as the window holds it.
     virtual QJsonObject settings(int slot) = 0;
-    // Sets `key` of slot `slot` from `value`, saves it and shows it; the mouse gets it with apply().
+    // Sets `key` of slot `slot` from `value`, saves it and shows it; the mouse gets it with apply() when
+    // the slot is current, else with the next selectSlot() of that slot.
     virtual OperationResult setSetting(int slot, const QString &key, const QString &value) = 0;
 };
