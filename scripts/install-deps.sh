@@ -10,6 +10,7 @@ packages=(
     gsettings-desktop-schemas libglib2.0-bin weston qtwayland5
     at-spi2-core python3-pyatspi dbus-bin
     dpkg-dev file appstream desktop-file-utils
+    umockdev libumockdev-dev libumockdev0
 )
 if [ "${1:-}" = "--fuzz" ]; then
     packages+=(clang libclang-rt-14-dev)

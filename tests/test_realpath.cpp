@@ -1,0 +1,289 @@
+// The program's own device path (system hidapi, hidraw nodes in sysfs, the udev monitor) against the
+// firmware model behind umockdev's mock nodes (mockkernel/MockKernel).
+#include "mockkernel/MockKernel.h"
+
+#include "FullUploadExpectations.h"
+#include "VirtualMouseLink.h"
+#include "device/link/DeviceSession.h"
+#include "device/link/SystemHidBackend.h"
+#include "device/status/StatusThreadRunner.h"
+#include "platform/UdevHidMonitor.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <cstdio>
+
+class TestRealPath : public QObject
+{
+    Q_OBJECT
+private slots:
+    void discoveryChoosesTheCommandCollection_data();
+    void discoveryChoosesTheCommandCollection();
+    void fullUploadByteForByte();
+    void statusAndBatteryReportsFollowed();
+    void hotPlug_data();
+    void hotPlug();
+    void nodeRemovedWhileOpen();
+};
+
+namespace {
+
+using Link = MockKernel::Link;
+
+// The program's path on the mock nodes: a session on the system hidapi with the table built,
+// enumerated and the current product opened.
+struct RealPath
+{
+    explicit RealPath(MouseSession::StatusThread status = MouseSession::NoStatusThread)
+        : session(nullptr, status)
+    { }
+    void open()
+    {
+        link().BuildDeviceTable();
+        link().EnumerateDevices();
+        link().OpenDevice(CurrentProduct().toLatin1().constData());
+    }
+    DeviceLink &link() { return session.link(); }
+    quint8 send(const QByteArray &frame)
+    {
+        return link().SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+    }
+    MouseSession session;
+};
+
+QByteArray mouseMovement()
+{
+    return QByteArray("\x01\x00\x05\x00\xfb\xff\x00", 7);
+}
+
+} // namespace
+
+void TestRealPath::discoveryChoosesTheCommandCollection_data()
+{
+    QTest::addColumn<bool>("receiver");
+    QTest::addColumn<bool>("cable");
+    QTest::newRow("receiver") << true << false;
+    QTest::newRow("cable") << false << true;
+    QTest::newRow("both") << true << true;
+}
+
+void TestRealPath::discoveryChoosesTheCommandCollection()
+{
+    QFETCH(bool, receiver);
+    QFETCH(bool, cable);
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    if (receiver)
+        kernel.plug(MockKernel::Receiver);
+    if (cable)
+        kernel.plug(MockKernel::Cable);
+
+    // Every top-level collection of a node is one record, numbered in descriptor order.
+    SystemHidBackend backend;
+    QCOMPARE(backend.init(), 0);
+    const QVector<HidDeviceRecord> records = backend.enumerate(0, 0);
+    QStringList seen;
+    for (const HidDeviceRecord &record : records)
+        seen << QStringLiteral("%1 %2:%3")
+                    .arg(QString::fromLatin1(record.path))
+                    .arg(record.usagePage)
+                    .arg(record.usage);
+    QStringList expected;
+    for (const Link link : { MockKernel::Receiver, MockKernel::Cable }) {
+        const QString node = QString::fromLatin1(kernel.vendorNode(link));
+        if (node.isEmpty())
+            continue;
+        expected << node + "&col01 1:2" << node + "&col02 1:6" << node + "&col03 12:1" << node + "&col04 1:0";
+    }
+    if (receiver)
+        expected << QString::fromLatin1(kernel.keyboardNode()) + "&col01 1:6";
+    seen.sort();
+    expected.sort();
+    QCOMPARE(seen, expected);
+
+    RealPath path;
+    path.open();
+    DeviceLink &link = path.link();
+    QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver);
+    QCOMPARE(link.InterfacePresent(ReceiverCommand), receiver);
+    QCOMPARE(link.InterfacePresent(CableMouse), cable);
+    QCOMPARE(link.InterfacePresent(CableCommand), cable);
+    QCOMPARE(link.ConnectedDeviceCount(), 1);
+    QCOMPARE(link.CableFirmwareRelease(), quint16(cable ? 0x0105 : 0));
+    QCOMPARE(link.InterfaceOpen(ReceiverCommand), receiver);
+    QCOMPARE(link.InterfaceOpen(CableCommand), cable);
+    QVERIFY(link.DeniedDeviceNodes().isEmpty());
+
+    // Commands go to the cable when it is there, and arrive as written.
+    const QByteArray frame = requestFrame(0x46, 0);
+    QCOMPARE(path.send(frame), quint8(ReportOk));
+    const Link used = cable ? MockKernel::Cable : MockKernel::Receiver;
+    QCOMPARE(kernel.reports(used), QList<QByteArray>({ wireFrame(frame) }));
+    QCOMPARE(kernel.reports().size(), 1);
+}
+
+void TestRealPath::fullUploadByteForByte()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    const ConfigData config = FullUpload::config();
+
+    QList<QByteArray> virtualReports;
+    {
+        VirtualMouse mouse(true, false);
+        MouseSession session(&mouse);
+        session.link().BuildDeviceTable();
+        session.link().EnumerateDevices();
+        session.link().OpenDevice(CurrentProduct().toLatin1().constData());
+        QCOMPARE(session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
+        virtualReports = mouse.reports();
+    }
+
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    RealPath path;
+    path.open();
+    QVERIFY(path.link().InterfaceOpen(ReceiverCommand));
+    const quint32 unconfirmedBefore = path.link().UnconfirmedReports();
+    QCOMPARE(path.session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
+    // Every report was answered through the node; none settled as sent after silence.
+    QCOMPARE(path.link().UnconfirmedReports(), unconfirmedBefore);
+    QCOMPARE(kernel.reports(), virtualReports);
+    FullUpload::check(kernel.reports(), [&](quint8 command) { return kernel.memory(command); });
+}
+
+void TestRealPath::statusAndBatteryReportsFollowed()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    VirtualBattery battery;
+    battery.low = 0xD0; // 4050 mV
+    battery.high = 0x03;
+    battery.charge = 1;
+    battery.deviceType = 2;
+    kernel.setBattery(battery);
+    kernel.plug(MockKernel::Receiver);
+
+    RealPath path(MouseSession::WithStatusThread);
+    path.open();
+    StatusThreadRunner *runner = path.session.statusRunner();
+    QSignalSpy batteries(runner, &StatusThreadRunner::RefreshBatteryStatus);
+    QSignalSpy statuses(runner, &StatusThreadRunner::RefreshStatus);
+    runner->start();
+
+    // The first battery report is the answer to the thread's first query.
+    QTRY_VERIFY_WITH_TIMEOUT(!batteries.isEmpty(), 3000);
+    const auto first = batteries.first().first().value<BatteryReport>();
+    QVERIFY(!first.asleep);
+    QVERIFY(first.charging);
+    QCOMPARE(first.deviceType, quint8(2));
+    QCOMPARE(first.lowByte, quint8(0xD0));
+
+    // Mouse movements on the same node never reach the command handle; the status report after them
+    // arrives whole.
+    for (int i = 0; i < 3; ++i)
+        kernel.injectReport(MockKernel::Receiver, mouseMovement());
+    kernel.sendStatusReport(2, 3, 1, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!statuses.isEmpty(), 3000);
+    const auto status = statuses.first().first().value<StatusReport>();
+    QCOMPARE(int(status.slot), 2);
+    QCOMPARE(int(status.stage), 3);
+    QCOMPARE(int(status.rate), 1);
+    QCOMPARE(statuses.size(), 1);
+    runner->stop();
+    QVERIFY(kernel.readsServed(MockKernel::Receiver) >= 5);
+}
+
+void TestRealPath::hotPlug_data()
+{
+    QTest::addColumn<bool>("cableFirst");
+    QTest::newRow("receiver, then cable") << false;
+    QTest::newRow("cable, then receiver") << true;
+}
+
+void TestRealPath::hotPlug()
+{
+    QFETCH(bool, cableFirst);
+    const Link first = cableFirst ? MockKernel::Cable : MockKernel::Receiver;
+    const Link second = cableFirst ? MockKernel::Receiver : MockKernel::Cable;
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    RealPath path;
+    auto *monitor = new UdevHidMonitor;
+    QVERIFY(monitor->isActive());
+    DeviceSession session(path.link(), path.session.statusControl(), monitor);
+    QSignalSpy ready(&session, &DeviceSession::deviceReady);
+    QSignalSpy lost(&session, &DeviceSession::deviceLost);
+    session.openCurrentDevice();
+    QVERIFY(!path.link().CommandHandleOpen());
+
+    kernel.plug(first);
+    QTRY_VERIFY_WITH_TIMEOUT(ready.size() == 1, 3000);
+    QVERIFY(path.link().InterfaceOpen(first == MockKernel::Cable ? CableCommand : ReceiverCommand));
+    QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QCOMPARE(kernel.reports(first).size(), 1);
+
+    // With both, the cable carries the commands.
+    kernel.plug(second);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        path.link().InterfaceOpen(CableCommand) && path.link().InterfaceOpen(ReceiverCommand), 3000);
+    kernel.clearReports();
+    QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QCOMPARE(kernel.reports(MockKernel::Cable).size(), 1);
+    QCOMPARE(kernel.reports().size(), 1);
+
+    // The first goes: the second carries on.
+    kernel.unplug(first);
+    const DeviceInterface remaining = second == MockKernel::Cable ? CableCommand : ReceiverCommand;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !path.link().InterfacePresent(first == MockKernel::Cable ? CableCommand : ReceiverCommand), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(path.link().InterfaceOpen(remaining), 3000);
+    kernel.clearReports();
+    QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportOk));
+    QCOMPARE(kernel.reports(second).size(), 1);
+    QCOMPARE(lost.size(), 0);
+
+    kernel.unplug(second);
+    QTRY_VERIFY_WITH_TIMEOUT(lost.size() == 1, 3000);
+    QVERIFY(!path.link().CommandHandleOpen());
+    QCOMPARE(path.link().ConnectedDeviceCount(), 0);
+}
+
+void TestRealPath::nodeRemovedWhileOpen()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    RealPath path;
+    path.open();
+    QVERIFY(path.link().CommandHandleOpen());
+    QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportOk));
+
+    // Gone before anyone heard of it: the handle stays open, and every use of it fails at once.
+    kernel.unplug(MockKernel::Receiver);
+    quint8 reply[ReportLength] = {};
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(path.link().ReadCommandHandle(reply, ReportLength, 1000), -1);
+    QVERIFY2(timer.elapsed() < 500, "a read on a vanished node waited for its time-out");
+    const quint8 query[ReportLength] = { ReportId, 0, ReportMarker, 0x48 };
+    QCOMPARE(path.link().WriteCommandHandle(query, ReportLength), -1);
+    QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportWriteFailed));
+    path.link().CloseDevice();
+    QVERIFY(!path.link().CommandHandleOpen());
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QString why;
+    if (!MockKernel::environmentReady(&why)) {
+        std::fprintf(stderr, "SKIP: %s\n", qPrintable(why));
+        return 77;
+    }
+    TestRealPath test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_realpath.moc"
