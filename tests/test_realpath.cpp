@@ -1,5 +1,6 @@
 // The program's own device path (system hidapi, hidraw nodes in sysfs, the udev monitor) against the
 // firmware model behind umockdev's mock nodes (mockkernel/MockKernel).
+#include "mockkernel/MockHidDescriptors.h"
 #include "mockkernel/MockKernel.h"
 
 #include "FullUploadExpectations.h"
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <thread>
 
 class TestRealPath : public QObject
 {
@@ -26,6 +28,7 @@ private slots:
     void hotPlug_data();
     void hotPlug();
     void nodeRemovedWhileOpen();
+    void unplugDuringUpload();
 };
 
 namespace {
@@ -64,17 +67,23 @@ void TestRealPath::discoveryChoosesTheCommandCollection_data()
 {
     QTest::addColumn<bool>("receiver");
     QTest::addColumn<bool>("cable");
-    QTest::newRow("receiver") << true << false;
-    QTest::newRow("cable") << false << true;
-    QTest::newRow("both") << true << true;
+    QTest::addColumn<bool>("withCommand"); // the receiver's descriptor has the command collection
+    QTest::newRow("receiver") << true << false << true;
+    QTest::newRow("cable") << false << true << true;
+    QTest::newRow("both") << true << true << true;
+    QTest::newRow("receiver without command collection") << true << false << false;
+    QTest::newRow("cable, and a receiver without it") << true << true << false;
 }
 
 void TestRealPath::discoveryChoosesTheCommandCollection()
 {
     QFETCH(bool, receiver);
     QFETCH(bool, cable);
+    QFETCH(bool, withCommand);
     TestAppDir dir(TestAppDir::Installed);
     MockKernel kernel;
+    if (!withCommand)
+        kernel.setDescriptor(MockKernel::Receiver, MockHidDescriptors::withoutCommandCollection());
     if (receiver)
         kernel.plug(MockKernel::Receiver);
     if (cable)
@@ -95,7 +104,9 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
         const QString node = QString::fromLatin1(kernel.vendorNode(link));
         if (node.isEmpty())
             continue;
-        expected << node + "&col01 1:2" << node + "&col02 1:6" << node + "&col03 12:1" << node + "&col04 1:0";
+        expected << node + "&col01 1:2" << node + "&col02 1:6" << node + "&col03 12:1";
+        if (link == MockKernel::Cable || withCommand)
+            expected << node + "&col04 1:0";
     }
     if (receiver)
         expected << QString::fromLatin1(kernel.keyboardNode()) + "&col01 1:6";
@@ -106,16 +117,24 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     RealPath path;
     path.open();
     DeviceLink &link = path.link();
+    // A receiver without the command collection is not a mouse of this product: never opened.
+    const bool usableReceiver = receiver && withCommand;
     QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver);
-    QCOMPARE(link.InterfacePresent(ReceiverCommand), receiver);
+    QCOMPARE(link.InterfacePresent(ReceiverCommand), usableReceiver);
     QCOMPARE(link.InterfacePresent(CableMouse), cable);
     QCOMPARE(link.InterfacePresent(CableCommand), cable);
-    QCOMPARE(link.ConnectedDeviceCount(), 1);
+    QCOMPARE(link.ConnectedDeviceCount(), usableReceiver || cable ? 1 : 0);
     QCOMPARE(link.CableFirmwareRelease(), quint16(cable ? 0x0105 : 0));
-    QCOMPARE(link.InterfaceOpen(ReceiverCommand), receiver);
+    QCOMPARE(link.InterfaceOpen(ReceiverCommand), usableReceiver);
+    QCOMPARE(link.InterfaceOpen(ReceiverMouse), usableReceiver);
     QCOMPARE(link.InterfaceOpen(CableCommand), cable);
     QVERIFY(link.DeniedDeviceNodes().isEmpty());
 
+    if (!usableReceiver && !cable) {
+        QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
+        QVERIFY(kernel.reports().isEmpty());
+        return;
+    }
     // Commands go to the cable when it is there, and arrive as written.
     const QByteArray frame = requestFrame(0x46, 0);
     QCOMPARE(path.send(frame), quint8(ReportOk));
@@ -272,6 +291,42 @@ void TestRealPath::nodeRemovedWhileOpen()
     QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportWriteFailed));
     path.link().CloseDevice();
     QVERIFY(!path.link().CommandHandleOpen());
+}
+
+void TestRealPath::unplugDuringUpload()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    const ConfigData config = FullUpload::config();
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    RealPath path;
+    DeviceSession session(path.link(), path.session.statusControl(), new UdevHidMonitor);
+    QSignalSpy ready(&session, &DeviceSession::deviceReady);
+    QSignalSpy lost(&session, &DeviceSession::deviceLost);
+    session.openCurrentDevice();
+    QVERIFY(path.link().CommandHandleOpen());
+
+    // The receiver goes while the upload writes its blocks: the upload ends with a failure, soon.
+    quint8 result = ReportOk;
+    QElapsedTimer timer;
+    timer.start();
+    std::thread upload([&] { result = path.session.upload().WriteProfileToDevice(config, AllGroups); });
+    QTRY_VERIFY_WITH_TIMEOUT(kernel.reports().size() >= 10, 3000);
+    kernel.unplug(MockKernel::Receiver);
+    upload.join();
+    QVERIFY2(result == ReportWriteFailed || result == ReportNotConfirmed || result == ReportNoDevice,
+             qPrintable(QString::number(result)));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 3000);
+    QVERIFY(!path.link().CommandHandleOpen());
+
+    // Back again on a new node: opened, and a whole upload arrives as the virtual mouse gets it.
+    kernel.clearReports();
+    kernel.plug(MockKernel::Receiver);
+    QTRY_COMPARE_WITH_TIMEOUT(ready.size(), 1, 3000);
+    QVERIFY(path.link().CommandHandleOpen());
+    QCOMPARE(path.session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
+    FullUpload::check(kernel.reports(), [&](quint8 command) { return kernel.memory(command); });
 }
 
 int main(int argc, char **argv)

@@ -32,6 +32,7 @@ struct MockKernel::Node
     QByteArray interfacePath; // sysfs path of its USB interface
     int master = -1; // the PTY master behind the node (owned by the test bed)
     int watch = -1; // the PTY's other end, to see how many bytes wait for the reader
+    QByteArray pts; // "/dev/pts/N"
     UMockdevIoctlBase *handler = nullptr;
     // Input reports not yet handed to the reader: one is in the PTY at a time, so that every read
     // returns one report as hidraw does.
@@ -301,6 +302,7 @@ MockKernel::Node *MockKernel::addNode(Link link, int interfaceNumber, const QByt
     char slave[128] = {};
     if (node->master < 0 || ptsname_r(node->master, slave, sizeof slave) != 0)
         qFatal("mock kernel: %s is not a PTY", node->devnode.constData());
+    node->pts = slave;
     node->watch = ::open(slave, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     return node;
 }
@@ -345,6 +347,9 @@ void MockKernel::removeNode(Node &node)
     }
     umockdev_testbed_uevent(m_testbed, node.hidrawPath.constData(), "remove");
     umockdev_testbed_remove_device(m_testbed, node.hidrawPath.constData());
+    // The test bed keeps the freed PTY's number mapped to the old node, and would refuse the next
+    // node that gets the same PTY.
+    ::unlink((m_root + "/dev/.ptymap/" + QByteArray(node.pts).replace('/', '_')).constData());
     umockdev_testbed_uevent(m_testbed, node.hidPath.constData(), "remove");
     umockdev_testbed_remove_device(m_testbed, node.hidPath.constData());
     umockdev_testbed_uevent(m_testbed, node.interfacePath.constData(), "remove");
