@@ -1210,7 +1210,7 @@
         <location filename="../../src/ui/main/ProfileBar.cpp" line="+126"/>
         <location line="+131"/>
         <source>Profile</source>
-        <translation>プロファイル</translation>
+        <translation>スロット</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1422,7 +1422,7 @@
     <message>
         <location filename="../../src/ui/main/SlotIndicators.cpp" line="+45"/>
         <source>Profile</source>
-        <translation>プロファイル</translation>
+        <translation>スロット</translation>
     </message>
 </context>
 <context>
