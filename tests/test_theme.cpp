@@ -8,8 +8,8 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
-#include <QTextLayout>
 #include <QSettings>
+#include <QTextLayout>
 #include <QWidget>
 #include <QtTest>
 
@@ -80,10 +80,16 @@ void TestTheme::cjkFallback_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("hanFace");
-    QTest::newRow("Japanese after Chinese") << "mousecfg_zh_CN" << "mousecfg_ja" << "Noto Sans CJK JP";
-    QTest::newRow("Chinese after Japanese") << "mousecfg_ja" << "mousecfg_zh_CN" << "Noto Sans CJK SC";
+    QTest::newRow("Japanese after Chinese") << "mousecfg_zh_CN"
+                                            << "mousecfg_ja"
+                                            << "Noto Sans CJK JP";
+    QTest::newRow("Chinese after Japanese") << "mousecfg_ja"
+                                            << "mousecfg_zh_CN"
+                                            << "Noto Sans CJK SC";
     // A profile named in Chinese while the window speaks French.
-    QTest::newRow("French") << "mousecfg_ja" << "mousecfg_fr" << "Noto Sans CJK SC";
+    QTest::newRow("French") << "mousecfg_ja"
+                            << "mousecfg_fr"
+                            << "Noto Sans CJK SC";
 }
 
 void TestTheme::cjkFallback()
@@ -175,11 +181,14 @@ void TestTheme::skinPictures_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QSize>("pixels");
     // The file is 200 x 100 pixels.
-    QTest::newRow("smaller than the file") << QSize(40, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(40, 20);
+    QTest::newRow("smaller than the file")
+        << QSize(40, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(40, 20);
     QTest::newRow("stretched") << QSize(30, 30) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(30, 30);
     QTest::newRow("aspect kept") << QSize(30, 30) << 1.0 << int(Qt::KeepAspectRatio) << QSize(30, 15);
-    QTest::newRow("two pixels a point") << QSize(40, 20) << 2.0 << int(Qt::IgnoreAspectRatio) << QSize(80, 40);
-    QTest::newRow("larger than the file") << QSize(400, 200) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(400, 200);
+    QTest::newRow("two pixels a point")
+        << QSize(40, 20) << 2.0 << int(Qt::IgnoreAspectRatio) << QSize(80, 40);
+    QTest::newRow("larger than the file")
+        << QSize(400, 200) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(400, 200);
     QTest::newRow("nothing to draw") << QSize(0, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(0, 0);
 }
 

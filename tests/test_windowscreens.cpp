@@ -30,9 +30,9 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QXmlStreamReader>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 // On a real X server: a DPI stage changed on the mouse starts the display companion, whose notice
@@ -271,7 +271,8 @@ QStringList cutMenuEntries(QMenu *menu, int itemPadding)
                        .arg(width);
         const QString missing = missingGlyphs(action->font(), action->text());
         if (!missing.isEmpty())
-            cut << QStringLiteral("%1: %2 (no glyph for %3)").arg(menu->objectName(), action->text(), missing);
+            cut << QStringLiteral("%1: %2 (no glyph for %3)")
+                       .arg(menu->objectName(), action->text(), missing);
         if (action->menu())
             cut << cutMenuEntries(action->menu(), itemPadding);
     }
@@ -351,7 +352,8 @@ void TestWindowScreens::translationsComplete()
             continue;
         }
         if (text.type == QLatin1String("unfinished") || text.forms.isEmpty()
-            || std::any_of(text.forms.cbegin(), text.forms.cend(), [](const QString &form) { return form.isEmpty(); })) {
+            || std::any_of(text.forms.cbegin(), text.forms.cend(),
+                           [](const QString &form) { return form.isEmpty(); })) {
             unfinished << it.key();
             continue;
         }
@@ -360,8 +362,9 @@ void TestWindowScreens::translationsComplete()
         for (const QString &form : text.forms) {
             const QStringList kept = placeholders(form);
             const QStringList needed = placeholders(text.source);
-            const bool lost = std::any_of(needed.cbegin(), needed.cend(),
-                                          [&kept](const QString &placeholder) { return !kept.contains(placeholder); });
+            const bool lost
+                = std::any_of(needed.cbegin(), needed.cend(),
+                              [&kept](const QString &placeholder) { return !kept.contains(placeholder); });
             if (lost || (hasAccelerator(text.source) && !hasAccelerator(form))) {
                 dropped << QStringLiteral("%1 -> %2").arg(it.key(), form);
                 break;
@@ -379,7 +382,9 @@ void TestWindowScreens::translationsComplete()
                       .arg(missing.size())
                       .arg(examples(missing));
     if (!stale.isEmpty())
-        report << QStringLiteral("%1 texts no longer in the program:\n    %2").arg(stale.size()).arg(examples(stale));
+        report << QStringLiteral("%1 texts no longer in the program:\n    %2")
+                      .arg(stale.size())
+                      .arg(examples(stale));
     if (!dropped.isEmpty())
         report << QStringLiteral("%1 texts lose a placeholder or the & of a shortcut:\n    %2")
                       .arg(dropped.size())
@@ -415,7 +420,8 @@ void TestWindowScreens::shippedLanguages()
         QCOMPARE(button->text(), LoadLanguageList().entries[language].name);
         // Every language but English answers in its own words.
         const QString yes = QCoreApplication::translate("ConfirmButtons", "Yes");
-        QVERIFY2((yes == QLatin1String("Yes")) == (code == QLatin1String("en")), qPrintable(code + ": " + yes));
+        QVERIFY2((yes == QLatin1String("Yes")) == (code == QLatin1String("en")),
+                 qPrintable(code + ": " + yes));
         for (int tab = 0; tab < 4; ++tab) {
             window.switchTab(tab);
             QTest::qWait(50);
@@ -543,7 +549,8 @@ void TestWindowScreens::windowFits()
                 cut << text;
         }
     }
-    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("at %1:\n").arg(UiScale()) + cut.join(QStringLiteral("\n"))));
+    QVERIFY2(cut.isEmpty(),
+             qPrintable(QStringLiteral("at %1:\n").arg(UiScale()) + cut.join(QStringLiteral("\n"))));
 }
 
 QTEST_MAIN(TestWindowScreens)

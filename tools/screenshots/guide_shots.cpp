@@ -111,7 +111,7 @@ int main(int argc, char **argv)
     macro.delayType = 1;
     macro.defaultDelay = 10;
     using namespace MacroEvents;
-    const MacroEvent reload[] = { key(true, 0x15), delay(40), key(false, 0x15), delay(250),
+    const MacroEvent reload[] = { key(true, 0x15),          delay(40), key(false, 0x15),         delay(250),
                                   button(true, LeftButton), delay(30), button(false, LeftButton) };
     macro.count = int(std::size(reload));
     std::copy(std::begin(reload), std::end(reload), macro.events);
@@ -149,7 +149,8 @@ int main(int argc, char **argv)
         if (action->menu()) {
             submenu = action->menu();
             functions->setActiveAction(action);
-            submenu->popup(functions->geometry().topRight() + QPoint(0, functions->actionGeometry(action).y()));
+            submenu->popup(functions->geometry().topRight()
+                           + QPoint(0, functions->actionGeometry(action).y()));
             break;
         }
     }

@@ -5,17 +5,18 @@
 namespace {
 const QStringList &japaneseFaces()
 {
-    static const QStringList faces = { QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"),
-                                       QStringLiteral("IPAPGothic"), QStringLiteral("TakaoPGothic"),
-                                       QStringLiteral("VL PGothic") };
+    static const QStringList faces
+        = { QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Source Han Sans JP"),
+            QStringLiteral("IPAPGothic"), QStringLiteral("TakaoPGothic"), QStringLiteral("VL PGothic") };
     return faces;
 }
 
 const QStringList &chineseFaces()
 {
-    static const QStringList faces = { QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                                       QStringLiteral("Source Han Sans CN"), QStringLiteral("WenQuanYi Micro Hei"),
-                                       QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback") };
+    static const QStringList faces
+        = { QStringLiteral("Noto Sans CJK SC"),   QStringLiteral("Source Han Sans SC"),
+            QStringLiteral("Source Han Sans CN"), QStringLiteral("WenQuanYi Micro Hei"),
+            QStringLiteral("WenQuanYi Zen Hei"),  QStringLiteral("Droid Sans Fallback") };
     return faces;
 }
 } // namespace
