@@ -57,13 +57,18 @@ void TestAppSettings::languageList()
 {
     TestAppDir dir(TestAppDir::Installed);
     const LanguageList list = LoadLanguageList();
-    QCOMPARE(list.count, 3);
+    QCOMPARE(list.count, 10);
     QCOMPARE(list.entries.size(), 10);
-    QCOMPARE(list.entries.at(1).name,
-             QString::fromUtf8("Fran\xc3\xa7"
-                               "ais"));
+    // Each language in its own name, written in the file as the settings escape it.
+    QCOMPARE(list.entries.at(1).name, QStringLiteral("Fran\u00e7ais"));
     QCOMPARE(list.entries.at(2).file, QStringLiteral("mousecfg_de"));
-    QVERIFY(list.entries.at(3).name.isEmpty());
+    QCOMPARE(list.entries.at(5).name, QStringLiteral("Portugu\u00eas (Brasil)"));
+    QCOMPARE(list.entries.at(5).file, QStringLiteral("mousecfg_pt_BR"));
+    QCOMPARE(list.entries.at(7).name, QStringLiteral("\u0420\u0443\u0441\u0441\u043a\u0438\u0439"));
+    QCOMPARE(list.entries.at(8).name, QStringLiteral("\u7b80\u4f53\u4e2d\u6587"));
+    QCOMPARE(list.entries.at(9).name, QStringLiteral("\u65e5\u672c\u8a9e"));
+    for (const LanguageEntry &entry : list.entries)
+        QVERIFY2(AppPaths::isSafeFileName(entry.file), qPrintable(entry.file));
     QCOMPARE(LoadLanguageFont(0).size, 13u);
     QCOMPARE(SensorVariant(), 3389);
     QCOMPARE(MouseListName(), QStringLiteral("SKYLARK"));

@@ -128,6 +128,14 @@ void TestInstall::desktopIntegration()
             QFileInfo::exists(m_prefix + QString("/share/icons/hicolor/%1x%1/apps/mousecfg.png").arg(size)));
     const QString metainfo = m_prefix + "/share/metainfo/org.mousecfg.mousecfg.metainfo.xml";
     QVERIFY(readFile(metainfo).contains("<release version=\"" MOUSECFG_VERSION "\""));
+    // Each screenshot the metadata names is installed, for a distribution to publish.
+    const QRegularExpression image("<image[^>]*>[^<]*/([^/<]+\\.png)</image>");
+    int screenshots = 0;
+    for (auto it = image.globalMatch(QString::fromUtf8(readFile(metainfo))); it.hasNext(); ++screenshots) {
+        const QString name = it.next().captured(1);
+        QVERIFY2(QFileInfo::exists(m_prefix + "/share/mousecfg/screenshots/" + name), qPrintable(name));
+    }
+    QCOMPARE(screenshots, 3);
     QVERIFY(QFileInfo::exists(m_prefix + "/share/man/man1/mousecfg-cli.1.gz"));
     QVERIFY(QFileInfo::exists(m_prefix + "/share/bash-completion/completions/mousecfg-cli"));
     QVERIFY(QFileInfo::exists(m_prefix + "/share/zsh/vendor-completions/_mousecfg-cli"));

@@ -1,10 +1,15 @@
 #include "TestAppDir.h"
 #include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/FontFallback.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/Theme.h"
 
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QSettings>
+#include <QTextLayout>
 #include <QWidget>
 #include <QtTest>
 
@@ -15,6 +20,8 @@ private slots:
     void cleanup();
     void placementAndRescaling();
     void fontRule();
+    void cjkFallback_data();
+    void cjkFallback();
     void accentTable();
     void dialogFrame();
     void skinPictures_data();
@@ -62,10 +69,56 @@ void TestTheme::fontRule()
     QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
 
     // A language without font keys keeps a usable default instead of a zero-sized font.
-    SetCurrentLanguage(7);
+    SetCurrentLanguage(12);
     QVERIFY(CurrentLanguageFont().pixelSize() > 0 || CurrentLanguageFont().pointSizeF() > 0);
 
     QCOMPARE(ScaledFont("Consolas", 14).pixelSize(), 17);
+}
+
+void TestTheme::cjkFallback_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("hanFace");
+    QTest::newRow("Japanese after Chinese") << "mousecfg_zh_CN"
+                                            << "mousecfg_ja"
+                                            << "Noto Sans CJK JP";
+    QTest::newRow("Chinese after Japanese") << "mousecfg_ja"
+                                            << "mousecfg_zh_CN"
+                                            << "Noto Sans CJK SC";
+    // A profile named in Chinese while the window speaks French.
+    QTest::newRow("French") << "mousecfg_ja"
+                            << "mousecfg_fr"
+                            << "Noto Sans CJK SC";
+}
+
+void TestTheme::cjkFallback()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, file);
+    QFETCH(QString, hanFace);
+    if (!QFontDatabase().families().contains(hanFace))
+        QSKIP("the Noto CJK fonts are not installed (scripts/install-deps.sh installs them)");
+    const QString skin = QStringLiteral("DejaVu Sans");
+    InstallFontFallback({ skin }, LanguageCodeOfFile(before));
+    InstallFontFallback({ skin }, LanguageCodeOfFile(file));
+    const auto restore = qScopeGuard([&] { QFont::removeSubstitutions(skin); });
+
+    // Latin letters stay in the skin's face; the Han characters come from the language's own.
+    QFont font(skin);
+    font.setPixelSize(13);
+    QTextLayout layout(QString::fromUtf8("DPI \xe8\xaa\x9e"), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList faces;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        for (const QString &face : run.rawFont().familyName().split(QLatin1Char(',')))
+            faces << face.toLower();
+    }
+    QVERIFY2(faces.contains(hanFace.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
+    QVERIFY2(faces.contains(skin.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
+    QVERIFY(QFontMetrics(font).inFontUcs4(0x8a9e));
 }
 
 void TestTheme::accentTable()
@@ -128,11 +181,14 @@ void TestTheme::skinPictures_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QSize>("pixels");
     // The file is 200 x 100 pixels.
-    QTest::newRow("smaller than the file") << QSize(40, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(40, 20);
+    QTest::newRow("smaller than the file")
+        << QSize(40, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(40, 20);
     QTest::newRow("stretched") << QSize(30, 30) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(30, 30);
     QTest::newRow("aspect kept") << QSize(30, 30) << 1.0 << int(Qt::KeepAspectRatio) << QSize(30, 15);
-    QTest::newRow("two pixels a point") << QSize(40, 20) << 2.0 << int(Qt::IgnoreAspectRatio) << QSize(80, 40);
-    QTest::newRow("larger than the file") << QSize(400, 200) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(400, 200);
+    QTest::newRow("two pixels a point")
+        << QSize(40, 20) << 2.0 << int(Qt::IgnoreAspectRatio) << QSize(80, 40);
+    QTest::newRow("larger than the file")
+        << QSize(400, 200) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(400, 200);
     QTest::newRow("nothing to draw") << QSize(0, 20) << 1.0 << int(Qt::IgnoreAspectRatio) << QSize(0, 0);
 }
 

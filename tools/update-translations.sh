@@ -4,4 +4,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 lupdate -no-obsolete -locations relative -source-language en src \
-    -ts data/lang/mousecfg_en.ts data/lang/mousecfg_fr.ts data/lang/mousecfg_de.ts
+    -ts data/lang/mousecfg_{en,fr,de,es,it,pt_BR,pl,ru,zh_CN,ja}.ts

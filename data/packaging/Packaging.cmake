@@ -20,6 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries found by dpkg-shlibdeps: Qt's Wayland plugin, so that the window runs natively
 # on GNOME and Plasma under Wayland.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qtwayland5")
+# Chinese and Japanese glyphs, which the skin's font lacks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 # A tray host for GNOME, which has none of its own.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -76,9 +76,16 @@ void ButtonMenus::restyle()
     const QFont font = CurrentLanguageFont();
     QList<QMenu *> menus = m_submenus.values();
     menus << m_function << m_wheel;
+    const QFontMetrics metrics(font);
     for (QMenu *menu : menus) {
         menu->setStyleSheet(style);
         menu->setFont(font);
-        menu->setMinimumWidth(Scaled(MenuMinimumWidth));
+        // Qt's own width leaves a long entry no room for a submenu's arrow under the item padding.
+        int width = Scaled(MenuMinimumWidth);
+        for (const QAction *action : menu->actions()) {
+            const int arrow = action->menu() ? metrics.height() : 0;
+            width = qMax(width, metrics.horizontalAdvance(action->text()) + 2 * Scaled(12) + arrow + 2);
+        }
+        menu->setMinimumWidth(width);
     }
 }

@@ -334,11 +334,13 @@ void MacroDialog::relayout()
     PlaceWidget(m_treeTitle, 0, 0, 230, 22);
     PlaceWidget(m_tree, 0, 26, 230, 236);
     PlaceWidget(m_mouseAction, 0, 406, 230, 22);
-    PlaceWidget(m_recordPanel, 245, 0, 494, 96);
-    PlaceWidget(m_table, 245, 104, 494, 290);
-    PlaceWidget(m_cutNotice, 245, 398, 494, 32);
-    PlaceWidget(m_eventButtons, 750, 0, 201, 212);
-    PlaceWidget(m_editPanel, 750, 226, 201, 164);
+    // The recording panel's widest row ends at 490; the event buttons take the rest of the width, so
+    // that "RECORD AFTER" and its translations clear the plates' edges.
+    PlaceWidget(m_recordPanel, 245, 0, 490, 96);
+    PlaceWidget(m_table, 245, 104, 490, 290);
+    PlaceWidget(m_cutNotice, 245, 398, 490, 32);
+    PlaceWidget(m_eventButtons, 740, 0, 211, 212);
+    PlaceWidget(m_editPanel, 740, 226, 211, 164);
     m_listPanel->relayout();
     m_tree->relayout();
     m_recordPanel->relayout();
@@ -358,7 +360,7 @@ void MacroDialog::relayout()
     UseCheckBoxPictures(m_table);
     MacroStyle::setFont(m_table, 12);
     for (int column = 0; column < 3; ++column)
-        m_table->setColumnWidth(column, Scaled(160));
+        m_table->setColumnWidth(column, Scaled(158));
     m_table->verticalHeader()->setDefaultSectionSize(Scaled(24));
     m_table->horizontalHeader()->setFixedHeight(Scaled(26));
     m_table->horizontalHeader()->setStyleSheet(MacroStyle::header());

@@ -38,7 +38,7 @@ void MacroEventButtons::setRowActionsEnabled(bool enabled)
 void MacroEventButtons::relayout()
 {
     // Two columns of six, "GUN SET" across both below them.
-    constexpr int width = 98;
+    constexpr int width = 103;
     constexpr int height = 26;
     constexpr int step = 31;
     for (int a = 0; a < GunSet; ++a) {

@@ -1,6 +1,7 @@
 #include "ui/main/LanguageButton.h"
 
 #include "storage/AppSettings.h"
+#include "ui/widgets/FontFallback.h"
 #include "ui/widgets/TarnAction.h"
 #include "ui/widgets/Theme.h"
 
@@ -28,11 +29,13 @@ void LanguageButton::setLanguages(const LanguageList &languages, int current)
 {
     qDeleteAll(m_actions);
     m_actions.clear();
+    m_files.clear();
     for (int index = 0; index < languages.count && index < languages.entries.size(); ++index) {
         auto *action = new TarnAction(languages.entries[index].name, index, m_group);
         action->setCheckable(true);
         m_menu->addAction(action);
         m_actions.append(action);
+        m_files.append(languages.entries[index].file);
     }
     setCurrent(current);
     setVisible(m_actions.size() > 1);
@@ -67,8 +70,7 @@ void LanguageButton::restyle()
                               .arg(AccentColorCss()));
     for (TarnAction *action : qAsConst(m_actions)) {
         const LanguageFont font = LoadLanguageFont(action->value());
-        if (!font.family.isEmpty())
-            action->setFont(QFont(font.family));
+        action->setFont(FontWithFallback(font.family, LanguageCodeOfFile(m_files.value(action->value()))));
     }
 }
 

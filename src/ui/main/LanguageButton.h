@@ -35,4 +35,6 @@ private:
     QMenu *m_menu;
     QActionGroup *m_group;
     QList<TarnAction *> m_actions;
+    // Translation file of each action, for the language code its name is shown in.
+    QStringList m_files;
 };

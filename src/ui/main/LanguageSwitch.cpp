@@ -2,18 +2,13 @@
 
 #include "storage/AppPaths.h"
 #include "storage/ProductDefinition.h"
+#include "ui/widgets/FontFallback.h"
 #include "ui/widgets/ShownKeyNames.h"
 #include "ui/widgets/Theme.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTranslator>
-
-namespace {
-void makeCurrent(int index)
-{
-    SetCurrentLanguage(index);
-}
-} // namespace
 
 LanguageSwitch::LanguageSwitch(QObject *parent)
     : QObject(parent)
@@ -69,4 +64,15 @@ bool LanguageSwitch::loadTranslation(int index)
     m_translator = translator;
     QCoreApplication::installTranslator(m_translator);
     return true;
+}
+
+void LanguageSwitch::makeCurrent(int index)
+{
+    SetCurrentLanguage(index);
+    // The language's font and the application's (menus, the tray) take the glyphs they lack from
+    // the language's CJK faces.
+    const QString code = index >= 0 && index < m_languages.entries.size()
+        ? LanguageCodeOfFile(m_languages.entries[index].file)
+        : QString();
+    InstallFontFallback({ LoadLanguageFont(index).family, QGuiApplication::font().family() }, code);
 }

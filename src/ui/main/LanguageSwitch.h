@@ -35,6 +35,8 @@ signals:
     void languageChanged(int index);
 
 private:
+    // The language number the fonts and key names follow, and its glyph fallback.
+    void makeCurrent(int index);
     bool loadTranslation(int index);
 
     LanguageList m_languages;
