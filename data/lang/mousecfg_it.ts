@@ -1059,7 +1059,7 @@
     <message>
         <location line="+0"/>
         <source>BATCH</source>
-        <translation>IN BLOCCO</translation>
+        <translation>BLOCCO</translation>
     </message>
 </context>
 <context>

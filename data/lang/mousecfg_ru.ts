@@ -1430,7 +1430,7 @@
     <message>
         <location filename="../../src/ui/main/TabBar.cpp" line="+42"/>
         <source>LIGHTING</source>
-        <translation>ПОДСВЕТКА</translation>
+        <translation>СВЕТ</translation>
     </message>
     <message>
         <location line="+0"/>
