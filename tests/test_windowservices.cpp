@@ -306,6 +306,11 @@ void TestWindowServices::languageButtonHiddenWithoutChoice()
     QVERIFY(!languages.choose(1));
     QVERIFY(!languages.choose(5));
     QCOMPARE(languages.current(), 1);
+    // A list cut below the stored choice shows the first language, never an empty button.
+    settings.setValue(QStringLiteral("FONT_LIST/LANGNUM"), 1);
+    settings.sync();
+    LanguageSwitch cut;
+    QCOMPARE(cut.current(), 0);
 }
 
 void TestWindowServices::batteryNoticeRules()

@@ -10,10 +10,22 @@
 #include <QGuiApplication>
 #include <QTranslator>
 
+namespace {
+
+// The stored choice, or the first language when the list no longer has it (a list cut by an upgrade
+// or a hand edit would leave the language button empty).
+int storedLanguage(const LanguageList &languages)
+{
+    const int id = LoadLanguage();
+    return id >= 0 && id < languages.count ? id : 0;
+}
+
+} // namespace
+
 LanguageSwitch::LanguageSwitch(QObject *parent)
     : QObject(parent)
     , m_languages(LoadLanguageList())
-    , m_current(LoadLanguage())
+    , m_current(storedLanguage(m_languages))
 {
     SetFrenchLanguage(French());
     makeCurrent(m_current);
