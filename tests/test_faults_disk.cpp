@@ -106,8 +106,8 @@ void TestFaultsDisk::cliCommandsUnderSizeLimit()
     QVERIFY(!result.output.contains("Done."));
     QCOMPARE(fileSnapshot(configs), before);
 
-    // Writes fail part-way (1 KiB): Config.ini fits, a profile file does not.
-    result = runLimited(dir, 1, { "import-config", conf });
+    // Writes fail part-way (3 KiB): Config.ini fits, a profile file (over 4 KiB) does not.
+    result = runLimited(dir, 3, { "import-config", conf });
     QCOMPARE(result.exitCode, int(ExitCannotWrite));
     QVERIFY2(result.output.contains(".prof'"), qPrintable(result.output));
     QVERIFY(!result.output.contains("imported"));
@@ -122,7 +122,7 @@ void TestFaultsDisk::cliCommandsUnderSizeLimit()
     const QString target = dir.path() + "/old.conf";
     QFile::copy(conf, target);
     const QByteArray oldExport = fileSnapshot(dir.path()).value("old.conf");
-    result = runLimited(dir, 1, { "export-config", target });
+    result = runLimited(dir, 3, { "export-config", target });
     QCOMPARE(result.exitCode, int(ExitCannotWrite));
     QVERIFY(result.output.contains(target));
     QCOMPARE(fileSnapshot(dir.path()).value("old.conf"), oldExport);
