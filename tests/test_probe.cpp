@@ -262,6 +262,9 @@ void TestProbe::nodeThatCannotBeOpened()
     const QStringList block = nodeBlock(lines, node);
     QVERIFY2(block.contains("  open: no: Permission denied (errno 13) (mode 0000)"),
              qPrintable(lines.join('\n')));
+    QVERIFY2(
+        lineStarting(lines, "commands: ").endsWith("; but it cannot be opened: Permission denied (errno 13)"),
+        qPrintable(lines.join('\n')));
     // The other node still opens.
     QVERIFY(nodeBlock(lines, kernel.keyboardNode()).filter("  open: for reading and writing").size() == 1);
 }

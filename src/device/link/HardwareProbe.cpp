@@ -104,14 +104,17 @@ QVector<QPair<QByteArray, QByteArray>> ruleIds(const QString &path)
     return result;
 }
 
+QString openErrorText(int error)
+{
+    return QStringLiteral("%1 (errno %2)").arg(QString::fromLocal8Bit(std::strerror(error))).arg(error);
+}
+
 QString describeOpen(const HardwareProbe::Node &node)
 {
     const QString mode = QStringLiteral(" (mode %1)").arg(node.mode, 4, 8, QLatin1Char('0'));
     if (node.openError == 0)
         return QStringLiteral("open: for reading and writing") + mode;
-    const QString error = QStringLiteral("%1 (errno %2)")
-                              .arg(QString::fromLocal8Bit(std::strerror(node.openError)))
-                              .arg(node.openError);
+    const QString error = openErrorText(node.openError);
     return (node.readable ? QStringLiteral("open: for reading only; reading and writing: ")
                           : QStringLiteral("open: no: "))
         + error + mode;
@@ -314,7 +317,12 @@ QStringList HardwareProbe::lines(bool withSerials) const
         out << QStringLiteral("commands: none (%1)").arg(m_commandWhy);
         out << QStringLiteral("status: none");
     } else {
-        out << QStringLiteral("commands: %1 (%2)").arg(where, m_commandWhy);
+        QString denied;
+        for (const Node &node : m_nodes) {
+            if (node.details.node.devnode == HidrawPath::devnodeOf(m_commandPath) && node.openError != 0)
+                denied = QStringLiteral("; but it cannot be opened: ") + openErrorText(node.openError);
+        }
+        out << QStringLiteral("commands: %1 (%2)%3").arg(where, m_commandWhy, denied);
         out << QStringLiteral("status: %1 (status and battery reports arrive on the command collection)")
                    .arg(where);
     }
