@@ -465,7 +465,7 @@ void TestCliSettings::help()
 {
     TestAppDir dir(TestAppDir::Installed);
     const CliResult main = runCli(dir, { "--help" });
-    for (const QString command : { "get", "set", "macro", "status", "apply", "rules" }) {
+    for (const QString command : { "get", "set", "macro", "status", "apply", "rules", "probe" }) {
         QVERIFY2(main.output.contains("\n  " + command + " "), qPrintable(command));
         const CliResult result = runCli(dir, { command, "--help" });
         QCOMPARE(result.exitCode, 0);
@@ -495,6 +495,7 @@ void TestCliSettings::bashCompletion_data()
     QTest::newRow("keys after a slot") << "set 3 lighting.c" << QStringList { "lighting.colour" };
     QTest::newRow("values") << "set sensor.mode " << QStringList { "eco", "standard", "competitive" };
     QTest::newRow("macro actions") << "macro " << QStringList { "list", "import", "export", "--help" };
+    QTest::newRow("probe options") << "probe --" << QStringList { "--all", "--report", "--with-serials", "--help" };
 }
 
 void TestCliSettings::bashCompletion()

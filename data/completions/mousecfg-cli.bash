@@ -77,6 +77,13 @@ _mousecfg_cli()
     status) mapfile -t COMPREPLY < <(compgen -W "--json --help" -- "$cur") ;;
     select-profile) mapfile -t COMPREPLY < <(compgen -W "1 2 3 4 5" -- "$cur") ;;
     apply) mapfile -t COMPREPLY < <(compgen -W "--all --help" -- "$cur") ;;
+    probe)
+        if [[ ${COMP_WORDS[COMP_CWORD - 1]} == --report ]]; then
+            mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        else
+            mapfile -t COMPREPLY < <(compgen -W "--all --report --with-serials --help" -- "$cur")
+        fi
+        ;;
     *) mapfile -t COMPREPLY < <(compgen -f -- "$cur") ;;
     esac
 }

@@ -38,5 +38,8 @@ complete -c mousecfg-cli -n '__fish_seen_subcommand_from get set select-profile'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from set' -a '(__mousecfg_cli_keys)'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from set' -l no-apply -d 'save without sending'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from apply' -l all -d 'send every setting'
+complete -c mousecfg-cli -n '__fish_seen_subcommand_from probe' -l all -d 'every hidraw node'
+complete -c mousecfg-cli -n '__fish_seen_subcommand_from probe' -l report -r -F -d 'write a report file for a bug report'
+complete -c mousecfg-cli -n '__fish_seen_subcommand_from probe' -l with-serials -d 'keep serial numbers and paths in the report'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from macro; and not __fish_seen_subcommand_from list import export' -a 'list import export'
 complete -c mousecfg-cli -n '__fish_seen_subcommand_from import export import-config import-profile export-config export-profile' -F

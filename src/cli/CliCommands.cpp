@@ -2,6 +2,7 @@
 #include "cli/CliDoctor.h"
 #include "cli/CliFiles.h"
 #include "cli/CliMacro.h"
+#include "cli/CliProbe.h"
 #include "cli/CliRules.h"
 #include "cli/CliSettings.h"
 #include "cli/CliStatus.h"
@@ -14,6 +15,7 @@ QVector<CliCommand> cliCommands()
     return {
         statusCommand(),        exportConfigCommand(), importConfigCommand(),  exportProfileCommand(),
         importProfileCommand(), applyCommand(),        selectProfileCommand(), doctorCommand(),
-        rulesCommand(),         getCommand(),          setCommand(),           macroCommand(),
+        probeCommand(),         rulesCommand(),        getCommand(),           setCommand(),
+        macroCommand(),
     };
 }

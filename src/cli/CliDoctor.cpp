@@ -20,10 +20,6 @@ namespace {
 // Below this the next configuration export (about 1.3 MB) and its safe-write copy may not fit.
 constexpr qint64 MinFreeBytes = 50LL * 1024 * 1024;
 
-// Where udev reads rules from, in its own order of precedence.
-const char *const RuleDirs[] = { "/etc/udev/rules.d", "/run/udev/rules.d", "/usr/local/lib/udev/rules.d",
-                                 "/usr/lib/udev/rules.d", "/lib/udev/rules.d" };
-
 struct Finding
 {
     bool ok;
@@ -90,11 +86,9 @@ Finding mouseCheck(const CliDevice &device)
 Finding ruleCheck()
 {
     const QString check = QStringLiteral("udev rule");
-    for (const char *dir : RuleDirs) {
-        const QString path = QLatin1String(dir) + QLatin1Char('/') + AccessAdvice::ruleFileName();
-        if (QFileInfo(path).isFile())
-            return pass(check, path);
-    }
+    const QString path = AccessAdvice::installedRulePath();
+    if (!path.isEmpty())
+        return pass(check, path);
     return fail(check, QStringLiteral("%1 is not installed").arg(AccessAdvice::ruleFileName()),
                 ruleInstallFix());
 }
@@ -186,12 +180,10 @@ Finding spaceCheck()
     return pass(check, amount);
 }
 
-int doctor(const QStringList &args, QTextStream &out, QTextStream &err)
+} // namespace
+
+QStringList doctorFindings(bool *allPassed)
 {
-    if (!args.isEmpty()) {
-        err << "usage: mousecfg-cli doctor\n";
-        return ExitUsage;
-    }
     QVector<Finding> findings;
     {
         const CliDevice device;
@@ -206,11 +198,28 @@ int doctor(const QStringList &args, QTextStream &out, QTextStream &err)
                     QStringLiteral("a notification service is running"),
                     QStringLiteral("install or start a notification service (the desktop's own, or dunst)"))
              << runtimeCheck() << configsCheck() << spaceCheck();
-    bool allPassed = true;
+    QStringList lines;
+    bool passed = true;
     for (const Finding &finding : findings) {
-        out << (finding.ok ? "OK       " : "PROBLEM  ") << finding.text << "\n";
-        allPassed = allPassed && finding.ok;
+        lines << (finding.ok ? QStringLiteral("OK       ") : QStringLiteral("PROBLEM  ")) + finding.text;
+        passed = passed && finding.ok;
     }
+    if (allPassed)
+        *allPassed = passed;
+    return lines;
+}
+
+namespace {
+
+int doctor(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (!args.isEmpty()) {
+        err << "usage: mousecfg-cli doctor\n";
+        return ExitUsage;
+    }
+    bool allPassed = true;
+    for (const QString &line : doctorFindings(&allPassed))
+        out << line << "\n";
     return allPassed ? 0 : 1;
 }
 

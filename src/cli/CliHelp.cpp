@@ -61,6 +61,15 @@ const CommandHelp commandHelp[] = {
       "changed while another slot was active.",
       { 0, 1, 2, 4, 5, ExitUsage, ExitCannotWrite, ExitBusy } },
     { "doctor", "Checks the installation, the device nodes and their permissions.", { 0, 1, ExitUsage } },
+    { "probe",
+      "Lists every hidraw node of the mouse's vendor (--all: every hidraw node): ids, release, USB\n"
+      "interface, the collections of its report descriptor with their report sizes, which node the\n"
+      "program would use for commands and for status and why, whether you may open each node, and the\n"
+      "udev properties the access rule matches. Read only: nothing is written to the mouse.\n"
+      "--report FILE also writes the doctor's checks, the program version and the product's ids into\n"
+      "FILE for a bug report; serial numbers and paths in your home folder are left out unless\n"
+      "--with-serials is given.",
+      { 0, 1, ExitUsage, ExitCannotWrite } },
     { "rules",
       "Lists, adds or removes the rules that pick a slot for the active application.",
       { 0, ExitUsage, ExitRefused, ExitCannotWrite } },

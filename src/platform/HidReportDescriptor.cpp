@@ -8,7 +8,9 @@ namespace {
 // Item prefixes with the size bits masked off.
 enum ItemTag : quint8 {
     UsagePageItem = 0x04,
+    ReportSizeItem = 0x74,
     ReportIdItem = 0x84,
+    ReportCountItem = 0x94,
     PushItem = 0xA4,
     PopItem = 0xB4,
     UsageItem = 0x08,
@@ -22,12 +24,34 @@ enum ItemTag : quint8 {
 constexpr quint8 LongItemPrefix = 0xFE;
 // Deeper pushes than any real descriptor uses are ignored rather than grown without bound.
 constexpr int MaxPushDepth = 16;
+// HID caps a report at this many bits; sizes beyond it come from a damaged descriptor.
+constexpr quint64 MaxReportBits = 8 * 4096;
 
 struct GlobalState
 {
     quint32 usagePage = 0;
     quint8 reportId = 0;
+    quint32 reportSize = 0;
+    quint32 reportCount = 0;
 };
+
+void addReportBits(HidCollectionInfo &collection, const GlobalState &global, quint8 tag)
+{
+    HidReportSize *report = nullptr;
+    for (HidReportSize &known : collection.reports) {
+        if (known.id == global.reportId)
+            report = &known;
+    }
+    if (!report) {
+        collection.reports.append(HidReportSize());
+        report = &collection.reports.last();
+        report->id = global.reportId;
+    }
+    quint32 &bits = tag == InputItem ? report->inputBits
+        : tag == OutputItem          ? report->outputBits
+                                     : report->featureBits;
+    bits = quint32(qMin(MaxReportBits, quint64(bits) + quint64(global.reportSize) * global.reportCount));
+}
 
 } // namespace
 
@@ -66,6 +90,12 @@ QVector<HidCollectionInfo> topLevelCollections(const QByteArray &descriptor)
         case ReportIdItem:
             global.reportId = quint8(value);
             break;
+        case ReportSizeItem:
+            global.reportSize = value;
+            break;
+        case ReportCountItem:
+            global.reportCount = value;
+            break;
         case PushItem:
             if (pushed.size() < MaxPushDepth)
                 pushed.append(global);
@@ -101,6 +131,8 @@ QVector<HidCollectionInfo> topLevelCollections(const QByteArray &descriptor)
         case FeatureItem:
             if (depth > 0 && global.reportId != 0 && !collections.last().reportIds.contains(global.reportId))
                 collections.last().reportIds.append(global.reportId);
+            if (depth > 0)
+                addReportBits(collections.last(), global, prefix & 0xFC);
             haveUsage = false;
             break;
         default:
@@ -108,6 +140,11 @@ QVector<HidCollectionInfo> topLevelCollections(const QByteArray &descriptor)
         }
     }
     return collections;
+}
+
+int hidReportBytes(quint8 id, quint32 bits)
+{
+    return int((bits + 7) / 8) + (id != 0 ? 1 : 0);
 }
 
 QByteArray hidrawReportDescriptor(const QByteArray &devnode)

@@ -1,8 +1,27 @@
 #include "device/link/AccessAdvice.h"
 
+#include <QFileInfo>
+
 QString AccessAdvice::ruleFileName()
 {
     return QStringLiteral("70-mousecfg.rules");
+}
+
+QStringList AccessAdvice::ruleFolders()
+{
+    return { QStringLiteral("/etc/udev/rules.d"), QStringLiteral("/run/udev/rules.d"),
+             QStringLiteral("/usr/local/lib/udev/rules.d"), QStringLiteral("/usr/lib/udev/rules.d"),
+             QStringLiteral("/lib/udev/rules.d") };
+}
+
+QString AccessAdvice::installedRulePath()
+{
+    for (const QString &folder : ruleFolders()) {
+        const QString path = folder + QLatin1Char('/') + ruleFileName();
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
 }
 
 QStringList AccessAdvice::installCommands()

@@ -13,6 +13,10 @@ class AccessAdvice
 public:
     // The rule's file name, as the package installs it below /usr/lib/udev/rules.d.
     static QString ruleFileName();
+    // The folders udev reads rules from, in its own order of precedence.
+    static QStringList ruleFolders();
+    // The installed rule file that udev uses, or empty when none of the folders holds it.
+    static QString installedRulePath();
     // The shell commands that install the rule from the source folder and apply it.
     static QStringList installCommands();
     // One sentence: the mouse is there, `nodes` may not be opened.
