@@ -8,6 +8,7 @@
 #include "device/link/DeviceSession.h"
 #include "device/link/SystemHidBackend.h"
 #include "device/status/StatusThreadRunner.h"
+#include "platform/DeviceNoticeSource.h"
 #include "platform/UdevHidMonitor.h"
 
 #include <QElapsedTimer>
@@ -27,6 +28,7 @@ private slots:
     void statusAndBatteryReportsFollowed();
     void hotPlug_data();
     void hotPlug();
+    void twoReceivers();
     void nodeRemovedWhileOpen();
     void unplugDuringUpload();
 };
@@ -67,12 +69,16 @@ void TestRealPath::discoveryChoosesTheCommandCollection_data()
 {
     QTest::addColumn<bool>("receiver");
     QTest::addColumn<bool>("cable");
-    QTest::addColumn<bool>("withCommand"); // the receiver's descriptor has the command collection
-    QTest::newRow("receiver") << true << false << true;
-    QTest::newRow("cable") << false << true << true;
-    QTest::newRow("both") << true << true << true;
-    QTest::newRow("receiver without command collection") << true << false << false;
-    QTest::newRow("cable, and a receiver without it") << true << true << false;
+    QTest::addColumn<bool>("withCommand"); // the first receiver's descriptor has the command collection
+    QTest::addColumn<bool>("second"); // a second receiver on a later port
+    QTest::newRow("receiver") << true << false << true << false;
+    QTest::newRow("cable") << false << true << true << false;
+    QTest::newRow("both") << true << true << true << false;
+    QTest::newRow("receiver without command collection") << true << false << false << false;
+    QTest::newRow("cable, and a receiver without it") << true << true << false << false;
+    QTest::newRow("two receivers") << true << false << true << true;
+    QTest::newRow("two receivers, the first without it") << true << false << false << true;
+    QTest::newRow("two receivers and the cable") << true << true << true << true;
 }
 
 void TestRealPath::discoveryChoosesTheCommandCollection()
@@ -80,6 +86,7 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     QFETCH(bool, receiver);
     QFETCH(bool, cable);
     QFETCH(bool, withCommand);
+    QFETCH(bool, second);
     TestAppDir dir(TestAppDir::Installed);
     MockKernel kernel;
     if (!withCommand)
@@ -88,6 +95,8 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
         kernel.plug(MockKernel::Receiver);
     if (cable)
         kernel.plug(MockKernel::Cable);
+    if (second)
+        kernel.plug(MockKernel::SecondReceiver);
 
     // Every top-level collection of a node is one record, numbered in descriptor order.
     SystemHidBackend backend;
@@ -100,16 +109,16 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
                     .arg(record.usagePage)
                     .arg(record.usage);
     QStringList expected;
-    for (const Link link : { MockKernel::Receiver, MockKernel::Cable }) {
+    for (const Link link : { MockKernel::Receiver, MockKernel::Cable, MockKernel::SecondReceiver }) {
         const QString node = QString::fromLatin1(kernel.vendorNode(link));
         if (node.isEmpty())
             continue;
         expected << node + "&col01 1:2" << node + "&col02 1:6" << node + "&col03 12:1";
-        if (link == MockKernel::Cable || withCommand)
+        if (link != MockKernel::Receiver || withCommand)
             expected << node + "&col04 1:0";
+        if (link != MockKernel::Cable)
+            expected << QString::fromLatin1(kernel.keyboardNode(link)) + "&col01 1:6";
     }
-    if (receiver)
-        expected << QString::fromLatin1(kernel.keyboardNode()) + "&col01 1:6";
     seen.sort();
     expected.sort();
     QCOMPARE(seen, expected);
@@ -117,9 +126,11 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     RealPath path;
     path.open();
     DeviceLink &link = path.link();
-    // A receiver without the command collection is not a mouse of this product: never opened.
-    const bool usableReceiver = receiver && withCommand;
-    QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver);
+    // A receiver without the command collection is not a mouse of this product: never opened. Of two
+    // receivers, the first found with both collections is used.
+    const bool usableReceiver = (receiver && withCommand) || second;
+    const Link usedReceiver = receiver && withCommand ? MockKernel::Receiver : MockKernel::SecondReceiver;
+    QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver || second);
     QCOMPARE(link.InterfacePresent(ReceiverCommand), usableReceiver);
     QCOMPARE(link.InterfacePresent(CableMouse), cable);
     QCOMPARE(link.InterfacePresent(CableCommand), cable);
@@ -129,6 +140,15 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     QCOMPARE(link.InterfaceOpen(ReceiverMouse), usableReceiver);
     QCOMPARE(link.InterfaceOpen(CableCommand), cable);
     QVERIFY(link.DeniedDeviceNodes().isEmpty());
+    QStringList present;
+    if (usableReceiver)
+        present << QString::fromLatin1(kernel.vendorNode(usedReceiver));
+    else if (receiver)
+        present << QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver));
+    if (cable)
+        present << QString::fromLatin1(kernel.vendorNode(MockKernel::Cable));
+    present.sort();
+    QCOMPARE(link.PresentDeviceNodes(), present);
 
     if (!usableReceiver && !cable) {
         QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
@@ -138,7 +158,7 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     // Commands go to the cable when it is there, and arrive as written.
     const QByteArray frame = requestFrame(0x46, 0);
     QCOMPARE(path.send(frame), quint8(ReportOk));
-    const Link used = cable ? MockKernel::Cable : MockKernel::Receiver;
+    const Link used = cable ? MockKernel::Cable : usedReceiver;
     QCOMPARE(kernel.reports(used), QList<QByteArray>({ wireFrame(frame) }));
     QCOMPARE(kernel.reports().size(), 1);
 }
@@ -267,6 +287,67 @@ void TestRealPath::hotPlug()
     QTRY_VERIFY_WITH_TIMEOUT(lost.size() == 1, 3000);
     QVERIFY(!path.link().CommandHandleOpen());
     QCOMPARE(path.link().ConnectedDeviceCount(), 0);
+}
+
+void TestRealPath::twoReceivers()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    RealPath path;
+    auto *monitor = new UdevHidMonitor;
+    QSignalSpy notices(monitor, &DeviceNoticeSource::deviceChanged);
+    DeviceSession session(path.link(), path.session.statusControl(), monitor);
+    QSignalSpy lost(&session, &DeviceSession::deviceLost);
+    session.openCurrentDevice();
+    QVERIFY(path.link().CommandHandleOpen());
+    const QString first = QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver));
+    // Each receiver's five collections (four on its first interface, the keyboard's) noticed.
+    const auto plug = [&](Link receiver, bool in) {
+        const int before = notices.size();
+        if (in)
+            kernel.plug(receiver);
+        else
+            kernel.unplug(receiver);
+        QTRY_COMPARE_WITH_TIMEOUT(notices.size(), before + 5, 3000);
+    };
+    const auto commandReaches = [&](Link link) {
+        kernel.clearReports();
+        return path.send(requestFrame(0x46, 0)) == ReportOk && kernel.reports(link).size() == 1
+            && kernel.reports().size() == 1;
+    };
+
+    // A second receiver comes and goes: the first stays in use, its handles untouched.
+    for (const bool in : { true, false }) {
+        plug(MockKernel::SecondReceiver, in);
+        QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ first }));
+        QVERIFY(path.link().InterfaceOpen(ReceiverCommand));
+        QVERIFY(commandReaches(MockKernel::Receiver));
+    }
+    QCOMPARE(lost.size(), 0);
+
+    // The one in use goes while the other is there: the other takes over, no mouse is lost.
+    plug(MockKernel::SecondReceiver, true);
+    const QString second = QString::fromLatin1(kernel.vendorNode(MockKernel::SecondReceiver));
+    plug(MockKernel::Receiver, false);
+    QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ second }));
+    QVERIFY(path.link().InterfaceOpen(ReceiverCommand));
+    QVERIFY(commandReaches(MockKernel::SecondReceiver));
+    QCOMPARE(session.connectedCount(), 1);
+    QCOMPARE(lost.size(), 0);
+
+    // The first back: the second stays in use until it goes.
+    plug(MockKernel::Receiver, true);
+    QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ second }));
+    QVERIFY(commandReaches(MockKernel::SecondReceiver));
+    plug(MockKernel::SecondReceiver, false);
+    QCOMPARE(path.link().PresentDeviceNodes(),
+             QStringList({ QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)) }));
+    QVERIFY(commandReaches(MockKernel::Receiver));
+    QCOMPARE(lost.size(), 0);
+    plug(MockKernel::Receiver, false);
+    QCOMPARE(lost.size(), 1);
+    QVERIFY(!path.link().CommandHandleOpen());
 }
 
 void TestRealPath::nodeRemovedWhileOpen()
