@@ -3,6 +3,7 @@
 #include "mockkernel/MockHidDescriptors.h"
 #include "mockkernel/MockKernel.h"
 
+#include "CliRun.h"
 #include "FullUploadExpectations.h"
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
@@ -10,6 +11,7 @@
 #include "device/status/StatusThreadRunner.h"
 #include "platform/DeviceNoticeSource.h"
 #include "platform/UdevHidMonitor.h"
+#include "storage/ProductDefinition.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -29,6 +31,8 @@ private slots:
     void hotPlug_data();
     void hotPlug();
     void twoReceivers();
+    void doctorNamesTheNodeInUse_data();
+    void doctorNamesTheNodeInUse();
     void nodeRemovedWhileOpen();
     void unplugDuringUpload();
 };
@@ -348,6 +352,54 @@ void TestRealPath::twoReceivers()
     plug(MockKernel::Receiver, false);
     QCOMPARE(lost.size(), 1);
     QVERIFY(!path.link().CommandHandleOpen());
+}
+
+void TestRealPath::doctorNamesTheNodeInUse_data()
+{
+    QTest::addColumn<QList<int>>("links");
+    QTest::addColumn<bool>("withCommand"); // the first receiver's descriptor has the command collection
+    // The doctor's line about the mouse; {R}, {S} and {C} stand for the nodes of the receiver, the second
+    // receiver and the cable, {P} for the product.
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("receiver") << QList<int>({ MockKernel::Receiver }) << true
+                              << "OK       mouse: {R} present, readable and writable";
+    QTest::newRow("receiver without command collection")
+        << QList<int>({ MockKernel::Receiver }) << false
+        << "PROBLEM  mouse: {R} is ignored: its report descriptor has no command (usage page 1, usage 0) "
+           "collection; fix: plug in the receiver that came with {P}, or connect it by its cable";
+    QTest::newRow("cable, and a receiver without it")
+        << QList<int>({ MockKernel::Receiver, MockKernel::Cable }) << false
+        << "OK       mouse: {R}, {C} present, readable and writable; {R} is "
+           "ignored: its report descriptor has no command (usage "
+           "page 1, usage 0) collection";
+    QTest::newRow("two receivers") << QList<int>({ MockKernel::Receiver, MockKernel::SecondReceiver }) << true
+                                   << "OK       mouse: {R} present, readable and writable";
+    QTest::newRow("two receivers, the first without it")
+        << QList<int>({ MockKernel::Receiver, MockKernel::SecondReceiver }) << false
+        << "OK       mouse: {S} present, readable and writable";
+}
+
+void TestRealPath::doctorNamesTheNodeInUse()
+{
+    QFETCH(QList<int>, links);
+    QFETCH(bool, withCommand);
+    QFETCH(QString, expected);
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    if (!withCommand)
+        kernel.setDescriptor(MockKernel::Receiver, MockHidDescriptors::withoutCommandCollection());
+    for (const int link : links)
+        kernel.plug(Link(link));
+    expected.replace(QLatin1String("{R}"), QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)))
+        .replace(QLatin1String("{S}"), QString::fromLatin1(kernel.vendorNode(MockKernel::SecondReceiver)))
+        .replace(QLatin1String("{C}"), QString::fromLatin1(kernel.vendorNode(MockKernel::Cable)));
+    expected.replace(QLatin1String("{P}"), ProductName());
+
+    // mousecfg-cli itself, on the same mock nodes (it inherits the preload and the test bed).
+    const CliResult result = runCli(dir, { "doctor" });
+    const QStringList lines = result.output.split(QLatin1Char('\n'));
+    const QStringList mouse = lines.filter(QRegularExpression(QStringLiteral("^\\S+ +mouse: ")));
+    QCOMPARE(mouse, QStringList({ expected }));
 }
 
 void TestRealPath::nodeRemovedWhileOpen()

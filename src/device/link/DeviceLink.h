@@ -113,6 +113,8 @@ public:
     QStringList DeniedDeviceNodes() const;
     // The hidraw nodes of the table's first entry that the last enumeration found present, sorted.
     QStringList PresentDeviceNodes() const;
+    // The node of one present interface of the table's first entry; empty when absent.
+    QString InterfaceNode(DeviceInterface which) const;
 
     // Frames, writes and confirms one report on the command handle (cable, else receiver).
     quint8 SendReport(const quint8 *frame, int length);
