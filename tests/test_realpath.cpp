@@ -20,6 +20,9 @@
 #include <cstdio>
 #include <thread>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 class TestRealPath : public QObject
 {
     Q_OBJECT
@@ -31,6 +34,7 @@ private slots:
     void hotPlug_data();
     void hotPlug();
     void twoReceivers();
+    void accessRetryOpensOnceReadable();
     void doctorNamesTheNodeInUse_data();
     void doctorNamesTheNodeInUse();
     void nodeRemovedWhileOpen();
@@ -354,6 +358,50 @@ void TestRealPath::twoReceivers()
     QVERIFY(!path.link().CommandHandleOpen());
 }
 
+void TestRealPath::accessRetryOpensOnceReadable()
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        QSKIP("a node's permissions only stop a normal user: needs root and setpriv to run one");
+    MockKernel kernel;
+    kernel.shareWithOtherUsers();
+    kernel.plug(MockKernel::Receiver);
+    kernel.setNodeMode(MockKernel::Receiver, 0);
+
+    // The program as a normal user, on the same nodes (followAccess below).
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/mousecfg-nobody-XXXXXX"));
+    QVERIFY(::chown(QFile::encodeName(home.path()).constData(), 65534, 65534) == 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=false"));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(setpriv,
+                  { "--reuid=65534", "--regid=65534", "--clear-groups",
+                    QCoreApplication::applicationFilePath(), "--follow-access" });
+    const auto nextLine = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        while (!program.canReadLine() && timer.elapsed() < 10000)
+            program.waitForReadyRead(100);
+        return QString::fromLocal8Bit(program.readLine()).trimmed();
+    };
+
+    // Present but refused, then made readable (a rule applied): opened by the retry, with no notice.
+    QCOMPARE(nextLine(), "refused " + QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)));
+    QVERIFY(kernel.reports().isEmpty());
+    QElapsedTimer timer;
+    timer.start();
+    kernel.setNodeMode(MockKernel::Receiver, 0666);
+    QCOMPARE(nextLine(), QStringLiteral("ready 0"));
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(kernel.reports(MockKernel::Receiver), QList<QByteArray>({ wireFrame(requestFrame(0x46, 0)) }));
+    QVERIFY(program.waitForFinished(5000));
+    QCOMPARE(program.exitCode(), 0);
+}
+
 void TestRealPath::doctorNamesTheNodeInUse_data()
 {
     QTest::addColumn<QList<int>>("links");
@@ -462,8 +510,45 @@ void TestRealPath::unplugDuringUpload()
     FullUpload::check(kernel.reports(), [&](quint8 command) { return kernel.memory(command); });
 }
 
+namespace {
+
+// The program's device session alone, run as another user by accessRetryOpensOnceReadable: says
+// "refused <nodes>" when the mouse may not be opened, then "ready <result>" with the result of one
+// report once the retry opened it.
+int followAccess(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    TestAppDir dir(TestAppDir::Installed);
+    MouseSession mouse(nullptr, MouseSession::NoStatusThread);
+    DeviceSession session(mouse.link(), mouse.statusControl(), nullptr);
+    QObject::connect(&session, &DeviceSession::accessRefused, [&] {
+        std::printf("refused %s\n", qPrintable(mouse.link().DeniedDeviceNodes().join(QLatin1Char(' '))));
+        std::fflush(stdout);
+    });
+    QObject::connect(&session, &DeviceSession::deviceReady, [&] {
+        const QByteArray frame = requestFrame(0x46, 0);
+        const quint8 result
+            = mouse.link().SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+        std::printf("ready %d\n", int(result));
+        std::fflush(stdout);
+        app.quit();
+    });
+    session.openCurrentDevice();
+    if (mouse.link().CommandHandleOpen()) {
+        std::printf("opened at once\n");
+        return 1;
+    }
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });
+    return app.exec();
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // The test bed is the parent's: no check that would make one of its own.
+    if (argc == 2 && qstrcmp(argv[1], "--follow-access") == 0)
+        return followAccess(argc, argv);
     QCoreApplication app(argc, argv);
     QString why;
     if (!MockKernel::environmentReady(&why)) {
