@@ -5,14 +5,21 @@
 
 #include "CliRun.h"
 #include "FullUploadExpectations.h"
+#include "ProgramSession.h"
+#include "ScriptedPrompts.h"
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
 #include "device/link/SystemHidBackend.h"
 #include "device/status/StatusThreadRunner.h"
 #include "platform/DeviceNoticeSource.h"
 #include "platform/UdevHidMonitor.h"
+#include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
 #include "storage/ProductDefinition.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/widgets/TarnProcessbar.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -34,6 +41,7 @@ private slots:
     void hotPlug_data();
     void hotPlug();
     void twoReceivers();
+    void windowStartShowsTheFirstBattery();
     void accessRetryOpensOnceReadable();
     void doctorNamesTheNodeInUse_data();
     void doctorNamesTheNodeInUse();
@@ -358,6 +366,37 @@ void TestRealPath::twoReceivers()
     QVERIFY(!path.link().CommandHandleOpen());
 }
 
+void TestRealPath::windowStartShowsTheFirstBattery()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    ScriptedPrompts prompts;
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+    QVERIFY(LoadBattery() != 60);
+    MockKernel kernel;
+    VirtualBattery battery;
+    battery.low = 0xA2; // reading 930: 60 %
+    battery.high = 0x03;
+    kernel.setBattery(battery);
+    kernel.plug(MockKernel::Receiver);
+
+    // The window program's own start on the real backend: the level comes from the mouse's first
+    // battery report through the node.
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+    ProgramSession program;
+    QScopedPointer<MousecfgWidget> window(program.newWindow());
+    QVERIFY(program.session.link().InterfaceOpen(ReceiverCommand));
+    TarnProcessbar *bar = window->connectionDisplay()->batteryBar();
+    QTRY_COMPARE_WITH_TIMEOUT(bar->paintedText(), QStringLiteral("60%"), 5000);
+    QCOMPARE(bar->value(), 60);
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Receiver);
+    QCOMPARE(LoadBattery(), 60);
+    const QList<QByteArray> written = kernel.reports(MockKernel::Receiver);
+    QVERIFY(!written.isEmpty() && quint8(written.first().at(3)) == CmdBattery);
+    QVERIFY2(prompts.boxes.isEmpty(), qPrintable(prompts.texts().join(QLatin1Char('|'))));
+}
+
 void TestRealPath::accessRetryOpensOnceReadable()
 {
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
@@ -549,7 +588,7 @@ int main(int argc, char **argv)
     // The test bed is the parent's: no check that would make one of its own.
     if (argc == 2 && qstrcmp(argv[1], "--follow-access") == 0)
         return followAccess(argc, argv);
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     QString why;
     if (!MockKernel::environmentReady(&why)) {
         std::fprintf(stderr, "SKIP: %s\n", qPrintable(why));
