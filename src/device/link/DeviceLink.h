@@ -135,6 +135,10 @@ public:
 private:
     struct State;
     DeviceTable::PinnedHandle pinCommandHandle() const;
+    // True once the handle pinned has been closed.
+    bool handleClosed(const DeviceTable::PinnedHandle &handle) const;
+    // Waits a moment for another command handle after `handle` failed; true with `handle` pinned to it.
+    bool awaitNewHandle(DeviceTable::PinnedHandle &handle) const;
     int writePinned(const DeviceTable::PinnedHandle &handle, const quint8 *data, int length);
     int readPinned(const DeviceTable::PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
     void closeHandle(HidDevice *&handle);
