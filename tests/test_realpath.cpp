@@ -3,19 +3,32 @@
 #include "mockkernel/MockHidDescriptors.h"
 #include "mockkernel/MockKernel.h"
 
+#include "CliRun.h"
 #include "FullUploadExpectations.h"
+#include "ProgramSession.h"
+#include "ScriptedPrompts.h"
 #include "VirtualMouseLink.h"
 #include "device/link/DeviceSession.h"
 #include "device/link/SystemHidBackend.h"
 #include "device/status/StatusThreadRunner.h"
+#include "platform/DeviceNoticeSource.h"
 #include "platform/UdevHidMonitor.h"
+#include "storage/AppSettings.h"
+#include "storage/ConfigStore.h"
+#include "storage/ProductDefinition.h"
+#include "ui/main/ConnectionDisplay.h"
+#include "ui/widgets/TarnProcessbar.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <cstdio>
 #include <thread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestRealPath : public QObject
 {
@@ -27,8 +40,15 @@ private slots:
     void statusAndBatteryReportsFollowed();
     void hotPlug_data();
     void hotPlug();
+    void twoReceivers();
+    void windowStartShowsTheFirstBattery();
+    void accessRetryOpensOnceReadable();
+    void doctorNamesTheNodeInUse_data();
+    void doctorNamesTheNodeInUse();
     void nodeRemovedWhileOpen();
     void unplugDuringUpload();
+    void cableDuringUpload_data();
+    void cableDuringUpload();
 };
 
 namespace {
@@ -56,6 +76,19 @@ struct RealPath
     MouseSession session;
 };
 
+// The reports of an upload of `config` to the virtual mouse.
+QList<QByteArray> virtualUpload(const ConfigData &config)
+{
+    VirtualMouse mouse(true, false);
+    MouseSession session(&mouse);
+    session.link().BuildDeviceTable();
+    session.link().EnumerateDevices();
+    session.link().OpenDevice(CurrentProduct().toLatin1().constData());
+    if (session.upload().WriteProfileToDevice(config, AllGroups) != ReportOk)
+        return {};
+    return mouse.reports();
+}
+
 QByteArray mouseMovement()
 {
     return QByteArray("\x01\x00\x05\x00\xfb\xff\x00", 7);
@@ -67,12 +100,16 @@ void TestRealPath::discoveryChoosesTheCommandCollection_data()
 {
     QTest::addColumn<bool>("receiver");
     QTest::addColumn<bool>("cable");
-    QTest::addColumn<bool>("withCommand"); // the receiver's descriptor has the command collection
-    QTest::newRow("receiver") << true << false << true;
-    QTest::newRow("cable") << false << true << true;
-    QTest::newRow("both") << true << true << true;
-    QTest::newRow("receiver without command collection") << true << false << false;
-    QTest::newRow("cable, and a receiver without it") << true << true << false;
+    QTest::addColumn<bool>("withCommand"); // the first receiver's descriptor has the command collection
+    QTest::addColumn<bool>("second"); // a second receiver on a later port
+    QTest::newRow("receiver") << true << false << true << false;
+    QTest::newRow("cable") << false << true << true << false;
+    QTest::newRow("both") << true << true << true << false;
+    QTest::newRow("receiver without command collection") << true << false << false << false;
+    QTest::newRow("cable, and a receiver without it") << true << true << false << false;
+    QTest::newRow("two receivers") << true << false << true << true;
+    QTest::newRow("two receivers, the first without it") << true << false << false << true;
+    QTest::newRow("two receivers and the cable") << true << true << true << true;
 }
 
 void TestRealPath::discoveryChoosesTheCommandCollection()
@@ -80,6 +117,7 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     QFETCH(bool, receiver);
     QFETCH(bool, cable);
     QFETCH(bool, withCommand);
+    QFETCH(bool, second);
     TestAppDir dir(TestAppDir::Installed);
     MockKernel kernel;
     if (!withCommand)
@@ -88,6 +126,8 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
         kernel.plug(MockKernel::Receiver);
     if (cable)
         kernel.plug(MockKernel::Cable);
+    if (second)
+        kernel.plug(MockKernel::SecondReceiver);
 
     // Every top-level collection of a node is one record, numbered in descriptor order.
     SystemHidBackend backend;
@@ -100,16 +140,16 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
                     .arg(record.usagePage)
                     .arg(record.usage);
     QStringList expected;
-    for (const Link link : { MockKernel::Receiver, MockKernel::Cable }) {
+    for (const Link link : { MockKernel::Receiver, MockKernel::Cable, MockKernel::SecondReceiver }) {
         const QString node = QString::fromLatin1(kernel.vendorNode(link));
         if (node.isEmpty())
             continue;
         expected << node + "&col01 1:2" << node + "&col02 1:6" << node + "&col03 12:1";
-        if (link == MockKernel::Cable || withCommand)
+        if (link != MockKernel::Receiver || withCommand)
             expected << node + "&col04 1:0";
+        if (link != MockKernel::Cable)
+            expected << QString::fromLatin1(kernel.keyboardNode(link)) + "&col01 1:6";
     }
-    if (receiver)
-        expected << QString::fromLatin1(kernel.keyboardNode()) + "&col01 1:6";
     seen.sort();
     expected.sort();
     QCOMPARE(seen, expected);
@@ -117,9 +157,11 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     RealPath path;
     path.open();
     DeviceLink &link = path.link();
-    // A receiver without the command collection is not a mouse of this product: never opened.
-    const bool usableReceiver = receiver && withCommand;
-    QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver);
+    // A receiver without the command collection is not a mouse of this product: never opened. Of two
+    // receivers, the first found with both collections is used.
+    const bool usableReceiver = (receiver && withCommand) || second;
+    const Link usedReceiver = receiver && withCommand ? MockKernel::Receiver : MockKernel::SecondReceiver;
+    QCOMPARE(link.InterfacePresent(ReceiverMouse), receiver || second);
     QCOMPARE(link.InterfacePresent(ReceiverCommand), usableReceiver);
     QCOMPARE(link.InterfacePresent(CableMouse), cable);
     QCOMPARE(link.InterfacePresent(CableCommand), cable);
@@ -129,6 +171,15 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     QCOMPARE(link.InterfaceOpen(ReceiverMouse), usableReceiver);
     QCOMPARE(link.InterfaceOpen(CableCommand), cable);
     QVERIFY(link.DeniedDeviceNodes().isEmpty());
+    QStringList present;
+    if (usableReceiver)
+        present << QString::fromLatin1(kernel.vendorNode(usedReceiver));
+    else if (receiver)
+        present << QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver));
+    if (cable)
+        present << QString::fromLatin1(kernel.vendorNode(MockKernel::Cable));
+    present.sort();
+    QCOMPARE(link.PresentDeviceNodes(), present);
 
     if (!usableReceiver && !cable) {
         QCOMPARE(path.send(requestFrame(0x46, 0)), quint8(ReportNoDevice));
@@ -138,7 +189,7 @@ void TestRealPath::discoveryChoosesTheCommandCollection()
     // Commands go to the cable when it is there, and arrive as written.
     const QByteArray frame = requestFrame(0x46, 0);
     QCOMPARE(path.send(frame), quint8(ReportOk));
-    const Link used = cable ? MockKernel::Cable : MockKernel::Receiver;
+    const Link used = cable ? MockKernel::Cable : usedReceiver;
     QCOMPARE(kernel.reports(used), QList<QByteArray>({ wireFrame(frame) }));
     QCOMPARE(kernel.reports().size(), 1);
 }
@@ -147,17 +198,7 @@ void TestRealPath::fullUploadByteForByte()
 {
     TestAppDir dir(TestAppDir::Installed);
     const ConfigData config = FullUpload::config();
-
-    QList<QByteArray> virtualReports;
-    {
-        VirtualMouse mouse(true, false);
-        MouseSession session(&mouse);
-        session.link().BuildDeviceTable();
-        session.link().EnumerateDevices();
-        session.link().OpenDevice(CurrentProduct().toLatin1().constData());
-        QCOMPARE(session.upload().WriteProfileToDevice(config, AllGroups), quint8(ReportOk));
-        virtualReports = mouse.reports();
-    }
+    const QList<QByteArray> virtualReports = virtualUpload(config);
 
     MockKernel kernel;
     kernel.plug(MockKernel::Receiver);
@@ -269,6 +310,190 @@ void TestRealPath::hotPlug()
     QCOMPARE(path.link().ConnectedDeviceCount(), 0);
 }
 
+void TestRealPath::twoReceivers()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    RealPath path;
+    auto *monitor = new UdevHidMonitor;
+    QSignalSpy notices(monitor, &DeviceNoticeSource::deviceChanged);
+    DeviceSession session(path.link(), path.session.statusControl(), monitor);
+    QSignalSpy lost(&session, &DeviceSession::deviceLost);
+    session.openCurrentDevice();
+    QVERIFY(path.link().CommandHandleOpen());
+    const QString first = QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver));
+    // Each receiver's five collections (four on its first interface, the keyboard's) noticed.
+    const auto plug = [&](Link receiver, bool in) {
+        const int before = notices.size();
+        if (in)
+            kernel.plug(receiver);
+        else
+            kernel.unplug(receiver);
+        QTRY_COMPARE_WITH_TIMEOUT(notices.size(), before + 5, 3000);
+    };
+    const auto commandReaches = [&](Link link) {
+        kernel.clearReports();
+        return path.send(requestFrame(0x46, 0)) == ReportOk && kernel.reports(link).size() == 1
+            && kernel.reports().size() == 1;
+    };
+
+    // A second receiver comes and goes: the first stays in use, its handles untouched.
+    for (const bool in : { true, false }) {
+        plug(MockKernel::SecondReceiver, in);
+        QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ first }));
+        QVERIFY(path.link().InterfaceOpen(ReceiverCommand));
+        QVERIFY(commandReaches(MockKernel::Receiver));
+    }
+    QCOMPARE(lost.size(), 0);
+
+    // The one in use goes while the other is there: the other takes over, no mouse is lost.
+    plug(MockKernel::SecondReceiver, true);
+    const QString second = QString::fromLatin1(kernel.vendorNode(MockKernel::SecondReceiver));
+    plug(MockKernel::Receiver, false);
+    QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ second }));
+    QVERIFY(path.link().InterfaceOpen(ReceiverCommand));
+    QVERIFY(commandReaches(MockKernel::SecondReceiver));
+    QCOMPARE(session.connectedCount(), 1);
+    QCOMPARE(lost.size(), 0);
+
+    // The first back: the second stays in use until it goes.
+    plug(MockKernel::Receiver, true);
+    QCOMPARE(path.link().PresentDeviceNodes(), QStringList({ second }));
+    QVERIFY(commandReaches(MockKernel::SecondReceiver));
+    plug(MockKernel::SecondReceiver, false);
+    QCOMPARE(path.link().PresentDeviceNodes(),
+             QStringList({ QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)) }));
+    QVERIFY(commandReaches(MockKernel::Receiver));
+    QCOMPARE(lost.size(), 0);
+    plug(MockKernel::Receiver, false);
+    QCOMPARE(lost.size(), 1);
+    QVERIFY(!path.link().CommandHandleOpen());
+}
+
+void TestRealPath::windowStartShowsTheFirstBattery()
+{
+    TestAppDir dir(TestAppDir::Installed);
+    ScriptedPrompts prompts;
+    ConfigData config;
+    LoadConfig(config);
+    QVERIFY(SaveConfig(config));
+    QVERIFY(LoadBattery() != 60);
+    MockKernel kernel;
+    VirtualBattery battery;
+    battery.low = 0xA2; // reading 930: 60 %
+    battery.high = 0x03;
+    kernel.setBattery(battery);
+    kernel.plug(MockKernel::Receiver);
+
+    // The window program's own start on the real backend: the level comes from the mouse's first
+    // battery report through the node.
+    qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
+    ProgramSession program;
+    QScopedPointer<MousecfgWidget> window(program.newWindow());
+    QVERIFY(program.session.link().InterfaceOpen(ReceiverCommand));
+    TarnProcessbar *bar = window->connectionDisplay()->batteryBar();
+    QTRY_COMPARE_WITH_TIMEOUT(bar->paintedText(), QStringLiteral("60%"), 5000);
+    QCOMPARE(bar->value(), 60);
+    QCOMPARE(window->connectionDisplay()->state().connectionState(), BatteryDisplayState::Receiver);
+    QCOMPARE(LoadBattery(), 60);
+    const QList<QByteArray> written = kernel.reports(MockKernel::Receiver);
+    QVERIFY(!written.isEmpty() && quint8(written.first().at(3)) == CmdBattery);
+    QVERIFY2(prompts.boxes.isEmpty(), qPrintable(prompts.texts().join(QLatin1Char('|'))));
+}
+
+void TestRealPath::accessRetryOpensOnceReadable()
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::geteuid() != 0 || setpriv.isEmpty())
+        QSKIP("a node's permissions only stop a normal user: needs root and setpriv to run one");
+    MockKernel kernel;
+    kernel.shareWithOtherUsers();
+    kernel.plug(MockKernel::Receiver);
+    kernel.setNodeMode(MockKernel::Receiver, 0);
+
+    // The program as a normal user, on the same nodes (followAccess below).
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/mousecfg-nobody-XXXXXX"));
+    QVERIFY(::chown(QFile::encodeName(home.path()).constData(), 65534, 65534) == 0);
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("default.debug=false"));
+    program.setProcessEnvironment(env);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(setpriv,
+                  { "--reuid=65534", "--regid=65534", "--clear-groups",
+                    QCoreApplication::applicationFilePath(), "--follow-access" });
+    const auto nextLine = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        while (!program.canReadLine() && timer.elapsed() < 10000)
+            program.waitForReadyRead(100);
+        return QString::fromLocal8Bit(program.readLine()).trimmed();
+    };
+
+    // Present but refused, then made readable (a rule applied): opened by the retry, with no notice.
+    QCOMPARE(nextLine(), "refused " + QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)));
+    QVERIFY(kernel.reports().isEmpty());
+    QElapsedTimer timer;
+    timer.start();
+    kernel.setNodeMode(MockKernel::Receiver, 0666);
+    QCOMPARE(nextLine(), QStringLiteral("ready 0"));
+    QVERIFY2(timer.elapsed() < 4000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(kernel.reports(MockKernel::Receiver), QList<QByteArray>({ wireFrame(requestFrame(0x46, 0)) }));
+    QVERIFY(program.waitForFinished(5000));
+    QCOMPARE(program.exitCode(), 0);
+}
+
+void TestRealPath::doctorNamesTheNodeInUse_data()
+{
+    QTest::addColumn<QList<int>>("links");
+    QTest::addColumn<bool>("withCommand"); // the first receiver's descriptor has the command collection
+    // The doctor's line about the mouse; {R}, {S} and {C} stand for the nodes of the receiver, the second
+    // receiver and the cable, {P} for the product.
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("receiver") << QList<int>({ MockKernel::Receiver }) << true
+                              << "OK       mouse: {R} present, readable and writable";
+    QTest::newRow("receiver without command collection")
+        << QList<int>({ MockKernel::Receiver }) << false
+        << "PROBLEM  mouse: {R} is ignored: its report descriptor has no command (usage page 1, usage 0) "
+           "collection; fix: plug in the receiver that came with {P}, or connect it by its cable";
+    QTest::newRow("cable, and a receiver without it")
+        << QList<int>({ MockKernel::Receiver, MockKernel::Cable }) << false
+        << "OK       mouse: {R}, {C} present, readable and writable; {R} is "
+           "ignored: its report descriptor has no command (usage "
+           "page 1, usage 0) collection";
+    QTest::newRow("two receivers") << QList<int>({ MockKernel::Receiver, MockKernel::SecondReceiver }) << true
+                                   << "OK       mouse: {R} present, readable and writable";
+    QTest::newRow("two receivers, the first without it")
+        << QList<int>({ MockKernel::Receiver, MockKernel::SecondReceiver }) << false
+        << "OK       mouse: {S} present, readable and writable";
+}
+
+void TestRealPath::doctorNamesTheNodeInUse()
+{
+    QFETCH(QList<int>, links);
+    QFETCH(bool, withCommand);
+    QFETCH(QString, expected);
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    if (!withCommand)
+        kernel.setDescriptor(MockKernel::Receiver, MockHidDescriptors::withoutCommandCollection());
+    for (const int link : links)
+        kernel.plug(Link(link));
+    expected.replace(QLatin1String("{R}"), QString::fromLatin1(kernel.vendorNode(MockKernel::Receiver)))
+        .replace(QLatin1String("{S}"), QString::fromLatin1(kernel.vendorNode(MockKernel::SecondReceiver)))
+        .replace(QLatin1String("{C}"), QString::fromLatin1(kernel.vendorNode(MockKernel::Cable)));
+    expected.replace(QLatin1String("{P}"), ProductName());
+
+    // mousecfg-cli itself, on the same mock nodes (it inherits the preload and the test bed).
+    const CliResult result = runCli(dir, { "doctor" });
+    const QStringList lines = result.output.split(QLatin1Char('\n'));
+    const QStringList mouse = lines.filter(QRegularExpression(QStringLiteral("^\\S+ +mouse: ")));
+    QCOMPARE(mouse, QStringList({ expected }));
+}
+
 void TestRealPath::nodeRemovedWhileOpen()
 {
     TestAppDir dir(TestAppDir::Installed);
@@ -329,9 +554,110 @@ void TestRealPath::unplugDuringUpload()
     FullUpload::check(kernel.reports(), [&](quint8 command) { return kernel.memory(command); });
 }
 
-int main(int argc, char **argv)
+void TestRealPath::cableDuringUpload_data()
+{
+    QTest::addColumn<bool>("plugCable"); // else the cable is pulled out, the receiver staying
+    QTest::newRow("cable plugged during an upload over the receiver") << true;
+    QTest::newRow("cable pulled during an upload over it") << false;
+}
+
+void TestRealPath::cableDuringUpload()
+{
+    QFETCH(bool, plugCable);
+    TestAppDir dir(TestAppDir::Installed);
+    const ConfigData config = FullUpload::config();
+    const QList<QByteArray> virtualReports = virtualUpload(config);
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    if (!plugCable)
+        kernel.plug(MockKernel::Cable);
+    RealPath path(MouseSession::WithStatusThread);
+    DeviceSession session(path.link(), path.session.statusControl(), new UdevHidMonitor);
+    QSignalSpy lost(&session, &DeviceSession::deviceLost);
+    session.openCurrentDevice();
+    const Link before = plugCable ? MockKernel::Receiver : MockKernel::Cable;
+    const Link after = plugCable ? MockKernel::Cable : MockKernel::Receiver;
+    QVERIFY(path.link().InterfaceOpen(before == MockKernel::Cable ? CableCommand : ReceiverCommand));
+
+    // The session reopens the device on what is there while the upload writes its blocks: the report
+    // in flight goes again on the new handle, and the upload ends as if nothing had happened.
+    quint8 result = 0xFF;
+    std::thread upload([&] { result = path.session.upload().WriteProfileToDevice(config, AllGroups); });
+    QTRY_VERIFY_WITH_TIMEOUT(kernel.reports().size() >= 10, 3000);
+    if (plugCable)
+        kernel.plug(MockKernel::Cable);
+    else
+        kernel.unplug(MockKernel::Cable);
+    QTRY_VERIFY_WITH_TIMEOUT(path.link().InterfaceOpen(CableCommand) == plugCable, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(result != 0xFF, 10000);
+    upload.join();
+    QCOMPARE(int(result), int(ReportOk));
+    QCOMPARE(lost.size(), 0);
+    QVERIFY(kernel.reports(before).size() >= 10);
+    QVERIFY(kernel.reports(after).size() >= 10);
+
+    // The status thread stayed out of the upload, and started after it (its battery queries).
+    QList<QByteArray> written = kernel.reports();
+    const int end = written.lastIndexOf(wireFrame(requestFrame(0x46, 1)));
+    for (int i = 0; i < written.size(); ++i)
+        QVERIFY2(quint8(written[i][3]) != CmdBattery || i > end, qPrintable(QString::number(i)));
+    written.erase(std::remove_if(written.begin(), written.end(),
+                                 [](const QByteArray &report) { return quint8(report[3]) == CmdBattery; }),
+                  written.end());
+    // The report in flight was written again on each reopened handle (a cable's first collection
+    // arriving alone reopens as well), never more than three times over.
+    for (int extra = 0; extra < 3 && written != virtualReports; ++extra) {
+        int i = 0;
+        while (i < written.size() && i < virtualReports.size() && written[i] == virtualReports[i])
+            ++i;
+        if (i == 0 || i >= written.size() || written[i] != written[i - 1])
+            break;
+        written.removeAt(i);
+    }
+    QCOMPARE(written, virtualReports);
+    FullUpload::check(written, [&](quint8 command) { return kernel.memory(command); });
+}
+
+namespace {
+
+// The program's device session alone, run as another user by accessRetryOpensOnceReadable: says
+// "refused <nodes>" when the mouse may not be opened, then "ready <result>" with the result of one
+// report once the retry opened it.
+int followAccess(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    TestAppDir dir(TestAppDir::Installed);
+    MouseSession mouse(nullptr, MouseSession::NoStatusThread);
+    DeviceSession session(mouse.link(), mouse.statusControl(), nullptr);
+    QObject::connect(&session, &DeviceSession::accessRefused, [&] {
+        std::printf("refused %s\n", qPrintable(mouse.link().DeniedDeviceNodes().join(QLatin1Char(' '))));
+        std::fflush(stdout);
+    });
+    QObject::connect(&session, &DeviceSession::deviceReady, [&] {
+        const QByteArray frame = requestFrame(0x46, 0);
+        const quint8 result
+            = mouse.link().SendReport(reinterpret_cast<const quint8 *>(frame.constData()), frame.size());
+        std::printf("ready %d\n", int(result));
+        std::fflush(stdout);
+        app.quit();
+    });
+    session.openCurrentDevice();
+    if (mouse.link().CommandHandleOpen()) {
+        std::printf("opened at once\n");
+        return 1;
+    }
+    QTimer::singleShot(10000, &app, [] { QCoreApplication::exit(1); });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The test bed is the parent's: no check that would make one of its own.
+    if (argc == 2 && qstrcmp(argv[1], "--follow-access") == 0)
+        return followAccess(argc, argv);
+    QApplication app(argc, argv);
     QString why;
     if (!MockKernel::environmentReady(&why)) {
         std::fprintf(stderr, "SKIP: %s\n", qPrintable(why));

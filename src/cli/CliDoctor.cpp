@@ -13,6 +13,8 @@
 #include <QStorageInfo>
 #include <QTemporaryFile>
 
+#include <utility>
+
 #include <unistd.h>
 
 namespace {
@@ -47,6 +49,25 @@ QString env(const char *name)
     return QString::fromLocal8Bit(qgetenv(name));
 }
 
+// Receivers and cables of the product with one of their two collections only (a descriptor without
+// the command collection): never opened, whatever their permissions.
+QStringList ignoredNodes(const DeviceLink &link)
+{
+    QStringList ignored;
+    for (const auto &group :
+         { std::make_pair(ReceiverMouse, ReceiverCommand), std::make_pair(CableMouse, CableCommand) }) {
+        const bool mouse = link.InterfacePresent(group.first);
+        const bool command = link.InterfacePresent(group.second);
+        if (mouse != command) {
+            ignored << QStringLiteral("%1 is ignored: its report descriptor has no %2 collection")
+                           .arg(link.InterfaceNode(mouse ? group.first : group.second),
+                                mouse ? QStringLiteral("command (usage page 1, usage 0)")
+                                      : QStringLiteral("mouse (usage page 1, usage 2)"));
+        }
+    }
+    return ignored;
+}
+
 Finding mouseCheck(const CliDevice &device)
 {
     const QString check = QStringLiteral("mouse");
@@ -68,6 +89,12 @@ Finding mouseCheck(const CliDevice &device)
                         .arg(what, denied.join(QStringLiteral(", "))),
                     ruleInstallFix());
     }
+    const QStringList ignored = ignoredNodes(link);
+    if (!ignored.isEmpty() && !device.connected()) {
+        return fail(check, ignored.join(QStringLiteral("; ")),
+                    QStringLiteral("plug in the receiver that came with %1, or connect it by its cable")
+                        .arg(product));
+    }
     // A real node can be present and open for reading yet refuse writes (a rule with the wrong mode).
     QStringList notWritable;
     if (virtualMouse.isEmpty()) {
@@ -80,7 +107,10 @@ Finding mouseCheck(const CliDevice &device)
         return fail(check, QStringLiteral("%1 present, but not readable and writable").arg(what),
                     ruleInstallFix());
     }
-    return pass(check, QStringLiteral("%1 present, readable and writable").arg(what));
+    QString found = QStringLiteral("%1 present, readable and writable").arg(what);
+    if (!ignored.isEmpty())
+        found += QStringLiteral("; ") + ignored.join(QStringLiteral("; "));
+    return pass(check, found);
 }
 
 Finding ruleCheck()

@@ -159,13 +159,17 @@ MockKernel::MockKernel()
     m_productId[Receiver] = quint16(pid1);
     m_vendorId[Cable] = quint16(vid2);
     m_productId[Cable] = quint16(pid2);
-    m_descriptor[Receiver] = m_descriptor[Cable] = MockHidDescriptors::vendorInterface();
+    m_vendorId[SecondReceiver] = m_vendorId[Receiver];
+    m_productId[SecondReceiver] = m_productId[Receiver];
+    for (QByteArray &descriptor : m_descriptor)
+        descriptor = MockHidDescriptors::vendorInterface();
     m_pump = std::thread([this] { pump(); });
 }
 
 MockKernel::~MockKernel()
 {
     unplug(Cable);
+    unplug(SecondReceiver);
     unplug(Receiver);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -201,7 +205,9 @@ void MockKernel::plug(Link link)
 {
     if (m_plugged[link])
         return;
-    const QByteArray port = link == Receiver ? "1-1" : "1-2";
+    const QByteArray port = "1-" + QByteArray::number(int(link) + 1);
+    const QByteArray serial = "MOCK000" + QByteArray::number(int(link) + 1);
+    const bool receiver = link != Cable;
     const QByteArray vendor = QByteArray::number(m_vendorId[link], 16).rightJustified(4, '0');
     const QByteArray product = QByteArray::number(m_productId[link], 16).rightJustified(4, '0');
     const QByteArray release = QByteArray::number(m_release[link], 16).rightJustified(4, '0');
@@ -209,12 +215,12 @@ void MockKernel::plug(Link link)
     char *usb = umockdev_testbed_add_device(
         m_testbed, "usb", port.constData(), nullptr, "idVendor", vendor.constData(), "idProduct",
         product.constData(), "bcdDevice", release.constData(), "manufacturer", "Mock Vendor", "product",
-        link == Receiver ? "Mock Receiver" : "Mock Mouse", "serial", "MOCK0001", nullptr, "DEVTYPE",
+        receiver ? "Mock Receiver" : "Mock Mouse", "serial", serial.constData(), nullptr, "DEVTYPE",
         "usb_device", "PRODUCT", productKey.constData(), nullptr);
     m_usbPath[link] = usb;
     g_free(usb);
     addNode(link, 0, m_usbPath[link], m_descriptor[link]);
-    if (link == Receiver)
+    if (receiver)
         addNode(link, 1, m_usbPath[link], MockHidDescriptors::bootKeyboard());
     m_plugged[link] = true;
 }
@@ -304,7 +310,37 @@ MockKernel::Node *MockKernel::addNode(Link link, int interfaceNumber, const QByt
         qFatal("mock kernel: %s is not a PTY", node->devnode.constData());
     node->pts = slave;
     node->watch = ::open(slave, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (m_shared)
+        shareNode(*node);
     return node;
+}
+
+void MockKernel::shareNode(const Node &node)
+{
+    // The client asks the node's handler through this socket, and opens the PTY behind the node.
+    ::chmod((m_root + "/ioctl" + node.devnode).constData(), 0777);
+    ::chmod(node.pts.constData(), 0666);
+}
+
+void MockKernel::shareWithOtherUsers()
+{
+    m_shared = true;
+    ::chmod(m_root.constData(), 0755);
+    ::chmod((m_root + "/ioctl/_default").constData(), 0777);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto &node : m_nodes) {
+        if (!node->removed)
+            shareNode(*node);
+    }
+}
+
+void MockKernel::setNodeMode(Link link, unsigned mode)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto &node : m_nodes) {
+        if (node->link == link && !node->removed)
+            ::chmod(node->pts.constData(), mode_t(mode));
+    }
 }
 
 void MockKernel::unplug(Link link)
@@ -366,11 +402,11 @@ QByteArray MockKernel::vendorNode(Link link) const
     return QByteArray();
 }
 
-QByteArray MockKernel::keyboardNode() const
+QByteArray MockKernel::keyboardNode(Link link) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     for (const auto &node : m_nodes) {
-        if (node->interfaceNumber == 1 && !node->removed)
+        if (node->link == link && node->interfaceNumber == 1 && !node->removed)
             return node->devnode;
     }
     return QByteArray();

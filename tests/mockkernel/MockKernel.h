@@ -23,7 +23,9 @@ struct _UMockdevTestbed;
 class MockKernel
 {
 public:
-    enum Link { Receiver = 0, Cable = 1 };
+    // A second receiver of the same product can be plugged beside the first, on a later USB port.
+    enum Link { Receiver = 0, Cable = 1, SecondReceiver = 2 };
+    static constexpr int LinkCount = 3;
 
     // True when umockdev's preload library is active in this process; else `why` says what is missing.
     static bool environmentReady(QString *why);
@@ -47,8 +49,13 @@ public:
     bool isPlugged(Link link) const;
     // The node of a link's interface 0 ("/dev/hidrawN"); empty while unplugged.
     QByteArray vendorNode(Link link) const;
-    // The node of the receiver's boot keyboard interface; empty while unplugged.
-    QByteArray keyboardNode() const;
+    // The node of a receiver's boot keyboard interface; empty while unplugged.
+    QByteArray keyboardNode(Link link = Receiver) const;
+    // Lets other users reach the test bed (its folder and the nodes' request sockets), for a client
+    // run as another user; the nodes' own permissions still decide who may open them.
+    void shareWithOtherUsers();
+    // Sets the permissions of a link's nodes, as a udev rule applied to them would.
+    void setNodeMode(Link link, unsigned mode);
 
     // Every report written to a vendor interface node, in order.
     QList<QByteArray> reports() const;
@@ -74,17 +81,19 @@ private:
     friend struct MockKernelAccess;
     Node *addNode(Link link, int interfaceNumber, const QByteArray &usbPath, const QByteArray &descriptor);
     void removeNode(Node &node);
+    void shareNode(const Node &node);
     void queueInput(Node &node, const QByteArray &report);
     void pump();
 
     _UMockdevTestbed *m_testbed = nullptr;
     QByteArray m_root;
-    quint16 m_vendorId[2] = {};
-    quint16 m_productId[2] = {};
-    quint16 m_release[2] = { 0x0102, 0x0105 };
-    QByteArray m_descriptor[2];
-    bool m_plugged[2] = {};
-    QByteArray m_usbPath[2];
+    quint16 m_vendorId[LinkCount] = {};
+    quint16 m_productId[LinkCount] = {};
+    quint16 m_release[LinkCount] = { 0x0102, 0x0105, 0x0102 };
+    QByteArray m_descriptor[LinkCount];
+    bool m_plugged[LinkCount] = {};
+    bool m_shared = false;
+    QByteArray m_usbPath[LinkCount];
     int m_hidCounter = 0;
     int m_hidrawCounter = 0;
 

@@ -1,4 +1,6 @@
 #include "device/link/DeviceTable.h"
+#include "device/link/HidBackend.h"
+#include "platform/HidrawNode.h"
 #include "storage/AppSettings.h"
 
 #include <QRegularExpression>
@@ -64,6 +66,29 @@ InterfaceNameKind ClassifyInterfaceName(const QString &name, int &vendorId, int 
     return NoInterface;
 }
 
+bool DeviceLink::takeOverGroup(DeviceTable::Entry &entry, int group, const QByteArray &goneNode)
+{
+    using namespace DeviceTable;
+    if (CurrentHidBackend()->init() != 0)
+        return false;
+    const QVector<HidDeviceRecord> records = CurrentHidBackend()->enumerate(0, 0);
+    const int interfaces[] = { interfaceOf(group, Mouse), interfaceOf(group, Command) };
+    char saved[2][PathSize];
+    quint32 wasPresent[2];
+    for (int i = 0; i < 2; ++i) {
+        std::memcpy(saved[i], entry.path[interfaces[i]], PathSize);
+        wasPresent[i] = entry.present[interfaces[i]].exchange(0);
+    }
+    if (recordGroup(entry, group, records, goneNode))
+        return true;
+    // None complete: the other collection of the node that went stays until its own notice.
+    for (int i = 0; i < 2; ++i) {
+        std::memcpy(entry.path[interfaces[i]], saved[i], PathSize);
+        entry.present[interfaces[i]] = wasPresent[i];
+    }
+    return false;
+}
+
 DeviceChange DeviceLink::HandleDeviceChange(const QString &name, int arrived)
 {
     using namespace DeviceTable;
@@ -87,8 +112,15 @@ DeviceChange DeviceLink::HandleDeviceChange(const QString &name, int arrived)
             continue;
         const int which = interfaceOf(group, kind);
 
+        const QByteArray path = QByteArrayLiteral("\\\\?\\") + name.toLatin1();
+        const bool sameNode
+            = HidrawPath::devnodeOf(QByteArray(entry.path[which])) == HidrawPath::devnodeOf(path);
+        const bool groupComplete
+            = entry.present[interfaceOf(group, Mouse)] && entry.present[interfaceOf(group, Command)];
         if (arrived) {
-            const QByteArray path = QByteArrayLiteral("\\\\?\\") + name.toLatin1();
+            // Another receiver (or cable) of the product while one is complete is left unused.
+            if (groupComplete && entry.present[which] && !sameNode)
+                continue;
             // A release outside the bounds, or a path too long for its slot, counts as absent.
             if (!releaseAccepted(entry, group, GetReleaseNumber(path.constData()))
                 || !storePath(entry.path[which], path))
@@ -101,9 +133,16 @@ DeviceChange DeviceLink::HandleDeviceChange(const QString &name, int arrived)
                 continue;
             }
         } else {
-            if (entry.present[which].exchange(0) == 0)
+            // Only the node in use counts: an unused one going changes nothing.
+            if (!entry.present[which] || !sameNode)
                 continue;
+            entry.present[which] = 0;
             change.matched = true;
+            // The one in use went while another complete one is there: that one takes over.
+            if (groupComplete && takeOverGroup(entry, group, HidrawPath::devnodeOf(path))) {
+                change.completed = true;
+                continue;
+            }
             if (entryIsEmpty(entry)) {
                 change.gone = true;
                 continue;

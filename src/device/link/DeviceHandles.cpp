@@ -128,6 +128,13 @@ QStringList DeviceLink::PresentDeviceNodes() const
     return sorted;
 }
 
+QString DeviceLink::InterfaceNode(DeviceInterface which) const
+{
+    if (!InterfacePresent(which))
+        return QString();
+    return QString::fromLocal8Bit(HidrawPath::devnodeOf(QByteArray(d->table.entries[0].path[which])));
+}
+
 bool DeviceLink::CommandHandleOpen() const
 {
     return pinCommandHandle().device != nullptr;

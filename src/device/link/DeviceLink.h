@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QtGlobal>
 
 #include <memory>
@@ -50,7 +52,9 @@ quint8 ReportChecksum(const quint8 *frame);
 InterfaceNameKind ClassifyInterfaceName(const QString &name, int &vendorId, int &productId);
 
 class HidBackend;
+struct HidDeviceRecord;
 namespace DeviceTable {
+struct Entry;
 struct Table;
 struct PinnedHandle;
 } // namespace DeviceTable
@@ -109,6 +113,8 @@ public:
     QStringList DeniedDeviceNodes() const;
     // The hidraw nodes of the table's first entry that the last enumeration found present, sorted.
     QStringList PresentDeviceNodes() const;
+    // The node of one present interface of the table's first entry; empty when absent.
+    QString InterfaceNode(DeviceInterface which) const;
 
     // Frames, writes and confirms one report on the command handle (cable, else receiver).
     quint8 SendReport(const quint8 *frame, int length);
@@ -129,10 +135,21 @@ public:
 private:
     struct State;
     DeviceTable::PinnedHandle pinCommandHandle() const;
+    // True once the handle pinned has been closed.
+    bool handleClosed(const DeviceTable::PinnedHandle &handle) const;
+    // Waits a moment for another command handle after `handle` failed; true with `handle` pinned to it.
+    bool awaitNewHandle(DeviceTable::PinnedHandle &handle) const;
     int writePinned(const DeviceTable::PinnedHandle &handle, const quint8 *data, int length);
     int readPinned(const DeviceTable::PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
     void closeHandle(HidDevice *&handle);
     void openHandle(int which, const char *path);
+    // Records the receiver's or cable's collections from `records`, leaving out `goneNode`; true when
+    // both were found.
+    bool recordGroup(DeviceTable::Entry &entry, int group, const QVector<HidDeviceRecord> &records,
+                     const QByteArray &goneNode);
+    // After the node in use of a complete group went: records another complete node of the group if
+    // one is there (true); else leaves the group as it was.
+    bool takeOverGroup(DeviceTable::Entry &entry, int group, const QByteArray &goneNode);
 
     std::unique_ptr<State> d;
 };

@@ -1,11 +1,13 @@
 #include "device/link/DeviceTable.h"
 
 #include "device/link/HidBackend.h"
+#include "platform/HidrawNode.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
 
 #include <QDebug>
+#include <QHash>
 
 #include <cstring>
 
@@ -115,26 +117,64 @@ void DeviceLink::BuildDeviceTable()
 
 int DeviceLink::EnumerateDevices()
 {
-    using namespace DeviceTable;
     HidBackend *backend = CurrentHidBackend();
     d->cableRelease = 0;
     if (backend->init() != 0)
         return -1;
     const QVector<HidDeviceRecord> records = backend->enumerate(0, 0);
-    for (const HidDeviceRecord &record : records) {
-        for (quint32 i = 0; i < entryCount(); ++i) {
-            Entry &entry = d->table.entries[i];
-            if (matchesSelector(entry, ReceiverMouse, record))
-                recordInterface(entry, ReceiverMouse, record);
-            if (matchesSelector(entry, ReceiverCommand, record) && record.path.toLower().contains("col04"))
-                recordInterface(entry, ReceiverCommand, record);
-            if (matchesSelector(entry, CableMouse, record))
-                recordInterface(entry, CableMouse, record);
-            if (matchesSelector(entry, CableCommand, record) && recordInterface(entry, CableCommand, record))
-                d->cableRelease = record.releaseNumber;
-        }
+    for (quint32 i = 0; i < entryCount(); ++i) {
+        for (const int group : { DeviceTable::Receiver, DeviceTable::Cable })
+            recordGroup(d->table.entries[i], group, records, QByteArray());
     }
     return 0;
+}
+
+bool DeviceLink::recordGroup(DeviceTable::Entry &entry, int group, const QVector<HidDeviceRecord> &records,
+                             const QByteArray &goneNode)
+{
+    using namespace DeviceTable;
+    const int mouse = interfaceOf(group, Mouse);
+    const int command = interfaceOf(group, Command);
+    // The mouse and command collections of each node of the group, in the order found.
+    QVector<QByteArray> nodes;
+    QHash<QByteArray, const HidDeviceRecord *> mouseOf, commandOf;
+    for (const HidDeviceRecord &record : records) {
+        const QByteArray node = HidrawPath::devnodeOf(record.path);
+        if (node == goneNode)
+            continue;
+        const bool isMouse = matchesSelector(entry, mouse, record);
+        // The receiver's command collection is the fourth of its node.
+        const bool isCommand = matchesSelector(entry, command, record)
+            && (group == Cable || record.path.toLower().contains("col04"));
+        if (!isMouse && !isCommand)
+            continue;
+        if (!nodes.contains(node))
+            nodes.append(node);
+        if (isMouse && !mouseOf.contains(node))
+            mouseOf.insert(node, &record);
+        if (isCommand && !commandOf.contains(node))
+            commandOf.insert(node, &record);
+    }
+    // Two receivers (or cables) at once: the first node with both collections is used, and the other
+    // stays unused until it goes. Without a complete node, the first collections found are recorded.
+    const HidDeviceRecord *mouseRecord = nullptr;
+    const HidDeviceRecord *commandRecord = nullptr;
+    for (const QByteArray &node : nodes) {
+        if (mouseOf.contains(node) && commandOf.contains(node)) {
+            mouseRecord = mouseOf.value(node);
+            commandRecord = commandOf.value(node);
+            break;
+        }
+        if (!mouseRecord)
+            mouseRecord = mouseOf.value(node);
+        if (!commandRecord)
+            commandRecord = commandOf.value(node);
+    }
+    if (mouseRecord)
+        recordInterface(entry, mouse, *mouseRecord);
+    if (commandRecord && recordInterface(entry, command, *commandRecord) && group == Cable)
+        d->cableRelease = commandRecord->releaseNumber;
+    return entry.present[mouse] && entry.present[command];
 }
 
 int DeviceLink::ConnectedDeviceCount() const

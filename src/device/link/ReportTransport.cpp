@@ -1,6 +1,7 @@
 #include "device/link/DeviceTable.h"
 #include "platform/LogCategories.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QThread>
 
@@ -16,6 +17,10 @@ constexpr int ReadFailureBudget = 29;
 constexpr int MismatchBudget = 19;
 constexpr int RewriteBudget = 2;
 constexpr int EmptyReplyBudget = 5;
+// How long a failed exchange waits for the session to reopen the device on what is left (a receiver
+// or cable came or went), and how often one report may move to a new handle.
+constexpr int HandleSwapWaitMs = 1000;
+constexpr int HandleSwapBudget = 3;
 
 enum Verdict { EchoMatches = 0, HeaderDiffers = 1, PayloadDiffers = 2 };
 
@@ -71,9 +76,29 @@ quint32 DeviceLink::UnconfirmedReports() const
     return d->unconfirmed;
 }
 
+bool DeviceLink::handleClosed(const DeviceTable::PinnedHandle &handle) const
+{
+    return pinCommandHandle().generation != handle.generation;
+}
+
+bool DeviceLink::awaitNewHandle(DeviceTable::PinnedHandle &handle) const
+{
+    const QDeadlineTimer deadline(HandleSwapWaitMs);
+    for (;;) {
+        const DeviceTable::PinnedHandle now = pinCommandHandle();
+        if (now.device && now.generation != handle.generation) {
+            handle = now;
+            return true;
+        }
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+}
+
 quint8 DeviceLink::SendReport(const quint8 *frame, int length)
 {
-    const DeviceTable::PinnedHandle handle = pinCommandHandle();
+    DeviceTable::PinnedHandle handle = pinCommandHandle();
     if (!handle.device)
         return ReportNoDevice;
 
@@ -89,9 +114,23 @@ quint8 DeviceLink::SendReport(const quint8 *frame, int length)
     int rewrites = 0;
     int emptyReplies = 0;
     int verdict = EchoMatches;
+    int swaps = 0;
+    // The session closed the handle under this exchange and opened another: the report starts again there.
+    const auto movedToNewHandle = [&] {
+        if (swaps >= HandleSwapBudget || !awaitNewHandle(handle))
+            return false;
+        ++swaps;
+        readFailures = mismatches = rewrites = emptyReplies = 0;
+        verdict = EchoMatches;
+        qCDebug(lcDevice, "The report goes again on the device reopened.");
+        return true;
+    };
 
     for (;;) { // write
         if (writePinned(handle, request, length) < 0) {
+            // A node that went away fails before the session hears of it and reopens on what is left.
+            if (movedToNewHandle())
+                continue;
             qCDebug(lcDevice, "Unable to send a feature report.");
             return ReportWriteFailed;
         }
@@ -102,6 +141,13 @@ quint8 DeviceLink::SendReport(const quint8 *frame, int length)
         bool rewrite = false;
         while (!rewrite) { // read
             if (readPinned(handle, reply, length, ReadTimeoutMs) < 0) {
+                if (handleClosed(handle)) {
+                    if (movedToNewHandle()) {
+                        rewrite = true;
+                        break;
+                    }
+                    return ReportWriteFailed;
+                }
                 if (++readFailures <= ReadFailureBudget) {
                     QThread::msleep(RereadPauseMs);
                     continue;

@@ -22,6 +22,23 @@ void StatusThreadControl::StopStatusThread()
 
 void StatusThreadControl::StartStatusThread()
 {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_held)
+            return;
+    }
     if (const auto start = hook(false))
         start();
+}
+
+void StatusThreadControl::HoldForUpload()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_held = true;
+}
+
+void StatusThreadControl::ReleaseUpload()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_held = false;
 }

@@ -12,8 +12,13 @@ public:
     void SetStatusThreadControl(std::function<void()> stop, std::function<void()> start);
     // Stops the status thread and returns once it has left the device handles.
     void StopStatusThread();
-    // Starts the status thread again.
+    // Starts the status thread again; nothing while an upload holds it.
     void StartStatusThread();
+    // An upload begins (after StopStatusThread): a device reopened by hot plug meanwhile must not
+    // start the status thread, which would take the upload's replies.
+    void HoldForUpload();
+    // The upload ended; the caller decides whether the status thread starts again.
+    void ReleaseUpload();
 
 private:
     std::function<void()> hook(bool stop);
@@ -21,4 +26,5 @@ private:
     std::mutex m_mutex;
     std::function<void()> m_stop;
     std::function<void()> m_start;
+    bool m_held = false;
 };

@@ -18,6 +18,17 @@ DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status)
 quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups)
 {
     m_status.StopStatusThread();
+    m_status.HoldForUpload();
+    const quint8 result = writeProfile(snapshot, groups);
+    m_status.ReleaseUpload();
+    if (result)
+        return result; // the status thread stays stopped until the window starts it again
+    m_status.StartStatusThread();
+    return ReportOk;
+}
+
+quint8 DeviceUpload::writeProfile(const ConfigData &snapshot, int groups)
+{
     ConfigData &copy = m_state.DeviceSideCopy();
     copy = snapshot;
 
@@ -36,9 +47,5 @@ quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups
         result = WriteMacros(m_commands, copy, m_state.MacroIndices());
     if (!result)
         result = m_commands.EndWrite();
-    if (result)
-        return result; // the status thread stays stopped until the window starts it again
-
-    m_status.StartStatusThread();
-    return ReportOk;
+    return result;
 }

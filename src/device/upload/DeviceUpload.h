@@ -24,6 +24,8 @@ public:
     quint8 WriteProfileToDevice(const ConfigData &snapshot, int groups);
 
 private:
+    // The blocks of WriteProfileToDevice, with the status thread stopped and held.
+    quint8 writeProfile(const ConfigData &snapshot, int groups);
     CommandSet m_commands;
     UploadState m_state;
     StatusThreadControl &m_status;
