@@ -2,6 +2,7 @@
 
 #include "storage/AppPaths.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -41,9 +42,17 @@ QString TestAppDir::writeFile(const QString &relative, const QByteArray &text) c
 {
     const QString full = path() + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(full).path());
+    const QFileInfo before(full);
+    const QDateTime oldTime = before.exists() ? before.lastModified() : QDateTime();
     QFile file(full);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         file.write(text);
+        file.flush();
+        // QSettings re-reads a file only when its size or time changed; a rewrite of the same size
+        // within one tick of the file system's clock would otherwise go unseen.
+        if (oldTime.isValid() && QFileInfo(full).lastModified() <= oldTime.addMSecs(1))
+            file.setFileTime(oldTime.addSecs(1), QFileDevice::FileModificationTime);
+    }
     return full;
 }
 
