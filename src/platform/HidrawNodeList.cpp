@@ -59,21 +59,7 @@ QVector<HidrawNodeDetails> listHidrawNodes()
     udev *context = udev_new();
     if (!context)
         return nodes;
-    if (udev_enumerate *enumerate = udev_enumerate_new(context)) {
-        udev_enumerate_add_match_subsystem(enumerate, "hidraw");
-        udev_enumerate_scan_devices(enumerate);
-        udev_list_entry *entry = nullptr;
-        udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate))
-        {
-            udev_device *device = udev_device_new_from_syspath(context, udev_list_entry_get_name(entry));
-            if (!device)
-                continue;
-            if (udev_device_get_devnode(device))
-                nodes.append(detailsOf(device));
-            udev_device_unref(device);
-        }
-        udev_enumerate_unref(enumerate);
-    }
+    UdevHidMonitor::forEachHidrawNode(context, [&nodes](udev_device *device) { nodes.append(detailsOf(device)); });
     udev_unref(context);
     std::sort(nodes.begin(), nodes.end(), [](const HidrawNodeDetails &a, const HidrawNodeDetails &b) {
         return nodeNumber(a.kernelName) < nodeNumber(b.kernelName);

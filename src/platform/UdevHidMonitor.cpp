@@ -74,9 +74,9 @@ HidrawNode UdevHidMonitor::classify(udev_device *device)
     return node;
 }
 
-void UdevHidMonitor::rememberPresentNodes()
+void UdevHidMonitor::forEachHidrawNode(udev *context, const std::function<void(udev_device *device)> &visit)
 {
-    udev_enumerate *enumerate = udev_enumerate_new(m_udev);
+    udev_enumerate *enumerate = context ? udev_enumerate_new(context) : nullptr;
     if (!enumerate)
         return;
     udev_enumerate_add_match_subsystem(enumerate, "hidraw");
@@ -84,16 +84,22 @@ void UdevHidMonitor::rememberPresentNodes()
     udev_list_entry *entry = nullptr;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumerate))
     {
-        udev_device *device = udev_device_new_from_syspath(m_udev, udev_list_entry_get_name(entry));
+        udev_device *device = udev_device_new_from_syspath(context, udev_list_entry_get_name(entry));
         if (!device)
             continue;
-        if (udev_device_get_devnode(device)) {
-            const HidrawNode node = classify(device);
-            m_nodes.insert(node.devnode, node);
-        }
+        if (udev_device_get_devnode(device))
+            visit(device);
         udev_device_unref(device);
     }
     udev_enumerate_unref(enumerate);
+}
+
+void UdevHidMonitor::rememberPresentNodes()
+{
+    forEachHidrawNode(m_udev, [this](udev_device *device) {
+        const HidrawNode node = classify(device);
+        m_nodes.insert(node.devnode, node);
+    });
 }
 
 void UdevHidMonitor::readEvent()

@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <functional>
+
 class QSocketNotifier;
 struct udev;
 struct udev_device;
@@ -24,6 +26,8 @@ public:
     bool isActive() const { return m_monitor != nullptr; }
     // Vendor, product, release, interface and collections of a hidraw udev device.
     static HidrawNode classify(udev_device *device);
+    // Calls `visit` with every hidraw device of `context` that has a node in /dev.
+    static void forEachHidrawNode(udev *context, const std::function<void(udev_device *device)> &visit);
 
 private:
     void readEvent();
