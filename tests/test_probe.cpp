@@ -24,6 +24,8 @@ private slots:
     void reportFile_data();
     void reportFile();
     void nodeThatCannotBeOpened();
+    void accessRuleMatch_data();
+    void accessRuleMatch();
 };
 
 namespace {
@@ -267,6 +269,77 @@ void TestProbe::nodeThatCannotBeOpened()
         qPrintable(lines.join('\n')));
     // The other node still opens.
     QVERIFY(nodeBlock(lines, kernel.keyboardNode()).filter("  open: for reading and writing").size() == 1);
+}
+
+void TestProbe::accessRuleMatch_data()
+{
+    QTest::addColumn<QByteArray>("rules");
+    // Whether udev would apply the rule to the receiver's nodes (248a:fa02, hidrawN).
+    QTest::addColumn<bool>("matches");
+    // What the line lists when it does not match.
+    QTest::addColumn<QString>("names");
+    QFile shipped(QStringLiteral(MOUSECFG_SOURCE_DIR "/data/70-mousecfg.rules"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QTest::newRow("the rule the program ships") << shipped.readAll() << true << QString();
+    QTest::newRow("the cable's ids only")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fb01\", TAG+=\"uaccess\"\n")
+        << false << "248a:fb01";
+    // udev compares attribute values as written: sysfs has the ids in lower case.
+    QTest::newRow("ids in upper case")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248A\", ATTRS{idProduct}==\"FA02\", TAG+=\"uaccess\"\n")
+        << false << "248A:FA02";
+    QTest::newRow("the node chosen by its subsystem")
+        << QByteArray("SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa02\", MODE=\"0660\"\n")
+        << true << QString();
+    QTest::newRow("the USB device's rule, not its hidraw nodes")
+        << QByteArray("SUBSYSTEM==\"usb\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa02\", TAG+=\"uaccess\"\n")
+        << false << "248a:fa02";
+    QTest::newRow("spaces around the operators")
+        << QByteArray("KERNEL == \"hidraw*\", ATTRS{idVendor} == \"248a\", ATTRS{idProduct} == \"fa02\", TAG += \"uaccess\"\n")
+        << true << QString();
+    QTest::newRow("alternatives")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fb01|fa02\", TAG+=\"uaccess\"\n")
+        << true << QString();
+    QTest::newRow("a pattern")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa0[0-9]\", TAG+=\"uaccess\"\n")
+        << true << QString();
+    QTest::newRow("any product of the vendor")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", TAG+=\"uaccess\"\n") << true << QString();
+    QTest::newRow("every product but this one")
+        << QByteArray("KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}!=\"fa02\", TAG+=\"uaccess\"\n")
+        << false << "248a:*";
+    QTest::newRow("a line carried on")
+        << QByteArray("KERNEL==\"hidraw*\", \\\n  ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa02\", \\\n  TAG+=\"uaccess\"\n")
+        << true << QString();
+    QTest::newRow("commented out")
+        << QByteArray("# KERNEL==\"hidraw*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa02\", TAG+=\"uaccess\"\n")
+        << false << "no hidraw node";
+    QTest::newRow("input devices, not hidraw")
+        << QByteArray("KERNEL==\"event*\", ATTRS{idVendor}==\"248a\", ATTRS{idProduct}==\"fa02\", TAG+=\"uaccess\"\n")
+        << false << "248a:fa02";
+}
+
+void TestProbe::accessRuleMatch()
+{
+    QFETCH(QByteArray, rules);
+    QFETCH(bool, matches);
+    QFETCH(QString, names);
+    TestAppDir dir(TestAppDir::Installed);
+    MockKernel kernel;
+    kernel.plug(MockKernel::Receiver);
+    const QString path = dir.path() + "/70-mousecfg.rules";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(rules);
+    file.close();
+
+    HardwareProbe probe;
+    probe.run(false, path);
+    const QStringList lines = probe.lines(false);
+    const QString expected = matches ? path + " matches" : path + " does not match (it names " + names + ")";
+    // Both of the receiver's nodes, its vendor collection and its keyboard, are given alike.
+    for (const QByteArray &node : { kernel.vendorNode(MockKernel::Receiver), kernel.keyboardNode() })
+        QCOMPARE(lineStarting(nodeBlock(lines, node), "  rule: "), "  rule: " + expected);
 }
 
 int main(int argc, char **argv)

@@ -4,10 +4,9 @@
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceTable.h"
 #include "storage/AppSettings.h"
+#include "platform/UdevRuleFile.h"
 #include "storage/ProductDefinition.h"
 
-#include <QFile>
-#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -83,27 +82,6 @@ QString collectionLine(int index, const HidCollectionInfo &collection)
     return line;
 }
 
-// The vendor and product ids each line of a udev rule file gives hidraw nodes.
-QVector<QPair<QByteArray, QByteArray>> ruleIds(const QString &path)
-{
-    QVector<QPair<QByteArray, QByteArray>> result;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return result;
-    static const QRegularExpression vendor(QStringLiteral("ATTRS\\{idVendor\\}==\"([^\"]*)\""));
-    static const QRegularExpression product(QStringLiteral("ATTRS\\{idProduct\\}==\"([^\"]*)\""));
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(QLatin1Char('#')) || !line.contains(QLatin1String("KERNEL==\"hidraw")))
-            continue;
-        const QRegularExpressionMatch v = vendor.match(line);
-        const QRegularExpressionMatch p = product.match(line);
-        if (v.hasMatch() && p.hasMatch())
-            result.append({ v.captured(1).toLower().toLatin1(), p.captured(1).toLower().toLatin1() });
-    }
-    return result;
-}
-
 QString openErrorText(int error)
 {
     return QStringLiteral("%1 (errno %2)").arg(QString::fromLocal8Bit(std::strerror(error))).arg(error);
@@ -123,6 +101,11 @@ QString describeOpen(const HardwareProbe::Node &node)
 } // namespace
 
 void HardwareProbe::run(bool all)
+{
+    run(all, AccessAdvice::installedRulePath());
+}
+
+void HardwareProbe::run(bool all, const QString &rulePath)
 {
     using namespace DeviceTable;
     int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
@@ -168,8 +151,8 @@ void HardwareProbe::run(bool all)
                                       "collection was found");
     }
 
-    m_rulePath = AccessAdvice::installedRulePath();
-    m_ruleIds = ruleIds(m_rulePath);
+    m_rulePath = rulePath;
+    const UdevRuleFile rules(m_rulePath);
 
     m_nodes.clear();
     m_otherNodes = 0;
@@ -202,12 +185,9 @@ void HardwareProbe::run(bool all)
         if (m_rulePath.isEmpty()) {
             node.rule = QStringLiteral("no %1 installed").arg(AccessAdvice::ruleFileName());
         } else {
-            const bool matches = details.kernelName.startsWith("hidraw")
-                && m_ruleIds.contains(
-                    { details.usbVendorAttribute.toLower(), details.usbProductAttribute.toLower() });
-            QStringList listed;
-            for (const auto &pair : m_ruleIds)
-                listed << QString::fromLatin1(pair.first + ':' + pair.second);
+            const bool matches
+                = rules.matches(details.kernelName, details.usbVendorAttribute, details.usbProductAttribute);
+            const QStringList listed = rules.namedDevices();
             node.rule = matches ? QStringLiteral("%1 matches").arg(m_rulePath)
                                 : QStringLiteral("%1 does not match (it names %2)")
                                       .arg(m_rulePath,

@@ -28,6 +28,8 @@ public:
     // Looks at the system now: the device table as the program builds it, and udev's nodes.
     // Without `all`, only the nodes of the receiver's and the cable's vendor are kept.
     void run(bool all);
+    // The same, with the access rule read from `rulePath` (empty: none is installed).
+    void run(bool all, const QString &rulePath);
 
     const QVector<Node> &nodes() const { return m_nodes; }
     // The node and collection commands would go to ("/dev/hidraw3&col04"); empty when none.
@@ -52,6 +54,5 @@ private:
     QByteArray m_path[4]; // present interfaces of the table's entry, by DeviceInterface
     bool m_groupComplete[2] = {};
     QString m_rulePath;
-    QVector<QPair<QByteArray, QByteArray>> m_ruleIds; // vendor and product of each line of the rule
     bool m_hidStarted = false;
 };
