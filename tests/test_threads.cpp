@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+#include <memory>
+
 // The upload thread and the status thread against the virtual mouse.
 class TestThreads : public QObject
 {
@@ -24,6 +26,8 @@ private slots:
     void uploadWhileAsleepSendsNothing();
     void stoppedUploadDoesNothing();
     void runnerPausesAroundUpload();
+    void noStartDuringUpload_data();
+    void noStartDuringUpload();
 };
 
 namespace {
@@ -220,6 +224,58 @@ void TestThreads::runnerPausesAroundUpload()
     delete runner; // stops the thread and uninstalls the control
     link.session.statusControl().StopStatusThread();
     QCOMPARE(link.session.upload().WriteProfileToDevice(link.session.upload().state().UploadSnapshot(), 0), quint8(ReportOk));
+}
+
+void TestThreads::noStartDuringUpload_data()
+{
+    QTest::addColumn<bool>("queuedByLastUpload"); // else asked for directly, as on a hot-plug notice
+    QTest::newRow("start queued by the last upload's end") << true;
+    QTest::newRow("start asked for while the upload runs") << false;
+}
+
+void TestThreads::noStartDuringUpload()
+{
+    QFETCH(bool, queuedByLastUpload);
+    VirtualMouseLink link(true, false);
+    prepareConfig(link.session);
+    const ConfigData config = link.session.upload().state().UploadSnapshot();
+    StatusThreadControl &control = link.session.statusControl();
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), control);
+    QSignalSpy batteries(&runner, &StatusThreadRunner::RefreshBatteryStatus);
+    runner.start();
+    QTRY_COMPARE(batteries.count(), 1);
+
+    const auto uploadThread = [&](quint8 &result) {
+        return QThread::create([&] { result = link.session.upload().WriteProfileToDevice(config, AllGroups); });
+    };
+    quint8 first = 0xFF;
+    quint8 second = 0xFF;
+    if (queuedByLastUpload) {
+        // Its end queues a start to this thread, which has not run it yet when the next upload begins.
+        std::unique_ptr<QThread> upload(uploadThread(first));
+        upload->start();
+        upload->wait();
+        QCOMPARE(int(first), int(ReportOk));
+    }
+    link.mouse.clearReports();
+    std::unique_ptr<QThread> upload(uploadThread(second));
+    upload->start();
+    while (!control.HeldForUpload() && !upload->isFinished())
+        QThread::msleep(1);
+    if (!queuedByLastUpload)
+        runner.start();
+    while (!upload->wait(10))
+        QCoreApplication::processEvents();
+    QCOMPARE(int(second), int(ReportOk));
+
+    // The status thread asked nothing between the upload's begin and end, and runs again after it.
+    const QList<QByteArray> reports = link.mouse.reports();
+    const int begin = reports.indexOf(wireFrame(requestFrame(0x46, 0)));
+    const int end = reports.lastIndexOf(wireFrame(requestFrame(0x46, 1)));
+    QVERIFY(begin >= 0 && end > begin);
+    for (int i = begin; i <= end; ++i)
+        QVERIFY2(quint8(reports[i][3]) != CmdBattery, qPrintable(QString::number(i)));
+    QTRY_VERIFY(runner.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestThreads)

@@ -42,3 +42,9 @@ void StatusThreadControl::ReleaseUpload()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_held = false;
 }
+
+bool StatusThreadControl::HeldForUpload() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_held;
+}

@@ -14,16 +14,19 @@ public:
     void StopStatusThread();
     // Starts the status thread again; nothing while an upload holds it.
     void StartStatusThread();
-    // An upload begins (after StopStatusThread): a device reopened by hot plug meanwhile must not
-    // start the status thread, which would take the upload's replies.
+    // An upload begins (before StopStatusThread, so that no start comes in between): a device
+    // reopened by hot plug meanwhile must not start the status thread, which would take the upload's
+    // replies.
     void HoldForUpload();
     // The upload ended; the caller decides whether the status thread starts again.
     void ReleaseUpload();
+    // True while an upload holds the status thread: every start is refused, a queued one included.
+    bool HeldForUpload() const;
 
 private:
     std::function<void()> hook(bool stop);
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::function<void()> m_stop;
     std::function<void()> m_start;
     bool m_held = false;

@@ -28,6 +28,10 @@ void StatusThreadRunner::start()
         return;
     }
     std::lock_guard<std::mutex> lock(m_mutex);
+    // An upload's replies are its own: a start queued by the last upload, or asked for by the window
+    // on a hot-plug notice, waits for the upload's end, which starts the thread itself.
+    if (m_control.HeldForUpload())
+        return;
     // A thread that found no command handle has ended on its own; it must not block a new one.
     if (m_thread && m_thread->isFinished()) {
         delete m_thread;

@@ -25,7 +25,8 @@ public:
     // Stops the thread and uninstalls the control.
     ~StatusThreadRunner() override;
 
-    // Starts a new status thread unless one runs; from another thread the start is queued to ours.
+    // Starts a new status thread unless one runs or an upload holds it; from another thread the
+    // start is queued to ours.
     void start();
     // Stops the status thread and returns once it has ended; callable from any thread.
     void stop();

@@ -17,8 +17,8 @@ DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status)
 
 quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups)
 {
-    m_status.StopStatusThread();
     m_status.HoldForUpload();
+    m_status.StopStatusThread();
     const quint8 result = writeProfile(snapshot, groups);
     m_status.ReleaseUpload();
     if (result)
