@@ -24,6 +24,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
 #include <cstdio>
 #include <thread>
 
@@ -581,7 +582,7 @@ void TestRealPath::cableDuringUpload()
 
     // The session reopens the device on what is there while the upload writes its blocks: the report
     // in flight goes again on the new handle, and the upload ends as if nothing had happened.
-    quint8 result = 0xFF;
+    std::atomic<int> result { 0xFF }; // read here while the upload runs
     std::thread upload([&] { result = path.session.upload().WriteProfileToDevice(config, AllGroups); });
     QTRY_VERIFY_WITH_TIMEOUT(kernel.reports().size() >= 10, 3000);
     if (plugCable)

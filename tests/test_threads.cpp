@@ -40,6 +40,20 @@ void prepareConfig(MouseSession &session)
     session.upload().state().LastSentConfig() = config;
 }
 
+// What a worker thread's signal carried, collected in the test's thread through queued calls:
+// QSignalSpy appends in the emitting thread, racing with the test that reads its list meanwhile.
+template <typename Value>
+class Collected : public QObject
+{
+public:
+    template <typename Signal>
+    Collected(const TarnGetBatteryThread *thread, Signal signal)
+    {
+        connect(thread, signal, this, [this](const Value &value) { values.append(value); });
+    }
+    QList<Value> values;
+};
+
 // Runs one upload thread to its end; returns its status.
 quint8 runUpload(MouseSession &session, bool sendEverything)
 {
@@ -64,26 +78,26 @@ void TestThreads::statusThreadPassesReportsOn()
     link.mouse.setBattery(battery);
 
     TarnGetBatteryThread thread(link.device(), link.session.upload().state());
-    QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy statusSpy(&thread, &TarnGetBatteryThread::RefreshStatus);
-    QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
+    Collected<BatteryReport> batteries(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
+    Collected<StatusReport> statuses(&thread, &TarnGetBatteryThread::RefreshStatus);
+    Collected<quint8> writeStatuses(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start(QThread::InheritPriority);
 
-    QTRY_COMPARE(batterySpy.count(), 1);
-    const BatteryReport report = batterySpy.first().first().value<BatteryReport>();
+    QTRY_COMPARE(batteries.values.size(), 1);
+    const BatteryReport report = batteries.values.first();
     QVERIFY(!report.asleep && report.charging);
     QCOMPARE(report.level, 60); // reading 930 against the default 4200 mV
     QCOMPARE(report.charge, quint8(7));
     QCOMPARE(report.writeStatus, quint8(3));
     QCOMPARE(report.deviceType, quint8(8));
-    QCOMPARE(writeSpy.count(), 1);
-    QCOMPARE(writeSpy.first().first().value<quint8>(), quint8(3));
+    QCOMPARE(writeStatuses.values.size(), 1);
+    QCOMPARE(writeStatuses.values.first(), quint8(3));
     QCOMPARE(link.session.upload().state().DeviceTypeByte(), quint8(8));
     QCOMPARE(link.mouse.reports().first(), wireFrame(requestFrame(0x48)));
 
     link.mouse.sendStatusReport(2, 3, 4, 1);
-    QTRY_COMPARE(statusSpy.count(), 1);
-    const StatusReport status = statusSpy.first().first().value<StatusReport>();
+    QTRY_COMPARE(statuses.values.size(), 1);
+    const StatusReport status = statuses.values.first();
     QCOMPARE(QList<int>({ status.slot, status.stage, status.rate, status.mode }), QList<int>({ 2, 3, 4, 1 }));
 
     thread.stopAndWait();
@@ -93,13 +107,13 @@ void TestThreads::statusThreadPassesReportsOn()
     // A status report read where the battery query's answer was expected is passed on, not lost.
     link.mouse.sendStatusReport(1, 2, 3, 0);
     TarnGetBatteryThread second(link.device(), link.session.upload().state());
-    QSignalSpy secondBattery(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy secondStatus(&second, &TarnGetBatteryThread::RefreshStatus);
+    Collected<BatteryReport> secondBatteries(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
+    Collected<StatusReport> secondStatuses(&second, &TarnGetBatteryThread::RefreshStatus);
     second.start(QThread::InheritPriority);
-    QTRY_COMPARE(secondStatus.count(), 1);
-    const StatusReport early = secondStatus.first().first().value<StatusReport>();
+    QTRY_COMPARE(secondStatuses.values.size(), 1);
+    const StatusReport early = secondStatuses.values.first();
     QCOMPARE(QList<int>({ early.slot, early.stage, early.rate, early.mode }), QList<int>({ 1, 2, 3, 0 }));
-    QTRY_COMPARE(secondBattery.count(), 1);
+    QTRY_COMPARE(secondBatteries.values.size(), 1);
     second.stopAndWait();
 }
 
@@ -108,15 +122,15 @@ void TestThreads::sleepingMouseReportsZeros()
     VirtualMouseLink link(true, false);
     link.mouse.setAsleep(true);
     TarnGetBatteryThread thread(link.device(), link.session.upload().state());
-    QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
-    QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
+    Collected<BatteryReport> batteries(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
+    Collected<quint8> writeStatuses(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start();
-    QTRY_COMPARE(batterySpy.count(), 1);
-    const BatteryReport asleep = batterySpy.first().first().value<BatteryReport>();
+    QTRY_COMPARE(batteries.values.size(), 1);
+    const BatteryReport asleep = batteries.values.first();
     QVERIFY(asleep.asleep && !asleep.charging);
     QCOMPARE(asleep.level, 0);
     QTest::qWait(100);
-    QCOMPARE(writeSpy.count(), 0);
+    QCOMPARE(writeStatuses.values.size(), 0);
     thread.stopAndWait();
 }
 
