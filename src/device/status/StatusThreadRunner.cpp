@@ -34,6 +34,7 @@ void StatusThreadRunner::start()
         return;
     // A thread that found no command handle has ended on its own; it must not block a new one.
     if (m_thread && m_thread->isFinished()) {
+        m_thread->wait();
         delete m_thread;
         m_thread = nullptr;
     }

@@ -55,7 +55,21 @@ void TarnGetBatteryThread::handleBatteryReport(const quint8 *reply)
         emit RefreshWriteStatus(report.writeStatus);
 }
 
+bool TarnGetBatteryThread::wait(unsigned long time)
+{
+    if (!QThread::wait(time))
+        return false;
+    std::lock_guard<std::mutex> ended(m_running);
+    return true;
+}
+
 void TarnGetBatteryThread::run()
+{
+    std::lock_guard<std::mutex> running(m_running);
+    listen();
+}
+
+void TarnGetBatteryThread::listen()
 {
     qCDebug(lcUpload, "TarnGetBatteryThread.");
     int pass = 0;

@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <climits>
 #include <condition_variable>
 #include <mutex>
 
@@ -26,6 +27,9 @@ public:
     void requestStop();
     // Asks the loop to end and waits until the thread has left the device handles.
     void stopAndWait();
+    // QThread::wait(), then the lock the run held: QThread::wait() returns through Qt's own lock,
+    // which ThreadSanitizer cannot see, and the end of the run would look unordered with what follows.
+    bool wait(unsigned long time = ULONG_MAX);
 
 signals:
     // A battery report; an asleep one also when the query got no answer.
@@ -39,6 +43,8 @@ protected:
     void run() override;
 
 private:
+    // The battery and status loop, until a stop is asked for or the handle is gone.
+    void listen();
     void handleBatteryReport(const quint8 *reply);
     // Sleeps `ms` milliseconds unless a stop is requested meanwhile.
     void pause(int ms);
@@ -49,4 +55,5 @@ private:
     std::atomic<bool> m_stop { false };
     std::mutex m_pauseMutex;
     std::condition_variable m_pauseCondition;
+    std::mutex m_running; // held by run() from its start to its end
 };

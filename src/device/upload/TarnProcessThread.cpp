@@ -17,7 +17,21 @@ TarnProcessThread::TarnProcessThread(DeviceUpload &upload, QObject *parent)
     , m_upload(upload)
 { }
 
+bool TarnProcessThread::wait(unsigned long time)
+{
+    if (!QThread::wait(time))
+        return false;
+    std::lock_guard<std::mutex> ended(m_running);
+    return true;
+}
+
 void TarnProcessThread::run()
+{
+    std::lock_guard<std::mutex> running(m_running);
+    upload();
+}
+
+void TarnProcessThread::upload()
 {
     if (m_stop) {
         qCDebug(lcUpload, "isStop.");

@@ -4,6 +4,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <climits>
+#include <mutex>
 
 class DeviceUpload;
 
@@ -23,6 +25,9 @@ public:
     QString saveFailure() const { return m_saveFailure; }
     // Makes a run that has not started yet do nothing.
     void requestStop() { m_stop = true; }
+    // QThread::wait(), then the lock the run held: QThread::wait() returns through Qt's own lock,
+    // which ThreadSanitizer cannot see, and the end of the run would look unordered with what follows.
+    bool wait(unsigned long time = ULONG_MAX);
 
 signals:
     // Emitted once at the end of every run that was not stopped.
@@ -32,9 +37,13 @@ protected:
     void run() override;
 
 private:
+    // The upload itself: saves, then writes what changed.
+    void upload();
+
     DeviceUpload &m_upload;
     std::atomic<quint8> m_status { 0 };
     std::atomic<bool> m_sendEverything { false };
     std::atomic<bool> m_stop { false };
     QString m_saveFailure;
+    std::mutex m_running; // held by run() from its start to its end
 };
