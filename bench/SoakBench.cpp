@@ -1,6 +1,8 @@
 #include "SoakBench.h"
 
+#include "MockKernelClient.h"
 #include "StartupBench.h"
+#include "VirtualSoakMouse.h"
 #include "core/MouseBusService.h"
 #include "device/link/DeviceLink.h"
 #include "device/session/MouseSession.h"
@@ -13,6 +15,7 @@
 #include "ui/main/WindowMouseEngine.h"
 #include "ui/widgets/UserPrompts.h"
 #include "virtualmouse/HidBackendSelection.h"
+#include "virtualmouse/VirtualFirmware.h"
 #include "virtualmouse/VirtualMouse.h"
 
 #include <QApplication>
@@ -204,10 +207,13 @@ QByteArray batteryReport(quint8 charge, quint8 deviceType)
 
 } // namespace
 
-int runSoak(int argc, char *argv[], int divisor)
+int runSoak(int argc, char *argv[], int divisor, SoakPath path)
 {
     qputenv("QT_XCB_GL_INTEGRATION", "none");
-    qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    if (path == SoakPath::VirtualMouse)
+        qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    else
+        qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
     QApplication app(argc, argv);
     const QString installed = AppPaths::appDir();
     QTemporaryDir dir;
@@ -226,7 +232,11 @@ int runSoak(int argc, char *argv[], int divisor)
         MouseSession session(backend.backend, MouseSession::WithStatusThread);
         MousecfgWidget window(session, backend.notices);
         window.show();
-        auto *mouse = window.findChild<VirtualMouse *>();
+        std::unique_ptr<SoakMouse> mouse;
+        if (path == SoakPath::MockKernel)
+            mouse = std::make_unique<MockKernelClient>();
+        else if (auto *virtualMouse = window.findChild<VirtualMouse *>())
+            mouse = std::make_unique<VirtualSoakMouse>(*virtualMouse);
         auto *runner = session.statusRunner();
         if (!mouse || !runner)
             return 3;
@@ -238,32 +248,36 @@ int runSoak(int argc, char *argv[], int divisor)
         MouseBusService service(QDBusConnection::sessionBus());
         const std::unique_ptr<WindowMouseEngine> engine(new WindowMouseEngine(&window, &service));
 
-        // The virtual mouse records every report written to it, for tests to read back; a real mouse
-        // keeps nothing in the program, so the record is dropped as the run goes.
+        // The mouse records every report written to it, for tests to read back; a real mouse keeps
+        // nothing, so the record is dropped as the run goes.
         const auto plugCycle = [&] {
-            mouse->clearReports();
-            mouse->unplug(VirtualMouse::Receiver);
+            mouse->forgetReports();
+            mouse->unplug();
             runEvents(20);
-            mouse->plug(VirtualMouse::Receiver);
+            // On the real path the loss arrives as udev events; the next plug comes after it.
+            if (!waitFor([&] { return !session.link().InterfaceOpen(ReceiverCommand); }, 3000))
+                ++failures;
+            mouse->plug();
             if (!waitFor([&] { return session.link().InterfaceOpen(ReceiverCommand); }, 3000))
                 ++failures;
         };
         const int stage = window.workingConfig().profiles[window.workingConfig().ProfileID].dpi;
         const auto statusReport = [&](int i) {
             const int before = statusSeen;
-            mouse->sendStatusReport(window.workingConfig().ProfileID, quint8((stage + i) % 4), 1, 0);
+            mouse->sendReport(
+                VirtualFirmware::statusReport(window.workingConfig().ProfileID, quint8((stage + i) % 4), 1, 0));
             if (!waitFor([&] { return statusSeen > before; }, 5000))
                 ++failures;
         };
         const auto battery = [&](int i) {
             const int before = batterySeen;
-            mouse->injectReport(
+            mouse->sendReport(
                 batteryReport(quint8(50 + i % 50), session.upload().state().DeviceTypeByte()));
             if (!waitFor([&] { return batterySeen > before; }, 5000))
                 ++failures;
         };
         const auto upload = [&] {
-            mouse->clearReports();
+            mouse->forgetReports();
             TarnProcessThread thread(session.upload());
             thread.setSendEverything(true);
             thread.start();
@@ -340,6 +354,12 @@ int runSoak(int argc, char *argv[], int divisor)
         const QString idleThreads = busyThreads(threadsBefore, threadCpuMs());
         const Sample end = sample();
 
+        out << "Soak path: "
+            << (path == SoakPath::MockKernel
+                    ? "the system hidapi and udev monitor on the mock kernel's hidraw nodes (its test bed "
+                      "runs in the parent process, outside these figures)"
+                    : "the virtual mouse")
+            << "\n";
         out << "Soak: " << plugCycles << " hot-plug cycles, " << statusReports << " status reports, "
             << batteryReports << " battery reports, " << uploads << " uploads in "
             << QString::number(busySeconds, 'f', 0) << " s; " << failures << " not answered in time\n";

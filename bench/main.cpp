@@ -1,6 +1,7 @@
 // Timings of the operations that run before every upload, each the median of several runs in a
 // throw-away program folder, and the window's start-up.
 
+#include "MockKernelSoak.h"
 #include "SoakBench.h"
 #include "StartupBench.h"
 #include "UploadBench.h"
@@ -17,6 +18,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <vector>
@@ -96,9 +98,23 @@ int main(int argc, char *argv[])
     // The start-up figures come from a fresh process, so that nothing measured before counts.
     if (argc == 3 && qstrcmp(argv[1], "--startup-child") == 0)
         return runStartupChild(argc, argv);
-    // --soak [DIVISOR]: the long run alone; a divisor shortens it for a quick look.
-    if (argc >= 2 && qstrcmp(argv[1], "--soak") == 0)
-        return runSoak(argc, argv, argc >= 3 ? qMax(1, std::atoi(argv[2])) : 1);
+    // --soak [--mock-kernel] [DIVISOR]: the long run alone, on the virtual mouse or on the real device
+    // path over the mock kernel's nodes; a divisor shortens it for a quick look.
+    if (argc >= 2 && qstrcmp(argv[1], "--soak") == 0) {
+        const bool mockKernel = argc >= 3 && qstrcmp(argv[2], "--mock-kernel") == 0;
+        const int divisorArgument = mockKernel ? 3 : 2;
+        const int divisor = argc > divisorArgument ? qMax(1, std::atoi(argv[divisorArgument])) : 1;
+        if (!mockKernel)
+            return runSoak(argc, argv, divisor, SoakPath::VirtualMouse);
+#ifdef MOUSECFG_BENCH_MOCK_KERNEL
+        return runMockKernelSoak(argc, argv, divisor);
+#else
+        std::fprintf(stderr, "--mock-kernel: this bench was built without umockdev (libumockdev-dev)\n");
+        return 77;
+#endif
+    }
+    if (argc == 3 && qstrcmp(argv[1], "--soak-on-mock-kernel") == 0)
+        return runSoak(argc, argv, qMax(1, std::atoi(argv[2])), SoakPath::MockKernel);
     QCoreApplication app(argc, argv);
     const QString startup = startupFigures(QCoreApplication::applicationFilePath());
     const QString productDefinition = AppPaths::productDefinitionFile();
