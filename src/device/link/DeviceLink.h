@@ -139,6 +139,9 @@ private:
     bool handleClosed(const DeviceTable::PinnedHandle &handle) const;
     // Waits a moment for another command handle after `handle` failed; true with `handle` pinned to it.
     bool awaitNewHandle(DeviceTable::PinnedHandle &handle) const;
+    // Without a handle while the mouse is connected (a reopen under way): waits a moment for one;
+    // true with `handle` pinned to it.
+    bool awaitReopen(DeviceTable::PinnedHandle &handle) const;
     int writePinned(const DeviceTable::PinnedHandle &handle, const quint8 *data, int length);
     int readPinned(const DeviceTable::PinnedHandle &handle, quint8 *data, int length, int timeoutMs);
     void closeHandle(HidDevice *&handle);

@@ -96,10 +96,25 @@ bool DeviceLink::awaitNewHandle(DeviceTable::PinnedHandle &handle) const
     }
 }
 
+bool DeviceLink::awaitReopen(DeviceTable::PinnedHandle &handle) const
+{
+    // A hot-plug reopen closes the handles and enumerates before it opens them again; meanwhile a
+    // mouse still connected has no handle for a moment.
+    if (ConnectedDeviceCount() == 0)
+        return false;
+    const QDeadlineTimer deadline(HandleSwapWaitMs);
+    while (!(handle = pinCommandHandle()).device) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
 quint8 DeviceLink::SendReport(const quint8 *frame, int length)
 {
     DeviceTable::PinnedHandle handle = pinCommandHandle();
-    if (!handle.device)
+    if (!handle.device && !awaitReopen(handle))
         return ReportNoDevice;
 
     length = qBound(0, length, BufferSize);
