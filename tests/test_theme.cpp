@@ -77,36 +77,56 @@ void TestTheme::fontRule()
 
 void TestTheme::cjkFallback_data()
 {
+    QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("hanFace");
-    QTest::newRow("Japanese after Chinese") << "mousecfg_zh_CN"
+    QTest::addColumn<int>("pixelSize");
+    const QString skin = QStringLiteral("DejaVu Sans");
+    QTest::newRow("Japanese after Chinese") << skin << "mousecfg_zh_CN"
                                             << "mousecfg_ja"
-                                            << "Noto Sans CJK JP";
-    QTest::newRow("Chinese after Japanese") << "mousecfg_ja"
+                                            << "Noto Sans CJK JP" << 13;
+    QTest::newRow("Chinese after Japanese") << skin << "mousecfg_ja"
                                             << "mousecfg_zh_CN"
-                                            << "Noto Sans CJK SC";
+                                            << "Noto Sans CJK SC" << 13;
     // A profile named in Chinese while the window speaks French.
-    QTest::newRow("French") << "mousecfg_ja"
+    QTest::newRow("French") << skin << "mousecfg_ja"
                             << "mousecfg_fr"
-                            << "Noto Sans CJK SC";
+                            << "Noto Sans CJK SC" << 13;
+    // The application's font where no desktop theme names a face: a generic name, which must keep
+    // drawing Latin in the face it stands for rather than in the first CJK face.
+    // (Each at a size of its own: Qt keeps a resolved font with its fallbacks for the program's life.)
+    QTest::newRow("generic name, English") << "Sans Serif" << "mousecfg_en"
+                                           << "mousecfg_en"
+                                           << "Noto Sans CJK SC" << 14;
+    QTest::newRow("generic name, Japanese") << "Sans Serif" << "mousecfg_zh_CN"
+                                            << "mousecfg_ja"
+                                            << "Noto Sans CJK JP" << 15;
 }
 
 void TestTheme::cjkFallback()
 {
+    QFETCH(QString, family);
     QFETCH(QString, before);
     QFETCH(QString, file);
     QFETCH(QString, hanFace);
+    QFETCH(int, pixelSize);
     if (!QFontDatabase().families().contains(hanFace))
         QSKIP("the Noto CJK fonts are not installed (scripts/install-deps.sh installs them)");
-    const QString skin = QStringLiteral("DejaVu Sans");
-    InstallFontFallback({ skin }, LanguageCodeOfFile(before));
-    InstallFontFallback({ skin }, LanguageCodeOfFile(file));
-    const auto restore = qScopeGuard([&] { QFont::removeSubstitutions(skin); });
+    QFont::removeSubstitutions(family);
+    // Asked at another size, so that the text below finds no font Qt has already resolved.
+    QFont probe(family);
+    probe.setPixelSize(29);
+    const QString latinFace = QFontInfo(probe).family();
+    if (latinFace.contains(QLatin1String("CJK")))
+        QSKIP("this machine's default face is a CJK one");
+    InstallFontFallback({ family }, LanguageCodeOfFile(before));
+    InstallFontFallback({ family }, LanguageCodeOfFile(file));
+    const auto restore = qScopeGuard([&] { QFont::removeSubstitutions(family); });
 
-    // Latin letters stay in the skin's face; the Han characters come from the language's own.
-    QFont font(skin);
-    font.setPixelSize(13);
+    // Latin letters stay in the family's face; the Han characters come from the language's own.
+    QFont font(family);
+    font.setPixelSize(pixelSize);
     QTextLayout layout(QString::fromUtf8("DPI \xe8\xaa\x9e"), font);
     layout.beginLayout();
     layout.createLine();
@@ -117,7 +137,7 @@ void TestTheme::cjkFallback()
             faces << face.toLower();
     }
     QVERIFY2(faces.contains(hanFace.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
-    QVERIFY2(faces.contains(skin.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
+    QVERIFY2(faces.contains(latinFace.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
     QVERIFY(QFontMetrics(font).inFontUcs4(0x8a9e));
 }
 

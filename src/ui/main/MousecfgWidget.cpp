@@ -15,6 +15,7 @@
 #include "storage/UploadSlots.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/ConnectionDisplay.h"
+#include "ui/main/FirstPaintWatch.h"
 #include "ui/main/FocusChain.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/LanguageSwitch.h"
@@ -66,6 +67,8 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
     SetUiScale(WindowScale::scaleForStep(firstStep));
+    // The largest picture is read on another thread while the rest of the window is built.
+    m_background->prepare(WindowScale::windowSizeForStep(firstStep), devicePixelRatioF());
 
     // The session's status thread, paused by the hot-plug handling around every close and reopen.
     m_statusThread = m_mouse.statusRunner();
@@ -97,7 +100,6 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     refreshPages();
     retranslateAll();
     m_profileBar->refresh();
-    WriteFactoryProfileFile();
     const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
     setWindowIcon(icon);
     m_tray = new TrayIcon(icon, ProductName(), this);
@@ -108,11 +110,27 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
     setUpServices();
     watchMouseReturn();
+    // What the first sight of the window does not need waits until it has been painted once; a
+    // window that starts hidden does it at once.
+    connect(new FirstPaintWatch(this), &FirstPaintWatch::painted, this, &MousecfgWidget::finishStart);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            finishStart();
+    });
     // Started at login, the window waits in the tray, with or without a mouse.
     if (!Autostart::startHidden())
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
     else
         QTimer::singleShot(LoginTrayWaitMs, this, &MousecfgWidget::showMinimisedWithoutTray);
+}
+
+void MousecfgWidget::finishStart()
+{
+    if (m_startFinished)
+        return;
+    m_startFinished = true;
+    WriteFactoryProfileFile();
+    watchSleep();
 }
 
 bool MousecfgWidget::focusNextPrevChild(bool next)
