@@ -9,7 +9,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QWidget window(nullptr, Qt::FramelessWindowHint);
     const QStringList arguments = QCoreApplication::arguments();
-    window.resize(arguments.value(1, QStringLiteral("999")).toInt(), arguments.value(2, QStringLiteral("640")).toInt());
+    window.resize(arguments.value(1, QStringLiteral("999")).toInt(),
+                  arguments.value(2, QStringLiteral("640")).toInt());
     window.show();
     return app.exec();
 }

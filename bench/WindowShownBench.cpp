@@ -82,8 +82,9 @@ Launch launch(MapWatch &watch, const QString &program, const QStringList &argume
 // The phases the program logged, name to milliseconds since its main() began, in their order.
 QVector<QPair<QString, double>> phasesOf(const QString &diagnostics)
 {
-    static const QRegularExpression line(QStringLiteral("^startup phase (.+): ([0-9.]+) ms \\(processor ([0-9.]+) ms\\)$"),
-                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression line(
+        QStringLiteral("^startup phase (.+): ([0-9.]+) ms \\(processor ([0-9.]+) ms\\)$"),
+        QRegularExpression::MultilineOption);
     QVector<QPair<QString, double>> phases;
     auto match = line.globalMatch(diagnostics);
     while (match.hasNext()) {
@@ -157,9 +158,11 @@ int runWindowShownBench(int rounds)
     environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("mousecfg.startup.debug=true"));
 
     PrivateSessionBus bus;
-    const QStringList busNames { QStringLiteral("without a session bus"), QStringLiteral("with a private session bus") };
-    const QStringList busAddresses { QStringLiteral("unix:path=") + runtime.path() + QStringLiteral("/no-bus"),
-                                     bus.address() };
+    const QStringList busNames { QStringLiteral("without a session bus"),
+                                 QStringLiteral("with a private session bus") };
+    const QStringList busAddresses {
+        QStringLiteral("unix:path=") + runtime.path() + QStringLiteral("/no-bus"), bus.address()
+    };
     if (bus.address().isEmpty())
         out << "(dbus-daemon missing: the bus rows are left out)\n";
 

@@ -1,6 +1,7 @@
 #include "TestAppDir.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/FontFallback.h"
+#include "ui/widgets/ScaledPictureCache.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/Theme.h"
 
@@ -26,6 +27,8 @@ private slots:
     void dialogFrame();
     void skinPictures_data();
     void skinPictures();
+    void keptPictures_data();
+    void keptPictures();
 };
 
 void TestTheme::cleanup()
@@ -237,6 +240,65 @@ void TestTheme::skinPictures()
     SkinPicture missing("/none.png");
     QVERIFY(missing.isNull());
     QVERIFY(missing.at(asked, ratio).isNull());
+}
+
+
+void TestTheme::keptPictures_data()
+{
+    QTest::addColumn<QString>("change"); // what happens between two starts
+    QTest::addColumn<QColor>("shown");
+    QTest::newRow("nothing") << "" << QColor(Qt::red);
+    QTest::newRow("skin file replaced") << "replace" << QColor(Qt::blue);
+    QTest::newRow("kept copy cut short") << "cut" << QColor(Qt::red);
+    QTest::newRow("kept copy overwritten") << "overwrite" << QColor(Qt::red);
+}
+
+void TestTheme::keptPictures()
+{
+    QFETCH(QString, change);
+    QFETCH(QColor, shown);
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CACHE_HOME"); });
+    TestAppDir dir;
+    QVERIFY(QDir().mkpath(dir.path() + "/skin"));
+    // Large enough to be kept decoded: 600 x 600 pixels.
+    const QString path = dir.path() + "/skin/back.png";
+    QImage file(600, 600, QImage::Format_ARGB32);
+    file.fill(Qt::red);
+    QVERIFY(file.save(path));
+    const QSize pixels(150, 100);
+
+    const QImage decoded = ReadScaledPicture(path, pixels);
+    QCOMPARE(decoded.size(), pixels);
+    const QStringList entries = QDir(ScaledPictureCache::defaultFolder()).entryList(QDir::Files);
+    QCOMPARE(entries.size(), 1);
+    const QString entry = ScaledPictureCache::defaultFolder() + "/" + entries.first();
+
+    if (change == "replace") {
+        file.fill(Qt::blue);
+        QVERIFY(file.save(path));
+        QFile replaced(path);
+        QVERIFY(replaced.open(QIODevice::ReadWrite));
+        QVERIFY(replaced.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    } else if (change == "cut") {
+        QFile kept(entry);
+        QVERIFY(kept.resize(kept.size() / 2));
+    } else if (change == "overwrite") {
+        QFile kept(entry);
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("not a picture") > 0);
+    }
+
+    // The next start shows the file as it is, from the kept copy when that is whole and current.
+    const QImage next = ReadScaledPicture(path, pixels);
+    QCOMPARE(next.size(), pixels);
+    QCOMPARE(next.pixelColor(75, 50), shown);
+    if (change.isEmpty())
+        QCOMPARE(next, decoded);
+    // And what is kept now is whole again.
+    QCOMPARE(ScaledPictureCache().find(path, pixels), next);
+    // Another size is never served from this one's copy.
+    QVERIFY(ScaledPictureCache().find(path, QSize(151, 100)).isNull());
 }
 
 QTEST_MAIN(TestTheme)

@@ -90,8 +90,8 @@ bool ScaledPictureCache::keep(const QString &source, const QImage &picture) cons
         return false;
     QByteArray header;
     QDataStream out(&header, QIODevice::WriteOnly);
-    out << Magic << Version << quint32(picture.width()) << quint32(picture.height()) << quint32(picture.format())
-        << quint32(picture.bytesPerLine());
+    out << Magic << Version << quint32(picture.width()) << quint32(picture.height())
+        << quint32(picture.format()) << quint32(picture.bytesPerLine());
     entry.write(header);
     entry.write(reinterpret_cast<const char *>(picture.constBits()), picture.sizeInBytes());
     return entry.commit();
