@@ -128,7 +128,7 @@ QString ratio(double program, double floor)
 
 } // namespace
 
-int runWindowShownBench(int rounds)
+int runWindowShownBench(int rounds, const QString &programFile)
 {
     QTextStream out(stdout);
     MapWatch watch;
@@ -143,7 +143,7 @@ int runWindowShownBench(int rounds)
     QTemporaryDir runtime;
     const QString program = folder.path() + QStringLiteral("/mousecfg");
     if (!layOutProgramFolder(programDir, folder.path())
-        || !QFile::copy(programDir + QStringLiteral("/mousecfg"), program)) {
+        || !QFile::copy(programFile.isEmpty() ? programDir + QStringLiteral("/mousecfg") : programFile, program)) {
         out << "Window shown: could not lay out a program folder\n";
         return 1;
     }
