@@ -80,16 +80,16 @@ Launch launch(MapWatch &watch, const QString &program, const QStringList &argume
 }
 
 // The phases the program logged, name to milliseconds since its main() began, in their order.
-QVector<QPair<QString, double>> phasesOf(const QString &diagnostics)
+QVector<QPair<QString, QPair<double, double>>> phasesOf(const QString &diagnostics)
 {
     static const QRegularExpression line(
-        QStringLiteral("^startup phase (.+): ([0-9.]+) ms \\(processor ([0-9.]+) ms\\)$"),
+        QStringLiteral("startup phase (.+): ([0-9.]+) ms \\(processor ([0-9.]+) ms\\)$"),
         QRegularExpression::MultilineOption);
-    QVector<QPair<QString, double>> phases;
+    QVector<QPair<QString, QPair<double, double>>> phases;
     auto match = line.globalMatch(diagnostics);
     while (match.hasNext()) {
         const QRegularExpressionMatch found = match.next();
-        phases.append({ found.captured(1), found.captured(2).toDouble() });
+        phases.append({ found.captured(1), { found.captured(2).toDouble(), found.captured(3).toDouble() } });
     }
     return phases;
 }
@@ -101,6 +101,7 @@ struct Series
     std::vector<double> resident;
     QStringList phaseOrder;
     QMap<QString, std::vector<double>> phases;
+    QMap<QString, std::vector<double>> processor;
 
     void add(const Launch &launch)
     {
@@ -111,7 +112,8 @@ struct Series
         for (const auto &[name, sinceMain] : phasesOf(launch.diagnostics)) {
             if (!phaseOrder.contains(name))
                 phaseOrder.append(name);
-            phases[name].push_back(sinceMain);
+            phases[name].push_back(sinceMain.first);
+            processor[name].push_back(sinceMain.second);
         }
     }
 };
@@ -143,7 +145,8 @@ int runWindowShownBench(int rounds, const QString &programFile)
     QTemporaryDir runtime;
     const QString program = folder.path() + QStringLiteral("/mousecfg");
     if (!layOutProgramFolder(programDir, folder.path())
-        || !QFile::copy(programFile.isEmpty() ? programDir + QStringLiteral("/mousecfg") : programFile, program)) {
+        || !QFile::copy(programFile.isEmpty() ? programDir + QStringLiteral("/mousecfg") : programFile,
+                        program)) {
         out << "Window shown: could not lay out a program folder\n";
         return 1;
     }
@@ -206,14 +209,15 @@ int runWindowShownBench(int rounds, const QString &programFile)
             << " MB, mousecfg " << QString::number(real, 'f', 1) << " MB, ratio " << ratio(real, floor)
             << " (aim <= 1.15)\n";
     }
-    out << "Phases of mousecfg, time since main() began (median):\n";
+    out << "Phases of mousecfg, time since main() began and the processor time used by then (median):\n";
     for (int busIndex = 0; busIndex < 2; ++busIndex) {
         const Series &real = series[busIndex][1];
         if (real.phaseOrder.isEmpty())
             continue;
         out << "  " << busNames[busIndex] << ":\n";
         for (const QString &name : real.phaseOrder)
-            out << "    " << name << ": " << ms(median(real.phases.value(name))) << "\n";
+            out << "    " << name << ": " << ms(median(real.phases.value(name))) << " (processor "
+                << ms(median(real.processor.value(name))) << ")\n";
     }
     return series[0][1].shown.empty() ? 1 : 0;
 }
