@@ -110,12 +110,16 @@ int main(int argc, char *argv[])
     // Relative to the working directory on purpose: the icon belongs to how the tool was started. An
     // installed program started from the desktop keeps the one of its program folder, which the
     // window set (not the icon theme's: Qt would ask every installed image plugin to read its PNGs).
-    const QString iconFile = QStringLiteral("./skin/icon.ico");
-    if (QFileInfo::exists(iconFile))
-        window->setWindowIcon(QIcon(iconFile));
+    // The same file as the window's is not read again: each read keeps a decoded copy of every size.
+    const QFileInfo iconFile(QStringLiteral("./skin/icon.ico"));
+    if (iconFile.exists()
+        && iconFile.canonicalFilePath()
+            != QFileInfo(AppPaths::skinFile(QStringLiteral("/icon.ico"))).canonicalFilePath())
+        window->setWindowIcon(QIcon(iconFile.filePath()));
     window->setWindowTitle(productName);
     phases.mark("window shown");
-    QObject::connect(new FirstPaintWatch(window), &FirstPaintWatch::painted, [&phases] { phases.mark("first paint"); });
+    QObject::connect(new FirstPaintWatch(window), &FirstPaintWatch::painted,
+                     [&phases] { phases.mark("first paint"); });
 
     const int result = app.exec();
     delete window;
