@@ -29,6 +29,7 @@ private slots:
     void skinPictures();
     void keptPictures_data();
     void keptPictures();
+    void keptPicturesStayFew();
 };
 
 void TestTheme::cleanup()
@@ -99,10 +100,12 @@ void TestTheme::cjkFallback_data()
     // The application's font where no desktop theme names a face: a generic name, which must keep
     // drawing Latin in the face it stands for rather than in the first CJK face.
     // (Each at a size of its own: Qt keeps a resolved font with its fallbacks for the program's life.)
-    QTest::newRow("generic name, English") << "Sans Serif" << "mousecfg_en"
+    QTest::newRow("generic name, English") << "Sans Serif"
+                                           << "mousecfg_en"
                                            << "mousecfg_en"
                                            << "Noto Sans CJK SC" << 14;
-    QTest::newRow("generic name, Japanese") << "Sans Serif" << "mousecfg_zh_CN"
+    QTest::newRow("generic name, Japanese") << "Sans Serif"
+                                            << "mousecfg_zh_CN"
                                             << "mousecfg_ja"
                                             << "Noto Sans CJK JP" << 15;
 }
@@ -242,7 +245,6 @@ void TestTheme::skinPictures()
     QVERIFY(missing.at(asked, ratio).isNull());
 }
 
-
 void TestTheme::keptPictures_data()
 {
     QTest::addColumn<QString>("change"); // what happens between two starts
@@ -280,7 +282,8 @@ void TestTheme::keptPictures()
         QVERIFY(file.save(path));
         QFile replaced(path);
         QVERIFY(replaced.open(QIODevice::ReadWrite));
-        QVERIFY(replaced.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+        QVERIFY(
+            replaced.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     } else if (change == "cut") {
         QFile kept(entry);
         QVERIFY(kept.resize(kept.size() / 2));
@@ -299,6 +302,25 @@ void TestTheme::keptPictures()
     QCOMPARE(ScaledPictureCache().find(path, pixels), next);
     // Another size is never served from this one's copy.
     QVERIFY(ScaledPictureCache().find(path, QSize(151, 100)).isNull());
+}
+
+void TestTheme::keptPicturesStayFew()
+{
+    // Every scale and every replaced skin file leaves an entry; the folder must not fill the disk.
+    QTemporaryDir folder;
+    TestAppDir dir;
+    const QString source = dir.path() + "/back.png";
+    QImage file(8, 8, QImage::Format_ARGB32);
+    file.fill(Qt::red);
+    QVERIFY(file.save(source));
+    const ScaledPictureCache cache(folder.path());
+    for (int width = 1; width <= 40; ++width) {
+        QImage picture(width, 3, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        QVERIFY(cache.keep(source, picture));
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 32);
+    QVERIFY(!cache.find(source, QSize(40, 3)).isNull());
 }
 
 QTEST_MAIN(TestTheme)

@@ -15,6 +15,8 @@ constexpr quint32 Magic = 0x4d435058; // "MCPX"
 constexpr quint32 Version = 1;
 // Magic, version, width, height, format and bytes per line, each 32 bits.
 constexpr qint64 HeaderBytes = 6 * 4;
+// Entries kept at most: a few pictures of a few scales; the oldest go first.
+constexpr int MostEntries = 32;
 
 // Formats that are plain pixels, without a colour table.
 bool keepableFormat(QImage::Format format)
@@ -47,8 +49,9 @@ QString ScaledPictureCache::entryPath(const QString &source, const QSize &pixels
     const QFileInfo file(source);
     if (m_folder.isEmpty() || !file.isFile())
         return {};
+    // Through links to the file itself: program folders that share one skin share its entries.
     const QString key = QStringLiteral("%1\n%2\n%3\n%4x%5")
-                            .arg(file.absoluteFilePath())
+                            .arg(file.canonicalFilePath())
                             .arg(file.size())
                             .arg(file.lastModified().toMSecsSinceEpoch())
                             .arg(pixels.width())
@@ -94,5 +97,14 @@ bool ScaledPictureCache::keep(const QString &source, const QImage &picture) cons
         << quint32(picture.format()) << quint32(picture.bytesPerLine());
     entry.write(header);
     entry.write(reinterpret_cast<const char *>(picture.constBits()), picture.sizeInBytes());
-    return entry.commit();
+    if (!entry.commit())
+        return false;
+    const QFileInfoList entries
+        = QDir(m_folder).entryInfoList({ QStringLiteral("*.pixels") }, QDir::Files, QDir::Time);
+    for (int old = MostEntries; old < entries.size(); ++old) {
+        // Files written within one tick of the clock may sort in any order: never the new one.
+        if (entries[old].filePath() != path)
+            QFile::remove(entries[old].filePath());
+    }
+    return true;
 }

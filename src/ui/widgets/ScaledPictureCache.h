@@ -6,7 +6,8 @@
 // Large skin pictures decoded at the size they are drawn, kept as raw pixels in the user's cache
 // folder: decoding a full-size PNG of several megapixels costs tens of milliseconds at every start,
 // reading its pixels back well under one. An entry names the file's path, size and time and the
-// decoded size, so a changed skin or another scale never finds a stale picture.
+// decoded size, so a changed skin or another scale never finds a stale picture; the folder keeps the
+// newest few entries only.
 class ScaledPictureCache
 {
 public:
