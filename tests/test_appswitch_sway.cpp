@@ -238,6 +238,8 @@ void TestAppSwitchSway::swayTakesThePointerSpeed()
 
 void TestAppSwitchSway::toplevelListTellsTheWindowInFront()
 {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(g_sway->runtime.path()));
     qputenv("WAYLAND_DISPLAY", g_sway->display.toLocal8Bit());
     qputenv("XDG_SESSION_TYPE", "wayland");
     qunsetenv("SWAYSOCK");
@@ -280,6 +282,10 @@ void TestAppSwitchSway::toplevelListTellsTheWindowInFront()
         }(),
         5000);
     watcher->stop();
+    if (runtime.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", runtime);
     qunsetenv("WAYLAND_DISPLAY");
     qunsetenv("XDG_SESSION_TYPE");
 }

@@ -172,7 +172,7 @@ void TestSwayIpc::watcherFollowsEvents()
     QCOMPARE(changes.at(0).at(0).value<ActiveWindow>().classes, QStringList { "editor" });
 
     // A title change of a window behind says nothing; the focus moving does.
-    sway.sendEvent("title", view(11, "game"));
+    sway.sendEvent("title", view(11, "game-menu"));
     sway.sendEvent("focus", view(11, "game", true));
     QTRY_COMPARE(changes.size(), 2);
     QCOMPARE(changes.at(1).at(0).value<ActiveWindow>().classes, QStringList { "game" });
