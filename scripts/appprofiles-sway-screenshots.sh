@@ -33,6 +33,10 @@ for scale in 1 2; do
         mkdir -p "$out/$scale"
         XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$display" SWAYSOCK="$socket" QT_QPA_PLATFORM=wayland \
             QT_SCALE_FACTOR=$scale "${BUILD_DIR:-build}/tools/appprofiles_shots" "$out/$scale" "$language"
+        # Without $SWAYSOCK: the foreign toplevel list of the same sway, as on other wlroots compositors.
+        mkdir -p "$out/wlroots-$scale"
+        XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$display" QT_QPA_PLATFORM=wayland \
+            QT_SCALE_FACTOR=$scale "${BUILD_DIR:-build}/tools/appprofiles_shots" "$out/wlroots-$scale" "$language"
     done
 done
 ls -R "$out"
