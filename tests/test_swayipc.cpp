@@ -24,6 +24,7 @@ private slots:
     void watcherFollowsEvents();
     void pointerSpeedReadBack_data();
     void pointerSpeedReadBack();
+    void staleSocketLeavesTheSpeedRemembered();
 };
 
 namespace {
@@ -249,6 +250,20 @@ void TestSwayIpc::pointerSpeedReadBack()
     QCOMPARE(backend->read(&read), speed != 0);
     QCOMPARE(read, speed);
     server->wait();
+}
+
+void TestSwayIpc::staleSocketLeavesTheSpeedRemembered()
+{
+    // $SWAYSOCK left over from a sway that has gone: nothing to set, and the page says so.
+    QTemporaryDir dir;
+    PointerSpeedSession session;
+    session.wayland = true;
+    session.swaySocket = dir.path() + "/sway-ipc.gone.sock";
+    const auto backend = CreatePointerSpeedBackend(session);
+    QCOMPARE(backend->name(), QStringLiteral("remembered"));
+    QVERIFY(!backend->canSet());
+    SwayActiveWindowWatcher watcher(session.swaySocket);
+    QVERIFY(!watcher.start());
 }
 
 QTEST_MAIN(TestSwayIpc)
