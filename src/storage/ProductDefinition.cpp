@@ -23,12 +23,7 @@ bool productFileExists()
 
 int readInt(const QString &key, int defaultValue)
 {
-    const QVariant value = readValue(QStringLiteral("PROFILE/") + key);
-    if (!value.isValid())
-        return defaultValue;
-    // Not a number reads as 0; a number beyond int is cut to int's range rather than wrapped.
-    const qlonglong number = value.toLongLong();
-    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), number, std::numeric_limits<int>::max()));
+    return ProductDefinitionInt(IniReader(AppPaths::productDefinitionFile()), key, defaultValue);
 }
 
 QString indexedKey(const char *group, int index, const char *suffix)
@@ -37,6 +32,22 @@ QString indexedKey(const char *group, int index, const char *suffix)
 }
 
 } // namespace
+
+int ProductDefinitionInt(const QSettings &file, const QString &key, int defaultValue)
+{
+    const QVariant value = file.value(QStringLiteral("PROFILE/") + key);
+    if (!value.isValid())
+        return defaultValue;
+    // Not a number reads as 0; a number beyond int is cut to int's range rather than wrapped.
+    const qlonglong number = value.toLongLong();
+    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), number, std::numeric_limits<int>::max()));
+}
+
+void ReadButtonMatrix(const QSettings &file, const char *suffix, ButtonMatrix &table)
+{
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        table[size_t(i)] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
+}
 
 QString ProductName()
 {
@@ -129,9 +140,9 @@ static int loadMatrix(const char *suffix, qint8 table[ButtonMatrixSize])
 {
     if (!productFileExists())
         return -1;
-    const IniReader file(AppPaths::productDefinitionFile());
-    for (int i = 0; i < ButtonMatrixSize; ++i)
-        table[i] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
+    ButtonMatrix matrix {};
+    ReadButtonMatrix(IniReader(AppPaths::productDefinitionFile()), suffix, matrix);
+    std::copy(matrix.begin(), matrix.end(), table);
     return 0;
 }
 

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
+class QSettings;
+
 // Factory profile values that a product definition carries (the "PROFILE" template keys).
 struct ProfileTemplate
 {
@@ -36,6 +40,14 @@ struct ProfileTemplate
 
 // Number of entries of the product definition's button tables ("_Matrix", "_Matrix2").
 constexpr int ButtonMatrixSize = 16;
+
+// The product's button tables: one entry per button, 0..15.
+using ButtonMatrix = std::array<qint8, ButtonMatrixSize>;
+
+// The integer "PROFILE/<key>" of `file`: `defaultValue` when absent, 0 when not a number, cut to int.
+int ProductDefinitionInt(const QSettings &file, const QString &key, int defaultValue);
+// The table "PROFILE/BUTTON_INFO_<i>_<suffix>" of `file` ("Matrix" or "Matrix2").
+void ReadButtonMatrix(const QSettings &file, const char *suffix, ButtonMatrix &table);
 
 // Read-only accessors of the product definition file (AppDir + "/DefaultProfile.bin").
 // A missing file or key reads as the documented default; nothing here ever writes the file.

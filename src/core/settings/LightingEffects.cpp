@@ -1,6 +1,7 @@
 #include "core/settings/LightingEffects.h"
 
 #include "storage/ConfigData.h"
+#include "storage/ProductDefinition.h"
 #include "storage/UploadSlots.h"
 
 #include <QColor>
@@ -59,7 +60,7 @@ QVector<int> LightingMenuOrder()
 void LightingEditor::attach(ConfigData &config, int currentSlot)
 {
     m_config = &config;
-    m_lightingSlot = LightingSlotIndex(currentSlot);
+    m_lightingSlot = LightingSlotIndex(currentSlot, ProductName());
 }
 
 int LightingEditor::effect() const

@@ -113,7 +113,7 @@ QString Setter::setStage(int stage, const QString &part)
     DpiStage &target = m_profile.stages[stage];
     if (part == QLatin1String("enabled"))
         return setSwitch(target.used, 1, 0);
-    const DpiScale scale(SensorVariant());
+    const DpiScale scale(SensorSpecFor(SensorVariant(), ProductName(), Flag33254()));
     if (part == QLatin1String("link")) {
         if (!scale.linkOffered())
             return QStringLiteral("%1: this mouse's sensor keeps X and Y together").arg(m_key);

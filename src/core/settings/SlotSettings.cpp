@@ -8,6 +8,7 @@
 #include "core/settings/SlotLayout.h"
 #include "core/settings/SlotSetter.h"
 #include "storage/AppSettings.h"
+#include "storage/ProductDefinition.h"
 
 #include <QColor>
 #include <QJsonArray>
@@ -54,7 +55,7 @@ QVector<Value> read(const ConfigData &source, int slot)
         values.append({ key, value });
     };
 
-    const DpiScale scale(SensorVariant());
+    const DpiScale scale(SensorSpecFor(SensorVariant(), ProductName(), Flag33254()));
     add(QStringLiteral("dpi.stage"), int(profile.dpi) + 1);
     for (int i = 0; i < stageCount(); ++i) {
         const DpiStage &stage = profile.stages[i];

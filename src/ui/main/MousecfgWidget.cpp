@@ -195,7 +195,7 @@ int MousecfgWidget::connectedCount() const
 
 int MousecfgWidget::lightingSlot() const
 {
-    return LightingSlotIndex(m_config.ProfileID);
+    return LightingSlotIndex(m_config.ProfileID, m_mouse.product().name);
 }
 
 void MousecfgWidget::refreshPages()

@@ -24,7 +24,6 @@
 #include "ui/main/UploadRecovery.h"
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
-#include "device/upload/DpiRules.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/Theme.h"
 
@@ -148,7 +147,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
     m_pages->setCurrentStage(stage);
     SaveCurrentStage(m_config.profileNames[m_config.ProfileID], stage);
     // The resolution as the stage's row shows it.
-    const int dpi = DpiFromCode(int(slot.stages[stage].y), SensorVariant());
+    const int dpi = m_mouse.product().sensor.dpiOf(int(slot.stages[stage].y));
     showOsdText(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
 }
 

@@ -67,10 +67,10 @@ void TarnDPIWindow::refreshFrom(ConfigData &config, int slot)
     m_config = &config;
     m_slot = qBound(0, slot, ProfileSlots - 1);
     m_lighting.attach(config, m_slot);
-    m_sensor = SensorVariant();
+    const SensorSpec sensor = SensorSpecFor(SensorVariant(), ProductName(), Flag33254());
     m_profile = config.profiles[m_slot];
     for (TarnSingleDPI *row : m_rows) {
-        row->setSensor(m_sensor);
+        row->setSensor(sensor);
         row->setStage(m_profile.stages[row->stage()]);
     }
     highlightCurrent();
