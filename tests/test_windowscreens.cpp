@@ -449,12 +449,12 @@ void TestWindowScreens::textsFit()
     QFETCH(double, scale);
     VirtualMouseLink link(true, false);
     installTranslations(link.dir);
-    LanguageSwitch languages;
+    LanguageSwitch languages(link.session.product());
     QVERIFY(languages.choose(language));
     SetUiScale(scale);
     const auto restore = qScopeGuard([] {
         SetUiScale(1.0);
-        SetCurrentLanguage(0);
+        SetCurrentLanguage(0, {});
     });
     ConfigData config;
     LoadConfig(config);
@@ -533,7 +533,7 @@ void TestWindowScreens::windowFits()
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
     const auto restore = qScopeGuard([] {
         qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
-        SetCurrentLanguage(0);
+        SetCurrentLanguage(0, {});
     });
     ProgramSession program;
     MousecfgWidget window(program.session, program.takeNotices());

@@ -4,11 +4,19 @@
 #include <QStringList>
 #include <QVector>
 
+// Font of one language: "FONT_LIST/FONT_<n>" and "FONT_LIST/FONT_SIZE_<n>".
+struct LanguageFont
+{
+    QString family;
+    uint size = 0;
+};
+
 // One entry of the installation's language list ("FONT_LIST").
 struct LanguageEntry
 {
     QString name; // "FONT_LIST/LangName_<n>"
     QString file; // "FONT_LIST/LangFile_<n>", a .qm base name below AppDir/lang
+    LanguageFont font; // read into Product only
 };
 
 // The languages offered: the stated count and always ten entries (entries past the count are empty).
@@ -18,12 +26,6 @@ struct LanguageList
     QVector<LanguageEntry> entries;
 };
 
-// Font of one language: "FONT_LIST/FONT_<n>" and "FONT_LIST/FONT_SIZE_<n>".
-struct LanguageFont
-{
-    QString family;
-    uint size = 0;
-};
 
 // Settings of Configs/Config.ini, Configs/LangConfig.ini and the product's Config.ini.
 // Each call opens its file and releases it; a missing file or key reads as its default. Every save

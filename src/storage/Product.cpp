@@ -60,11 +60,9 @@ void readInstallation(Product &p)
         LanguageEntry entry;
         entry.name = file.value(QStringLiteral("FONT_LIST/LangName_%1").arg(n)).toString();
         entry.file = file.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(n)).toString();
+        entry.font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(n)).toString();
+        entry.font.size = uint(qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(n)).toInt(), 200));
         p.languages.entries.append(entry);
-        LanguageFont font;
-        font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(n)).toString();
-        font.size = uint(qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(n)).toInt(), 200));
-        p.languageFonts.append(font);
     }
 
     file.beginGroup(QStringLiteral("MouseLEDMode"));
@@ -77,7 +75,7 @@ void readInstallation(Product &p)
 
 LanguageFont Product::languageFont(int id) const
 {
-    return id >= 0 && id < languageFonts.size() ? languageFonts.at(id) : LanguageFont();
+    return id >= 0 && id < languages.entries.size() ? languages.entries.at(id).font : LanguageFont();
 }
 
 int Product::ledVariant(const QString &productName) const

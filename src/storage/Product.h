@@ -53,8 +53,7 @@ struct Product
     int accentColorIndex = 0;      // "Config/GColorID" as stored
     QString model;                 // "Config/Model"
     QString mouseListName;         // "Mouse_List/0"
-    LanguageList languages;        // "FONT_LIST"
-    QVector<LanguageFont> languageFonts; // "FONT_LIST/FONT_<n>", n = 0..9
+    LanguageList languages;        // "FONT_LIST", with each language's font
     QMap<QString, int> ledVariants; // "MouseLEDMode/<product name>"
 
     // The font of language `id`; an empty family and size 0 for an id without one.
