@@ -470,7 +470,7 @@ void TestWindowServices::settingsByKeyShowOnThePages()
     QCOMPARE(shown.toLower(), value.toLower());
     ConfigData saved;
     LoadConfig(saved);
-    QCOMPARE(SlotSettings::toJson(saved, slot).value(key), engine->settings(slot).value(key));
+    QCOMPARE(SlotSettings::toJson(saved, slot, Product::load()).value(key), engine->settings(slot).value(key));
     window->collectPageState();
     QCOMPARE(SlotSettings::text(engine->settings(slot).value(key)).toLower(), value.toLower());
 }
