@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "ProfileTestHost.h"
 #include "ProgramSession.h"
 #include "ScriptedPrompts.h"
@@ -417,7 +418,7 @@ void TestWindowScreens::shippedLanguages()
         const QString code = languages[language].first;
         QVERIFY2(button->action(language), qPrintable(code));
         button->action(language)->trigger();
-        QCOMPARE(button->text(), LoadLanguageList().entries[language].name);
+        QCOMPARE(button->text(), Product::load().languages.entries[language].name);
         // Every language but English answers in its own words.
         const QString yes = QCoreApplication::translate("ConfirmButtons", "Yes");
         QVERIFY2((yes == QLatin1String("Yes")) == (code == QLatin1String("en")),

@@ -46,10 +46,6 @@ QString GlobalSettingsFile(const QString &key);
 // "Config/LangID" of LangConfig.ini.
 bool SaveLanguage(int id);
 int LoadLanguage();
-// Installation: "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
-LanguageList LoadLanguageList();
-// Installation: the font family and size of language `id`.
-LanguageFont LoadLanguageFont(int id);
 // "Config/CurrentProductName".
 bool SaveCurrentProduct(const QString &name);
 QString CurrentProduct();
@@ -59,20 +55,10 @@ int LoadDiff();
 // "Config/Battery": the last percentage shown.
 bool SaveBattery(int percent);
 int LoadBattery();
-// Installation: "Config/BatteryFull" in millivolts (default 4200).
-int BatteryFull();
 // "Config/BatteryNotices": desktop notices of a low battery (on unless the user sets it to 0).
 bool BatteryNoticesEnabled();
-// Installation: "Config/GColorID" as stored; AccentColor() maps it to a colour.
-int AccentColorIndex();
-// Installation: "Config/Model".
-QString Model();
-// Installation: "Mouse_List/0", the name of the supported device entry.
-QString MouseListName();
 // Installation: "MouseSenSor/1", the sensor model code.
 int SensorVariant();
-// Installation: "MouseLEDMode/" + CurrentProduct() (the product name is the user's choice).
-int LedVariant();
 // "MouseName/Name" of an exported file: the product it belongs to.
 bool SaveFileOwner(const QString &path, const QString &name);
 QString FileOwner(const QString &path);
