@@ -5,6 +5,7 @@
 
 #include "CliRun.h"
 #include "device/link/HardwareProbe.h"
+#include "storage/Product.h"
 
 #include <QtTest>
 
@@ -34,7 +35,8 @@ using Link = MockKernel::Link;
 
 QStringList probeLines(bool all = false)
 {
-    HardwareProbe probe;
+    const Product product = Product::load();
+    HardwareProbe probe(product);
     probe.run(all);
     return probe.lines(false);
 }
@@ -333,7 +335,8 @@ void TestProbe::accessRuleMatch()
     file.write(rules);
     file.close();
 
-    HardwareProbe probe;
+    const Product product = Product::load();
+    HardwareProbe probe(product);
     probe.run(false, path);
     const QStringList lines = probe.lines(false);
     const QString expected = matches ? path + " matches" : path + " does not match (it names " + names + ")";

@@ -77,7 +77,8 @@ void TestThreads::statusThreadPassesReportsOn()
     battery.deviceType = 8;
     link.mouse.setBattery(battery);
 
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     Collected<BatteryReport> batteries(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     Collected<StatusReport> statuses(&thread, &TarnGetBatteryThread::RefreshStatus);
     Collected<quint8> writeStatuses(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
@@ -106,7 +107,8 @@ void TestThreads::statusThreadPassesReportsOn()
 
     // A status report read where the battery query's answer was expected is passed on, not lost.
     link.mouse.sendStatusReport(1, 2, 3, 0);
-    TarnGetBatteryThread second(link.device(), link.session.upload().state());
+    TarnGetBatteryThread second(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     Collected<BatteryReport> secondBatteries(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
     Collected<StatusReport> secondStatuses(&second, &TarnGetBatteryThread::RefreshStatus);
     second.start(QThread::InheritPriority);
@@ -121,7 +123,8 @@ void TestThreads::sleepingMouseReportsZeros()
 {
     VirtualMouseLink link(true, false);
     link.mouse.setAsleep(true);
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     Collected<BatteryReport> batteries(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     Collected<quint8> writeStatuses(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start();
@@ -138,7 +141,8 @@ void TestThreads::statusThreadEndsWithoutHandle()
 {
     VirtualMouseLink link(true, false);
     link.device().CloseDevice();
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     thread.start();
     QVERIFY(thread.wait(2000));
     QVERIFY(link.mouse.reports().isEmpty());
@@ -214,7 +218,8 @@ void TestThreads::runnerPausesAroundUpload()
 {
     VirtualMouseLink link(true, false);
     prepareConfig(link.session);
-    auto *runner = new StatusThreadRunner(link.device(), link.session.upload().state(), link.session.statusControl());
+    auto *runner = new StatusThreadRunner(link.device(), link.session.upload().state(), link.session.statusControl(),
+                                         link.session.product().batteryFullMillivolts);
     QSignalSpy batterySpy(runner, &StatusThreadRunner::RefreshBatteryStatus);
     runner->start();
     QTRY_COMPARE(batterySpy.count(), 1); // passed on in this thread
@@ -254,7 +259,8 @@ void TestThreads::noStartDuringUpload()
     prepareConfig(link.session);
     const ConfigData config = link.session.upload().state().UploadSnapshot();
     StatusThreadControl &control = link.session.statusControl();
-    StatusThreadRunner runner(link.device(), link.session.upload().state(), control);
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), control,
+                              link.session.product().batteryFullMillivolts);
     QSignalSpy batteries(&runner, &StatusThreadRunner::RefreshBatteryStatus);
     runner.start();
     QTRY_COMPARE(batteries.count(), 1);

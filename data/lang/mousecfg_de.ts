@@ -118,6 +118,16 @@
         <translation>Die Profile folgen dem Programm im Vordergrund über KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Die Profile folgen dem Programm im Vordergrund über sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Die Profile folgen dem Programm im Vordergrund über die Fensterliste dieses Compositors, allein anhand der Anwendungs-ID.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Dieser Desktop teilt nicht mit, welches Programm im Vordergrund ist; die Profile können ihm hier nicht folgen.</translation>
@@ -1921,6 +1931,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>Die Zeigergeschwindigkeit dieses Desktops lässt sich hier nicht einstellen: Nutzen Sie die Mauseinstellungen des Desktops.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>Die Zeigergeschwindigkeit gilt, solange mousecfg läuft: Die Einstellungen des Desktops bleiben, wie sie sind.</translation>
     </message>
 </context>
 <context>

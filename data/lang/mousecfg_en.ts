@@ -118,6 +118,16 @@
         <translation>Profiles follow the program in front through KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Profiles follow the program in front through sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>This desktop does not tell which program is in front, so profiles cannot follow it here.</translation>
@@ -1921,6 +1931,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</translation>
     </message>
 </context>
 <context>

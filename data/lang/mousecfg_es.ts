@@ -123,6 +123,16 @@
         <translation>Los perfiles siguen al programa en primer plano mediante KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Los perfiles siguen al programa en primer plano mediante sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Los perfiles siguen al programa en primer plano mediante la lista de ventanas de este compositor, solo por el identificador de la aplicación.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Este escritorio no indica qué programa está en primer plano, así que los perfiles no pueden seguirlo aquí.</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>La velocidad del puntero de este escritorio no se puede ajustar desde aquí: use la configuración del ratón del propio escritorio.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>La velocidad del puntero se aplica mientras mousecfg está en marcha: la configuración propia del escritorio no se toca.</translation>
     </message>
 </context>
 <context>

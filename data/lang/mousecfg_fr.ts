@@ -118,6 +118,16 @@
         <translation>Les profils suivent le programme au premier plan grâce à KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Les profils suivent le programme au premier plan grâce à sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Les profils suivent le programme au premier plan grâce à la liste des fenêtres de ce compositeur, par identifiant d&apos;application seulement.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Ce bureau n&apos;indique pas quel programme est au premier plan : les profils ne peuvent pas le suivre ici.</translation>
@@ -1921,6 +1931,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>La vitesse du pointeur de ce bureau ne peut pas être réglée d&apos;ici : utilisez les réglages de souris du bureau.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>La vitesse du pointeur s&apos;applique tant que mousecfg fonctionne : les réglages du bureau restent tels quels.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,16 @@
         <translation>I profili seguono il programma in primo piano tramite KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>I profili seguono il programma in primo piano tramite sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>I profili seguono il programma in primo piano tramite l&apos;elenco delle finestre di questo compositor, solo in base all&apos;ID dell&apos;applicazione.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Questo desktop non indica quale programma è in primo piano, quindi qui i profili non possono seguirlo.</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>La velocità del puntatore di questo desktop non può essere impostata da qui: usare le impostazioni del mouse del desktop.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>La velocità del puntatore vale finché mousecfg è in esecuzione: le impostazioni del desktop restano invariate.</translation>
     </message>
 </context>
 <context>

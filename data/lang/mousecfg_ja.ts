@@ -123,6 +123,16 @@
         <translation>プロファイルは KDE Plasma を通じて前面のプログラムに合わせて切り替わります。</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>プロファイルは sway を通じて前面のプログラムに合わせて切り替わります。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>プロファイルはこのコンポジターのウィンドウ一覧を通じて、アプリケーション ID だけを頼りに前面のプログラムに合わせて切り替わります。</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>このデスクトップは前面のプログラムを通知しないため、ここではプロファイルを自動で切り替えられません。</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>このデスクトップのポインター速度はここでは設定できません。デスクトップのマウス設定を使用してください。</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>ポインター速度は mousecfg の実行中に適用されます。デスクトップ自体の設定は変更されません。</translation>
     </message>
 </context>
 <context>

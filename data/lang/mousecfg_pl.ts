@@ -123,6 +123,16 @@
         <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem listy okien tego kompozytora, wyłącznie według identyfikatora aplikacji.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>To środowisko pulpitu nie podaje, który program jest aktywny, więc profile nie mogą się tu za nim przełączać.</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>Szybkości wskaźnika tego środowiska pulpitu nie można ustawić tutaj: użyj ustawień myszy samego środowiska.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>Szybkość wskaźnika obowiązuje, dopóki działa mousecfg: ustawienia samego środowiska pozostają bez zmian.</translation>
     </message>
 </context>
 <context>

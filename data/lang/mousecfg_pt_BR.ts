@@ -123,6 +123,16 @@
         <translation>Os perfis acompanham o programa em primeiro plano por meio do KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Os perfis acompanham o programa em primeiro plano por meio do sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Os perfis acompanham o programa em primeiro plano por meio da lista de janelas deste compositor, somente pelo ID do aplicativo.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Esta área de trabalho não informa qual programa está em primeiro plano, então os perfis não podem acompanhá-lo aqui.</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>A velocidade do ponteiro desta área de trabalho não pode ser ajustada aqui: use as configurações de mouse da própria área de trabalho.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>A velocidade do ponteiro vale enquanto o mousecfg estiver em execução: as configurações da própria área de trabalho ficam como estão.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,16 @@
         <translation>Профили переключаются вслед за активной программой через KDE Plasma.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>Профили переключаются вслед за активной программой через sway.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Профили переключаются вслед за активной программой через список окон этого композитора, только по идентификатору приложения.</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Эта среда рабочего стола не сообщает, какая программа активна, поэтому профили не могут переключаться вслед за ней.</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>Скорость указателя этой среды рабочего стола нельзя задать отсюда: используйте настройки мыши самой среды.</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>Скорость указателя действует, пока работает mousecfg: собственные настройки среды не меняются.</translation>
     </message>
 </context>
 <context>

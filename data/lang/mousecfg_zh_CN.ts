@@ -123,6 +123,16 @@
         <translation>配置文件通过 KDE Plasma 随前台程序切换。</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through sway.</source>
+        <translation>配置文件通过 sway 随前台程序切换。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>配置文件通过此合成器的窗口列表随前台程序切换，仅依据应用程序 ID。</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>此桌面不提供前台程序的信息，因此配置文件无法在此随之切换。</translation>
@@ -1924,6 +1934,11 @@
         <location line="+2"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>无法在此设置本桌面的指针速度：请使用桌面自带的鼠标设置。</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>指针速度在 mousecfg 运行期间生效：桌面自身的设置保持不变。</translation>
     </message>
 </context>
 <context>

@@ -31,10 +31,13 @@ signals:
 };
 
 // Which watcher serves this session.
-enum class WatcherKind { None, X11, KWin };
+// Sway: sway's IPC, which knows each window's process. Wlroots: another wlroots compositor's window list,
+// which knows app ids only.
+enum class WatcherKind { None, X11, KWin, Sway, Wlroots };
 
-// The watcher the session's environment calls for: KWin on KDE Plasma under Wayland, none on other
-// Wayland desktops, X11 when the program's windows live on the X server of an X11 session.
+// The watcher the session's environment calls for: KWin on KDE Plasma under Wayland, sway's IPC where
+// $SWAYSOCK names it, the foreign toplevel list on a compositor that offers it, none on other Wayland
+// desktops, X11 when the program's windows live on the X server of an X11 session.
 WatcherKind DetectWatcherKind();
 // A watcher of `kind`, or null for None.
 std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind = DetectWatcherKind());

@@ -1,6 +1,8 @@
 #include "platform/ActiveWindowWatcher.h"
 
 #include "platform/KWinActiveWindowWatcher.h"
+#include "platform/SwayActiveWindowWatcher.h"
+#include "platform/WlrToplevelWatcher.h"
 #include "platform/X11ActiveWindowWatcher.h"
 
 #include <QFile>
@@ -15,7 +17,13 @@ WatcherKind DetectWatcherKind()
         || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
     if (wayland) {
         const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toUpper();
-        return desktop.split(':').contains("KDE") ? WatcherKind::KWin : WatcherKind::None;
+        if (desktop.split(':').contains("KDE"))
+            return WatcherKind::KWin;
+        if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
+            return WatcherKind::Sway;
+        if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && WlrToplevelWatcher::offered())
+            return WatcherKind::Wlroots;
+        return WatcherKind::None;
     }
     if (QGuiApplication::platformName() == QLatin1String("xcb"))
         return WatcherKind::X11;
@@ -29,6 +37,10 @@ std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind)
         return std::make_unique<X11ActiveWindowWatcher>();
     case WatcherKind::KWin:
         return std::make_unique<KWinActiveWindowWatcher>();
+    case WatcherKind::Sway:
+        return std::make_unique<SwayActiveWindowWatcher>();
+    case WatcherKind::Wlroots:
+        return std::make_unique<WlrToplevelWatcher>();
     case WatcherKind::None:
         break;
     }

@@ -74,6 +74,11 @@ QString AppSwitching::supportSentence() const
         return tr("Profiles follow the program in front on this desktop.");
     case WatcherKind::KWin:
         return tr("Profiles follow the program in front through KDE Plasma.");
+    case WatcherKind::Sway:
+        return tr("Profiles follow the program in front through sway.");
+    case WatcherKind::Wlroots:
+        return tr("Profiles follow the program in front through this compositor's window list, by "
+                  "application id only.");
     case WatcherKind::None:
         break;
     }
