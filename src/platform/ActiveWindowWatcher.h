@@ -31,10 +31,11 @@ signals:
 };
 
 // Which watcher serves this session.
-enum class WatcherKind { None, X11, KWin };
+enum class WatcherKind { None, X11, KWin, GnomeShell };
 
-// The watcher the session's environment calls for: KWin on KDE Plasma under Wayland, none on other
-// Wayland desktops, X11 when the program's windows live on the X server of an X11 session.
+// The watcher the session calls for (DesktopSession::watcherKind): KWin on KDE Plasma under Wayland,
+// GNOME Shell's extension on GNOME under Wayland, X11 when the program's windows live on the X server
+// of an X11 session.
 WatcherKind DetectWatcherKind();
 // A watcher of `kind`, or null for None.
 std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind = DetectWatcherKind());

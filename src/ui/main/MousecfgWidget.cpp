@@ -7,6 +7,8 @@
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/PointerSpeed.h"
+#include "platform/StatusNotifierHost.h"
+#include "platform/TrayHost.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -98,11 +100,8 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     retranslateAll();
     m_profileBar->refresh();
     WriteFactoryProfileFile();
-    const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
-    setWindowIcon(icon);
-    m_tray = new TrayIcon(icon, ProductName(), this);
-    connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
-    connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    setWindowIcon(QIcon(AppPaths::skinFile(QStringLiteral("/icon.ico"))));
+    createTrayWhenHostComes();
 
     // The lowest level until the first real report.
     slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
@@ -113,6 +112,31 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
     else
         QTimer::singleShot(LoginTrayWaitMs, this, &MousecfgWidget::showMinimisedWithoutTray);
+}
+
+void MousecfgWidget::createTrayWhenHostComes()
+{
+    // On Wayland only a StatusNotifierItem host shows the icon; without one Qt would try X11's tray.
+    if (!TrayHost::onWayland() || TrayHost::available()) {
+        createTrayIcon();
+        return;
+    }
+    m_trayHost = new StatusNotifierHost(QDBusConnection::sessionBus(), this);
+    connect(m_trayHost, &StatusNotifierHost::hostRegistered, this, [this] {
+        if (m_tray)
+            return;
+        createTrayIcon();
+        m_trayHost->deleteLater();
+        m_trayHost = nullptr;
+    });
+}
+
+void MousecfgWidget::createTrayIcon()
+{
+    m_tray = new TrayIcon(windowIcon(), ProductName(), this);
+    connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
+    connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    emit trayCreated(m_tray);
 }
 
 bool MousecfgWidget::focusNextPrevChild(bool next)
