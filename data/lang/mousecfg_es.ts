@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>El ratón está conectado, pero no tiene permiso para abrirlo (%1: permiso denegado).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Perfil %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>APLICACIONES</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>ACTIVAR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Switch profiles by application</source>
         <translation>Cambiar de perfil según la aplicación</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Añadir una regla para un programa</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+59"/>
         <source>Leave the profile as it is</source>
         <translation>Dejar el perfil como está</translation>
     </message>
@@ -106,29 +116,57 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>El ratón no cambió al perfil %1</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>Los perfiles siguen al programa en primer plano en este escritorio.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>Los perfiles siguen al programa en primer plano mediante KDE Plasma.</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1: los perfiles siguen al programa en primer plano mediante la extensión de GNOME Shell «mousecfg window focus».</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1: la extensión de GNOME Shell «mousecfg window focus» está desactivada, así que los perfiles no pueden seguir al programa en primer plano. Actívela con el botón o con esta orden:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1: la extensión de GNOME Shell «mousecfg window focus» no está instalada, así que los perfiles no pueden seguir al programa en primer plano. Viene con el paquete de mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1: GNOME Shell no pudo ejecutar la extensión «mousecfg window focus», así que los perfiles no pueden seguir al programa en primer plano.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Este escritorio no indica qué programa está en primer plano, así que los perfiles no pueden seguirlo aquí.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 no indica qué programa está en primer plano, así que los perfiles no pueden seguirlo aquí.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Los perfiles siguen al programa en primer plano en este escritorio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1: los perfiles siguen al programa en primer plano.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>El ratón no cambió al perfil %1</translation>
+    </message>
+    <message>
+        <location line="+122"/>
         <source>Applications…</source>
         <translation>Aplicaciones…</translation>
     </message>
@@ -727,7 +765,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+79"/>
         <source>Language: %1</source>
         <translation>Idioma: %1</translation>
     </message>
@@ -1160,8 +1198,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+281"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>Il mouse è collegato, ma non si hanno i permessi per aprirlo (%1: permesso negato).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Profilo %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>APPLICAZIONI</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>ATTIVA</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Switch profiles by application</source>
         <translation>Cambia profilo in base all&apos;applicazione</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Aggiungi una regola per un programma</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+59"/>
         <source>Leave the profile as it is</source>
         <translation>Lascia il profilo invariato</translation>
     </message>
@@ -106,29 +116,57 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>Il mouse non è passato al profilo %1</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>I profili seguono il programma in primo piano su questo desktop.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>I profili seguono il programma in primo piano tramite KDE Plasma.</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1: i profili seguono il programma in primo piano tramite l’estensione di GNOME Shell «mousecfg window focus».</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1: l’estensione di GNOME Shell «mousecfg window focus» è disattivata, quindi i profili non possono seguire il programma in primo piano. Attivala con il pulsante o con questo comando:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1: l’estensione di GNOME Shell «mousecfg window focus» non è installata, quindi i profili non possono seguire il programma in primo piano. È inclusa nel pacchetto di mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1: GNOME Shell non è riuscito ad avviare l’estensione «mousecfg window focus», quindi i profili non possono seguire il programma in primo piano.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Questo desktop non indica quale programma è in primo piano, quindi qui i profili non possono seguirlo.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 non indica quale programma è in primo piano, quindi i profili non possono seguirlo qui.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>I profili seguono il programma in primo piano su questo desktop.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1: i profili seguono il programma in primo piano.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>Il mouse non è passato al profilo %1</translation>
+    </message>
+    <message>
+        <location line="+122"/>
         <source>Applications…</source>
         <translation>Applicazioni…</translation>
     </message>
@@ -727,7 +765,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+79"/>
         <source>Language: %1</source>
         <translation>Lingua: %1</translation>
     </message>
@@ -1160,8 +1198,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+281"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>

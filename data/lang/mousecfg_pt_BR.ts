@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>O mouse está conectado, mas você não tem permissão para abri-lo (%1: permissão negada).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Perfil %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>APLICATIVOS</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Comando</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>ATIVAR</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Switch profiles by application</source>
         <translation>Trocar de perfil conforme o aplicativo</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Adicionar uma regra para um programa</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+59"/>
         <source>Leave the profile as it is</source>
         <translation>Manter o perfil como está</translation>
     </message>
@@ -106,29 +116,57 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>O mouse não trocou para o perfil %1</translation>
-    </message>
-    <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>Os perfis acompanham o programa em primeiro plano nesta área de trabalho.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>Os perfis acompanham o programa em primeiro plano por meio do KDE Plasma.</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1: os perfis acompanham o programa em primeiro plano pela extensão do GNOME Shell “mousecfg window focus”.</translation>
     </message>
     <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1: a extensão do GNOME Shell “mousecfg window focus” está desativada, então os perfis não podem acompanhar o programa em primeiro plano. Ative-a com o botão ou com este comando:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1: a extensão do GNOME Shell “mousecfg window focus” não está instalada, então os perfis não podem acompanhar o programa em primeiro plano. Ela vem com o pacote do mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1: o GNOME Shell não conseguiu executar a extensão “mousecfg window focus”, então os perfis não podem acompanhar o programa em primeiro plano.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Esta área de trabalho não informa qual programa está em primeiro plano, então os perfis não podem acompanhá-lo aqui.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 não informa qual programa está em primeiro plano, então os perfis não podem acompanhá-lo aqui.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Os perfis acompanham o programa em primeiro plano nesta área de trabalho.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1: os perfis acompanham o programa em primeiro plano.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>O mouse não trocou para o perfil %1</translation>
+    </message>
+    <message>
+        <location line="+122"/>
         <source>Applications…</source>
         <translation>Aplicativos…</translation>
     </message>
@@ -727,7 +765,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+79"/>
         <source>Language: %1</source>
         <translation>Idioma: %1</translation>
     </message>
@@ -1160,8 +1198,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+281"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Aviso</translation>
     </message>
