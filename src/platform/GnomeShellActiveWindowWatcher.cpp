@@ -52,8 +52,10 @@ void GnomeShellActiveWindowWatcher::windowActivated(const QString &windowClass, 
                                                     const QString &pid)
 {
     // Any program on the bus could call; only the shell tells which window has the focus.
-    if (!m_running || (calledFromDBus() && message().service() != m_shellOwner))
+    if (!m_running || (calledFromDBus() && message().service() != m_shellOwner)) {
+        qCDebug(lcPlatform) << "window report ignored from" << (calledFromDBus() ? message().service() : QString());
         return;
+    }
     ActiveWindow window;
     window.pid = qMax(0LL, pid.toLongLong());
     window.executable = ExecutableOfProcess(window.pid);
