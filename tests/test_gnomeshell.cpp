@@ -29,6 +29,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <csignal>
+
 #include <sys/stat.h>
 
 // GNOME on Wayland: a real headless GNOME Shell of the test's own loads the shipped extension, and the
@@ -92,6 +94,22 @@ public:
     { }
     QString shellVersion() const { return QStringLiteral("46.2"); }
 };
+
+// Whether the shell shows its overview (where no window has the focus); sets it first when `set`.
+bool overviewActive(QDBusConnection bus, const bool *set = nullptr)
+{
+    const QString shell = QStringLiteral("org.gnome.Shell");
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    if (set) {
+        QDBusMessage message = QDBusMessage::createMethodCall(shell, "/org/gnome/Shell", properties, "Set");
+        message << shell << QStringLiteral("OverviewActive") << QVariant::fromValue(QDBusVariant(*set));
+        bus.call(message, QDBus::Block, 5000);
+    }
+    QDBusMessage message = QDBusMessage::createMethodCall(shell, "/org/gnome/Shell", properties, "Get");
+    message << shell << QStringLiteral("OverviewActive");
+    const QDBusMessage reply = bus.call(message, QDBus::Block, 5000);
+    return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
+}
 
 void callWatcher(QDBusConnection bus, const QString &target, const QStringList &arguments)
 {
@@ -167,8 +185,9 @@ struct HeadlessShell
         shell.setProcessEnvironment(env);
         shell.setStandardOutputFile(home.path() + QStringLiteral("/shell.log"));
         shell.setStandardErrorFile(home.path() + QStringLiteral("/shell.log"));
-        shell.start(program, { "--headless", "--wayland", "--no-x11", "--virtual-monitor", "1280x800",
-                               "--wayland-display", "mousecfg-shell" });
+        // In a session of its own: on its way out the shell signals its whole process group.
+        shell.start(QStringLiteral("setsid"), { program, "--headless", "--wayland", "--no-x11", "--virtual-monitor",
+                                                "1280x800", "--wayland-display", "mousecfg-shell" });
         socket = QStringLiteral("mousecfg-shell");
         if (session.isEmpty() || !shell.waitForStarted(10000)) {
             problem = QStringLiteral("the buses or the shell did not start");
@@ -195,6 +214,8 @@ struct HeadlessShell
 
     ~HeadlessShell()
     {
+        // GIO (GNOME's settings, read by the window) ends its process when its session bus closes.
+        std::signal(SIGTERM, SIG_IGN);
         for (QProcess *process : { &shell, &sessionBus, &systemBus }) {
             process->terminate();
             if (!process->waitForFinished(5000))
@@ -342,6 +363,9 @@ void TestGnomeShell::slotFollowsTheFocusedWindow()
                  qPrintable(dialog.findChild<QLabel *>("appSupport")->text()));
     }
 
+    // The shell opens in its overview once started, where no window takes the focus.
+    const bool off = false;
+    QTRY_VERIFY_WITH_TIMEOUT(!overviewActive(bus, &off), 10000);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("WAYLAND_DISPLAY", qEnvironmentVariable("MOUSECFG_TEST_SHELL_DISPLAY"));
     QProcess flower;
