@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "PrivateBus.h"
 #include "ProgramSession.h"
 #include "ScriptedPrompts.h"
@@ -333,6 +334,10 @@ void TestGnomeShell::slotFollowsTheFocusedWindow()
     QVERIFY(rules.setRule("weston-clickdot", 2));
     QVERIFY(rules.setDefaultSlot(0));
     QVERIFY(AppProfileFile::save(rules));
+    // The doctor tells the same, with the command as its fix.
+    const QString doctorOff = "PROBLEM  GNOME Shell extension: " + extension.uuid()
+        + " is installed but off; fix: gnome-extensions enable " + extension.uuid();
+    QVERIFY2(runCli(dir, { "doctor" }, "receiver").output.contains(doctorOff), qPrintable(doctorOff));
     const QString trace = dir.path() + "/window.trace";
     qputenv("MOUSECFG_TRACE", trace.toLocal8Bit());
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
@@ -362,6 +367,9 @@ void TestGnomeShell::slotFollowsTheFocusedWindow()
         QVERIFY2(dialog.findChild<QLabel *>("appSupport")->text().contains("through the GNOME Shell extension"),
                  qPrintable(dialog.findChild<QLabel *>("appSupport")->text()));
     }
+    const CliResult doctor = runCli(dir, { "doctor" }, "receiver");
+    QVERIFY2(doctor.output.contains("OK       GNOME Shell extension: " + extension.uuid() + " runs"),
+             qPrintable(doctor.output));
 
     // The shell opens in its overview once started, where no window takes the focus.
     const bool off = false;
