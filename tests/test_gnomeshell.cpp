@@ -145,7 +145,9 @@ struct HeadlessShell
 
     static QString busAddress(QProcess &daemon)
     {
-        daemon.start(QStringLiteral("dbus-daemon"), { "--session", "--nofork", "--nopidfile", "--print-address=1" });
+        // In a process group of its own with the services it starts, which end with it.
+        daemon.start(QStringLiteral("setsid"),
+                     { "dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=1" });
         return daemon.waitForReadyRead(10000) ? QString::fromUtf8(daemon.readLine()).trimmed() : QString();
     }
 
@@ -218,7 +220,9 @@ struct HeadlessShell
         // GIO (GNOME's settings, read by the window) ends its process when its session bus closes.
         std::signal(SIGTERM, SIG_IGN);
         for (QProcess *process : { &shell, &sessionBus, &systemBus }) {
-            process->terminate();
+            // The bus daemons' groups hold the services they started (settings, accessibility).
+            if (process->processId() > 0)
+                ::kill(-pid_t(process->processId()), SIGTERM);
             if (!process->waitForFinished(5000))
                 process->kill();
             process->waitForFinished(5000);

@@ -131,10 +131,15 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     m_enable->setText(tr("TURN ON"));
     fitButton(m_enable);
     connect(m_enable, &TarnPushButton::clicked, this, &AppProfilesDialog::enableRequested);
-    auto *enableLayout = new QHBoxLayout(m_enableRow);
+    // The command on a line of its own: the whole of it stays in view, to read or copy.
+    auto *enableLayout = new QVBoxLayout(m_enableRow);
     enableLayout->setContentsMargins(0, 0, 0, 0);
-    enableLayout->addWidget(m_enableCommand, 1);
-    enableLayout->addWidget(m_enable);
+    enableLayout->setSpacing(Scaled(6));
+    enableLayout->addWidget(m_enableCommand);
+    auto *buttonLine = new QHBoxLayout;
+    buttonLine->addWidget(m_enable);
+    buttonLine->addStretch();
+    enableLayout->addLayout(buttonLine);
     m_enableRow->hide();
     m_switch->setObjectName(QStringLiteral("appSwitch"));
     UseCheckBoxPictures(m_switch);
@@ -197,6 +202,7 @@ void AppProfilesDialog::setSupport(const QString &supportSentence, const QString
 {
     m_support->setText(supportSentence);
     m_enableCommand->setText(enableCommand);
+    m_enableCommand->setCursorPosition(0);
     m_enableRow->setVisible(!enableCommand.isEmpty());
 }
 

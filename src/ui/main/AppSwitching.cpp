@@ -109,12 +109,11 @@ void AppSwitching::runEnableCommand(AppProfilesDialog *dialog)
     auto *process = new QProcess(dialog);
     dialog->enableButton()->setEnabled(false);
     connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), dialog,
-            [this, dialog, process](int exitCode, QProcess::ExitStatus status) {
+            [dialog, process](int exitCode, QProcess::ExitStatus status) {
                 process->deleteLater();
                 if (status != QProcess::NormalExit || exitCode != 0)
                     qCWarning(lcUi) << "gnome-extensions enable failed:" << process->readAllStandardError();
                 dialog->enableButton()->setEnabled(true);
-                followEnabling(dialog, EnableChecks);
             });
     connect(process, &QProcess::errorOccurred, dialog, [dialog, process](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
@@ -125,6 +124,8 @@ void AppSwitching::runEnableCommand(AppProfilesDialog *dialog)
     });
     const QString program = command.takeFirst();
     process->start(program, command);
+    // The tool may stay a while after the shell has acted (it also asks the Extensions app).
+    followEnabling(dialog, EnableChecks);
 }
 
 void AppSwitching::addTrayEntries(TrayIcon *tray)
