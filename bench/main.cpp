@@ -4,6 +4,7 @@
 #include "SoakBench.h"
 #include "StartupBench.h"
 #include "UploadBench.h"
+#include "WindowShownBench.h"
 #include "storage/AppPaths.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
@@ -96,6 +97,12 @@ int main(int argc, char *argv[])
     // The start-up figures come from a fresh process, so that nothing measured before counts.
     if (argc == 3 && qstrcmp(argv[1], "--startup-child") == 0)
         return runStartupChild(argc, argv);
+    // --startup [ROUNDS [PROGRAM]]: the window's start timed from outside against an empty window.
+    if (argc >= 2 && qstrcmp(argv[1], "--startup") == 0) {
+        QCoreApplication app(argc, argv);
+        return runWindowShownBench(argc >= 3 ? qMax(1, std::atoi(argv[2])) : 9,
+                                   argc >= 4 ? QString::fromLocal8Bit(argv[3]) : QString());
+    }
     // --soak [DIVISOR]: the long run alone; a divisor shortens it for a quick look.
     if (argc >= 2 && qstrcmp(argv[1], "--soak") == 0)
         return runSoak(argc, argv, argc >= 3 ? qMax(1, std::atoi(argv[2])) : 1);

@@ -10,7 +10,7 @@ build_dir=${BUILD_DIR:-build-fuzz}
 targets=${TARGETS:-"productdefinition settings profile configimport macro reportdescriptor devicereplies"}
 
 scripts/install-deps.sh --fuzz
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DMOUSECFG_FUZZ=ON -DMOUSECFG_BUILD_TESTS=OFF >/dev/null
 for t in $targets; do
     cmake --build "$build_dir" -j2 --target "fuzz_$t" >/dev/null

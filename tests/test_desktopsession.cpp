@@ -25,25 +25,31 @@ void TestDesktopSession::sessionPicksTheWatcher_data()
     QTest::addColumn<bool>("waylandDisplay");
     QTest::addColumn<QString>("platform");
     QTest::addColumn<QStringList>("busNames");
+    QTest::addColumn<bool>("swaySocket");
+    QTest::addColumn<bool>("foreignToplevel");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("label");
     const QStringList none;
     const QStringList shell { "org.gnome.Shell" };
     const QStringList kwin { "org.kde.KWin" };
     // clang-format off
-    QTest::newRow("GNOME on Wayland") << "GNOME" << "wayland" << true << "wayland" << none << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("Ubuntu's GNOME") << "ubuntu:GNOME" << "wayland" << true << "wayland" << none << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("GNOME Classic") << "GNOME-Classic:GNOME" << "wayland" << true << "xcb" << none << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("GNOME, program on XWayland") << "GNOME" << "wayland" << true << "xcb" << none << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("GNOME on X11") << "GNOME" << "x11" << false << "xcb" << none << int(WatcherKind::X11) << "GNOME (X11)";
-    QTest::newRow("unnamed, shell on the bus") << "" << "wayland" << true << "wayland" << shell << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("Plasma on Wayland") << "KDE" << "wayland" << true << "wayland" << none << int(WatcherKind::KWin) << "KDE Plasma (Wayland)";
-    QTest::newRow("unnamed, KWin on the bus") << "" << "" << true << "wayland" << kwin << int(WatcherKind::KWin) << "KDE Plasma (Wayland)";
-    QTest::newRow("Plasma on X11") << "KDE" << "x11" << false << "xcb" << none << int(WatcherKind::X11) << "KDE Plasma (X11)";
-    QTest::newRow("Xfce") << "XFCE" << "x11" << false << "xcb" << none << int(WatcherKind::X11) << "XFCE (X11)";
-    QTest::newRow("Wayland session, display unset") << "GNOME" << "wayland" << false << "offscreen" << none << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
-    QTest::newRow("unknown compositor") << "Weston" << "" << true << "wayland" << none << int(WatcherKind::None) << "Weston (Wayland)";
-    QTest::newRow("nothing named") << "" << "" << false << "offscreen" << none << int(WatcherKind::None) << "";
+    QTest::newRow("GNOME on Wayland") << "GNOME" << "wayland" << true << "wayland" << none << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("Ubuntu's GNOME") << "ubuntu:GNOME" << "wayland" << true << "wayland" << none << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("GNOME Classic") << "GNOME-Classic:GNOME" << "wayland" << true << "xcb" << none << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("GNOME, program on XWayland") << "GNOME" << "wayland" << true << "xcb" << none << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("GNOME on X11") << "GNOME" << "x11" << false << "xcb" << none << false << false << int(WatcherKind::X11) << "GNOME (X11)";
+    QTest::newRow("unnamed, shell on the bus") << "" << "wayland" << true << "wayland" << shell << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("Plasma on Wayland") << "KDE" << "wayland" << true << "wayland" << none << false << false << int(WatcherKind::KWin) << "KDE Plasma (Wayland)";
+    QTest::newRow("unnamed, KWin on the bus") << "" << "" << true << "wayland" << kwin << false << false << int(WatcherKind::KWin) << "KDE Plasma (Wayland)";
+    QTest::newRow("Plasma on X11") << "KDE" << "x11" << false << "xcb" << none << false << false << int(WatcherKind::X11) << "KDE Plasma (X11)";
+    QTest::newRow("Xfce") << "XFCE" << "x11" << false << "xcb" << none << false << false << int(WatcherKind::X11) << "XFCE (X11)";
+    QTest::newRow("Wayland session, display unset") << "GNOME" << "wayland" << false << "offscreen" << none << false << false << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
+    QTest::newRow("unknown compositor") << "Weston" << "" << true << "wayland" << none << false << false << int(WatcherKind::None) << "Weston (Wayland)";
+    QTest::newRow("nothing named") << "" << "" << false << "offscreen" << none << false << false << int(WatcherKind::None) << "";
+    QTest::newRow("sway") << "sway" << "wayland" << true << "wayland" << none << true << false << int(WatcherKind::Sway) << "sway (Wayland)";
+    QTest::newRow("sway, program on XWayland") << "sway" << "wayland" << true << "xcb" << none << true << false << int(WatcherKind::Sway) << "sway (Wayland)";
+    QTest::newRow("Hyprland") << "Hyprland" << "wayland" << true << "wayland" << none << false << true << int(WatcherKind::Wlroots) << "Hyprland (Wayland)";
+    QTest::newRow("GNOME before a window list") << "GNOME" << "wayland" << true << "wayland" << none << false << true << int(WatcherKind::GnomeShell) << "GNOME (Wayland)";
     // clang-format on
 }
 
@@ -54,6 +60,8 @@ void TestDesktopSession::sessionPicksTheWatcher()
     QFETCH(bool, waylandDisplay);
     QFETCH(QString, platform);
     QFETCH(QStringList, busNames);
+    QFETCH(bool, swaySocket);
+    QFETCH(bool, foreignToplevel);
     QFETCH(int, kind);
     QFETCH(QString, label);
     DesktopSession session;
@@ -62,6 +70,8 @@ void TestDesktopSession::sessionPicksTheWatcher()
     session.waylandDisplay = waylandDisplay;
     session.qtPlatform = platform;
     session.busNames = busNames;
+    session.swaySocket = swaySocket;
+    session.foreignToplevel = foreignToplevel;
     QCOMPARE(int(session.watcherKind()), kind);
     QCOMPARE(session.label(), label);
 }
@@ -86,6 +96,8 @@ void TestDesktopSession::sentenceTellsWhatWorks_data()
     QTest::newRow("unknown compositor") << int(WatcherKind::None) << "Weston (Wayland)" << int(State::Unknown) << "Weston (Wayland) does not tell which program is in front" << false;
     QTest::newRow("nothing named") << int(WatcherKind::None) << "" << int(State::Unknown) << "This desktop does not tell which program is in front" << false;
     // The extension's state counts on GNOME Shell only.
+    QTest::newRow("sway") << int(WatcherKind::Sway) << "sway (Wayland)" << int(State::Unknown) << "sway (Wayland): profiles follow the program in front." << false;
+    QTest::newRow("other wlroots compositor") << int(WatcherKind::Wlroots) << "Hyprland (Wayland)" << int(State::Unknown) << "by application id only" << false;
     QTest::newRow("Plasma, extension off") << int(WatcherKind::KWin) << "KDE Plasma (Wayland)" << int(State::Off) << "KDE Plasma (Wayland): profiles follow" << false;
     // clang-format on
 }

@@ -157,6 +157,8 @@ void TestKWinWatcher::sessionPicksTheWatcher()
     set("WAYLAND_DISPLAY", waylandDisplay);
     set("XDG_SESSION_TYPE", sessionType);
     set("XDG_CURRENT_DESKTOP", desktop);
+    // Not inside sway, whatever session runs the test.
+    qunsetenv("SWAYSOCK");
     QCOMPARE(int(DetectWatcherKind()), kind);
     QCOMPARE(CreateActiveWindowWatcher(WatcherKind(kind)) != nullptr, kind != int(WatcherKind::None));
 }

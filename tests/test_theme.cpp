@@ -1,6 +1,8 @@
 #include "TestAppDir.h"
+#include "storage/Product.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/FontFallback.h"
+#include "ui/widgets/ScaledPictureCache.h"
 #include "ui/widgets/SkinPicture.h"
 #include "ui/widgets/Theme.h"
 
@@ -11,6 +13,7 @@
 #include <QSettings>
 #include <QTextLayout>
 #include <QWidget>
+
 #include <QtTest>
 
 class TestTheme : public QObject
@@ -26,12 +29,15 @@ private slots:
     void dialogFrame();
     void skinPictures_data();
     void skinPictures();
+    void keptPictures_data();
+    void keptPictures();
+    void keptPicturesStayFew();
 };
 
 void TestTheme::cleanup()
 {
     SetUiScale(1.0);
-    SetCurrentLanguage(0);
+    SetCurrentLanguage(0, {});
 }
 
 void TestTheme::placementAndRescaling()
@@ -54,6 +60,7 @@ void TestTheme::fontRule()
 {
     TestAppDir dir(TestAppDir::Installed);
     SetUiScale(1.25);
+    SetCurrentLanguage(0, Product::load().languageFont(0));
     QFont font = CurrentLanguageFont();
     QCOMPARE(font.pixelSize(), 16);
     QCOMPARE(font.family(), QStringLiteral("DejaVu Sans"));
@@ -63,13 +70,13 @@ void TestTheme::fontRule()
     settings.setValue("FONT_LIST/FONT_2", "DejaVu Serif");
     settings.setValue("FONT_LIST/FONT_SIZE_2", 20);
     settings.sync();
-    SetCurrentLanguage(2);
+    SetCurrentLanguage(2, Product::load().languageFont(2));
     font = CurrentLanguageFont();
     QCOMPARE(font.pixelSize(), 25);
     QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
 
     // A language without font keys keeps a usable default instead of a zero-sized font.
-    SetCurrentLanguage(12);
+    SetCurrentLanguage(12, Product::load().languageFont(12));
     QVERIFY(CurrentLanguageFont().pixelSize() > 0 || CurrentLanguageFont().pointSizeF() > 0);
 
     QCOMPARE(ScaledFont("Consolas", 14).pixelSize(), 17);
@@ -77,36 +84,58 @@ void TestTheme::fontRule()
 
 void TestTheme::cjkFallback_data()
 {
+    QTest::addColumn<QString>("family");
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("hanFace");
-    QTest::newRow("Japanese after Chinese") << "mousecfg_zh_CN"
+    QTest::addColumn<int>("pixelSize");
+    const QString skin = QStringLiteral("DejaVu Sans");
+    QTest::newRow("Japanese after Chinese") << skin << "mousecfg_zh_CN"
                                             << "mousecfg_ja"
-                                            << "Noto Sans CJK JP";
-    QTest::newRow("Chinese after Japanese") << "mousecfg_ja"
+                                            << "Noto Sans CJK JP" << 13;
+    QTest::newRow("Chinese after Japanese") << skin << "mousecfg_ja"
                                             << "mousecfg_zh_CN"
-                                            << "Noto Sans CJK SC";
+                                            << "Noto Sans CJK SC" << 13;
     // A profile named in Chinese while the window speaks French.
-    QTest::newRow("French") << "mousecfg_ja"
+    QTest::newRow("French") << skin << "mousecfg_ja"
                             << "mousecfg_fr"
-                            << "Noto Sans CJK SC";
+                            << "Noto Sans CJK SC" << 13;
+    // The application's font where no desktop theme names a face: a generic name, which must keep
+    // drawing Latin in the face it stands for rather than in the first CJK face.
+    // (Each at a size of its own: Qt keeps a resolved font with its fallbacks for the program's life.)
+    QTest::newRow("generic name, English") << "Sans Serif"
+                                           << "mousecfg_en"
+                                           << "mousecfg_en"
+                                           << "Noto Sans CJK SC" << 14;
+    QTest::newRow("generic name, Japanese") << "Sans Serif"
+                                            << "mousecfg_zh_CN"
+                                            << "mousecfg_ja"
+                                            << "Noto Sans CJK JP" << 15;
 }
 
 void TestTheme::cjkFallback()
 {
+    QFETCH(QString, family);
     QFETCH(QString, before);
     QFETCH(QString, file);
     QFETCH(QString, hanFace);
+    QFETCH(int, pixelSize);
     if (!QFontDatabase().families().contains(hanFace))
         QSKIP("the Noto CJK fonts are not installed (scripts/install-deps.sh installs them)");
-    const QString skin = QStringLiteral("DejaVu Sans");
-    InstallFontFallback({ skin }, LanguageCodeOfFile(before));
-    InstallFontFallback({ skin }, LanguageCodeOfFile(file));
-    const auto restore = qScopeGuard([&] { QFont::removeSubstitutions(skin); });
+    QFont::removeSubstitutions(family);
+    // Asked at another size, so that the text below finds no font Qt has already resolved.
+    QFont probe(family);
+    probe.setPixelSize(29);
+    const QString latinFace = QFontInfo(probe).family();
+    if (latinFace.contains(QLatin1String("CJK")))
+        QSKIP("this machine's default face is a CJK one");
+    InstallFontFallback({ family }, LanguageCodeOfFile(before));
+    InstallFontFallback({ family }, LanguageCodeOfFile(file));
+    const auto restore = qScopeGuard([&] { QFont::removeSubstitutions(family); });
 
-    // Latin letters stay in the skin's face; the Han characters come from the language's own.
-    QFont font(skin);
-    font.setPixelSize(13);
+    // Latin letters stay in the family's face; the Han characters come from the language's own.
+    QFont font(family);
+    font.setPixelSize(pixelSize);
     QTextLayout layout(QString::fromUtf8("DPI \xe8\xaa\x9e"), font);
     layout.beginLayout();
     layout.createLine();
@@ -117,18 +146,20 @@ void TestTheme::cjkFallback()
             faces << face.toLower();
     }
     QVERIFY2(faces.contains(hanFace.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
-    QVERIFY2(faces.contains(skin.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
+    QVERIFY2(faces.contains(latinFace.toLower()), qPrintable(faces.join(QStringLiteral("; "))));
     QVERIFY(QFontMetrics(font).inFontUcs4(0x8a9e));
 }
 
 void TestTheme::accentTable()
 {
     TestAppDir dir;
+    UseAccentColor(Product::load().accentColorIndex);
     QCOMPARE(AccentColor(), QColor(255, 0, 0));
 
     const QString file = dir.path() + "/Configs/Config.ini";
     const auto accentFor = [&file](const QVariant &index) {
         QSettings(file, QSettings::IniFormat).setValue("Config/GColorID", index);
+        UseAccentColor(Product::load().accentColorIndex);
         return AccentColor();
     };
     QCOMPARE(accentFor(1), QColor(0, 255, 0));
@@ -147,6 +178,7 @@ void TestTheme::dialogFrame()
     QImage blue(4, 4, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QVERIFY(QDir().mkpath(dir.path() + "/skin") && blue.save(dir.path() + "/skin/blue.png"));
+    UseAccentColor(Product::load().accentColorIndex);
     const QColor accent(255, 125, 0);
     const auto paint = [](const QString &picture) {
         QImage image(40, 30, QImage::Format_ARGB32);
@@ -217,6 +249,84 @@ void TestTheme::skinPictures()
     SkinPicture missing("/none.png");
     QVERIFY(missing.isNull());
     QVERIFY(missing.at(asked, ratio).isNull());
+}
+
+void TestTheme::keptPictures_data()
+{
+    QTest::addColumn<QString>("change"); // what happens between two starts
+    QTest::addColumn<QColor>("shown");
+    QTest::newRow("nothing") << "" << QColor(Qt::red);
+    QTest::newRow("skin file replaced") << "replace" << QColor(Qt::blue);
+    QTest::newRow("kept copy cut short") << "cut" << QColor(Qt::red);
+    QTest::newRow("kept copy overwritten") << "overwrite" << QColor(Qt::red);
+}
+
+void TestTheme::keptPictures()
+{
+    QFETCH(QString, change);
+    QFETCH(QColor, shown);
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CACHE_HOME"); });
+    TestAppDir dir;
+    QVERIFY(QDir().mkpath(dir.path() + "/skin"));
+    // Large enough to be kept decoded: 600 x 600 pixels.
+    const QString path = dir.path() + "/skin/back.png";
+    QImage file(600, 600, QImage::Format_ARGB32);
+    file.fill(Qt::red);
+    QVERIFY(file.save(path));
+    const QSize pixels(150, 100);
+
+    const QImage decoded = ReadScaledPicture(path, pixels);
+    QCOMPARE(decoded.size(), pixels);
+    const QStringList entries = QDir(ScaledPictureCache::defaultFolder()).entryList(QDir::Files);
+    QCOMPARE(entries.size(), 1);
+    const QString entry = ScaledPictureCache::defaultFolder() + "/" + entries.first();
+
+    if (change == "replace") {
+        file.fill(Qt::blue);
+        QVERIFY(file.save(path));
+        QFile replaced(path);
+        QVERIFY(replaced.open(QIODevice::ReadWrite));
+        QVERIFY(
+            replaced.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    } else if (change == "cut") {
+        QFile kept(entry);
+        QVERIFY(kept.resize(kept.size() / 2));
+    } else if (change == "overwrite") {
+        QFile kept(entry);
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("not a picture") > 0);
+    }
+
+    // The next start shows the file as it is, from the kept copy when that is whole and current.
+    const QImage next = ReadScaledPicture(path, pixels);
+    QCOMPARE(next.size(), pixels);
+    QCOMPARE(next.pixelColor(75, 50), shown);
+    if (change.isEmpty())
+        QCOMPARE(next, decoded);
+    // And what is kept now is whole again.
+    QCOMPARE(ScaledPictureCache().find(path, pixels), next);
+    // Another size is never served from this one's copy.
+    QVERIFY(ScaledPictureCache().find(path, QSize(151, 100)).isNull());
+}
+
+void TestTheme::keptPicturesStayFew()
+{
+    // Every scale and every replaced skin file leaves an entry; the folder must not fill the disk.
+    QTemporaryDir folder;
+    TestAppDir dir;
+    const QString source = dir.path() + "/back.png";
+    QImage file(8, 8, QImage::Format_ARGB32);
+    file.fill(Qt::red);
+    QVERIFY(file.save(source));
+    const ScaledPictureCache cache(folder.path());
+    for (int width = 1; width <= 40; ++width) {
+        QImage picture(width, 3, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        QVERIFY(cache.keep(source, picture));
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 32);
+    QVERIFY(!cache.find(source, QSize(40, 3)).isNull());
 }
 
 QTEST_MAIN(TestTheme)

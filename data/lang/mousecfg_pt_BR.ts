@@ -43,7 +43,7 @@
         <translation>ATIVAR</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>Trocar de perfil conforme o aplicativo</translation>
     </message>
@@ -64,7 +64,7 @@
         <translation>Adicionar uma regra para um programa</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>Manter o perfil como está</translation>
     </message>
@@ -123,7 +123,12 @@
         <translation>%1: os perfis acompanham o programa em primeiro plano pela extensão do GNOME Shell “mousecfg window focus”.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+26"/>
+        <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
+        <translation>Os perfis acompanham o programa em primeiro plano por meio da lista de janelas deste compositor, somente pelo ID do aplicativo.</translation>
+    </message>
+    <message>
+        <location line="-22"/>
         <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
         <translation>%1: a extensão do GNOME Shell “mousecfg window focus” está desativada, então os perfis não podem acompanhar o programa em primeiro plano. Ative-a com o botão ou com este comando:</translation>
     </message>
@@ -148,7 +153,7 @@
         <translation>%1 não informa qual programa está em primeiro plano, então os perfis não podem acompanhá-lo aqui.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>Profiles follow the program in front on this desktop.</source>
         <translation>Os perfis acompanham o programa em primeiro plano nesta área de trabalho.</translation>
     </message>
@@ -166,7 +171,7 @@
         <translation>O mouse não trocou para o perfil %1</translation>
     </message>
     <message>
-        <location line="+122"/>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>Aplicativos…</translation>
     </message>
@@ -532,7 +537,7 @@
         <translation>Perfis</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+69"/>
+        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
         <translation>ESCOLHER GUNFILE</translation>
     </message>
@@ -626,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>Modelo: %1</translation>
@@ -765,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+79"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>Idioma: %1</translation>
     </message>
@@ -1198,7 +1203,7 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+281"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
         <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Aviso</translation>
@@ -1209,7 +1214,7 @@
         <translation>É PRECISO MANTER PELO MENOS UMA FUNÇÃO DE CLIQUE.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1610,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>DESLIGADO</translation>
     </message>
@@ -1680,7 +1685,7 @@
         <translation>Bolinhas de gude</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>EFEITO</translation>
@@ -1736,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>NÍVEIS DE DPI</translation>
     </message>
@@ -1959,9 +1964,14 @@
         <translation>Ajustes do mouse</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>A velocidade do ponteiro desta área de trabalho não pode ser ajustada aqui: use as configurações de mouse da própria área de trabalho.</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
+        <translation>A velocidade do ponteiro vale enquanto o mousecfg estiver em execução: as configurações da própria área de trabalho ficam como estão.</translation>
     </message>
 </context>
 <context>
@@ -2019,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2050,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>Configuração do sniper</translation>
     </message>

@@ -4,9 +4,11 @@
 #include "platform/Autostart.h"
 #include "platform/InstanceActivation.h"
 #include "platform/SingleInstanceLock.h"
+#include "platform/StartupPhases.h"
 #include "platform/TerminationSignals.h"
 #include "storage/AppPaths.h"
 #include "storage/IniSafety.h"
+#include "ui/main/FirstPaintWatch.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/WindowMouseEngine.h"
 #include "virtualmouse/HidBackendSelection.h"
@@ -49,6 +51,7 @@ int main(int argc, char *argv[])
 {
     if (answeredInformationOption(argc, argv))
         return 0;
+    const StartupPhases phases;
     // Plain widgets only: without this Qt's X11 plugin loads a GL driver worth tens of megabytes.
     qputenv("QT_XCB_GL_INTEGRATION", "none");
     // Natively on Wayland where the session is Wayland (Qt 5 would choose XWayland on GNOME); X11
@@ -62,6 +65,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(MOUSECFG_VERSION));
     // Lets the desktop match the window to its installed entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mousecfg.mousecfg"));
+    phases.mark("application");
 
     const QString productName = IniReader(AppPaths::productDefinitionFile())
                                     .value(QStringLiteral("PROFILE/ProductName"))
@@ -75,6 +79,7 @@ int main(int argc, char *argv[])
         QCoreApplication::exit(1);
         return 1;
     }
+    phases.mark("single instance");
     // Listening before the window exists: requests wait in the event loop until it runs.
     AppBusName busName;
     InstanceActivation activation(&busName, instanceLock.path());
@@ -82,6 +87,7 @@ int main(int argc, char *argv[])
     MouseBusService mouseService(busName.connection());
     busName.registerObject(MouseBusService::objectPath(), &mouseService);
     busName.own();
+    phases.mark("bus name");
 
     // Logging out ends the program as "&Quit" does: the window's clean-up runs.
     TerminationSignals termination;
@@ -91,7 +97,9 @@ int main(int argc, char *argv[])
     // system's; the window takes the notices (and with them a virtual mouse) over, and goes first.
     const HidBackendChoice backend = chooseHidBackend();
     MouseSession mouse(backend.backend, MouseSession::WithStatusThread);
+    phases.mark("mouse session");
     auto *window = new MousecfgWidget(mouse, backend.notices);
+    phases.mark("window built");
     new WindowMouseEngine(window, &mouseService);
     QObject::connect(&activation, &InstanceActivation::activationRequested, window, &MousecfgWidget::bringForward);
     // Started at login: the window waits in the tray until the user opens it.
@@ -102,10 +110,16 @@ int main(int argc, char *argv[])
     // Relative to the working directory on purpose: the icon belongs to how the tool was started. An
     // installed program started from the desktop keeps the one of its program folder, which the
     // window set (not the icon theme's: Qt would ask every installed image plugin to read its PNGs).
-    const QString iconFile = QStringLiteral("./skin/icon.ico");
-    if (QFileInfo::exists(iconFile))
-        window->setWindowIcon(QIcon(iconFile));
+    // The same file as the window's is not read again: each read keeps a decoded copy of every size.
+    const QFileInfo iconFile(QStringLiteral("./skin/icon.ico"));
+    if (iconFile.exists()
+        && iconFile.canonicalFilePath()
+            != QFileInfo(AppPaths::skinFile(QStringLiteral("/icon.ico"))).canonicalFilePath())
+        window->setWindowIcon(QIcon(iconFile.filePath()));
     window->setWindowTitle(productName);
+    phases.mark("window shown");
+    QObject::connect(new FirstPaintWatch(window), &FirstPaintWatch::painted,
+                     [&phases] { phases.mark("first paint"); });
 
     const int result = app.exec();
     delete window;

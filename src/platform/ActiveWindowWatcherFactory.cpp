@@ -3,6 +3,8 @@
 #include "platform/DesktopSession.h"
 #include "platform/GnomeShellActiveWindowWatcher.h"
 #include "platform/KWinActiveWindowWatcher.h"
+#include "platform/SwayActiveWindowWatcher.h"
+#include "platform/WlrToplevelWatcher.h"
 #include "platform/X11ActiveWindowWatcher.h"
 
 #include <QFile>
@@ -22,6 +24,10 @@ std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind)
         return std::make_unique<KWinActiveWindowWatcher>();
     case WatcherKind::GnomeShell:
         return std::make_unique<GnomeShellActiveWindowWatcher>();
+    case WatcherKind::Sway:
+        return std::make_unique<SwayActiveWindowWatcher>();
+    case WatcherKind::Wlroots:
+        return std::make_unique<WlrToplevelWatcher>();
     case WatcherKind::None:
         break;
     }

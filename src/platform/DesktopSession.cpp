@@ -1,5 +1,7 @@
 #include "platform/DesktopSession.h"
 
+#include "platform/WlrToplevelWatcher.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QGuiApplication>
@@ -15,6 +17,7 @@ DesktopSession DesktopSession::current()
     session.currentDesktop = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP"));
     session.sessionType = QString::fromLocal8Bit(qgetenv("XDG_SESSION_TYPE"));
     session.waylandDisplay = !qgetenv("WAYLAND_DISPLAY").isEmpty();
+    session.swaySocket = !qgetenv("SWAYSOCK").isEmpty();
     session.qtPlatform = QGuiApplication::platformName();
     // The bus is asked only when the environment names no desktop.
     if (session.isWayland() && session.currentDesktop.isEmpty()) {
@@ -26,6 +29,10 @@ DesktopSession DesktopSession::current()
             }
         }
     }
+    // Asking the compositor costs a connection: only where nothing else serves.
+    if (session.isWayland() && session.waylandDisplay && !session.isPlasma() && !session.isGnome()
+        && !session.swaySocket)
+        session.foreignToplevel = WlrToplevelWatcher::offered();
     return session;
 }
 
@@ -59,6 +66,10 @@ WatcherKind DesktopSession::watcherKind() const
             return WatcherKind::KWin;
         if (isGnome())
             return WatcherKind::GnomeShell;
+        if (swaySocket)
+            return WatcherKind::Sway;
+        if (waylandDisplay && foreignToplevel)
+            return WatcherKind::Wlroots;
         return WatcherKind::None;
     }
     if (qtPlatform == QLatin1String("xcb"))

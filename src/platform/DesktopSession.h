@@ -13,6 +13,8 @@ public:
     QString currentDesktop; // XDG_CURRENT_DESKTOP, e.g. "ubuntu:GNOME"
     QString sessionType; // XDG_SESSION_TYPE
     bool waylandDisplay = false; // WAYLAND_DISPLAY is set
+    bool swaySocket = false; // SWAYSOCK is set
+    bool foreignToplevel = false; // the compositor offers its window list (wlr foreign toplevel)
     QString qtPlatform; // the platform the program's windows use ("xcb", "wayland")
     QStringList busNames; // the desktop services present on the session bus
 

@@ -6,6 +6,7 @@ Q_LOGGING_CATEGORY(lcDevice, "mousecfg.device", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcUpload, "mousecfg.upload", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcUi, "mousecfg.ui", QtInfoMsg)
 Q_LOGGING_CATEGORY(lcPlatform, "mousecfg.platform", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcStartup, "mousecfg.startup", QtInfoMsg)
 
 namespace {
 

@@ -8,3 +8,5 @@ Q_DECLARE_LOGGING_CATEGORY(lcDevice)
 Q_DECLARE_LOGGING_CATEGORY(lcUpload)
 Q_DECLARE_LOGGING_CATEGORY(lcUi)
 Q_DECLARE_LOGGING_CATEGORY(lcPlatform)
+// How long each step of the window's start took (mousecfg-bench --startup turns it on).
+Q_DECLARE_LOGGING_CATEGORY(lcStartup)

@@ -36,6 +36,11 @@ bool SystemMouseSpeedSettable()
     return backend().canSet();
 }
 
+bool SystemMouseSpeedOnlyWhileRunning()
+{
+    return backend().canSet() && backend().appliesOnlyWhileRunning();
+}
+
 void SetPointerSpeedBackend(std::unique_ptr<PointerSpeedBackend> replacement)
 {
     g_backend = std::move(replacement);

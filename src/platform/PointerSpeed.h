@@ -16,5 +16,8 @@ int GetSystemMouseSpeed();
 bool ApplySlotMouseSpeed(int speed);
 // False on a desktop whose pointer speed this program cannot set.
 bool SystemMouseSpeedSettable();
+// True where the speed is set on the desktop but not kept in its settings (it holds while this program
+// runs).
+bool SystemMouseSpeedOnlyWhileRunning();
 // Replaces the backend (tests); null picks the session's again on next use.
 void SetPointerSpeedBackend(std::unique_ptr<PointerSpeedBackend> backend);

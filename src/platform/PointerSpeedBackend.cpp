@@ -2,6 +2,8 @@
 
 #include "platform/GnomePointerSpeed.h"
 #include "platform/KWinPointerSpeed.h"
+#include "platform/SwayIpc.h"
+#include "platform/SwayPointerSpeed.h"
 #include "platform/X11PointerSpeed.h"
 
 #include <QGuiApplication>
@@ -31,6 +33,7 @@ PointerSpeedSession PointerSpeedSession::current()
     session.desktop = QString::fromLocal8Bit(qgetenv("XDG_CURRENT_DESKTOP"));
     session.wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
+    session.swaySocket = SwayIpc::socketPath();
     // An X server beside a Wayland compositor (XWayland) does not steer the desktop's pointer.
     session.x11 = !session.wayland && qobject_cast<QGuiApplication *>(QCoreApplication::instance())
         && QGuiApplication::platformName() == QLatin1String("xcb");
@@ -47,6 +50,10 @@ std::unique_ptr<PointerSpeedBackend> CreatePointerSpeedBackend(const PointerSpee
     if (session.wayland && desktopIs(session.desktop, QStringLiteral("KDE"))) {
         if (auto kwin = KWinPointerSpeed::create(session.bus))
             return kwin;
+    }
+    if (session.wayland && !session.swaySocket.isEmpty()) {
+        if (auto sway = SwayPointerSpeed::create(session.swaySocket))
+            return sway;
     }
     if (session.x11)
         return std::make_unique<X11PointerSpeed>();

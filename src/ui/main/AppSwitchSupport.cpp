@@ -31,6 +31,9 @@ QString AppSwitchSupport::sentence(WatcherKind kind, const QString &desktop, Gno
             return tr("This desktop does not tell which program is in front, so profiles cannot follow it here.");
         return tr("%1 does not tell which program is in front, so profiles cannot follow it here.").arg(desktop);
     }
+    if (kind == WatcherKind::Wlroots)
+        return tr("Profiles follow the program in front through this compositor's window list, by "
+                  "application id only.");
     if (desktop.isEmpty())
         return tr("Profiles follow the program in front on this desktop.");
     return tr("%1: profiles follow the program in front.").arg(desktop);

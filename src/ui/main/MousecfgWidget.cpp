@@ -12,11 +12,11 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/UploadSlots.h"
 #include "ui/buttons/TarnBtnWindow.h"
 #include "ui/main/ConnectionDisplay.h"
+#include "ui/main/FirstPaintWatch.h"
 #include "ui/main/FocusChain.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/LanguageSwitch.h"
@@ -64,17 +64,20 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     setWindowTitle(QStringLiteral("MousecfgWidget"));
     // Set before the children exist, so that each is styled once.
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    UseAccentColor(m_mouse.product().accentColorIndex);
 
     m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
     SetUiScale(WindowScale::scaleForStep(firstStep));
+    // The largest picture is read on another thread while the rest of the window is built.
+    m_background->prepare(WindowScale::windowSizeForStep(firstStep), devicePixelRatioF());
 
     // The session's status thread, paused by the hot-plug handling around every close and reopen.
     m_statusThread = m_mouse.statusRunner();
     // The device table, enumeration and hot-plug notices.
     m_session = new DeviceSession(m_mouse.link(), m_mouse.statusControl(), notices, this);
 
-    m_languages = new LanguageSwitch(this);
+    m_languages = new LanguageSwitch(m_mouse.product(), this);
     buildWidgets();
     rebuildMouseList();
     m_languages->installCurrent();
@@ -99,14 +102,20 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     refreshPages();
     retranslateAll();
     m_profileBar->refresh();
-    WriteFactoryProfileFile();
     setWindowIcon(QIcon(AppPaths::skinFile(QStringLiteral("/icon.ico"))));
     createTrayWhenHostComes();
 
     // The lowest level until the first real report.
-    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
+    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, m_mouse.product().batteryFullMillivolts));
     setUpServices();
     watchMouseReturn();
+    // What the first sight of the window does not need waits until it has been painted once; a
+    // window that starts hidden does it at once.
+    connect(new FirstPaintWatch(this), &FirstPaintWatch::painted, this, &MousecfgWidget::finishStart);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            finishStart();
+    });
     // Started at login, the window waits in the tray, with or without a mouse.
     if (!Autostart::startHidden())
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
@@ -133,10 +142,19 @@ void MousecfgWidget::createTrayWhenHostComes()
 
 void MousecfgWidget::createTrayIcon()
 {
-    m_tray = new TrayIcon(windowIcon(), ProductName(), this);
+    m_tray = new TrayIcon(windowIcon(), m_mouse.product().name, this);
     connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
     connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
     emit trayCreated(m_tray);
+}
+
+void MousecfgWidget::finishStart()
+{
+    if (m_startFinished)
+        return;
+    m_startFinished = true;
+    WriteFactoryProfileFile();
+    watchSleep();
 }
 
 bool MousecfgWidget::focusNextPrevChild(bool next)
@@ -154,13 +172,13 @@ MousecfgWidget::~MousecfgWidget()
 
 void MousecfgWidget::buildWidgets()
 {
-    m_header = new HeaderBar(this);
+    m_header = new HeaderBar(m_mouse.product(), this);
     m_tabs = new TabBar(this);
     m_profileBar = new ProfileBar(this, this);
     m_connection = new ConnectionDisplay(m_mouse.link(), this);
     m_slots = new SlotIndicators(this);
     m_picture = new MousePicture(this);
-    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setProduct(m_mouse.product().name, m_mouse.product().buttonCount);
     m_picture->setSelected(0, 0);
 }
 
@@ -219,7 +237,7 @@ int MousecfgWidget::connectedCount() const
 
 int MousecfgWidget::lightingSlot() const
 {
-    return LightingSlotIndex(m_config.ProfileID);
+    return LightingSlotIndex(m_config.ProfileID, m_mouse.product().name);
 }
 
 void MousecfgWidget::refreshPages()
@@ -246,12 +264,12 @@ void MousecfgWidget::retranslateWindow()
 void MousecfgWidget::showFirstTab()
 {
     switchTab(0);
-    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setProduct(m_mouse.product().name, m_mouse.product().buttonCount);
 }
 
 void MousecfgWidget::switchTab(int index)
 {
-    if (index == 0 && LedDisable() != 0)
+    if (index == 0 && m_mouse.product().ledDisable != 0)
         index = 1;
     m_tabs->setCurrent(index);
     m_pages->showTab(index);

@@ -167,6 +167,10 @@ private:
     void onLanguageChanged(int index);
     void refreshTrayToolTip();
     void showMinimisedWithoutTray();
+    // The start's work that waits for the first paint: the factory profile file, the sleep watch.
+    void finishStart();
+    // Follows the machine's suspend and resume.
+    void watchSleep();
 
     ConfigData m_config;
     QStringList m_library;
@@ -190,6 +194,7 @@ private:
     BatteryAlerts *m_alerts = nullptr;
     AppSwitching *m_appSwitching = nullptr;
     bool m_warningShown = false;
+    bool m_startFinished = false;
     UploadRecovery *m_recovery = nullptr;
     bool m_frontView = true;
     int m_scaleStep = -1;

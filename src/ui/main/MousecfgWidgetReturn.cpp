@@ -36,6 +36,10 @@ void MousecfgWidget::watchMouseReturn()
     connect(m_session, &DeviceSession::deviceReady, m_recovery, &UploadRecovery::mouseCameBack);
     // A mouse found at start counts as come back, once the window has settled.
     QTimer::singleShot(StartSettleMs, m_recovery, &UploadRecovery::mouseCameBack);
+}
+
+void MousecfgWidget::watchSleep()
+{
     auto *sleep = new SleepWatcher(QDBusConnection::systemBus(), this);
     connect(sleep, &SleepWatcher::resumed, this, &MousecfgWidget::afterResume);
 }

@@ -62,23 +62,52 @@ WindowBackground::WindowBackground(const QString &relative, QObject *parent)
     connect(&m_packTimer, &QTimer::timeout, this, &WindowBackground::pack);
 }
 
+WindowBackground::Read WindowBackground::read(const QString &path, const QSize &pixels)
+{
+    Read result;
+    const QImage picture = ReadScaledPicture(path, pixels);
+    if (picture.isNull())
+        return result;
+    if (picture.hasAlphaChannel())
+        result.alphaMask = picture.createAlphaMask();
+    // The edge pixels the mask keeps show over the window colour, as the picture would there.
+    result.whole = QImage(picture.size(), QImage::Format_RGB888);
+    result.whole.fill(ThemeColor::window());
+    QPainter painter(&result.whole);
+    painter.drawImage(0, 0, picture);
+    return result;
+}
+
+void WindowBackground::prepare(const QSize &size, qreal pixelRatio)
+{
+    if (m_prepared.valid())
+        m_prepared.wait();
+    m_preparedPixels = size * pixelRatio;
+    m_prepared = std::async(std::launch::async, &WindowBackground::read, m_path, m_preparedPixels);
+}
+
 QRegion WindowBackground::makeFor(const QSize &size, qreal pixelRatio)
 {
     m_whole = QImage(); // gone before the next one is read
     m_bands.clear();
     m_pixelRatio = pixelRatio;
-    const QImage read = ReadScaledPicture(m_path, size * pixelRatio);
-    if (read.isNull())
+    const QSize pixels = size * pixelRatio;
+    Read made;
+    if (m_prepared.valid()) {
+        made = m_prepared.get();
+        if (m_preparedPixels != pixels)
+            made = Read();
+    }
+    if (made.whole.isNull())
+        made = read(m_path, pixels);
+    if (made.whole.isNull())
         return {};
-    const QRegion shape = read.hasAlphaChannel() ? QRegion(QBitmap::fromImage(read.createAlphaMask())) : QRegion();
-    // The edge pixels the mask keeps show over the window colour, as the picture would there.
-    m_whole = QImage(read.size(), QImage::Format_RGB888);
-    m_whole.fill(ThemeColor::window());
-    QPainter painter(&m_whole);
-    painter.drawImage(0, 0, read);
-    painter.end();
+    m_whole = made.whole;
     m_whole.setDevicePixelRatio(pixelRatio);
     m_packTimer.start();
+    if (made.alphaMask.isNull())
+        return {};
+    const QRegion shape(QBitmap::fromImage(made.alphaMask));
     if (!shape.isEmpty() && pixelRatio != 1.0) {
         QTransform toLogical;
         toLogical.scale(1.0 / pixelRatio, 1.0 / pixelRatio);

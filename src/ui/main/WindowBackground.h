@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QVector>
 
+#include <future>
+
 class QPainter;
 class QRect;
 
@@ -22,6 +24,9 @@ public:
     // `relative` names the picture in the skin folder.
     explicit WindowBackground(const QString &relative, QObject *parent = nullptr);
 
+    // Starts reading the picture for a window of `size` logical pixels at `pixelRatio` on a thread of
+    // its own, so that makeFor() with the same figures finds it read (the file is large).
+    void prepare(const QSize &size, qreal pixelRatio);
     // Makes the background for a window of `size` logical pixels at `pixelRatio`; returns the
     // window's shape (empty when the picture has no transparent parts or cannot be read).
     QRegion makeFor(const QSize &size, qreal pixelRatio);
@@ -31,8 +36,19 @@ public:
     // Compresses the whole picture into bands now instead of shortly after it was made.
     void pack();
 
+    // The picture read and laid over the window colour, and its transparency as a 1-bit mask.
+    struct Read
+    {
+        QImage whole;
+        QImage alphaMask;
+    };
+
 private:
+    static Read read(const QString &path, const QSize &pixels);
+
     QString m_path;
+    std::future<Read> m_prepared;
+    QSize m_preparedPixels;
     qreal m_pixelRatio = 1.0;
     // The whole picture, until packed.
     QImage m_whole;

@@ -208,7 +208,7 @@ void TarnPointSpeed::relayout()
     PlaceWidget(m_settingsButton, 250, 226, 160, 32);
     // Slots still keep a pointer speed there; the desktop's own settings are one click away.
     PlaceWidget(m_speedNotice, 250, 150, 210, 70);
-    m_speedNotice->setVisible(!SystemMouseSpeedSettable());
+    m_speedNotice->setVisible(!SystemMouseSpeedSettable() || SystemMouseSpeedOnlyWhileRunning());
     m_speedNotice->setFont(PageFont(12));
     SetTextColor(m_speedNotice, ThemeColor::text());
 
@@ -244,6 +244,8 @@ void TarnPointSpeed::retranslate()
     m_settingsButton->setText(tr("Mouse Setting"));
     m_settingsButton->setAccessibleName(tr("Mouse Setting"));
     m_speedNotice->setText(
-        tr("This desktop's pointer speed cannot be set from here: use the desktop's own mouse settings."));
+        SystemMouseSpeedOnlyWhileRunning()
+            ? tr("The pointer speed applies while mousecfg runs: the desktop's own settings are left as they are.")
+            : tr("This desktop's pointer speed cannot be set from here: use the desktop's own mouse settings."));
     relayout();
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/FontFallback.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 
 namespace {
@@ -36,12 +38,21 @@ QStringList CjkFallbackFamilies(const QString &languageCode)
 void InstallFontFallback(const QStringList &families, const QString &languageCode)
 {
     const QStringList fallback = CjkFallbackFamilies(languageCode);
+    const QFontDatabase installed;
     for (const QString &family : families) {
         if (family.isEmpty())
             continue;
         // Replaced, not added to: the faces of the language chosen before would come first otherwise.
         QFont::removeSubstitutions(family);
-        QFont::insertSubstitutions(family, fallback);
+        QStringList substitutes = fallback;
+        // A generic name ("Sans Serif") is no face: its first substitute would draw every text, Latin
+        // too, in a CJK face. The face the desktop resolves the name to comes first instead.
+        if (!installed.hasFamily(family)) {
+            const QString resolved = QFontInfo(QFont(family)).family();
+            if (!resolved.isEmpty() && resolved != family)
+                substitutes.prepend(resolved);
+        }
+        QFont::insertSubstitutions(family, substitutes);
     }
 }
 

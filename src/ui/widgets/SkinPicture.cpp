@@ -2,6 +2,7 @@
 
 #include "platform/FreedMemory.h"
 #include "storage/AppPaths.h"
+#include "ui/widgets/ScaledPictureCache.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -53,13 +54,24 @@ QImage ReadScaledPicture(const QString &path, const QSize &pixels)
     if (!OpenPicture(reader, path))
         return {};
     const QSize full = reader.size();
+    // Only large files are worth a kept copy: a small one decodes as fast as the copy reads.
+    constexpr qint64 LargeDecodeBytes = 1 << 20;
+    const bool large = qint64(full.width()) * full.height() * 4 > LargeDecodeBytes;
+    const ScaledPictureCache cache;
+    if (large && pixels.isValid()) {
+        const QImage kept = cache.find(path, pixels);
+        if (!kept.isNull())
+            return kept;
+    }
     reader.setScaledSize(pixels);
     reader.setQuality(100);
     const QImage picture = reader.read();
-    // A large file's full-size decode is freed by now; give that memory back rather than keep it.
-    constexpr qint64 LargeDecodeBytes = 1 << 20;
-    if (qint64(full.width()) * full.height() * 4 > LargeDecodeBytes)
-        ReleaseFreedMemory();
+    if (!large)
+        return picture;
+    if (!picture.isNull() && picture.size() == pixels)
+        cache.keep(path, picture);
+    // The full-size decode is freed by now; give that memory back rather than keep it.
+    ReleaseFreedMemory();
     return picture;
 }
 

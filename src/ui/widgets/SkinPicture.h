@@ -15,7 +15,7 @@ class QRect;
 bool OpenPicture(QImageReader &reader, const QString &path, const QByteArray &format = QByteArray());
 
 // Reads the picture file at `path` straight into `pixels`, smoothly scaled; null when it cannot be
-// read. The full-size decode is not kept.
+// read. The full-size decode is not kept; a large file's scaled one is, in ScaledPictureCache.
 QImage ReadScaledPicture(const QString &path, const QSize &pixels);
 
 // A picture of the skin folder kept at the size it is drawn rather than the size of its file (the
