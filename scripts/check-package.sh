@@ -24,7 +24,11 @@ for path in ./usr/bin/mousecfg ./usr/bin/mousecfg-cli ./usr/lib/mousecfg/mousecf
     ./usr/lib/mousecfg/Configs/Config.ini ./usr/lib/udev/rules.d/70-mousecfg.rules \
     ./usr/share/applications/org.mousecfg.mousecfg.desktop ./usr/share/metainfo/org.mousecfg.mousecfg.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/mousecfg.png ./usr/share/man/man1/mousecfg-cli.1.gz \
-    ./usr/share/bash-completion/completions/mousecfg-cli ./usr/share/mousecfg/screenshots/dpi.png; do
+    ./usr/share/bash-completion/completions/mousecfg-cli ./usr/share/mousecfg/screenshots/dpi.png \
+    ./usr/share/gnome-shell/extensions/mousecfg-focus@mousecfg.org/extension.js \
+    ./usr/share/gnome-shell/extensions/mousecfg-focus@mousecfg.org/metadata.json \
+    ./usr/share/gnome-shell/extensions/mousecfg-focus-legacy@mousecfg.org/extension.js \
+    ./usr/share/gnome-shell/extensions/mousecfg-focus-legacy@mousecfg.org/metadata.json; do
     grep -q " $path\( \|$\)" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 

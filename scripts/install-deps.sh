@@ -7,7 +7,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libqt5x11extras5-dev
     libhidapi-dev libudev-dev libx11-dev libxtst-dev libxi-dev libxcb1-dev libglib2.0-dev
     xvfb xauth x11-utils xdotool openbox imagemagick fonts-dejavu-core fonts-noto-cjk dbus-daemon trayer
-    gsettings-desktop-schemas libglib2.0-bin weston qtwayland5 libwayland-dev sway xwayland
+    gsettings-desktop-schemas libglib2.0-bin weston qtwayland5 libwayland-dev sway xwayland gnome-shell gjs
     at-spi2-core python3-pyatspi dbus-bin
     dpkg-dev file appstream desktop-file-utils
     umockdev libumockdev-dev libumockdev0

@@ -134,8 +134,8 @@ void TestKWinWatcher::sessionPicksTheWatcher_data()
     QTest::addColumn<int>("kind");
     // clang-format off
     QTest::newRow("Plasma on Wayland") << "wayland-0" << "wayland" << "KDE" << int(WatcherKind::KWin);
-    QTest::newRow("GNOME on Wayland") << "wayland-0" << "wayland" << "ubuntu:GNOME" << int(WatcherKind::None);
-    QTest::newRow("Wayland session, display unset") << "" << "wayland" << "GNOME" << int(WatcherKind::None);
+    QTest::newRow("GNOME on Wayland") << "wayland-0" << "wayland" << "ubuntu:GNOME" << int(WatcherKind::GnomeShell);
+    QTest::newRow("Wayland session, display unset") << "" << "wayland" << "GNOME" << int(WatcherKind::GnomeShell);
     QTest::newRow("other compositor") << "wayland-1" << "" << "sway" << int(WatcherKind::None);
     QTest::newRow("no desktop at all") << "" << "" << "" << int(WatcherKind::None);
     // clang-format on

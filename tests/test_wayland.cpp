@@ -1,3 +1,4 @@
+#include "PrivateBus.h"
 #include "ProgramSession.h"
 #include "TestAppDir.h"
 #include "platform/OsdClient.h"
@@ -7,7 +8,10 @@
 #include "ui/main/TabBar.h"
 
 #include <QApplication>
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -29,6 +33,8 @@ private slots:
     void initTestCase();
     void windowTabsAndKeyDialog();
     void programEndsOnSigterm();
+    void trayIconOnlyWithHost_data();
+    void trayIconOnlyWithHost();
     void noticeCompanionOnXWayland();
 
 private:
@@ -37,6 +43,44 @@ private:
 };
 
 namespace {
+
+// A desktop's StatusNotifierWatcher: counts the icons that register, and has a host or not.
+class TrayWatcherStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    QStringList items;
+    bool host = false;
+};
+
+class TrayWatcherAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ hostRegistered)
+    Q_PROPERTY(int ProtocolVersion READ protocolVersion)
+    Q_PROPERTY(QStringList RegisteredStatusNotifierItems READ registeredItems)
+public:
+    explicit TrayWatcherAdaptor(TrayWatcherStandIn *watcher)
+        : QDBusAbstractAdaptor(watcher)
+        , m_watcher(watcher)
+    { }
+    bool hostRegistered() const { return m_watcher->host; }
+    int protocolVersion() const { return 0; }
+    QStringList registeredItems() const { return m_watcher->items; }
+
+public slots:
+    void RegisterStatusNotifierItem(const QString &service) { m_watcher->items << service; }
+    void RegisterStatusNotifierHost(const QString &) { }
+
+signals:
+    void StatusNotifierHostRegistered();
+    void StatusNotifierItemRegistered(const QString &service);
+
+private:
+    TrayWatcherStandIn *m_watcher;
+};
+
 QStringList g_pluginWarnings;
 // The X server beside the compositor, as XWayland would be; empty without one.
 QByteArray g_xDisplay;
@@ -106,6 +150,69 @@ void TestWayland::programEndsOnSigterm()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QVERIFY2(process.exitCode() == 0, qPrintable(errors));
     QVERIFY2(!errors.contains(QLatin1String("wayland"), Qt::CaseInsensitive), qPrintable(errors));
+}
+
+void TestWayland::trayIconOnlyWithHost_data()
+{
+    QTest::addColumn<bool>("watcher");
+    QTest::addColumn<bool>("hostAtStart");
+    QTest::addColumn<bool>("hostLater");
+    QTest::newRow("no tray watcher") << false << false << false;
+    QTest::newRow("watcher without a host") << true << false << false;
+    QTest::newRow("host there at start") << true << true << false;
+    QTest::newRow("host comes later") << true << false << true;
+}
+
+void TestWayland::trayIconOnlyWithHost()
+{
+    QFETCH(bool, watcher);
+    QFETCH(bool, hostAtStart);
+    QFETCH(bool, hostLater);
+    PrivateBus bus;
+    if (bus.address().isEmpty())
+        QSKIP("dbus-daemon is not installed (scripts/install-deps.sh)");
+    TrayWatcherStandIn tray;
+    tray.host = hostAtStart;
+    auto *adaptor = new TrayWatcherAdaptor(&tray);
+    QDBusConnection desktop = QDBusConnection::connectToBus(bus.address(), QStringLiteral("desktop"));
+    const auto disconnect = qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("desktop")); });
+    if (watcher) {
+        QVERIFY(desktop.registerObject(QStringLiteral("/StatusNotifierWatcher"), &tray,
+                                       QDBusConnection::ExportAdaptors));
+        QVERIFY(desktop.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    }
+    const QString program = m_dir->path() + "/mousecfg";
+    if (!QFile::exists(program))
+        QVERIFY(QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/mousecfg"), program));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MOUSECFG_VIRTUAL_MOUSE", "receiver");
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("XDG_CURRENT_DESKTOP");
+    env.insert("QT_LOGGING_RULES", qEnvironmentVariable("MOUSECFG_TRAY_LOG"));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(m_dir->path());
+    process.start(program, QStringList());
+    QVERIFY(process.waitForStarted());
+    // The stand-in answers the program's questions meanwhile: no blocking wait here.
+    QTest::qWait(3000);
+    QCOMPARE(process.state(), QProcess::Running);
+    if (hostAtStart)
+        QTRY_COMPARE_WITH_TIMEOUT(tray.items.size(), 1, 10000);
+    QCOMPARE(tray.items.size(), hostAtStart ? 1 : 0);
+    if (hostLater) {
+        tray.host = true;
+        emit adaptor->StatusNotifierHostRegistered();
+        QTRY_COMPARE_WITH_TIMEOUT(tray.items.size(), 1, 10000);
+    }
+    ::kill(pid_t(process.processId()), SIGTERM);
+    QVERIFY(process.waitForFinished(10000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 0, qPrintable(errors));
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
 }
 
 void TestWayland::noticeCompanionOnXWayland()

@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>La souris est branchée, mais vous n&apos;avez pas le droit de l&apos;ouvrir (%1 : permission refusée).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Profil %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>APPLICATIONS</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Commande</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>ACTIVER</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>Changer de profil selon l&apos;application</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Ajouter une règle pour un programme</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>Laisser le profil tel quel</translation>
     </message>
@@ -106,39 +116,62 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+74"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>Les profils suivent le programme au premier plan sur ce bureau.</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1 : les profils suivent le programme au premier plan grâce à l’extension GNOME Shell « mousecfg window focus ».</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>Les profils suivent le programme au premier plan grâce à KDE Plasma.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through sway.</source>
-        <translation>Les profils suivent le programme au premier plan grâce à sway.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+26"/>
         <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
         <translation>Les profils suivent le programme au premier plan grâce à la liste des fenêtres de ce compositeur, par identifiant d&apos;application seulement.</translation>
     </message>
     <message>
+        <location line="-22"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1 : l’extension GNOME Shell « mousecfg window focus » est désactivée : les profils ne peuvent pas suivre le programme au premier plan. Activez-la avec le bouton ou cette commande :</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1 : l’extension GNOME Shell « mousecfg window focus » n’est pas installée : les profils ne peuvent pas suivre le programme au premier plan. Elle est fournie avec le paquet de mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1 : GNOME Shell n’a pas pu exécuter l’extension « mousecfg window focus » : les profils ne peuvent pas suivre le programme au premier plan.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Ce bureau n&apos;indique pas quel programme est au premier plan : les profils ne peuvent pas le suivre ici.</translation>
     </message>
     <message>
-        <location line="-43"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 n’indique pas quel programme est au premier plan : les profils ne peuvent pas le suivre ici.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Les profils suivent le programme au premier plan sur ce bureau.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1 : les profils suivent le programme au premier plan.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
         <source>The mouse did not switch to profile %1</source>
         <translation>La souris n&apos;est pas passée au profil %1</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>Applications…</translation>
     </message>
@@ -598,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>Modèle : %1</translation>
@@ -630,7 +663,7 @@
 <context>
     <name>ImportCheck</name>
     <message>
-        <location filename="../../src/storage/ImportCheck.cpp" line="+172"/>
+        <location filename="../../src/storage/ImportCheck.cpp" line="+200"/>
         <source>cannot read &apos;%1&apos;: no such file</source>
         <translation>impossible de lire « %1 » : fichier introuvable</translation>
     </message>
@@ -713,7 +746,7 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+180"/>
         <location line="+35"/>
         <source>Captured key</source>
         <translation>Touche saisie</translation>
@@ -737,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>Langue : %1</translation>
     </message>
@@ -750,7 +783,7 @@
 <context>
     <name>MacroDialog</name>
     <message>
-        <location filename="../../src/ui/macro/MacroDialog.cpp" line="+299"/>
+        <location filename="../../src/ui/macro/MacroDialog.cpp" line="+325"/>
         <location line="+1"/>
         <source>MOUSE ACTION</source>
         <translation>ACTION DE LA SOURIS</translation>
@@ -881,6 +914,7 @@
         <translation>RELÂCHEMENT</translation>
     </message>
     <message>
+        <location filename="../../src/ui/macro/MacroDialog.cpp" line="-24"/>
         <source>WITHOUT A DELAY THE MOUSE KEEPS ONLY THE FIRST %1 OF THESE %2 EVENTS. INSERT A DELAY TO SEND THEM ALL.</source>
         <translation>SANS DÉLAI, LA SOURIS NE GARDE QUE LES %1 PREMIERS DE CES %2 ÉVÉNEMENTS. INSÉREZ UN DÉLAI POUR LES ENVOYER TOUS.</translation>
     </message>
@@ -1144,7 +1178,7 @@
         <translation>Tous les boutons de cette souris se règlent dans la vue Avant.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <location line="+1"/>
         <source>Wheel up</source>
         <translation>Molette vers le haut</translation>
@@ -1161,7 +1195,7 @@
         <translation>Bouton %1</translation>
     </message>
     <message>
-        <location line="-4"/>
+        <location line="-2"/>
         <source>Selects this button in the list</source>
         <translation>Sélectionne ce bouton dans la liste</translation>
     </message>
@@ -1169,8 +1203,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+258"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -1185,7 +1219,7 @@
         <translation>AU MOINS UNE FONCTION DE CLIC DOIT ÊTRE CONSERVÉE.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1198,7 +1232,7 @@
 <context>
     <name>ProfileActions</name>
     <message>
-        <location filename="../../src/ui/main/ProfileActions.cpp" line="+45"/>
+        <location filename="../../src/ui/main/ProfileActions.cpp" line="+54"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1216,8 +1250,8 @@
 <context>
     <name>ProfileBar</name>
     <message>
-        <location filename="../../src/ui/main/ProfileBar.cpp" line="+118"/>
-        <location line="+73"/>
+        <location filename="../../src/ui/main/ProfileBar.cpp" line="+126"/>
+        <location line="+131"/>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
@@ -1295,14 +1329,14 @@
 <context>
     <name>ProfileOperations</name>
     <message>
-        <location filename="../../src/ui/main/ProfileOperations.cpp" line="+69"/>
+        <location filename="../../src/ui/main/ProfileOperations.cpp" line="+70"/>
         <location line="+5"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
-        <location line="+62"/>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+117"/>
+        <location line="+69"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+134"/>
         <source>Profile is Already Used!</source>
         <translation>Ce profil est déjà utilisé !</translation>
     </message>
@@ -1314,12 +1348,12 @@
     </message>
     <message>
         <location line="+11"/>
-        <location line="+104"/>
+        <location line="+113"/>
         <source>The default Profile cannot be deleted or renamed.</source>
         <translation>Le profil par défaut ne peut être ni supprimé ni renommé.</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-108"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-3"/>
         <source>&quot;%1&quot; cannot name a profile file.</source>
         <translation>« %1 » ne peut pas servir de nom de fichier de profil.</translation>
@@ -1336,16 +1370,17 @@
         <translation>Le fichier « %1 » n&apos;a pas pu être renommé.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+17"/>
-        <location line="+15"/>
-        <location line="+22"/>
+        <location line="-85"/>
+        <location line="+91"/>
+        <location line="+18"/>
+        <location line="+19"/>
+        <location line="+24"/>
         <location filename="../../src/ui/main/ProfileTransfers.cpp" line="+9"/>
         <source>The file &quot;%1&quot; could not be written.</source>
         <translation>Le fichier « %1 » n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
         <translation>AU MOINS UN PROFIL DOIT ÊTRE CONSERVÉ.</translation>
     </message>
@@ -1375,7 +1410,7 @@
         <translation>Voulez-vous vraiment réinitialiser tous les profils ?</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-113"/>
+        <location filename="../../src/ui/main/ProfileTransfers.cpp" line="-128"/>
         <source>Profile File(*.prof)</source>
         <translation>Fichier de profil (*.prof)</translation>
     </message>
@@ -1385,7 +1420,7 @@
         <translation>Fichier de configuration (*.conf)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>Mouse is sleeping or not connected.</source>
         <translation>La souris est en veille ou n&apos;est pas connectée.</translation>
     </message>
@@ -1459,7 +1494,7 @@
 <context>
     <name>TarnBtnWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/buttons/TarnBtnWindow.cpp" line="+129"/>
         <source>WHEEL UP</source>
         <translation>MOLETTE VERS LE HAUT</translation>
     </message>
@@ -1479,7 +1514,7 @@
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+92"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -1492,7 +1527,7 @@
 <context>
     <name>TarnColorArea</name>
     <message>
-        <location filename="../../src/ui/pages/TarnColorArea.cpp" line="+32"/>
+        <location filename="../../src/ui/pages/TarnColorArea.cpp" line="+33"/>
         <location line="+322"/>
         <source>Red</source>
         <translation>Rouge</translation>
@@ -1580,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>ÉTEINT</translation>
     </message>
@@ -1650,7 +1685,7 @@
         <translation>Billes</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>EFFET</translation>
@@ -1706,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>NIVEAUX DPI</translation>
     </message>
@@ -1767,6 +1802,7 @@
         <translation>Délai :</translation>
     </message>
     <message>
+        <location line="+79"/>
         <source>Press a key</source>
         <translation>Tapez une touche</translation>
     </message>
@@ -1774,7 +1810,7 @@
 <context>
     <name>TarnGunsetDialog</name>
     <message>
-        <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+37"/>
+        <location filename="../../src/ui/macro/TarnGunsetDialog.cpp" line="+38"/>
         <source>Gun Set</source>
         <translation>Réglage de tir</translation>
     </message>
@@ -1845,7 +1881,7 @@
 <context>
     <name>TarnPointSpeed</name>
     <message>
-        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+180"/>
+        <location filename="../../src/ui/pages/TarnPointSpeed.cpp" line="+181"/>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -1928,12 +1964,12 @@
         <translation>Réglages souris</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>La vitesse du pointeur de ce bureau ne peut pas être réglée d&apos;ici : utilisez les réglages de souris du bureau.</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-1"/>
         <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
         <translation>La vitesse du pointeur s&apos;applique tant que mousecfg fonctionne : les réglages du bureau restent tels quels.</translation>
     </message>
@@ -1993,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2011,7 +2047,7 @@
 <context>
     <name>TarnSingleKeyWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+9"/>
+        <location filename="../../src/ui/buttons/TarnSingleKeyWindow.cpp" line="+10"/>
         <source>Single Key</source>
         <translation>Touche simple</translation>
     </message>
@@ -2024,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>Réglage sniper</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>マウスは接続されていますが、開く権限がありません（%1：アクセスが拒否されました）。</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>プロファイル %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>アプリケーション</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>オンにする</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>アプリケーションごとにプロファイルを切り替える</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>プログラムのルールを追加</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>プロファイルを変更しない</translation>
     </message>
@@ -106,39 +116,62 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>マウスがプロファイル %1 に切り替わりませんでした</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1：GNOME Shell 拡張機能「mousecfg window focus」により、プロファイルが前面のプログラムに合わせて切り替わります。</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>このデスクトップでは、プロファイルは前面のプログラムに合わせて切り替わります。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>プロファイルは KDE Plasma を通じて前面のプログラムに合わせて切り替わります。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through sway.</source>
-        <translation>プロファイルは sway を通じて前面のプログラムに合わせて切り替わります。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+26"/>
         <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
         <translation>プロファイルはこのコンポジターのウィンドウ一覧を通じて、アプリケーション ID だけを頼りに前面のプログラムに合わせて切り替わります。</translation>
     </message>
     <message>
+        <location line="-22"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1：GNOME Shell 拡張機能「mousecfg window focus」がオフのため、プロファイルは前面のプログラムに合わせて切り替わりません。ボタンまたは次のコマンドでオンにしてください：</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1：GNOME Shell 拡張機能「mousecfg window focus」がインストールされていないため、プロファイルは前面のプログラムに合わせて切り替わりません。mousecfg のパッケージに含まれています。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1：GNOME Shell が拡張機能「mousecfg window focus」を実行できなかったため、プロファイルは前面のプログラムに合わせて切り替わりません。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>このデスクトップは前面のプログラムを通知しないため、ここではプロファイルを自動で切り替えられません。</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 は前面のプログラムを知らせないため、ここではプロファイルを切り替えられません。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>このデスクトップでは、プロファイルは前面のプログラムに合わせて切り替わります。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1：プロファイルが前面のプログラムに合わせて切り替わります。</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>マウスがプロファイル %1 に切り替わりませんでした</translation>
+    </message>
+    <message>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>アプリケーション…</translation>
     </message>
@@ -504,7 +537,7 @@
         <translation>プロファイル</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+69"/>
+        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
         <translation>GunFile の選択</translation>
     </message>
@@ -598,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>モデル：%1</translation>
@@ -737,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>言語：%1</translation>
     </message>
@@ -1170,8 +1203,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -1181,7 +1214,7 @@
         <translation>クリック機能を少なくとも 1 つ残してください。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1582,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>オフ</translation>
     </message>
@@ -1652,7 +1685,7 @@
         <translation>マーブル</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>エフェクト</translation>
@@ -1708,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>DPI ステージ</translation>
     </message>
@@ -1931,12 +1964,12 @@
         <translation>マウスの設定</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>このデスクトップのポインター速度はここでは設定できません。デスクトップのマウス設定を使用してください。</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-1"/>
         <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
         <translation>ポインター速度は mousecfg の実行中に適用されます。デスクトップ自体の設定は変更されません。</translation>
     </message>
@@ -1996,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2027,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>スナイパー設定</translation>
     </message>

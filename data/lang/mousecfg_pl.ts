@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>Mysz jest podłączona, ale nie masz uprawnień do jej otwarcia (%1: odmowa dostępu).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Profil %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>APLIKACJE</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Polecenie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>WŁĄCZ</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>Przełączaj profile według aplikacji</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Dodaj regułę dla programu</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>Nie zmieniaj profilu</translation>
     </message>
@@ -106,39 +116,62 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>Mysz nie przełączyła się na profil %1</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1: profile podążają za programem na pierwszym planie dzięki rozszerzeniu GNOME Shell „mousecfg window focus”.</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>Profile przełączają się zgodnie z aktywnym programem w tym środowisku pulpitu.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem KDE Plasma.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through sway.</source>
-        <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem sway.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+26"/>
         <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
         <translation>Profile przełączają się zgodnie z aktywnym programem za pośrednictwem listy okien tego kompozytora, wyłącznie według identyfikatora aplikacji.</translation>
     </message>
     <message>
+        <location line="-22"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1: rozszerzenie GNOME Shell „mousecfg window focus” jest wyłączone, więc profile nie mogą podążać za programem na pierwszym planie. Włącz je przyciskiem lub tym poleceniem:</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1: rozszerzenie GNOME Shell „mousecfg window focus” nie jest zainstalowane, więc profile nie mogą podążać za programem na pierwszym planie. Jest dołączone do pakietu mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1: GNOME Shell nie mógł uruchomić rozszerzenia „mousecfg window focus”, więc profile nie mogą podążać za programem na pierwszym planie.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>To środowisko pulpitu nie podaje, który program jest aktywny, więc profile nie mogą się tu za nim przełączać.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 nie podaje, który program jest na pierwszym planie, więc profile nie mogą tu za nim podążać.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Profile przełączają się zgodnie z aktywnym programem w tym środowisku pulpitu.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1: profile podążają za programem na pierwszym planie.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>Mysz nie przełączyła się na profil %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>Aplikacje…</translation>
     </message>
@@ -504,7 +537,7 @@
         <translation>Profile</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+69"/>
+        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
         <translation>WYBÓR GUNFILE</translation>
     </message>
@@ -598,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>Model: %1</translation>
@@ -737,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>Język: %1</translation>
     </message>
@@ -1170,8 +1203,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Ostrzeżenie</translation>
     </message>
@@ -1181,7 +1214,7 @@
         <translation>CO NAJMNIEJ JEDNA FUNKCJA KLIKNIĘCIA MUSI ZOSTAĆ ZACHOWANA.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1582,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>WYŁĄCZONE</translation>
     </message>
@@ -1652,7 +1685,7 @@
         <translation>Kulki</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>EFEKT</translation>
@@ -1708,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>POZIOMY DPI</translation>
     </message>
@@ -1931,12 +1964,12 @@
         <translation>Ustawienia myszy</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>Szybkości wskaźnika tego środowiska pulpitu nie można ustawić tutaj: użyj ustawień myszy samego środowiska.</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-1"/>
         <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
         <translation>Szybkość wskaźnika obowiązuje, dopóki działa mousecfg: ustawienia samego środowiska pozostają bez zmian.</translation>
     </message>
@@ -1996,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2027,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>Ustawienia trybu snajpera</translation>
     </message>

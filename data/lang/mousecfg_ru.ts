@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>Мышь подключена, но у вас нет прав на её открытие (%1: отказано в доступе).</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>Профиль %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>ПРИЛОЖЕНИЯ</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>Команда</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>ВКЛЮЧИТЬ</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>Переключать профили по приложениям</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>Добавить правило для программы</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>Не менять профиль</translation>
     </message>
@@ -106,39 +116,62 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>Мышь не переключилась на профиль %1</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1: профили следуют за программой на переднем плане через расширение GNOME Shell «mousecfg window focus».</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>Профили переключаются вслед за активной программой в этой среде рабочего стола.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>Профили переключаются вслед за активной программой через KDE Plasma.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through sway.</source>
-        <translation>Профили переключаются вслед за активной программой через sway.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+26"/>
         <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
         <translation>Профили переключаются вслед за активной программой через список окон этого композитора, только по идентификатору приложения.</translation>
     </message>
     <message>
+        <location line="-22"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1: расширение GNOME Shell «mousecfg window focus» выключено, поэтому профили не могут следовать за программой на переднем плане. Включите его кнопкой или этой командой:</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1: расширение GNOME Shell «mousecfg window focus» не установлено, поэтому профили не могут следовать за программой на переднем плане. Оно входит в пакет mousecfg.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1: GNOME Shell не смог запустить расширение «mousecfg window focus», поэтому профили не могут следовать за программой на переднем плане.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>Эта среда рабочего стола не сообщает, какая программа активна, поэтому профили не могут переключаться вслед за ней.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 не сообщает, какая программа на переднем плане, поэтому профили не могут следовать за ней здесь.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>Профили переключаются вслед за активной программой в этой среде рабочего стола.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1: профили следуют за программой на переднем плане.</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>Мышь не переключилась на профиль %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>Приложения…</translation>
     </message>
@@ -504,7 +537,7 @@
         <translation>Профили</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+69"/>
+        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
         <translation>ВЫБОР GUNFILE</translation>
     </message>
@@ -598,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>Модель: %1</translation>
@@ -737,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>Язык: %1</translation>
     </message>
@@ -1170,8 +1203,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>Предупреждение</translation>
     </message>
@@ -1181,7 +1214,7 @@
         <translation>ДОЛЖНА ОСТАТЬСЯ ХОТЯ БЫ ОДНА ФУНКЦИЯ ЩЕЛЧКА.</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1582,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>ВЫКЛЮЧЕНО</translation>
     </message>
@@ -1652,7 +1685,7 @@
         <translation>Шарики</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>ЭФФЕКТ</translation>
@@ -1708,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>УРОВНИ DPI</translation>
     </message>
@@ -1931,12 +1964,12 @@
         <translation>Настройки мыши</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>Скорость указателя этой среды рабочего стола нельзя задать отсюда: используйте настройки мыши самой среды.</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-1"/>
         <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
         <translation>Скорость указателя действует, пока работает mousecfg: собственные настройки среды не меняются.</translation>
     </message>
@@ -1996,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2027,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>Настройка режима снайпера</translation>
     </message>

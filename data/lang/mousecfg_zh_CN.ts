@@ -4,7 +4,7 @@
 <context>
     <name>AccessAdvice</name>
     <message>
-        <location filename="../../src/device/link/AccessAdvice.cpp" line="+16"/>
+        <location filename="../../src/device/link/AccessAdvice.cpp" line="+35"/>
         <source>The mouse is plugged in, but you may not open it (%1: permission denied).</source>
         <translation>鼠标已插入，但您无权打开它（%1：权限被拒绝）。</translation>
     </message>
@@ -22,18 +22,28 @@
 <context>
     <name>AppProfilesDialog</name>
     <message>
-        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+32"/>
+        <location filename="../../src/ui/main/AppProfilesDialog.cpp" line="+33"/>
         <source>Profile %1</source>
         <translation>配置文件 %1</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+92"/>
         <location line="+1"/>
         <source>APPLICATIONS</source>
         <translation>应用程序</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>TURN ON</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Switch profiles by application</source>
         <translation>按应用程序切换配置文件</translation>
     </message>
@@ -54,7 +64,7 @@
         <translation>为程序添加规则</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+60"/>
         <source>Leave the profile as it is</source>
         <translation>保持配置文件不变</translation>
     </message>
@@ -106,39 +116,62 @@
     </message>
 </context>
 <context>
-    <name>AppSwitching</name>
+    <name>AppSwitchSupport</name>
     <message>
-        <location filename="../../src/ui/main/AppSwitching.cpp" line="+37"/>
-        <source>The mouse did not switch to profile %1</source>
-        <translation>鼠标未能切换到配置文件 %1</translation>
+        <location filename="../../src/ui/main/AppSwitchSupport.cpp" line="+9"/>
+        <source>%1: profiles follow the program in front through the GNOME Shell extension “mousecfg window focus”.</source>
+        <translation>%1：配置文件通过 GNOME Shell 扩展“mousecfg window focus”跟随前台程序。</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>Profiles follow the program in front on this desktop.</source>
-        <translation>在此桌面上，配置文件会随前台程序切换。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through KDE Plasma.</source>
-        <translation>配置文件通过 KDE Plasma 随前台程序切换。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Profiles follow the program in front through sway.</source>
-        <translation>配置文件通过 sway 随前台程序切换。</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+26"/>
         <source>Profiles follow the program in front through this compositor&apos;s window list, by application id only.</source>
         <translation>配置文件通过此合成器的窗口列表随前台程序切换，仅依据应用程序 ID。</translation>
     </message>
     <message>
+        <location line="-22"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is off, so profiles cannot follow the program in front. Turn it on with the button or this command:</source>
+        <translation>%1：GNOME Shell 扩展“mousecfg window focus”已关闭，配置文件无法跟随前台程序。请用按钮或以下命令开启：</translation>
+    </message>
+    <message>
         <location line="+4"/>
+        <source>%1: the GNOME Shell extension “mousecfg window focus” is not installed, so profiles cannot follow the program in front. It comes with mousecfg&apos;s package.</source>
+        <translation>%1：未安装 GNOME Shell 扩展“mousecfg window focus”，配置文件无法跟随前台程序。该扩展随 mousecfg 软件包提供。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: GNOME Shell could not run the extension “mousecfg window focus”, so profiles cannot follow the program in front.</source>
+        <translation>%1：GNOME Shell 无法运行扩展“mousecfg window focus”，配置文件无法跟随前台程序。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>This desktop does not tell which program is in front, so profiles cannot follow it here.</source>
         <translation>此桌面不提供前台程序的信息，因此配置文件无法在此随之切换。</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+1"/>
+        <source>%1 does not tell which program is in front, so profiles cannot follow it here.</source>
+        <translation>%1 不提供前台程序的信息，因此配置文件无法在此跟随。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Profiles follow the program in front on this desktop.</source>
+        <translation>在此桌面上，配置文件会随前台程序切换。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: profiles follow the program in front.</source>
+        <translation>%1：配置文件跟随前台程序。</translation>
+    </message>
+</context>
+<context>
+    <name>AppSwitching</name>
+    <message>
+        <location filename="../../src/ui/main/AppSwitching.cpp" line="+50"/>
+        <source>The mouse did not switch to profile %1</source>
+        <translation>鼠标未能切换到配置文件 %1</translation>
+    </message>
+    <message>
+        <location line="+123"/>
         <source>Applications…</source>
         <translation>应用程序…</translation>
     </message>
@@ -504,7 +537,7 @@
         <translation>配置文件</translation>
     </message>
     <message>
-        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+69"/>
+        <location filename="../../src/ui/buttons/AssignmentDialogs.cpp" line="+70"/>
         <source>GUNFILE SELECT</source>
         <translation>选择 GunFile</translation>
     </message>
@@ -598,7 +631,7 @@
 <context>
     <name>HeaderBar</name>
     <message>
-        <location filename="../../src/ui/main/HeaderBar.cpp" line="+73"/>
+        <location filename="../../src/ui/main/HeaderBar.cpp" line="+74"/>
         <location line="+8"/>
         <source>Model: %1</source>
         <translation>型号：%1</translation>
@@ -737,7 +770,7 @@
 <context>
     <name>LanguageButton</name>
     <message>
-        <location filename="../../src/ui/main/LanguageButton.cpp" line="+77"/>
+        <location filename="../../src/ui/main/LanguageButton.cpp" line="+81"/>
         <source>Language: %1</source>
         <translation>语言：%1</translation>
     </message>
@@ -1170,8 +1203,8 @@
 <context>
     <name>MousecfgWidget</name>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+257"/>
-        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+38"/>
+        <location filename="../../src/ui/main/MousecfgWidget.cpp" line="+299"/>
+        <location filename="../../src/ui/main/MousecfgWidgetWindow.cpp" line="+39"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -1181,7 +1214,7 @@
         <translation>必须保留至少一个单击功能。</translation>
     </message>
     <message>
-        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+152"/>
+        <location filename="../../src/ui/main/MousecfgWidgetDevice.cpp" line="+150"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -1582,7 +1615,7 @@
 <context>
     <name>TarnColorWindow</name>
     <message>
-        <location filename="../../src/core/settings/LightingEffects.cpp" line="+18"/>
+        <location filename="../../src/core/settings/LightingEffects.cpp" line="+17"/>
         <source>OFF</source>
         <translation>关闭</translation>
     </message>
@@ -1652,7 +1685,7 @@
         <translation>弹珠</translation>
     </message>
     <message>
-        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+140"/>
+        <location filename="../../src/ui/pages/TarnColorWindow.cpp" line="+141"/>
         <location line="+63"/>
         <source>EFFECT</source>
         <translation>效果</translation>
@@ -1708,7 +1741,7 @@
 <context>
     <name>TarnDPIWindow</name>
     <message>
-        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+138"/>
+        <location filename="../../src/ui/pages/TarnDPIWindow.cpp" line="+139"/>
         <source>DPI STAGES</source>
         <translation>DPI 档位</translation>
     </message>
@@ -1931,12 +1964,12 @@
         <translation>鼠标设置</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>This desktop&apos;s pointer speed cannot be set from here: use the desktop&apos;s own mouse settings.</source>
         <translation>无法在此设置本桌面的指针速度：请使用桌面自带的鼠标设置。</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-1"/>
         <source>The pointer speed applies while mousecfg runs: the desktop&apos;s own settings are left as they are.</source>
         <translation>指针速度在 mousecfg 运行期间生效：桌面自身的设置保持不变。</translation>
     </message>
@@ -1996,7 +2029,7 @@
 <context>
     <name>TarnSingleDPI</name>
     <message>
-        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+129"/>
+        <location filename="../../src/ui/pages/TarnSingleDPI.cpp" line="+128"/>
         <source>DPI</source>
         <translation>DPI</translation>
     </message>
@@ -2027,7 +2060,7 @@
 <context>
     <name>TarnSniperWindow</name>
     <message>
-        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+12"/>
+        <location filename="../../src/ui/buttons/TarnSniperWindow.cpp" line="+9"/>
         <source>Sniper Setting</source>
         <translation>狙击设置</translation>
     </message>

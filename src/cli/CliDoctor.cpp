@@ -3,6 +3,8 @@
 #include "cli/CliDevice.h"
 #include "device/link/AccessAdvice.h"
 #include "device/session/MouseSession.h"
+#include "platform/DesktopSession.h"
+#include "platform/GnomeShellExtension.h"
 #include "storage/AppPaths.h"
 
 #include <QDBusConnection>
@@ -162,6 +164,33 @@ Finding busCheck(const QString &check, const QString &service, const QString &wh
     return fail(check, QStringLiteral("%1 is not on the session bus").arg(service), fix);
 }
 
+// On GNOME under Wayland only the shell extension tells which program is in front.
+Finding gnomeExtensionCheck()
+{
+    const QString check = QStringLiteral("GNOME Shell extension");
+    GnomeShellExtension extension;
+    switch (extension.state()) {
+    case GnomeShellExtension::State::On:
+        return pass(check, QStringLiteral("%1 runs: profiles can follow the program in front").arg(extension.uuid()));
+    case GnomeShellExtension::State::Off:
+        return fail(check, QStringLiteral("%1 is installed but off").arg(extension.uuid()),
+                    extension.enableCommand().join(QLatin1Char(' ')));
+    case GnomeShellExtension::State::Missing:
+        return fail(check, QStringLiteral("%1 is not installed").arg(extension.uuid()),
+                    QStringLiteral("install mousecfg's package, which puts it in "
+                                   "/usr/share/gnome-shell/extensions, then log out and in again"));
+    case GnomeShellExtension::State::Failed:
+        return fail(check, QStringLiteral("GNOME Shell could not run %1").arg(extension.uuid()),
+                    QStringLiteral("see `gnome-extensions info %1`; after an upgrade of GNOME or mousecfg, "
+                                   "log out and in again")
+                        .arg(extension.uuid()));
+    case GnomeShellExtension::State::Unknown:
+        break;
+    }
+    return fail(check, QStringLiteral("GNOME Shell does not answer on the session bus"),
+                QStringLiteral("run the doctor from the GNOME session itself"));
+}
+
 Finding runtimeCheck()
 {
     const QString check = QStringLiteral("notice folder");
@@ -228,6 +257,8 @@ QStringList doctorFindings(bool *allPassed)
                     QStringLiteral("a notification service is running"),
                     QStringLiteral("install or start a notification service (the desktop's own, or dunst)"))
              << runtimeCheck() << configsCheck() << spaceCheck();
+    if (DesktopSession::current().watcherKind() == WatcherKind::GnomeShell)
+        findings << gnomeExtensionCheck();
     QStringList lines;
     bool passed = true;
     for (const Finding &finding : findings) {

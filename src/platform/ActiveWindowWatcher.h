@@ -32,12 +32,13 @@ signals:
 
 // Which watcher serves this session.
 // Sway: sway's IPC, which knows each window's process. Wlroots: another wlroots compositor's window list,
-// which knows app ids only.
-enum class WatcherKind { None, X11, KWin, Sway, Wlroots };
+// which knows app ids only. GnomeShell: mousecfg's GNOME Shell extension.
+enum class WatcherKind { None, X11, KWin, GnomeShell, Sway, Wlroots };
 
-// The watcher the session's environment calls for: KWin on KDE Plasma under Wayland, sway's IPC where
-// $SWAYSOCK names it, the foreign toplevel list on a compositor that offers it, none on other Wayland
-// desktops, X11 when the program's windows live on the X server of an X11 session.
+// The watcher the session calls for (DesktopSession::watcherKind): KWin on KDE Plasma under Wayland,
+// GNOME Shell's extension on GNOME under Wayland, sway's IPC where $SWAYSOCK names it, the foreign
+// toplevel list on a compositor that offers it, none on other Wayland desktops, X11 when the program's
+// windows live on the X server of an X11 session.
 WatcherKind DetectWatcherKind();
 // A watcher of `kind`, or null for None.
 std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind = DetectWatcherKind());

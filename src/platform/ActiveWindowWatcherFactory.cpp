@@ -1,5 +1,7 @@
 #include "platform/ActiveWindowWatcher.h"
 
+#include "platform/DesktopSession.h"
+#include "platform/GnomeShellActiveWindowWatcher.h"
 #include "platform/KWinActiveWindowWatcher.h"
 #include "platform/SwayActiveWindowWatcher.h"
 #include "platform/WlrToplevelWatcher.h"
@@ -7,27 +9,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 WatcherKind DetectWatcherKind()
 {
-    // In a Wayland session the X server (XWayland) only knows the windows of X programs: its active
-    // window says nothing about the others, even when this program itself runs on it.
-    const bool wayland = qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-        || qgetenv("XDG_SESSION_TYPE") == QByteArrayLiteral("wayland");
-    if (wayland) {
-        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP").toUpper();
-        if (desktop.split(':').contains("KDE"))
-            return WatcherKind::KWin;
-        if (!qEnvironmentVariableIsEmpty("SWAYSOCK"))
-            return WatcherKind::Sway;
-        if (qEnvironmentVariableIsSet("WAYLAND_DISPLAY") && WlrToplevelWatcher::offered())
-            return WatcherKind::Wlroots;
-        return WatcherKind::None;
-    }
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        return WatcherKind::X11;
-    return WatcherKind::None;
+    return DesktopSession::current().watcherKind();
 }
 
 std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind)
@@ -37,6 +22,8 @@ std::unique_ptr<ActiveWindowWatcher> CreateActiveWindowWatcher(WatcherKind kind)
         return std::make_unique<X11ActiveWindowWatcher>();
     case WatcherKind::KWin:
         return std::make_unique<KWinActiveWindowWatcher>();
+    case WatcherKind::GnomeShell:
+        return std::make_unique<GnomeShellActiveWindowWatcher>();
     case WatcherKind::Sway:
         return std::make_unique<SwayActiveWindowWatcher>();
     case WatcherKind::Wlroots:

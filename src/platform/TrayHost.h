@@ -8,6 +8,8 @@ namespace TrayHost {
 
 // True when a tray host is there.
 bool available();
+// True when the program's windows use Wayland, where only a StatusNotifierItem host can show the icon.
+bool onWayland();
 // Replaces the question asked of Qt (tests); an empty function restores it.
 void setProbe(std::function<bool()> probe);
 

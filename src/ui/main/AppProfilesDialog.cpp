@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
@@ -72,6 +73,9 @@ QString controlStyle()
                "QComboBox { color: white; background: rgb(40,40,40); border: 1px solid "
                "rgb(100,100,100); border-radius: 3px; padding: 2px %1px; }"
                "QComboBox:focus { border: 1px solid %2; }"
+               "QLineEdit { color: white; background: rgb(40,40,40); border: 1px solid "
+               "rgb(100,100,100); border-radius: 3px; padding: 2px %1px; font-family: monospace; }"
+               "QLineEdit:focus { border: 1px solid %2; }"
                "QCheckBox { background: transparent; color: white; spacing: %1px; }"
                "QCheckBox:focus { color: %2; }"
                "QCheckBox::indicator { width: %5px; height: %5px; }"
@@ -98,6 +102,9 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     , m_background(QStringLiteral("/dlg.png"))
     , m_title(textLabel(QStringLiteral("appTitle"), this, true))
     , m_support(textLabel(QStringLiteral("appSupport"), this))
+    , m_enableRow(new QWidget(this))
+    , m_enableCommand(new QLineEdit(m_enableRow))
+    , m_enable(plateButton(QStringLiteral("appEnableButton"), m_enableRow))
     , m_switch(new QCheckBox(this))
     , m_defaultLabel(textLabel(QStringLiteral("appDefaultLabel"), this))
     , m_default(slotBox(true))
@@ -118,6 +125,22 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     setWindowTitle(tr("APPLICATIONS"));
     m_title->setText(tr("APPLICATIONS"));
     m_support->setText(supportSentence);
+    m_enableCommand->setObjectName(QStringLiteral("appEnableCommand"));
+    m_enableCommand->setAccessibleName(tr("Command"));
+    m_enableCommand->setReadOnly(true);
+    m_enable->setText(tr("TURN ON"));
+    fitButton(m_enable);
+    connect(m_enable, &TarnPushButton::clicked, this, &AppProfilesDialog::enableRequested);
+    // The command on a line of its own: the whole of it stays in view, to read or copy.
+    auto *enableLayout = new QVBoxLayout(m_enableRow);
+    enableLayout->setContentsMargins(0, 0, 0, 0);
+    enableLayout->setSpacing(Scaled(6));
+    enableLayout->addWidget(m_enableCommand);
+    auto *buttonLine = new QHBoxLayout;
+    buttonLine->addWidget(m_enable);
+    buttonLine->addStretch();
+    enableLayout->addLayout(buttonLine);
+    m_enableRow->hide();
     m_switch->setObjectName(QStringLiteral("appSwitch"));
     UseCheckBoxPictures(m_switch);
     m_switch->setText(tr("Switch profiles by application"));
@@ -164,6 +187,7 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     layout->setSpacing(Scaled(10));
     layout->addWidget(m_title);
     layout->addWidget(m_support);
+    layout->addWidget(m_enableRow);
     layout->addWidget(m_switch);
     layout->addLayout(defaultRow);
     layout->addWidget(scroll, 1);
@@ -172,6 +196,14 @@ AppProfilesDialog::AppProfilesDialog(const QString &supportSentence, OpenProgram
     rebuild();
     // Tab order: switch, other programs, the rows, ADD, close.
     m_switch->setFocus();
+}
+
+void AppProfilesDialog::setSupport(const QString &supportSentence, const QString &enableCommand)
+{
+    m_support->setText(supportSentence);
+    m_enableCommand->setText(enableCommand);
+    m_enableCommand->setCursorPosition(0);
+    m_enableRow->setVisible(!enableCommand.isEmpty());
 }
 
 QComboBox *AppProfilesDialog::slotBox(bool withKeep)

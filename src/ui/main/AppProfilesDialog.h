@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QToolButton;
 class TarnPushButton;
@@ -29,6 +30,12 @@ public:
 
     // Adds (or changes) the rule of `program`; false when the name is unusable or the file cannot be written.
     bool addRule(const QString &program);
+    // Tells `supportSentence` again; a non-empty `enableCommand` is shown under it with a button that
+    // asks to run it.
+    void setSupport(const QString &supportSentence, const QString &enableCommand);
+    // The command shown under the sentence and the button that runs it.
+    QLineEdit *enableCommandField() const { return m_enableCommand; }
+    TarnPushButton *enableButton() const { return m_enable; }
     // The "ADD" button and its menu (open programs, then the file chooser).
     TarnPushButton *addButton() const { return m_add; }
     QMenu *addMenu() const { return m_addMenu; }
@@ -36,6 +43,8 @@ public:
 signals:
     // The rules file was written.
     void rulesSaved();
+    // The user asked to run the command shown under the sentence.
+    void enableRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -52,6 +61,9 @@ private:
     SkinPicture m_background;
     QLabel *m_title;
     QLabel *m_support;
+    QWidget *m_enableRow;
+    QLineEdit *m_enableCommand;
+    TarnPushButton *m_enable;
     QCheckBox *m_switch;
     QLabel *m_defaultLabel;
     QComboBox *m_default;

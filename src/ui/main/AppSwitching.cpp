@@ -2,25 +2,38 @@
 
 #include "appprofiles/AppProfileFile.h"
 #include "appprofiles/AppSwitchPolicy.h"
+#include "platform/DesktopSession.h"
 #include "platform/LogCategories.h"
 #include "storage/AppPaths.h"
 #include "ui/main/AppProfilesDialog.h"
+#include "ui/main/AppSwitchSupport.h"
 #include "ui/main/LanguageSwitch.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/ProfileBar.h"
 #include "ui/main/ProfileOperations.h"
 #include "ui/main/TrayIcon.h"
+#include "ui/widgets/TarnPushButton.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QMenu>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+// How long the dialog waits for the shell to run the extension once the command asked for it.
+constexpr int EnableChecks = 20;
+constexpr int EnableCheckMs = 250;
+} // namespace
 
 AppSwitching::AppSwitching(MousecfgWidget *window)
     : QObject(window)
     , m_window(window)
+    , m_desktop(DesktopSession::current().label())
     , m_kind(DetectWatcherKind())
     , m_watcher(CreateActiveWindowWatcher(m_kind))
     , m_policy(new AppSwitchPolicy(
@@ -44,23 +57,25 @@ AppSwitching::AppSwitching(MousecfgWidget *window)
     m_fileWatcher->addPath(AppPaths::configsDir());
     connect(m_fileWatcher, &QFileSystemWatcher::directoryChanged, this, &AppSwitching::rulesChanged);
 
-    if (TrayIcon *tray = window->tray()) {
-        QMenu *menu = tray->icon()->contextMenu();
-        m_dialogAction = new QAction(this);
-        m_dialogAction->setObjectName(QStringLiteral("applicationsAction"));
-        connect(m_dialogAction, &QAction::triggered, this, &AppSwitching::openDialog);
-        m_switchAction = new QAction(this);
-        m_switchAction->setObjectName(QStringLiteral("appSwitchAction"));
-        m_switchAction->setCheckable(true);
-        connect(m_switchAction, &QAction::triggered, this, &AppSwitching::setSwitchingOn);
-        if (menu) {
-            menu->insertAction(tray->quitAction(), m_dialogAction);
-            menu->insertAction(tray->quitAction(), m_switchAction);
-        }
-    }
+    m_dialogAction = new QAction(this);
+    m_dialogAction->setObjectName(QStringLiteral("applicationsAction"));
+    connect(m_dialogAction, &QAction::triggered, this, &AppSwitching::openDialog);
+    m_switchAction = new QAction(this);
+    m_switchAction->setObjectName(QStringLiteral("appSwitchAction"));
+    m_switchAction->setCheckable(true);
+    connect(m_switchAction, &QAction::triggered, this, &AppSwitching::setSwitchingOn);
+    if (window->tray())
+        addTrayEntries(window->tray());
+    connect(window, &MousecfgWidget::trayCreated, this, &AppSwitching::addTrayEntries);
     if (window->languageSwitch())
         connect(window->languageSwitch(), &LanguageSwitch::languageChanged, this, &AppSwitching::retranslate);
     connect(window->profileBar(), &ProfileBar::applicationsRequested, this, &AppSwitching::openDialog);
+    // The extension turned on or off, here or with the command: watching and the dialog follow.
+    if (m_kind == WatcherKind::GnomeShell)
+        QDBusConnection::sessionBus().connect(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                                              QStringLiteral("org.gnome.Shell.Extensions"),
+                                              QStringLiteral("ExtensionStateChanged"), this,
+                                              SLOT(extensionStateChanged(QString)));
     retranslate();
     rulesChanged();
 }
@@ -69,20 +84,56 @@ AppSwitching::~AppSwitching() = default;
 
 QString AppSwitching::supportSentence() const
 {
-    switch (m_kind) {
-    case WatcherKind::X11:
-        return tr("Profiles follow the program in front on this desktop.");
-    case WatcherKind::KWin:
-        return tr("Profiles follow the program in front through KDE Plasma.");
-    case WatcherKind::Sway:
-        return tr("Profiles follow the program in front through sway.");
-    case WatcherKind::Wlroots:
-        return tr("Profiles follow the program in front through this compositor's window list, by "
-                  "application id only.");
-    case WatcherKind::None:
-        break;
+    GnomeShellExtension extension;
+    const auto state = m_kind == WatcherKind::GnomeShell ? extension.state() : GnomeShellExtension::State::Unknown;
+    return AppSwitchSupport::sentence(m_kind, m_desktop, state);
+}
+
+void AppSwitching::showSupport(AppProfilesDialog *dialog)
+{
+    GnomeShellExtension extension;
+    const auto state = m_kind == WatcherKind::GnomeShell ? extension.state() : GnomeShellExtension::State::Unknown;
+    dialog->setSupport(AppSwitchSupport::sentence(m_kind, m_desktop, state),
+                       AppSwitchSupport::offersEnable(m_kind, state) ? extension.enableCommand().join(QLatin1Char(' '))
+                                                                      : QString());
+}
+
+void AppSwitching::runEnableCommand(AppProfilesDialog *dialog)
+{
+    GnomeShellExtension extension;
+    if (extension.state() != GnomeShellExtension::State::Off) {
+        showSupport(dialog);
+        return;
     }
-    return tr("This desktop does not tell which program is in front, so profiles cannot follow it here.");
+    QStringList command = extension.enableCommand();
+    auto *process = new QProcess(dialog);
+    dialog->enableButton()->setEnabled(false);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished), dialog,
+            [dialog, process](int exitCode, QProcess::ExitStatus status) {
+                process->deleteLater();
+                if (status != QProcess::NormalExit || exitCode != 0)
+                    qCWarning(lcUi) << "gnome-extensions enable failed:" << process->readAllStandardError();
+                dialog->enableButton()->setEnabled(true);
+            });
+    connect(process, &QProcess::errorOccurred, dialog, [dialog, process](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        qCWarning(lcUi) << "cannot run gnome-extensions:" << process->errorString();
+        dialog->enableButton()->setEnabled(true);
+        process->deleteLater();
+    });
+    const QString program = command.takeFirst();
+    process->start(program, command);
+    // The tool may stay a while after the shell has acted (it also asks the Extensions app).
+    followEnabling(dialog, EnableChecks);
+}
+
+void AppSwitching::addTrayEntries(TrayIcon *tray)
+{
+    if (QMenu *menu = tray->icon()->contextMenu()) {
+        menu->insertAction(tray->quitAction(), m_dialogAction);
+        menu->insertAction(tray->quitAction(), m_switchAction);
+    }
 }
 
 void AppSwitching::rulesChanged()
@@ -156,11 +207,39 @@ QStringList AppSwitching::openPrograms() const
     return programs;
 }
 
+void AppSwitching::extensionStateChanged(const QString &uuid)
+{
+    if (!uuid.startsWith(QLatin1String("mousecfg-focus")))
+        return;
+    if (m_dialog)
+        showSupport(m_dialog);
+    rulesChanged();
+}
+
+void AppSwitching::followEnabling(AppProfilesDialog *dialog, int checksLeft)
+{
+    // The shell turns the extension on a moment after the command has asked it to.
+    if (GnomeShellExtension().state() == GnomeShellExtension::State::On || checksLeft <= 0) {
+        showSupport(dialog);
+        rulesChanged();
+        return;
+    }
+    QTimer::singleShot(EnableCheckMs, dialog, [this, dialog, checksLeft] { followEnabling(dialog, checksLeft - 1); });
+}
+
+void AppSwitching::attachDialog(AppProfilesDialog *dialog)
+{
+    m_dialog = dialog;
+    showSupport(dialog);
+    connect(dialog, &AppProfilesDialog::rulesSaved, this, &AppSwitching::rulesChanged);
+    connect(dialog, &AppProfilesDialog::enableRequested, this, [this, dialog] { runEnableCommand(dialog); });
+}
+
 void AppSwitching::openDialog()
 {
     AppProfilesDialog dialog(
-        supportSentence(), [this] { return openPrograms(); }, m_window->workingConfig().ProfileID, m_window);
-    connect(&dialog, &AppProfilesDialog::rulesSaved, this, &AppSwitching::rulesChanged);
+        QString(), [this] { return openPrograms(); }, m_window->workingConfig().ProfileID, m_window);
+    attachDialog(&dialog);
     dialog.exec();
 }
 

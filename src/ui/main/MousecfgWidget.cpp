@@ -7,6 +7,8 @@
 #include "device/upload/UploadThreadState.h"
 #include "platform/Autostart.h"
 #include "platform/PointerSpeed.h"
+#include "platform/StatusNotifierHost.h"
+#include "platform/TrayHost.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
@@ -100,11 +102,8 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     refreshPages();
     retranslateAll();
     m_profileBar->refresh();
-    const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
-    setWindowIcon(icon);
-    m_tray = new TrayIcon(icon, m_mouse.product().name, this);
-    connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
-    connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    setWindowIcon(QIcon(AppPaths::skinFile(QStringLiteral("/icon.ico"))));
+    createTrayWhenHostComes();
 
     // The lowest level until the first real report.
     slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, m_mouse.product().batteryFullMillivolts));
@@ -122,6 +121,31 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
         QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
     else
         QTimer::singleShot(LoginTrayWaitMs, this, &MousecfgWidget::showMinimisedWithoutTray);
+}
+
+void MousecfgWidget::createTrayWhenHostComes()
+{
+    // On Wayland only a StatusNotifierItem host shows the icon; without one Qt would try X11's tray.
+    if (!TrayHost::onWayland() || TrayHost::available()) {
+        createTrayIcon();
+        return;
+    }
+    m_trayHost = new StatusNotifierHost(QDBusConnection::sessionBus(), this);
+    connect(m_trayHost, &StatusNotifierHost::hostRegistered, this, [this] {
+        if (m_tray)
+            return;
+        createTrayIcon();
+        m_trayHost->deleteLater();
+        m_trayHost = nullptr;
+    });
+}
+
+void MousecfgWidget::createTrayIcon()
+{
+    m_tray = new TrayIcon(windowIcon(), m_mouse.product().name, this);
+    connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
+    connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
+    emit trayCreated(m_tray);
 }
 
 void MousecfgWidget::finishStart()

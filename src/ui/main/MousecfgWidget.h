@@ -31,6 +31,7 @@ class SlotIndicators;
 class StatusThreadRunner;
 class TabBar;
 class TarnPushButton;
+class StatusNotifierHost;
 class TrayIcon;
 
 // The utility's one top-level window: frameless and skinned; closing it hides it into the tray, or
@@ -66,6 +67,8 @@ public:
     void warnAccessDenied();
     // Offers to resend the settings when the mouse comes back after a cut upload.
     void watchMouseReturn();
+    void createTrayIcon();
+    void createTrayWhenHostComes();
     // After a suspend: fresh handles, the stored slot and stage shown, the pointer speed applied again.
     void afterResume();
     // A second launch asks for the window: shown, restored and raised as the tray shows it.
@@ -102,6 +105,8 @@ public:
 signals:
     // A text for the on-screen display (DPI stage or polling rate changed on the mouse).
     void osdTextRequested(const QString &text);
+    // The tray icon was made (at start, or once a tray host came on Wayland).
+    void trayCreated(TrayIcon *tray);
 
 public slots:
     // Tray icon activated: shows a hidden window, hides a shown one unless the warning is up.
@@ -182,6 +187,7 @@ private:
     MousePicture *m_picture = nullptr;
     PageStack *m_pages = nullptr;
     TrayIcon *m_tray = nullptr;
+    StatusNotifierHost *m_trayHost = nullptr;
     LanguageSwitch *m_languages = nullptr;
     OsdClient *m_osd = nullptr;
     FirmwareUpdate *m_firmware = nullptr;

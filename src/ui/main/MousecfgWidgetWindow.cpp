@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -92,8 +93,10 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
     // Closing keeps the program in the tray; with no tray it ends as "&Quit" ends it.
     if (TrayHost::available())
         hide();
-    else
+    else if (m_tray)
         m_tray->quitAction()->trigger();
+    else
+        QCoreApplication::quit();
 }
 
 void MousecfgWidget::mousePressEvent(QMouseEvent *event)
