@@ -30,6 +30,7 @@
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/widgets/AccessibleSkin.h"
+#include "ui/widgets/QuietFocusStyle.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
@@ -59,10 +60,10 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     , m_mouse(mouse)
 {
     InstallAccessibleSkin();
+    // Before the children exist, so that each is polished once.
+    QuietFocusStyle::quieten(this);
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
-    // Set before the children exist, so that each is styled once.
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
 
     m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
