@@ -267,38 +267,19 @@ struct KeyRecorder
     }
 };
 
-// The profile keys in the order the INI writer emits them (by name), each already written as in a file.
-struct FileOrder
+// The order in which the INI writer emits the profile keys (by name), as indexes into the order the
+// profile writer sets them. Only the order is kept: the names are made afresh by each use.
+const std::vector<int> &fileOrder()
 {
-    std::vector<int> order;
-    // Every key as written in the file, one after the other (one block, not 8453 small ones).
-    QByteArray writtenKeys;
-    std::vector<int> keyStarts; // where key i starts; one more entry marks the end
-
-    const char *key(int i) const { return writtenKeys.constData() + keyStarts[size_t(i)]; }
-    int keySize(int i) const { return keyStarts[size_t(i) + 1] - keyStarts[size_t(i)]; }
-
-    FileOrder()
-    {
+    static const std::vector<int> order = [] {
         KeyRecorder recorder;
         recorder.withKeys = true;
         WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
-        order.resize(recorder.keys.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
-        keyStarts.reserve(recorder.keys.size() + 1);
-        for (const QString &key : recorder.keys) {
-            keyStarts.push_back(writtenKeys.size());
-            IniText::appendKey(key, writtenKeys);
-        }
-        keyStarts.push_back(writtenKeys.size());
-        writtenKeys.squeeze();
-    }
-};
-
-const FileOrder &fileOrder()
-{
-    static const FileOrder order;
+        std::vector<int> sorted(recorder.keys.size());
+        std::iota(sorted.begin(), sorted.end(), 0);
+        std::sort(sorted.begin(), sorted.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
+        return sorted;
+    }();
     return order;
 }
 
@@ -306,14 +287,16 @@ const FileOrder &fileOrder()
 
 QByteArray ProfileFileText(const ProfileData &profile)
 {
-    const FileOrder &order = fileOrder();
+    const std::vector<int> &order = fileOrder();
     KeyRecorder recorder;
-    recorder.values.reserve(order.order.size());
+    recorder.withKeys = true;
+    recorder.keys.reserve(order.size());
+    recorder.values.reserve(order.size());
     WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
     QByteArray text("[PROFILE]\n");
     text.reserve(256 * 1024);
-    for (const int i : order.order) {
-        text.append(order.key(i), order.keySize(i));
+    for (const int i : order) {
+        IniText::appendKey(recorder.keys[size_t(i)], text);
         text += '=';
         const QVariant &value = recorder.values[size_t(i)];
         if (value.userType() == QMetaType::Int)
@@ -330,12 +313,19 @@ bool IsProfileFileText(const QByteArray &text)
     static const QByteArray header("[PROFILE]\n");
     if (!text.startsWith(header) || !text.endsWith('\n'))
         return false;
-    const FileOrder &order = fileOrder();
+    const std::vector<int> &order = fileOrder();
+    KeyRecorder recorder;
+    recorder.withKeys = true;
+    recorder.keys.reserve(order.size());
+    WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
     const char *data = text.constData();
     int pos = header.size();
-    for (const int i : order.order) {
-        const int keySize = order.keySize(i);
-        if (pos + keySize >= text.size() || std::memcmp(data + pos, order.key(i), size_t(keySize)) != 0
+    QByteArray key;
+    for (const int i : order) {
+        key.clear();
+        IniText::appendKey(recorder.keys[size_t(i)], key);
+        const int keySize = key.size();
+        if (pos + keySize >= text.size() || std::memcmp(data + pos, key.constData(), size_t(keySize)) != 0
             || data[pos + keySize] != '=')
             return false;
         const char *end = static_cast<const char *>(std::memchr(data + pos, '\n', size_t(text.size() - pos)));
