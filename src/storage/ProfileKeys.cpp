@@ -267,36 +267,88 @@ struct KeyRecorder
     }
 };
 
-// The order in which the INI writer emits the profile keys (by name), as indexes into the order the
-// profile writer sets them. Only the order is kept: the names are made afresh by each use.
-const std::vector<int> &fileOrder()
+// The profile keys in the order the INI writer emits them (by name): for each, its index in the order
+// the profile writer sets them, and its name as written in a file. Neighbours in that order share most
+// of their name, so each name is kept as the length it shares with the one before (one byte) and the
+// rest (its length in two bytes, then the bytes): a tenth of the names in full.
+struct FileOrder
 {
-    static const std::vector<int> order = [] {
+    std::vector<quint16> order;
+    QByteArray sharedNames;
+
+    FileOrder()
+    {
         KeyRecorder recorder;
         recorder.withKeys = true;
         WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
         std::vector<int> sorted(recorder.keys.size());
         std::iota(sorted.begin(), sorted.end(), 0);
         std::sort(sorted.begin(), sorted.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
-        return sorted;
-    }();
+        order.assign(sorted.begin(), sorted.end());
+        QByteArray previous;
+        QByteArray name;
+        for (const int i : sorted) {
+            name.clear();
+            IniText::appendKey(recorder.keys[size_t(i)], name);
+            int shared = 0;
+            const int most = qMin(qMin(name.size(), previous.size()), 255);
+            while (shared < most && name[shared] == previous[shared])
+                ++shared;
+            const int rest = name.size() - shared;
+            sharedNames += char(shared);
+            sharedNames += char(rest & 0xFF);
+            sharedNames += char(rest >> 8);
+            sharedNames.append(name.constData() + shared, rest);
+            previous.swap(name);
+        }
+        sharedNames.squeeze();
+    }
+};
+static_assert(ButtonSlots * KeyInfoSlots * 3 < 0xFFFF, "the key indexes fit in 16 bits");
+
+const FileOrder &fileOrder()
+{
+    static const FileOrder order;
     return order;
 }
+
+// Reads the names of a FileOrder one after the other.
+class NameWalk
+{
+public:
+    explicit NameWalk(const FileOrder &order)
+        : m_data(order.sharedNames.constData())
+    { }
+
+    // The next name as written in a file.
+    const QByteArray &next()
+    {
+        const int shared = quint8(m_data[0]);
+        const int rest = quint8(m_data[1]) | quint8(m_data[2]) << 8;
+        m_name.truncate(shared);
+        m_name.append(m_data + 3, rest);
+        m_data += 3 + rest;
+        return m_name;
+    }
+
+private:
+    const char *m_data;
+    QByteArray m_name;
+};
 
 } // namespace
 
 QByteArray ProfileFileText(const ProfileData &profile)
 {
-    const std::vector<int> &order = fileOrder();
+    const FileOrder &order = fileOrder();
     KeyRecorder recorder;
-    recorder.withKeys = true;
-    recorder.keys.reserve(order.size());
-    recorder.values.reserve(order.size());
+    recorder.values.reserve(order.order.size());
     WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
     QByteArray text("[PROFILE]\n");
     text.reserve(256 * 1024);
-    for (const int i : order) {
-        IniText::appendKey(recorder.keys[size_t(i)], text);
+    NameWalk names(order);
+    for (const int i : order.order) {
+        text += names.next();
         text += '=';
         const QVariant &value = recorder.values[size_t(i)];
         if (value.userType() == QMetaType::Int)
@@ -313,17 +365,12 @@ bool IsProfileFileText(const QByteArray &text)
     static const QByteArray header("[PROFILE]\n");
     if (!text.startsWith(header) || !text.endsWith('\n'))
         return false;
-    const std::vector<int> &order = fileOrder();
-    KeyRecorder recorder;
-    recorder.withKeys = true;
-    recorder.keys.reserve(order.size());
-    WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
+    const FileOrder &order = fileOrder();
     const char *data = text.constData();
     int pos = header.size();
-    QByteArray key;
-    for (const int i : order) {
-        key.clear();
-        IniText::appendKey(recorder.keys[size_t(i)], key);
+    NameWalk names(order);
+    for (size_t n = 0; n < order.order.size(); ++n) {
+        const QByteArray &key = names.next();
         const int keySize = key.size();
         if (pos + keySize >= text.size() || std::memcmp(data + pos, key.constData(), size_t(keySize)) != 0
             || data[pos + keySize] != '=')
