@@ -30,6 +30,7 @@
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/widgets/AccessibleSkin.h"
+#include "ui/widgets/FileIconEngine.h"
 #include "ui/widgets/QuietFocusStyle.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
@@ -101,7 +102,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     refreshPages();
     retranslateAll();
     m_profileBar->refresh();
-    const QIcon icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
+    const QIcon icon = FileIconEngine::icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
     setWindowIcon(icon);
     m_tray = new TrayIcon(icon, ProductName(), this);
     connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
