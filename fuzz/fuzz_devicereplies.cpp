@@ -60,7 +60,8 @@ class StatusPass : public TarnGetBatteryThread
 {
 public:
     StatusPass()
-        : TarnGetBatteryThread(fuzzSession().link(), fuzzSession().upload().state())
+        : TarnGetBatteryThread(fuzzSession().link(), fuzzSession().upload().state(),
+                               fuzzSession().product().batteryFullMillivolts)
     { }
     using TarnGetBatteryThread::run;
 };

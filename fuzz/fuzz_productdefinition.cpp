@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "FuzzSupport.h"
 
 #include "storage/AppPaths.h"
@@ -10,15 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzzAppDir();
     writeFuzzFile(AppPaths::productDefinitionFile(), data, size);
     ProductName();
-    Version();
-    ButtonCount();
     DpiStageCount();
     DisableMacro();
     MinDelay();
-    French();
-    int a = 0, b = 0, c = 0, d = 0;
+    int a = 0, b = 0;
     SleepRange(a, b);
-    UsbIds(a, b, c, d);
+    Product::load();
     quint8 sensor[7];
     SensorDefaults(sensor);
     qint8 table[ButtonMatrixSize];

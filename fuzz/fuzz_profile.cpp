@@ -5,6 +5,7 @@
 #include "device/upload/CommandSet.h"
 #include "device/upload/GeneralBlock.h"
 #include "device/upload/LightingBlock.h"
+#include "storage/UploadSlots.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ProfileFile.h"
 #include "virtualmouse/VirtualMouse.h"
@@ -21,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     config.profileNames[0] = name;
     LoadProfileFile(config.profiles[0], SlotProfileFile(name));
     LightingBlock(config.profiles[0]);
-    GeneralSettingsBlock(config, 0);
-    GeneralSettingsBlock(config, 1);
+    GeneralSettingsBlock(config, 0, UploadSlot(config));
+    GeneralSettingsBlock(config, 1, UploadSlot(config));
     mouse.clearReports();
     fuzzSession().upload().WriteProfileToDevice(config, AllGroups);
     SaveProfileFile(config.profiles[0], name);

@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "FuzzSupport.h"
 
 #include "storage/AppPaths.h"
@@ -15,16 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     writeFuzzFile(AppPaths::globalConfigFile(), data, half);
     writeFuzzFile(AppPaths::languageFile(), data + half, size - half);
     LoadLanguage();
-    const LanguageList languages = LoadLanguageList();
-    for (int n = 0; n < languages.count; ++n)
-        LoadLanguageFont(n);
     CurrentProduct();
     LoadDiff();
-    BatteryFull();
-    AccentColorIndex();
-    MouseListName();
     SensorVariant();
-    LedVariant();
+    Product::load();
     LoadLibraryList();
     LoadMacroList();
     ConfigData config;

@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "TestAppDir.h"
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
@@ -38,9 +39,9 @@ void TestAppSettings::missingFilesGiveDefaults()
 {
     TestAppDir dir;
     QCOMPARE(LoadLanguage(), 0);
-    QCOMPARE(LoadLanguageList().count, 0);
+    QCOMPARE(Product::load().languages.count, 0);
     QCOMPARE(CurrentProduct(), QString());
-    QCOMPARE(BatteryFull(), 4200);
+    QCOMPARE(Product::load().batteryFullMillivolts, 4200);
     QCOMPARE(LoadDiff(), 0);
     QCOMPARE(LoadLibraryList(), QStringList());
 
@@ -56,7 +57,7 @@ void TestAppSettings::missingFilesGiveDefaults()
 void TestAppSettings::languageList()
 {
     TestAppDir dir(TestAppDir::Installed);
-    const LanguageList list = LoadLanguageList();
+    const LanguageList list = Product::load().languages;
     QCOMPARE(list.count, 10);
     QCOMPARE(list.entries.size(), 10);
     // Each language in its own name, written in the file as the settings escape it.
@@ -69,9 +70,9 @@ void TestAppSettings::languageList()
     QCOMPARE(list.entries.at(9).name, QStringLiteral("\u65e5\u672c\u8a9e"));
     for (const LanguageEntry &entry : list.entries)
         QVERIFY2(AppPaths::isSafeFileName(entry.file), qPrintable(entry.file));
-    QCOMPARE(LoadLanguageFont(0).size, 13u);
+    QCOMPARE(Product::load().languageFont(0).size, 13u);
     QCOMPARE(SensorVariant(), 3389);
-    QCOMPARE(MouseListName(), QStringLiteral("SKYLARK"));
+    QCOMPARE(Product::load().mouseListName, QStringLiteral("SKYLARK"));
 }
 
 void TestAppSettings::libraryListSharesGlobalFileWithoutProduct()
@@ -101,13 +102,13 @@ void TestAppSettings::hostileValues()
     dir.writeFile("Configs/Config.ini",
                   "[FONT_LIST]\nLANGNUM=-3\n[PROFILE_LIST]\nCount=2000000000\n1=a\n"
                   "[Config]\nBatteryFull=banana\n");
-    QCOMPARE(LoadLanguageList().count, 0);
+    QCOMPARE(Product::load().languages.count, 0);
     QCOMPARE(LoadLibraryList().size(), 1000);
     QCOMPARE(LoadLibraryList().first(), QStringLiteral("a"));
-    QCOMPARE(BatteryFull(), 4200);
+    QCOMPARE(Product::load().batteryFullMillivolts, 4200);
 
     dir.writeFile("Configs/Config.ini", QByteArray("\x00\xff[\x01=\n\xfe", 6));
-    QCOMPARE(BatteryFull(), 4200);
+    QCOMPARE(Product::load().batteryFullMillivolts, 4200);
     QCOMPARE(CurrentProduct(), QString());
 }
 
@@ -220,14 +221,14 @@ void TestAppSettings::upgradeReachesTheUsersCopy()
 
     const QMap<QString, std::function<QString()>> getters {
         { "MouseSenSor/1", [] { return QString::number(SensorVariant()); } },
-        { "MouseLEDMode/SKYLARK", [] { return QString::number(LedVariant()); } },
-        { "Config/GColorID", [] { return QString::number(AccentColorIndex()); } },
-        { "Config/BatteryFull", [] { return QString::number(BatteryFull()); } },
-        { "Config/Model", [] { return Model(); } },
-        { "Mouse_List/0", [] { return MouseListName(); } },
-        { "FONT_LIST/LANGNUM", [] { return QString::number(LoadLanguageList().count); } },
-        { "FONT_LIST/LangFile_1", [] { return LoadLanguageList().entries.at(1).file; } },
-        { "FONT_LIST/FONT_SIZE_0", [] { return QString::number(LoadLanguageFont(0).size); } },
+        { "MouseLEDMode/SKYLARK", [] { return QString::number(Product::load().ledVariant(CurrentProduct())); } },
+        { "Config/GColorID", [] { return QString::number(Product::load().accentColorIndex); } },
+        { "Config/BatteryFull", [] { return QString::number(Product::load().batteryFullMillivolts); } },
+        { "Config/Model", [] { return Product::load().model; } },
+        { "Mouse_List/0", [] { return Product::load().mouseListName; } },
+        { "FONT_LIST/LANGNUM", [] { return QString::number(Product::load().languages.count); } },
+        { "FONT_LIST/LangFile_1", [] { return Product::load().languages.entries.at(1).file; } },
+        { "FONT_LIST/FONT_SIZE_0", [] { return QString::number(Product::load().languageFont(0).size); } },
         { "Config/CurrentProductName", [] { return CurrentProduct(); } },
         { "Config/Diff", [] { return QString::number(LoadDiff()); } },
         { "Config/BatteryNotices", [] { return QVariant(BatteryNoticesEnabled()).toString(); } },

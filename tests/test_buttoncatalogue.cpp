@@ -1,8 +1,7 @@
 #include "TestAppDir.h"
 #include "core/settings/ButtonAssignment.h"
 #include "core/settings/ButtonCatalogue.h"
-#include "device/upload/DpiRules.h"
-#include "device/upload/SniperRules.h"
+#include "sensors/SensorSpec.h"
 #include "storage/KeyTable.h"
 #include "ui/buttons/ComboKeyState.h"
 #include "ui/buttons/FrontButtonLayout.h"
@@ -186,25 +185,25 @@ void TestButtonCatalogue::fireKeyPresetAndStore()
 
 void TestButtonCatalogue::sniperRangesAndPresets()
 {
-    QCOMPARE(SniperPreset(3389, 1), 6);
-    QCOMPARE(SniperPreset(3389, 21), 6);
-    QCOMPARE(SniperPreset(3389, 2), 2);
-    QCOMPARE(SniperPreset(3325, 0), 3);
-    QCOMPARE(SniperPreset(3360, 11), 3);
-    QCOMPARE(SniperPreset(3212, 16), 16);
-    QCOMPARE(SniperPreset(3212, 33), 16);
-    QCOMPARE(SniperPreset(3104, 27), 14);
-    QCOMPARE(SniperRangeOf(3389).minimum, 2);
-    QCOMPARE(SniperRangeOf(3389).maximum, 20);
-    QCOMPARE(SniperRangeOf(3212).maximum, 32);
-    QCOMPARE(SniperRangeOf(9999).maximum, 10);
-    QCOMPARE(DpiFromCode(6, 3389), 300);
-    QCOMPARE(DpiFromCode(16, 3212), 600);
-    QCOMPARE(DpiFromCode(111, 3212), 7200);
-    QCOMPARE(DpiFromCode(14, 3104), 500);
-    QCOMPARE(DpiFromCode(106, 3327), 16400);
-    QCOMPARE(DpiFromCode(62, 3327), 6400);
-    QCOMPARE(DpiFromCode(5, 1), 0);
+    QCOMPARE(SensorSpecFor(3389).sniperStepFor(1), 6);
+    QCOMPARE(SensorSpecFor(3389).sniperStepFor(21), 6);
+    QCOMPARE(SensorSpecFor(3389).sniperStepFor(2), 2);
+    QCOMPARE(SensorSpecFor(3325).sniperStepFor(0), 3);
+    QCOMPARE(SensorSpecFor(3360).sniperStepFor(11), 3);
+    QCOMPARE(SensorSpecFor(3212).sniperStepFor(16), 16);
+    QCOMPARE(SensorSpecFor(3212).sniperStepFor(33), 16);
+    QCOMPARE(SensorSpecFor(3104).sniperStepFor(27), 14);
+    QCOMPARE(SensorSpecFor(3389).sniper.minimum, 2);
+    QCOMPARE(SensorSpecFor(3389).sniper.maximum, 20);
+    QCOMPARE(SensorSpecFor(3212).sniper.maximum, 32);
+    QCOMPARE(SensorSpecFor(9999).sniper.maximum, 10);
+    QCOMPARE(SensorSpecFor(3389).dpiOf(6), 300);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(16), 600);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(111), 7200);
+    QCOMPARE(SensorSpecFor(3104).dpiOf(14), 500);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(106), 16400);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(62), 6400);
+    QCOMPARE(SensorSpecFor(1).dpiOf(5), 0);
 }
 
 void TestButtonCatalogue::frontLayout()

@@ -397,7 +397,7 @@ void TestButtonPage::fireKeyDialog()
 
 void TestButtonPage::sniperDialog()
 {
-    TarnSniperWindow dialog(3389);
+    TarnSniperWindow dialog(SensorSpecFor(3389));
     QSignalSpy values(&dialog, &TarnSniperWindow::SetSniperValue);
     dialog.preset(1);
     QCOMPARE(dialog.step(), 6);

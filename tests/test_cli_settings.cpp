@@ -52,7 +52,7 @@ QJsonObject savedJson(int slot)
 {
     ConfigData config;
     LoadConfig(config);
-    return SlotSettings::toJson(config, slot);
+    return SlotSettings::toJson(config, slot, Product::load());
 }
 
 const QByteArray MacroText
@@ -160,11 +160,11 @@ void TestCliSettings::roundTrip()
     ConfigData config;
     LoadConfig(config);
     const int active = config.ProfileID;
-    const QJsonObject before = SlotSettings::toJson(config, active);
+    const QJsonObject before = SlotSettings::toJson(config, active, Product::load());
     QVERIFY(before.contains(args.first()));
-    const QJsonObject otherBefore = SlotSettings::toJson(config, 2);
+    const QJsonObject otherBefore = SlotSettings::toJson(config, 2, Product::load());
 
-    const SlotSettings::SetResult result = SlotSettings::set(config, active, args.first(), args.mid(1));
+    const SlotSettings::SetResult result = SlotSettings::set(config, active, args.first(), args.mid(1), Product::load());
     QVERIFY2(result.ok, qPrintable(result.error));
     QVERIFY(SaveConfig(config));
 
@@ -185,7 +185,7 @@ void TestCliSettings::roundTrip()
 
     // The same through another slot lands there, lighting included.
     LoadConfig(config);
-    QVERIFY(SlotSettings::set(config, 2, args.first(), args.mid(1)).ok);
+    QVERIFY(SlotSettings::set(config, 2, args.first(), args.mid(1), Product::load()).ok);
     QVERIFY(SaveConfig(config));
     const QJsonObject third = savedJson(2);
     for (auto it = changes.begin(); it != changes.end(); ++it)
@@ -269,7 +269,7 @@ void TestCliSettings::refused()
     const ConfigData before = config;
 
     const SlotSettings::SetResult result
-        = SlotSettings::set(config, config.ProfileID, args.first(), args.mid(1));
+        = SlotSettings::set(config, config.ProfileID, args.first(), args.mid(1), Product::load());
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(message), qPrintable(result.error));
     QVERIFY(!result.error.contains('\n'));

@@ -107,7 +107,8 @@ void TestDeviceLink::enumerationRules()
 {
     TestAppDir dir(TestAppDir::Installed);
     ListedDevices devices;
-    DeviceLink device(&devices);
+    const Product product = Product::load();
+    DeviceLink device(product, &devices);
     const QByteArray longTail(300, 'x');
     devices.records = {
         record("receiver&mi_00&col01", ReceiverPid, 2),
@@ -148,7 +149,8 @@ void TestDeviceLink::failedInitOpensNothing()
 {
     TestAppDir dir(TestAppDir::Installed);
     ListedDevices devices;
-    DeviceLink device(&devices);
+    const Product product = Product::load();
+    DeviceLink device(product, &devices);
     device.BuildDeviceTable();
     devices.records = { record("r&col01", ReceiverPid, 2), record("r&col04", ReceiverPid, 0) };
     QCOMPARE(device.EnumerateDevices(), 0);

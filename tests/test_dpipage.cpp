@@ -1,5 +1,5 @@
 #include "PageTestSupport.h"
-#include "device/upload/DpiRules.h"
+#include "sensors/SensorSpec.h"
 #include "storage/ConfigRecords.h"
 #include "storage/ConfigStore.h"
 #include "ui/pages/TarnDPIWindow.h"
@@ -47,22 +47,22 @@ QColor textColour(QWidget *w)
 void TestDpiPage::positionsToDpi()
 {
     // The corrected round figures and the ends of each piece of the sensors' scales.
-    QCOMPARE(DpiFromCode(16, 3212), 600);
-    QCOMPARE(DpiFromCode(111, 3212), 7200);
-    QCOMPARE(DpiFromCode(21, 3212), 800);
-    QCOMPARE(DpiFromCode(64, 3212), 2430);
-    QCOMPARE(DpiFromCode(14, 3104), 500);
-    QCOMPARE(DpiFromCode(107, 3104), 4320);
-    QCOMPARE(DpiFromCode(106, 3327), 16400);
-    QCOMPARE(DpiFromCode(105, 3327), 16200);
-    QCOMPARE(DpiFromCode(62, 3327), 6400);
-    QCOMPARE(DpiFromCode(61, 3327), 6200);
-    QCOMPARE(DpiFromCode(51, 3325), 5200);
-    QCOMPARE(DpiFromCode(76, 33252), 10400);
-    QCOMPARE(DpiFromCode(321, 3389), 16100);
-    QCOMPARE(DpiFromCode(0, 3395), 50);
-    QCOMPARE(DpiFromCode(400, 3399), 20100);
-    QCOMPARE(DpiFromCode(50, 9999), 0);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(16), 600);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(111), 7200);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(21), 800);
+    QCOMPARE(SensorSpecFor(3212).dpiOf(64), 2430);
+    QCOMPARE(SensorSpecFor(3104).dpiOf(14), 500);
+    QCOMPARE(SensorSpecFor(3104).dpiOf(107), 4320);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(106), 16400);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(105), 16200);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(62), 6400);
+    QCOMPARE(SensorSpecFor(3327).dpiOf(61), 6200);
+    QCOMPARE(SensorSpecFor(3325).dpiOf(51), 5200);
+    QCOMPARE(SensorSpecFor(33252).dpiOf(76), 10400);
+    QCOMPARE(SensorSpecFor(3389).dpiOf(321), 16100);
+    QCOMPARE(SensorSpecFor(3395).dpiOf(0), 50);
+    QCOMPARE(SensorSpecFor(3399).dpiOf(400), 20100);
+    QCOMPARE(SensorSpecFor(9999).dpiOf(50), 0);
 }
 
 void TestDpiPage::rangesPerSensor()
@@ -89,11 +89,11 @@ void TestDpiPage::rangesPerSensor()
         { 3399, "X", 0, 0, 599, 50, 40000, true },
     };
     for (const Row &r : rows) {
-        const DpiSliderRange range = DpiRangeFor(r.sensor, r.product, r.flag);
+        const DpiSliderRange range = SensorSpecFor(r.sensor, r.product, r.flag).range;
         const QByteArray what = QByteArray::number(r.sensor) + ' ' + r.product.toLatin1();
         QVERIFY2(range.minimum == r.min && range.maximum == r.max, what);
-        QVERIFY2(DpiFromCode(r.min, r.sensor) == r.minDpi, what);
-        QVERIFY2(DpiFromCode(r.max, r.sensor) == r.maxDpi, what);
+        QVERIFY2(SensorSpecFor(r.sensor).dpiOf(r.min) == r.minDpi, what);
+        QVERIFY2(SensorSpecFor(r.sensor).dpiOf(r.max) == r.maxDpi, what);
         QVERIFY2(range.linkOffered == r.link, what);
     }
 

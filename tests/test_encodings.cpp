@@ -1,9 +1,10 @@
 #include "device/upload/ButtonBlock.h"
 #include "device/upload/DpiBlock.h"
-#include "device/upload/DpiTables.h"
 #include "device/upload/GeneralBlock.h"
 #include "device/upload/LightingBlock.h"
 #include "device/upload/MacroBlock.h"
+#include "sensors/SensorRegisters.h"
+#include "storage/UploadSlots.h"
 
 #include <QtTest>
 
@@ -30,7 +31,7 @@ static QByteArray axisBytes(quint8 reg, quint8 range)
 
 static QByteArray axis(int sensor, quint32 v, DpiAxis a = DpiAxis::X, quint8 type = 0)
 {
-    const AxisBytes b = EncodeDpiAxis(sensor, v, a, type);
+    const AxisBytes b = SensorSpecFor(sensor).encodeAxis(v, a, type);
     return axisBytes(b.reg, b.range);
 }
 
@@ -67,14 +68,14 @@ void TestEncodings::dpiStagePayload()
     stage.used = 1;
     stage.x = 20;
     stage.y = 110;
-    auto p = DpiStagePayload(stage, 0, 8, 3104, 0);
+    auto p = DpiStagePayload(stage, 0, 8, SensorSpecFor(3104), 0);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(p.data()), 5), QByteArray("\x01\x39\x01\x14\x00", 5));
     // 3335 ignores y; a stage past the count is sent disabled but still encoded.
-    p = DpiStagePayload(stage, 5, 4, 3335, 0);
+    p = DpiStagePayload(stage, 5, 4, SensorSpecFor(3335), 0);
     QCOMPARE(p[0], quint8(0));
     QCOMPARE(p[1], p[3]);
     QCOMPARE(p[2], p[4]);
-    p = DpiStagePayload(stage, 0, 8, 9999, 0);
+    p = DpiStagePayload(stage, 0, 8, SensorSpecFor(9999), 0);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(p.data()), 5), QByteArray("\x01\x00\x00\x00\x00", 5));
     QCOMPARE(DpiStageCountForDevice(0), 8);
     QCOMPARE(DpiStageCountForDevice(9), 8);
@@ -99,7 +100,7 @@ void TestEncodings::generalBlock()
     config.profiles[3].LedSleepTime = 4;
     config.profiles[2].pollrate = 8;
     config.profiles[4].scrollspeed = 20;
-    auto block = GeneralSettingsBlock(config, 1);
+    auto block = GeneralSettingsBlock(config, 1, UploadSlot(config));
     QCOMPARE(block[5], quint8(0xC2));
     QCOMPARE(block[10], quint8(0x81));
     QCOMPARE(block[6], quint8(3));
@@ -110,9 +111,9 @@ void TestEncodings::generalBlock()
     QCOMPARE(block[16], quint8(0x1F));
     QCOMPARE(block[17], quint8(4));
     QCOMPARE(block[18], quint8(6)); // effect 7 is sent as device effect 6, like effect 9
-    QCOMPARE(GeneralSettingsBlock(config, 0)[5], quint8(0x02));
+    QCOMPARE(GeneralSettingsBlock(config, 0, UploadSlot(config))[5], quint8(0x02));
     config.ProfileID = 200; // a damaged slot number reads the first profile, never past the array
-    QCOMPARE(GeneralSettingsBlock(config, 0)[17], quint8(0));
+    QCOMPARE(GeneralSettingsBlock(config, 0, UploadSlot(config))[17], quint8(0));
 
     const quint8 expected[] = { 1, 2, 3, 4, 5, 6, 6, 6, 6, 6, 8, 7, 9, 10, 6 };
     for (int effect = 0; effect <= 14; ++effect)
@@ -142,7 +143,7 @@ void TestEncodings::lightingBlock()
 static QByteArray encode(ButtonInfo button, int sensor = 3389)
 {
     MacroIndexMap macros;
-    const Bytes4 b = EncodeButton(button, sensor, macros, {});
+    const Bytes4 b = EncodeButton(button, SensorSpecFor(sensor), macros, {});
     return QByteArray(reinterpret_cast<const char *>(b.data()), 4);
 }
 
@@ -198,9 +199,9 @@ void TestEncodings::macroButtonsShareIndexes()
     b.Res1 = 1;
     c.Res1 = 2;
     auto bytes = [](const Bytes4 &v) { return QByteArray(reinterpret_cast<const char *>(v.data()), 4); };
-    QCOMPARE(bytes(EncodeButton(a, 0, macros, {})), QByteArray("\x91\x00\x02\x01", 4));
-    QCOMPARE(bytes(EncodeButton(b, 0, macros, {})), QByteArray("\x91\x81\xff\xff", 4));
-    QCOMPARE(bytes(EncodeButton(c, 0, macros, {})), QByteArray("\x91\x40\xff\xff", 4));
+    QCOMPARE(bytes(EncodeButton(a, SensorSpecFor(0), macros, {})), QByteArray("\x91\x00\x02\x01", 4));
+    QCOMPARE(bytes(EncodeButton(b, SensorSpecFor(0), macros, {})), QByteArray("\x91\x81\xff\xff", 4));
+    QCOMPARE(bytes(EncodeButton(c, SensorSpecFor(0), macros, {})), QByteArray("\x91\x40\xff\xff", 4));
     QCOMPARE(int(macros.size()), 2);
     QCOMPARE(b.Res4, quint8(1));
     QCOMPARE(c.Res4, quint8(0));
@@ -210,7 +211,7 @@ void TestEncodings::macroButtonsShareIndexes()
     gun.macroname = "recoil";
     gun.Res1 = 7; // not a loop mode: byte 1 keeps what the slot held
     gun.LoopNumber = 5;
-    QCOMPARE(bytes(EncodeButton(gun, 0, macros, { 0x11, 0x22, 0x33, 0x44 })),
+    QCOMPARE(bytes(EncodeButton(gun, SensorSpecFor(0), macros, { 0x11, 0x22, 0x33, 0x44 })),
              QByteArray("\x9d\x22\x05\x00", 4));
 
     QCOMPARE(ButtonSlotOfPosition(22, 0, {}), 22);

@@ -98,7 +98,8 @@ void TestFaultsDevice::faultDuringUpload()
     QFETCH(QString, fault);
     QFETCH(int, result);
     VirtualMouseLink link(true, false);
-    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl());
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl(),
+                              link.session.product().batteryFullMillivolts);
     runner.start();
     const ConfigData changed = prepareChange(link.session);
 
@@ -159,7 +160,7 @@ void TestFaultsDevice::unplugDuringUpload()
     MouseSession mouseSession(mouse);
     QScopedPointer<DeviceSession> session;
     StatusThreadRunner runner(mouseSession.link(), mouseSession.upload().state(),
-                              mouseSession.statusControl());
+                              mouseSession.statusControl(), mouseSession.product().batteryFullMillivolts);
     session.reset(new DeviceSession(mouseSession.link(), mouseSession.statusControl(), mouse));
     session->openCurrentDevice();
     QSignalSpy lost(session.data(), &DeviceSession::deviceLost);
@@ -188,7 +189,8 @@ void TestFaultsDevice::unplugDuringUpload()
 void TestFaultsDevice::asleepSendsNothing()
 {
     VirtualMouseLink link(true, false);
-    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl());
+    StatusThreadRunner runner(link.device(), link.session.upload().state(), link.session.statusControl(),
+                              link.session.product().batteryFullMillivolts);
     runner.start();
     const ConfigData changed = prepareChange(link.session);
     link.mouse.setAsleep(true);

@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "CliRun.h"
 #include "FileSnapshot.h"
 #include "cli/CliCommand.h"
@@ -176,7 +177,7 @@ void TestHostileFiles::hostileSettingsAndMacros()
     QCOMPARE(LoadMacroFile("../../" + Escape).count, 0);
     QVERIFY(!SaveMacroFile("../../" + Escape, MacroFileData()));
     QVERIFY(!DeleteMacro("/etc/passwd") || QFileInfo::exists("/etc/passwd"));
-    QCOMPARE(LoadLanguageList().count, 0);
+    QCOMPARE(Product::load().languages.count, 0);
 
     for (const QStringList &args : { QStringList { "status" }, QStringList { "apply", "--all" },
                                      QStringList { "select-profile", "2" } }) {
@@ -214,7 +215,7 @@ void TestHostileFiles::storedValuesOnlyColours()
     settings.write("[Config]\nModel=\\x40Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)\n");
     settings.close();
     const QMap<QString, QByteArray> before = fileSnapshot(AppPaths::configsDir());
-    QCOMPARE(Model(), QString());
+    QCOMPARE(Product::load().model, QString());
     QVERIFY(!EditIniFile(config, [](QSettings &file) { file.setValue(QStringLiteral("Config/Diff"), 1); }));
     QCOMPARE(fileSnapshot(AppPaths::configsDir()), before);
 }

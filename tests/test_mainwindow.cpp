@@ -554,9 +554,10 @@ void TestMainWindow::tabsAndPictures()
     QVERIFY(picture->callout(2, 0)->isHighlighted());
     QVERIFY(!picture->callout(0, 0)->isHighlighted());
 
-    // Without lighting the first tab is the button page.
+    // Without lighting the first tab is the button page (the product is read when a session starts).
     QSettings(m_dir->path() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
         .setValue(QStringLiteral("PROFILE/ledDisable"), 1);
+    window = createWindow("receiver");
     window->switchTab(TabBar::Lighting);
     QCOMPARE(window->currentTab(), int(TabBar::Customize));
 }
@@ -605,7 +606,8 @@ void TestMainWindow::versionLabelOpensOnlyAddresses()
 
     QSettings(m_dir->path() + QStringLiteral("/DefaultProfile.bin"), QSettings::IniFormat)
         .setValue(QStringLiteral("PROFILE/Version"), QStringLiteral("https://example.org/mouse"));
-    window->header()->refreshLabels();
+    window = createWindow("receiver");
+    version = window->header()->versionLabel();
     version->setFocus(Qt::TabFocusReason);
     QTest::keyClick(version, Qt::Key_Return);
     QCOMPARE(m_openedUrls, QList<QUrl> { QUrl(QStringLiteral("https://example.org/mouse")) });

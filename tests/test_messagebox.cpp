@@ -1,4 +1,5 @@
 #include "TestAppDir.h"
+#include "storage/Product.h"
 #include "ui/widgets/MouseConnectionSource.h"
 #include "ui/widgets/TarnMessageBox.h"
 #include "ui/widgets/Theme.h"
@@ -70,6 +71,7 @@ void TestMessageBox::cleanup()
 void TestMessageBox::buttonModes()
 {
     TestAppDir dir(TestAppDir::Installed);
+    UseAccentColor(Product::load().accentColorIndex);
     SetUiScale(1.5);
     TarnMessageBox question(1, "Warning", "Are you sure you want delete this profile?",
                             TarnMessageBox::NoIcon);

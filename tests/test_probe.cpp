@@ -5,6 +5,7 @@
 
 #include "CliRun.h"
 #include "device/link/HardwareProbe.h"
+#include "storage/Product.h"
 
 #include <QtTest>
 
@@ -32,7 +33,8 @@ using Link = MockKernel::Link;
 
 QStringList probeLines(bool all = false)
 {
-    HardwareProbe probe;
+    const Product product = Product::load();
+    HardwareProbe probe(product);
     probe.run(all);
     return probe.lines(false);
 }

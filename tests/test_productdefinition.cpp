@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "TestAppDir.h"
 #include "storage/ProductDefinition.h"
 
@@ -17,13 +18,14 @@ void TestProductDefinition::missingFileGivesDefaults()
 {
     TestAppDir dir;
     QCOMPARE(ProductName(), QString());
-    QCOMPARE(ButtonCount(), 0);
+    QCOMPARE(Product::load().buttonCount, 0);
     QCOMPARE(DpiStageCount(), 0);
     QCOMPARE(ShowSleep(), 1);
     QCOMPARE(MinDelay(), 10);
-    QCOMPARE(French(), -1);
-    int vid1, pid1, vid2, pid2;
-    UsbIds(vid1, pid1, vid2, pid2);
+    QCOMPARE(Product::load().french, -1);
+    const Product product = Product::load();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
     QCOMPARE(vid1, 0x248A);
     QCOMPARE(pid1, 0xFA02);
     QCOMPARE(vid2, 0x248A);
@@ -53,7 +55,7 @@ void TestProductDefinition::countsAreXoredAndButtonsCut()
     dir.writeFile("DefaultProfile.bin",
                   "[PROFILE]\nButtonCount=16\nMouseDpi=0\nDPICount=3\n"
                   "BUTTON_INFO_2_Matrix2=-1\nBUTTON_INFO_0_Matrix=300\n");
-    QCOMPARE(ButtonCount(), 16);
+    QCOMPARE(Product::load().buttonCount, 16);
     QCOMPARE(DpiStageCount(), 19);
     qint8 matrix2[ButtonMatrixSize];
     QCOMPARE(LoadButtonMatrix2(matrix2), 16);
@@ -65,10 +67,10 @@ void TestProductDefinition::countsAreXoredAndButtonsCut()
 
     // 16 ^ 3 = 19 buttons would index past the 16-entry tables.
     dir.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=16\nMouseDpi=3\nDPICount=2\n");
-    QCOMPARE(ButtonCount(), 16);
+    QCOMPARE(Product::load().buttonCount, 16);
     QCOMPARE(DpiStageCount(), 17);
     dir.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=-5\n");
-    QCOMPARE(ButtonCount(), 0);
+    QCOMPARE(Product::load().buttonCount, 0);
 }
 
 void TestProductDefinition::garbageAndHugeValues()
@@ -79,7 +81,7 @@ void TestProductDefinition::garbageAndHugeValues()
         garbage.append(char((i * 7919) & 0xFF));
     dir.writeFile("DefaultProfile.bin", garbage);
     QCOMPARE(ShowSleep(), 1);
-    QCOMPARE(ButtonCount(), 0);
+    QCOMPARE(Product::load().buttonCount, 0);
 
     const QString path = dir.writeFile("DefaultProfile.bin",
                                        "[PROFILE]\nMinDelay=0\nSleepMin=-4\nSleepMax=99999999999\n"
@@ -89,15 +91,15 @@ void TestProductDefinition::garbageAndHugeValues()
     SleepRange(min, max);
     QCOMPARE(min, 0);
     QCOMPARE(max, 255);
-    int vid1, pid1, vid2, pid2;
-    UsbIds(vid1, pid1, vid2, pid2);
+    const Product product = Product::load();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
     QCOMPARE(vid1, 0);
     QCOMPARE(pid1, 0xFFFF);
     quint8 sensor[7];
     QCOMPARE(SensorDefaults(sensor), 0);
     QCOMPARE(sensor[2], quint8(1000 & 0xFF));
     QCOMPARE(sensor[5], quint8(1)); // sensormode default
-    QCOMPARE(ButtonCount(), 0);
+    QCOMPARE(Product::load().buttonCount, 0);
 
     // Reading never writes the product definition.
     QFile file(path);
@@ -109,7 +111,7 @@ void TestProductDefinition::demoProductTemplate()
 {
     TestAppDir dir(TestAppDir::Installed);
     QCOMPARE(ProductName(), QStringLiteral("SKYLARK"));
-    QCOMPARE(ButtonCount(), 7);
+    QCOMPARE(Product::load().buttonCount, 7);
     QCOMPARE(DpiStageCount(), 6);
     ProfileTemplate tpl;
     QCOMPARE(LoadProfileTemplate(tpl), 0);

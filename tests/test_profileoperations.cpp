@@ -484,7 +484,7 @@ void TestProfileOperations::uploadFailures()
     // A failed upload leaves the status thread stopped; once the box is answered it runs again and
     // follows the mouse's own changes.
     StatusThreadRunner runner(b.link.device(), b.link.session.upload().state(),
-                              b.link.session.statusControl());
+                              b.link.session.statusControl(), b.link.session.product().batteryFullMillivolts);
     runner.start();
     QSignalSpy followed(&runner, &StatusThreadRunner::RefreshStatus);
     b.link.mouse.setWriteErrors(VirtualMouse::Unlimited);

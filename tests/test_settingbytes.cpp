@@ -47,7 +47,7 @@ ConfigData factoryConfig(int slot)
 // Tries nearby numbers, the other switch position or another text until set() takes one.
 bool changeSetting(ConfigData &config, int slot, const QString &key)
 {
-    const QJsonValue current = SlotSettings::toJson(config, slot).value(key);
+    const QJsonValue current = SlotSettings::toJson(config, slot, Product::load()).value(key);
     QStringList tries;
     if (current.isBool()) {
         tries << (current.toBool() ? "off" : "on");
@@ -62,7 +62,7 @@ bool changeSetting(ConfigData &config, int slot, const QString &key)
         }
     }
     for (const QString &value : tries) {
-        if (SlotSettings::set(config, slot, key, { value }).ok)
+        if (SlotSettings::set(config, slot, key, { value }, Product::load()).ok)
             return true;
     }
     return false;
@@ -80,7 +80,7 @@ void TestSettingBytes::everySettingReachesTheMouse_data()
     QTest::addColumn<int>("slot");
     QTest::addColumn<QString>("key");
     for (int slot : { 0, 2 }) {
-        for (const QString &key : SlotSettings::keys())
+        for (const QString &key : SlotSettings::keys(Product::load()))
             QTest::addRow("slot %d %s", slot + 1, qPrintable(key)) << slot << key;
     }
 }
@@ -127,7 +127,7 @@ void TestSettingBytes::everySettingReachesTheMouse()
         firsts = QStringList { QStringLiteral("button.%1 Left").arg(key == "button.1" ? 2 : 1) };
     for (const QString &first : firsts) {
         ConfigData prepared = before;
-        if (!SlotSettings::set(prepared, slot, first.section(' ', 0, 0), { first.section(' ', 1) }).ok)
+        if (!SlotSettings::set(prepared, slot, first.section(' ', 0, 0), { first.section(' ', 1) }, Product::load()).ok)
             continue;
         changed = prepared;
         if (!changeSetting(changed, slot, key))

@@ -1,4 +1,5 @@
 #include "TestAppDir.h"
+#include "storage/Product.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/FontFallback.h"
 #include "ui/widgets/ScaledPictureCache.h"
@@ -12,6 +13,7 @@
 #include <QSettings>
 #include <QTextLayout>
 #include <QWidget>
+
 #include <QtTest>
 
 class TestTheme : public QObject
@@ -35,7 +37,7 @@ private slots:
 void TestTheme::cleanup()
 {
     SetUiScale(1.0);
-    SetCurrentLanguage(0);
+    SetCurrentLanguage(0, {});
 }
 
 void TestTheme::placementAndRescaling()
@@ -58,6 +60,7 @@ void TestTheme::fontRule()
 {
     TestAppDir dir(TestAppDir::Installed);
     SetUiScale(1.25);
+    SetCurrentLanguage(0, Product::load().languageFont(0));
     QFont font = CurrentLanguageFont();
     QCOMPARE(font.pixelSize(), 16);
     QCOMPARE(font.family(), QStringLiteral("DejaVu Sans"));
@@ -67,13 +70,13 @@ void TestTheme::fontRule()
     settings.setValue("FONT_LIST/FONT_2", "DejaVu Serif");
     settings.setValue("FONT_LIST/FONT_SIZE_2", 20);
     settings.sync();
-    SetCurrentLanguage(2);
+    SetCurrentLanguage(2, Product::load().languageFont(2));
     font = CurrentLanguageFont();
     QCOMPARE(font.pixelSize(), 25);
     QCOMPARE(font.family(), QStringLiteral("DejaVu Serif"));
 
     // A language without font keys keeps a usable default instead of a zero-sized font.
-    SetCurrentLanguage(12);
+    SetCurrentLanguage(12, Product::load().languageFont(12));
     QVERIFY(CurrentLanguageFont().pixelSize() > 0 || CurrentLanguageFont().pointSizeF() > 0);
 
     QCOMPARE(ScaledFont("Consolas", 14).pixelSize(), 17);
@@ -150,11 +153,13 @@ void TestTheme::cjkFallback()
 void TestTheme::accentTable()
 {
     TestAppDir dir;
+    UseAccentColor(Product::load().accentColorIndex);
     QCOMPARE(AccentColor(), QColor(255, 0, 0));
 
     const QString file = dir.path() + "/Configs/Config.ini";
     const auto accentFor = [&file](const QVariant &index) {
         QSettings(file, QSettings::IniFormat).setValue("Config/GColorID", index);
+        UseAccentColor(Product::load().accentColorIndex);
         return AccentColor();
     };
     QCOMPARE(accentFor(1), QColor(0, 255, 0));
@@ -173,6 +178,7 @@ void TestTheme::dialogFrame()
     QImage blue(4, 4, QImage::Format_RGB32);
     blue.fill(Qt::blue);
     QVERIFY(QDir().mkpath(dir.path() + "/skin") && blue.save(dir.path() + "/skin/blue.png"));
+    UseAccentColor(Product::load().accentColorIndex);
     const QColor accent(255, 125, 0);
     const auto paint = [](const QString &picture) {
         QImage image(40, 30, QImage::Format_ARGB32);

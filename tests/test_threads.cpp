@@ -59,7 +59,8 @@ void TestThreads::statusThreadPassesReportsOn()
     battery.deviceType = 8;
     link.mouse.setBattery(battery);
 
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy statusSpy(&thread, &TarnGetBatteryThread::RefreshStatus);
     QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
@@ -88,7 +89,8 @@ void TestThreads::statusThreadPassesReportsOn()
 
     // A status report read where the battery query's answer was expected is passed on, not lost.
     link.mouse.sendStatusReport(1, 2, 3, 0);
-    TarnGetBatteryThread second(link.device(), link.session.upload().state());
+    TarnGetBatteryThread second(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     QSignalSpy secondBattery(&second, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy secondStatus(&second, &TarnGetBatteryThread::RefreshStatus);
     second.start(QThread::InheritPriority);
@@ -103,7 +105,8 @@ void TestThreads::sleepingMouseReportsZeros()
 {
     VirtualMouseLink link(true, false);
     link.mouse.setAsleep(true);
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     QSignalSpy batterySpy(&thread, &TarnGetBatteryThread::RefreshBatteryStatus);
     QSignalSpy writeSpy(&thread, &TarnGetBatteryThread::RefreshWriteStatus);
     thread.start();
@@ -120,7 +123,8 @@ void TestThreads::statusThreadEndsWithoutHandle()
 {
     VirtualMouseLink link(true, false);
     link.device().CloseDevice();
-    TarnGetBatteryThread thread(link.device(), link.session.upload().state());
+    TarnGetBatteryThread thread(link.device(), link.session.upload().state(),
+                                link.session.product().batteryFullMillivolts);
     thread.start();
     QVERIFY(thread.wait(2000));
     QVERIFY(link.mouse.reports().isEmpty());
@@ -196,7 +200,8 @@ void TestThreads::runnerPausesAroundUpload()
 {
     VirtualMouseLink link(true, false);
     prepareConfig(link.session);
-    auto *runner = new StatusThreadRunner(link.device(), link.session.upload().state(), link.session.statusControl());
+    auto *runner = new StatusThreadRunner(link.device(), link.session.upload().state(), link.session.statusControl(),
+                                         link.session.product().batteryFullMillivolts);
     QSignalSpy batterySpy(runner, &StatusThreadRunner::RefreshBatteryStatus);
     runner->start();
     QTRY_COMPARE(batterySpy.count(), 1); // passed on in this thread

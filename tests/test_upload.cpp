@@ -135,9 +135,15 @@ void TestUpload::scrollWheelSwap()
     definition = file.readAll().replace("ScrollRev=0", "ScrollRev=1");
     file.close();
     link.dir.writeFile("DefaultProfile.bin", definition);
+    // The product is read when a session starts.
+    link.device().CloseDevice();
+    MouseSession session(&link.mouse);
+    session.link().BuildDeviceTable();
+    session.link().EnumerateDevices();
+    session.link().OpenDevice(CurrentProduct().toLatin1().constData());
 
     ConfigData config = factoryConfig();
-    QCOMPARE(link.session.upload().WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
+    QCOMPARE(session.upload().WriteProfileToDevice(config, GroupButtons), quint8(ReportOk));
     const QByteArray buttons = link.mouse.memory(0x03);
     QCOMPARE(slotBytes(buttons, 23), QByteArray("\x8b\x00\x00\x00", 4)); // button 40 (scroll up)
     QCOMPARE(slotBytes(buttons, 22), QByteArray("\x8c\x00\x00\x00", 4)); // button 41 (scroll down)

@@ -211,7 +211,7 @@ void TestVirtualMouse::scenarioAndEnvironment()
         QVERIFY(fromEnvironment->isPlugged(VirtualMouse::Receiver)
                 && fromEnvironment->isPlugged(VirtualMouse::Cable));
     }
-    QVERIFY(DeviceLink().CurrentHidBackend() != nullptr);
+    QVERIFY(DeviceLink(Product::load()).CurrentHidBackend() != nullptr);
     qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
     QVERIFY(!virtualMouseFromEnvironment());
 }
@@ -232,7 +232,8 @@ void TestVirtualMouse::timelineDrivesTheSession()
 
     QScopedPointer<DeviceSession> session;
     // Stopped before the session closes the device.
-    StatusThreadRunner runner(device, mouseSession.upload().state(), mouseSession.statusControl());
+    StatusThreadRunner runner(device, mouseSession.upload().state(), mouseSession.statusControl(),
+                              mouseSession.product().batteryFullMillivolts);
     QSignalSpy status(&runner, &StatusThreadRunner::RefreshStatus);
     QSignalSpy battery(&runner, &StatusThreadRunner::RefreshBatteryStatus);
     QSignalSpy fired(mouse->timeline(), &VirtualMouseTimeline::fired);

@@ -1,3 +1,4 @@
+#include "storage/Product.h"
 #include "ProfileTestHost.h"
 #include "ProgramSession.h"
 #include "ScriptedPrompts.h"
@@ -417,7 +418,7 @@ void TestWindowScreens::shippedLanguages()
         const QString code = languages[language].first;
         QVERIFY2(button->action(language), qPrintable(code));
         button->action(language)->trigger();
-        QCOMPARE(button->text(), LoadLanguageList().entries[language].name);
+        QCOMPARE(button->text(), Product::load().languages.entries[language].name);
         // Every language but English answers in its own words.
         const QString yes = QCoreApplication::translate("ConfirmButtons", "Yes");
         QVERIFY2((yes == QLatin1String("Yes")) == (code == QLatin1String("en")),
@@ -449,12 +450,12 @@ void TestWindowScreens::textsFit()
     QFETCH(double, scale);
     VirtualMouseLink link(true, false);
     installTranslations(link.dir);
-    LanguageSwitch languages;
+    LanguageSwitch languages(link.session.product());
     QVERIFY(languages.choose(language));
     SetUiScale(scale);
     const auto restore = qScopeGuard([] {
         SetUiScale(1.0);
-        SetCurrentLanguage(0);
+        SetCurrentLanguage(0, {});
     });
     ConfigData config;
     LoadConfig(config);
@@ -533,7 +534,7 @@ void TestWindowScreens::windowFits()
     qputenv("MOUSECFG_VIRTUAL_MOUSE", "receiver");
     const auto restore = qScopeGuard([] {
         qunsetenv("MOUSECFG_VIRTUAL_MOUSE");
-        SetCurrentLanguage(0);
+        SetCurrentLanguage(0, {});
     });
     ProgramSession program;
     MousecfgWidget window(program.session, program.takeNotices());

@@ -17,6 +17,7 @@
 #include "ui/main/FirmwareUpdate.h"
 #include "ui/main/HeaderBar.h"
 #include "ui/main/LanguageButton.h"
+#include "storage/Product.h"
 #include "ui/main/LanguageSwitch.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/TabBar.h"
@@ -302,14 +303,16 @@ void TestWindowServices::languageButtonHiddenWithoutChoice()
     settings.setValue(QStringLiteral("FONT_LIST/LANGNUM"), 2);
     settings.setValue(QStringLiteral("FONT_LIST/LangFile_1"), QStringLiteral("../x"));
     settings.sync();
-    LanguageSwitch languages;
+    const Product product = Product::load();
+    LanguageSwitch languages(product);
     QVERIFY(!languages.choose(1));
     QVERIFY(!languages.choose(5));
     QCOMPARE(languages.current(), 1);
     // A list cut below the stored choice shows the first language, never an empty button.
     settings.setValue(QStringLiteral("FONT_LIST/LANGNUM"), 1);
     settings.sync();
-    LanguageSwitch cut;
+    const Product cutProduct = Product::load();
+    LanguageSwitch cut(cutProduct);
     QCOMPARE(cut.current(), 0);
 }
 
@@ -467,7 +470,7 @@ void TestWindowServices::settingsByKeyShowOnThePages()
     QCOMPARE(shown.toLower(), value.toLower());
     ConfigData saved;
     LoadConfig(saved);
-    QCOMPARE(SlotSettings::toJson(saved, slot).value(key), engine->settings(slot).value(key));
+    QCOMPARE(SlotSettings::toJson(saved, slot, Product::load()).value(key), engine->settings(slot).value(key));
     window->collectPageState();
     QCOMPARE(SlotSettings::text(engine->settings(slot).value(key)).toLower(), value.toLower());
 }

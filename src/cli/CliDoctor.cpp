@@ -4,7 +4,6 @@
 #include "device/link/AccessAdvice.h"
 #include "device/session/MouseSession.h"
 #include "storage/AppPaths.h"
-#include "storage/ProductDefinition.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -75,7 +74,8 @@ Finding mouseCheck(const CliDevice &device)
     const DeviceLink &link = device.session().link();
     const QStringList present = link.PresentDeviceNodes();
     const QStringList denied = link.DeniedDeviceNodes();
-    const QString product = ProductName().isEmpty() ? QStringLiteral("the mouse") : ProductName();
+    const QString &name = device.session().product().name;
+    const QString product = name.isEmpty() ? QStringLiteral("the mouse") : name;
     const QString what = virtualMouse.isEmpty()
         ? present.join(QStringLiteral(", "))
         : QStringLiteral("virtual mouse '%1' (%2)").arg(virtualMouse, present.join(QStringLiteral(", ")));

@@ -34,14 +34,14 @@ int get(const QStringList &arguments, QTextStream &out, QTextStream &err)
         }
         settings = QJsonDocument::fromJson(reply.value(0).toString().toUtf8()).object();
     } else {
-        settings = SlotSettings::toJson(config, slot);
+        settings = SlotSettings::toJson(config, slot, Product::load());
     }
     if (json) {
         out << QJsonDocument(settings).toJson(QJsonDocument::Indented);
         return 0;
     }
     // The keys' own order, which a JSON object does not keep.
-    QStringList order = SlotSettings::keys();
+    QStringList order = SlotSettings::keys(Product::load());
     for (const QString &key : settings.keys()) {
         if (!order.contains(key))
             order << key;

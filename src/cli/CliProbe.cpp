@@ -2,6 +2,7 @@
 
 #include "cli/CliDoctor.h"
 #include "device/link/HardwareProbe.h"
+#include "storage/Product.h"
 #include "device/link/ProbeReport.h"
 
 #include "mousecfg_version.h"
@@ -28,7 +29,8 @@ int probe(const QStringList &args, QTextStream &out, QTextStream &err)
         }
     }
 
-    HardwareProbe hardware;
+    const Product product = Product::load();
+    HardwareProbe hardware(product);
     hardware.run(all);
     for (const QString &line : hardware.lines(withSerials))
         out << line << "\n";

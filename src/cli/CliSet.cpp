@@ -53,7 +53,7 @@ int set(const QStringList &arguments, QTextStream &out, QTextStream &err)
             return 0;
         return current ? applyThroughWindow(false, out, err) : savedForLater(slot, out);
     }
-    const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args);
+    const SlotSettings::SetResult result = SlotSettings::set(config, slot, key, args, Product::load());
     if (!result.ok) {
         err << "mousecfg-cli: " << result.error << "\n";
         return ExitRefused;

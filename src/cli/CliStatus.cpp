@@ -66,7 +66,7 @@ void readBattery(const CliDevice &device, StatusFacts &facts)
     facts.answered = device.queryBattery(reply);
     if (!facts.answered)
         return;
-    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
+    const BatteryReport report = BatteryReport::fromFrame(reply, device.session().product().batteryFullMillivolts);
     facts.asleep = report.asleep;
     facts.battery = report.level;
     facts.charging = report.charging;

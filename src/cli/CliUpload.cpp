@@ -55,7 +55,7 @@ void readBatteryState(const CliDevice &device)
     quint8 reply[ReportLength] = {};
     if (!device.queryBattery(reply))
         return;
-    const BatteryReport report = BatteryReport::fromFrame(reply, BatteryFull());
+    const BatteryReport report = BatteryReport::fromFrame(reply, device.session().product().batteryFullMillivolts);
     UploadState &state = device.session().upload().state();
     state.SetDeviceTypeByte(report.deviceType);
     state.SetMouseAsleep(report.asleep);

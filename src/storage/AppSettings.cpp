@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int LanguageSlots = 10;
 // A damaged "PROFILE_LIST/Count" must not make the reader walk millions of keys.
 constexpr int MaxLibraryEntries = 1000;
 
@@ -69,29 +68,6 @@ int LoadLanguage()
     return IniReader(AppPaths::languageFile()).value(QStringLiteral("Config/LangID")).toInt();
 }
 
-LanguageList LoadLanguageList()
-{
-    const IniReader file(GlobalSettingsFile(QStringLiteral("FONT_LIST/LANGNUM")));
-    LanguageList list;
-    list.count = qBound(0, file.value(QStringLiteral("FONT_LIST/LANGNUM")).toInt(), LanguageSlots);
-    for (int n = 0; n < LanguageSlots; ++n) {
-        LanguageEntry entry;
-        entry.name = file.value(QStringLiteral("FONT_LIST/LangName_%1").arg(n)).toString();
-        entry.file = file.value(QStringLiteral("FONT_LIST/LangFile_%1").arg(n)).toString();
-        list.entries.append(entry);
-    }
-    return list;
-}
-
-LanguageFont LoadLanguageFont(int id)
-{
-    const IniReader file(GlobalSettingsFile(QStringLiteral("FONT_LIST/FONT_%1").arg(id)));
-    LanguageFont font;
-    font.family = file.value(QStringLiteral("FONT_LIST/FONT_%1").arg(id)).toString();
-    font.size = qBound(0, file.value(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(id)).toInt(), 200);
-    return font;
-}
-
 bool SaveCurrentProduct(const QString &name)
 {
     return setGlobalValue(QStringLiteral("Config/CurrentProductName"), name);
@@ -122,42 +98,14 @@ int LoadBattery()
     return globalValue(QStringLiteral("Config/Battery")).toInt();
 }
 
-int BatteryFull()
-{
-    // A damaged value would make every reading look full; the installation default stands in for it.
-    bool ok = false;
-    const int millivolts = globalValue(QStringLiteral("Config/BatteryFull"), 4200).toInt(&ok);
-    return ok && millivolts > 0 ? millivolts : 4200;
-}
-
 bool BatteryNoticesEnabled()
 {
     return globalValue(QStringLiteral("Config/BatteryNotices"), 1).toInt() != 0;
 }
 
-int AccentColorIndex()
-{
-    return globalValue(QStringLiteral("Config/GColorID")).toInt();
-}
-
-QString Model()
-{
-    return globalValue(QStringLiteral("Config/Model")).toString();
-}
-
-QString MouseListName()
-{
-    return globalValue(QStringLiteral("Mouse_List/0")).toString();
-}
-
 int SensorVariant()
 {
     return globalValue(QStringLiteral("MouseSenSor/1")).toInt();
-}
-
-int LedVariant()
-{
-    return globalValue(QStringLiteral("MouseLEDMode/") + CurrentProduct()).toInt();
 }
 
 bool SaveFileOwner(const QString &path, const QString &name)

@@ -4,11 +4,19 @@
 #include <QStringList>
 #include <QVector>
 
+// Font of one language: "FONT_LIST/FONT_<n>" and "FONT_LIST/FONT_SIZE_<n>".
+struct LanguageFont
+{
+    QString family;
+    uint size = 0;
+};
+
 // One entry of the installation's language list ("FONT_LIST").
 struct LanguageEntry
 {
     QString name; // "FONT_LIST/LangName_<n>"
     QString file; // "FONT_LIST/LangFile_<n>", a .qm base name below AppDir/lang
+    LanguageFont font; // read into Product only
 };
 
 // The languages offered: the stated count and always ten entries (entries past the count are empty).
@@ -18,12 +26,6 @@ struct LanguageList
     QVector<LanguageEntry> entries;
 };
 
-// Font of one language: "FONT_LIST/FONT_<n>" and "FONT_LIST/FONT_SIZE_<n>".
-struct LanguageFont
-{
-    QString family;
-    uint size = 0;
-};
 
 // Settings of Configs/Config.ini, Configs/LangConfig.ini and the product's Config.ini.
 // Each call opens its file and releases it; a missing file or key reads as its default. Every save
@@ -44,10 +46,6 @@ QString GlobalSettingsFile(const QString &key);
 // "Config/LangID" of LangConfig.ini.
 bool SaveLanguage(int id);
 int LoadLanguage();
-// Installation: "FONT_LIST/LANGNUM" (cut to 0..10) and ten name/file pairs.
-LanguageList LoadLanguageList();
-// Installation: the font family and size of language `id`.
-LanguageFont LoadLanguageFont(int id);
 // "Config/CurrentProductName".
 bool SaveCurrentProduct(const QString &name);
 QString CurrentProduct();
@@ -57,20 +55,10 @@ int LoadDiff();
 // "Config/Battery": the last percentage shown.
 bool SaveBattery(int percent);
 int LoadBattery();
-// Installation: "Config/BatteryFull" in millivolts (default 4200).
-int BatteryFull();
 // "Config/BatteryNotices": desktop notices of a low battery (on unless the user sets it to 0).
 bool BatteryNoticesEnabled();
-// Installation: "Config/GColorID" as stored; AccentColor() maps it to a colour.
-int AccentColorIndex();
-// Installation: "Config/Model".
-QString Model();
-// Installation: "Mouse_List/0", the name of the supported device entry.
-QString MouseListName();
 // Installation: "MouseSenSor/1", the sensor model code.
 int SensorVariant();
-// Installation: "MouseLEDMode/" + CurrentProduct() (the product name is the user's choice).
-int LedVariant();
 // "MouseName/Name" of an exported file: the product it belongs to.
 bool SaveFileOwner(const QString &path, const QString &name);
 QString FileOwner(const QString &path);

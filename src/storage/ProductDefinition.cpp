@@ -23,12 +23,13 @@ bool productFileExists()
 
 int readInt(const QString &key, int defaultValue)
 {
-    const QVariant value = readValue(QStringLiteral("PROFILE/") + key);
-    if (!value.isValid())
-        return defaultValue;
-    // Not a number reads as 0; a number beyond int is cut to int's range rather than wrapped.
-    const qlonglong number = value.toLongLong();
-    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), number, std::numeric_limits<int>::max()));
+    return ProductDefinitionInt(IniReader(AppPaths::productDefinitionFile()), key, defaultValue);
+}
+
+int buttonCount()
+{
+    const int count = readInt(QStringLiteral("ButtonCount"), 0) ^ readInt(QStringLiteral("MouseDpi"), 0);
+    return qBound(0, count, ButtonMatrixSize);
 }
 
 QString indexedKey(const char *group, int index, const char *suffix)
@@ -38,20 +39,25 @@ QString indexedKey(const char *group, int index, const char *suffix)
 
 } // namespace
 
+int ProductDefinitionInt(const QSettings &file, const QString &key, int defaultValue)
+{
+    const QVariant value = file.value(QStringLiteral("PROFILE/") + key);
+    if (!value.isValid())
+        return defaultValue;
+    // Not a number reads as 0; a number beyond int is cut to int's range rather than wrapped.
+    const qlonglong number = value.toLongLong();
+    return int(qBound<qlonglong>(std::numeric_limits<int>::min(), number, std::numeric_limits<int>::max()));
+}
+
+void ReadButtonMatrix(const QSettings &file, const char *suffix, ButtonMatrix &table)
+{
+    for (int i = 0; i < ButtonMatrixSize; ++i)
+        table[size_t(i)] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
+}
+
 QString ProductName()
 {
     return readValue(QStringLiteral("PROFILE/ProductName")).toString();
-}
-
-QString Version()
-{
-    return readValue(QStringLiteral("PROFILE/Version")).toString();
-}
-
-int ButtonCount()
-{
-    const int count = readInt(QStringLiteral("ButtonCount"), 0) ^ readInt(QStringLiteral("MouseDpi"), 0);
-    return qBound(0, count, ButtonMatrixSize);
 }
 
 int DpiStageCount()
@@ -68,10 +74,6 @@ int ShowSleep()
 {
     return readInt(QStringLiteral("ShowSleep"), 1);
 }
-int ScrollRev()
-{
-    return readInt(QStringLiteral("ScrollRev"), 0);
-}
 int MinDelay()
 {
     return qMax(1, readInt(QStringLiteral("MinDelay"), 10));
@@ -79,10 +81,6 @@ int MinDelay()
 int Flag33254()
 {
     return readInt(QStringLiteral("33254"), 0);
-}
-int ColorMode()
-{
-    return readInt(QStringLiteral("ColorMode"), 0);
 }
 int LedDisable()
 {
@@ -92,23 +90,10 @@ int SyncMode()
 {
     return readInt(QStringLiteral("SyncMode"), 0);
 }
-int French()
-{
-    return readInt(QStringLiteral("french"), -1);
-}
-
 void SleepRange(int &min, int &max)
 {
     min = qBound(0, readInt(QStringLiteral("SleepMin"), 1), 255);
     max = qBound(0, readInt(QStringLiteral("SleepMax"), 9), 255);
-}
-
-void UsbIds(int &vid1, int &pid1, int &vid2, int &pid2)
-{
-    vid1 = qBound(0, readInt(QStringLiteral("vid1"), 0x248A), 0xFFFF);
-    pid1 = qBound(0, readInt(QStringLiteral("pid1"), 0xFA02), 0xFFFF);
-    vid2 = qBound(0, readInt(QStringLiteral("vid2"), 0x248A), 0xFFFF);
-    pid2 = qBound(0, readInt(QStringLiteral("pid2"), 0xFB01), 0xFFFF);
 }
 
 int SensorDefaults(quint8 bytes[7])
@@ -129,9 +114,9 @@ static int loadMatrix(const char *suffix, qint8 table[ButtonMatrixSize])
 {
     if (!productFileExists())
         return -1;
-    const IniReader file(AppPaths::productDefinitionFile());
-    for (int i = 0; i < ButtonMatrixSize; ++i)
-        table[i] = qint8(file.value(indexedKey("BUTTON_INFO", i, suffix)).toInt());
+    ButtonMatrix matrix {};
+    ReadButtonMatrix(IniReader(AppPaths::productDefinitionFile()), suffix, matrix);
+    std::copy(matrix.begin(), matrix.end(), table);
     return 0;
 }
 
@@ -144,7 +129,7 @@ int LoadButtonMatrix2(qint8 table[ButtonMatrixSize])
 {
     if (loadMatrix("Matrix2", table) < 0)
         return -1;
-    return ButtonCount();
+    return buttonCount();
 }
 
 int LoadProfileTemplate(ProfileTemplate &out)

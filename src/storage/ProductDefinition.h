@@ -4,6 +4,10 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
+class QSettings;
+
 // Factory profile values that a product definition carries (the "PROFILE" template keys).
 struct ProfileTemplate
 {
@@ -37,39 +41,36 @@ struct ProfileTemplate
 // Number of entries of the product definition's button tables ("_Matrix", "_Matrix2").
 constexpr int ButtonMatrixSize = 16;
 
-// Read-only accessors of the product definition file (AppDir + "/DefaultProfile.bin").
+// The product's button tables: one entry per button, 0..15.
+using ButtonMatrix = std::array<qint8, ButtonMatrixSize>;
+
+// The integer "PROFILE/<key>" of `file`: `defaultValue` when absent, 0 when not a number, cut to int.
+int ProductDefinitionInt(const QSettings &file, const QString &key, int defaultValue);
+// The table "PROFILE/BUTTON_INFO_<i>_<suffix>" of `file` ("Matrix" or "Matrix2").
+void ReadButtonMatrix(const QSettings &file, const char *suffix, ButtonMatrix &table);
+
+// Accessors of the product definition file that the settings pages and the records read; the
+// rest of the program takes these facts from Product. Read-only (AppDir + "/DefaultProfile.bin").
 // A missing file or key reads as the documented default; nothing here ever writes the file.
 
 // "PROFILE/ProductName".
 QString ProductName();
-// "PROFILE/Version".
-QString Version();
-// "ButtonCount" XOR "MouseDpi", cut to 0..16 so that it never indexes past the button tables.
-int ButtonCount();
 // "ButtonCount" XOR "MouseDpi" XOR "DPICount", as stored; the DPI code maps values outside 1..8 to 8.
 int DpiStageCount();
 // "PROFILE/DisableMacro" (default 0).
 int DisableMacro();
 // "PROFILE/ShowSleep" (default 1).
 int ShowSleep();
-// "PROFILE/ScrollRev" (default 0).
-int ScrollRev();
 // "PROFILE/MinDelay" (default 10), at least 1 since delays are divided by it.
 int MinDelay();
 // "PROFILE/33254" (default 0).
 int Flag33254();
-// "PROFILE/ColorMode" (default 0).
-int ColorMode();
 // "PROFILE/ledDisable" (default 0).
 int LedDisable();
 // "PROFILE/SyncMode" (default 0).
 int SyncMode();
-// "PROFILE/french" (default -1).
-int French();
 // "PROFILE/SleepMin" and "PROFILE/SleepMax" (defaults 1 and 9), each cut to 0..255.
 void SleepRange(int &min, int &max);
-// Receiver and cable USB ids (defaults 0x248A:0xFA02 and 0x248A:0xFB01), each cut to 0..0xFFFF.
-void UsbIds(int &vid1, int &pid1, int &vid2, int &pid2);
 // lift, angle, butondelay, jitter, wake, sensormode, sync as bytes; -1 (buffer untouched) without a file.
 int SensorDefaults(quint8 bytes[7]);
 // The "_Matrix" table (device slot of each button); -1 (untouched) without a file.

@@ -4,7 +4,6 @@
 #include "storage/ConfigData.h"
 #include "storage/IniFile.h"
 #include "storage/IniSafety.h"
-#include "storage/ProductDefinition.h"
 
 #include <QSettings>
 
@@ -33,16 +32,16 @@ int UploadSlot(const ConfigData &config)
     return config.ProfileID < ProfileSlots ? config.ProfileID : 0;
 }
 
-int LightingSlotIndex(int currentSlot)
+int LightingSlotIndex(int currentSlot, const QString &productName)
 {
-    if (ProductName() == QLatin1String("4630"))
+    if (productName == QLatin1String("4630"))
         return 0;
     return qBound(0, currentSlot, ProfileSlots - 1);
 }
 
-int UploadLightingSlot(const ConfigData &config)
+int UploadLightingSlot(const ConfigData &config, const QString &productName)
 {
-    return LightingSlotIndex(UploadSlot(config));
+    return LightingSlotIndex(UploadSlot(config), productName);
 }
 
 int UnsentSlots()

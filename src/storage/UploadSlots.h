@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 struct ConfigData;
 
 // Which on-board slots an upload writes. The mouse keeps DPI stages, buttons and lighting per slot and
@@ -11,9 +13,9 @@ struct ConfigData;
 int UploadSlot(const ConfigData &config);
 // The slot whose lighting the pages edit and the upload sends: slot 0 on the product "4630", where
 // every slot shares one lighting, else `currentSlot` (cut to the slot range).
-int LightingSlotIndex(int currentSlot);
+int LightingSlotIndex(int currentSlot, const QString &productName);
 // The same for the current slot of `config`.
-int UploadLightingSlot(const ConfigData &config);
+int UploadLightingSlot(const ConfigData &config, const QString &productName);
 
 // Every slot's bit.
 constexpr int AllSlotsMask = 0x1F;

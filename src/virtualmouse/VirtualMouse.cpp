@@ -1,6 +1,6 @@
 #include "virtualmouse/VirtualMouse.h"
 
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 #include "virtualmouse/VirtualMouseTimeline.h"
 
 namespace {
@@ -16,8 +16,10 @@ VirtualMouse::VirtualMouse(bool receiverPlugged, bool cablePlugged, QObject *par
     : DeviceNoticeSource(parent)
     , m_timeline(new VirtualMouseTimeline(this))
 {
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
+    // The ids the installation's product definition names.
+    const Product product = Product::load();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
     setUsbIds(Receiver, quint16(vid1), quint16(pid1));
     setUsbIds(Cable, quint16(vid2), quint16(pid2));
     setReleaseNumber(Receiver, 0x0102);

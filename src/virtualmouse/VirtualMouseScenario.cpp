@@ -1,6 +1,6 @@
 #include "virtualmouse/VirtualMouseScenario.h"
 
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 #include "virtualmouse/VirtualMouse.h"
 #include "virtualmouse/VirtualMouseTimeline.h"
 
@@ -19,8 +19,10 @@ int number(const QSettings &scenario, const char *key, int fallback)
 
 void applyIds(VirtualMouse &mouse, const QSettings &scenario)
 {
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
+    // The ids the installation's product definition names.
+    const Product product = Product::load();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
     mouse.setUsbIds(VirtualMouse::Receiver, quint16(number(scenario, "Mouse/ReceiverVid", vid1)),
                     quint16(number(scenario, "Mouse/ReceiverPid", pid1)));
     mouse.setUsbIds(VirtualMouse::Cable, quint16(number(scenario, "Mouse/CableVid", vid2)),

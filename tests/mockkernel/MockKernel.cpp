@@ -4,7 +4,7 @@
 #include "MockKernel.h"
 
 #include "MockHidDescriptors.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 
 #include <QPair>
 
@@ -153,8 +153,10 @@ MockKernel::MockKernel()
     char *root = umockdev_testbed_get_root_dir(m_testbed);
     m_root = root;
     g_free(root);
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
+    // The ids the installation's product definition names.
+    const Product product = Product::load();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
     m_vendorId[Receiver] = quint16(vid1);
     m_productId[Receiver] = quint16(pid1);
     m_vendorId[Cable] = quint16(vid2);

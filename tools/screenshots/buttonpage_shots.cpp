@@ -105,7 +105,7 @@ int main(int argc, char **argv)
     TarnFireKeyWindow fireWithoutKey;
     fireWithoutKey.choice(FireKeySetting::KeyboardKey)->click();
     shootDialog(&fireWithoutKey, QStringLiteral("dialog-fire-no-key"));
-    TarnSniperWindow sniper(3389);
+    TarnSniperWindow sniper(SensorSpecFor(3389));
     sniper.preset(1);
     shootDialog(&sniper, QStringLiteral("dialog-sniper"));
     return 0;

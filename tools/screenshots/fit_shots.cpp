@@ -79,7 +79,7 @@ int main(int argc, char **argv)
          QDir(QStringLiteral(MOUSECFG_APPDIR "/lang")).entryList({ QStringLiteral("*.qm") }))
         QFile::copy(QStringLiteral(MOUSECFG_APPDIR "/lang/") + file,
                     link.dir.path() + QStringLiteral("/lang/") + file);
-    LanguageSwitch languages;
+    LanguageSwitch languages(link.session.product());
     if (!languages.choose(language))
         qWarning("language %d did not load", language);
 

@@ -4,7 +4,7 @@
 #include "core/settings/ButtonCatalogue.h"
 #include "storage/KeyTable.h"
 #include "storage/MacroList.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 
 #include <QStringList>
 
@@ -111,22 +111,22 @@ const CatalogueEntry *entryNamed(const QString &text)
     return found;
 }
 
-bool offered(int fun, ButtonPlace place)
+bool offered(int fun, ButtonPlace place, const Product &product)
 {
     if (place == ButtonPlace::Wheel)
         return WheelMenuCodes().contains(fun);
-    return FunctionMenuOffers(fun, DisableMacro() == 0, LedDisable() == 0);
+    return FunctionMenuOffers(fun, product.disableMacro == 0, product.ledDisable == 0);
 }
 
-QString offeredList(ButtonPlace place)
+QString offeredList(ButtonPlace place, const Product &product)
 {
     QStringList names;
     for (const CatalogueEntry &entry : Catalogue()) {
-        if (offered(entry.fun, place) && entry.source == ValueSource::None)
+        if (offered(entry.fun, place, product) && entry.source == ValueSource::None)
             names << entryText(entry);
     }
     for (const CatalogueEntry &entry : Catalogue()) {
-        if (!offered(entry.fun, place))
+        if (!offered(entry.fun, place, product))
             continue;
         if (entry.source == ValueSource::SingleKey)
             names << QStringLiteral("key:KEY");
@@ -273,7 +273,8 @@ QString ButtonText(const ButtonInfo &button)
     return entryText(*entry);
 }
 
-QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, const QString &text)
+QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, const QString &text,
+                        const Product &product)
 {
     int fun = -1;
     QString value;
@@ -295,8 +296,8 @@ QString StoreButtonText(ProfileData &profile, int record, ButtonPlace place, con
         const CatalogueEntry *entry = entryNamed(text.trimmed());
         fun = entry && entry->source == ValueSource::None ? entry->fun : -1;
     }
-    if (fun < 0 || !offered(fun, place))
-        return QStringLiteral("'%1' is not offered here; allowed: %2").arg(text, offeredList(place));
+    if (fun < 0 || !offered(fun, place, product))
+        return QStringLiteral("'%1' is not offered here; allowed: %2").arg(text, offeredList(place, product));
 
     switch (CheckPick(profile, record, fun, MacroCount())) {
     case PickCheck::LastLeftClick:

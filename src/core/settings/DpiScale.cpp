@@ -1,22 +1,19 @@
 #include "core/settings/DpiScale.h"
 
-#include "storage/ProductDefinition.h"
-
 #include <QStringList>
 
-DpiScale::DpiScale(int sensor)
+DpiScale::DpiScale(const SensorSpec &sensor)
     : m_sensor(sensor)
-    , m_range(DpiRangeFor(sensor, ProductName(), Flag33254()))
 { }
 
 bool DpiScale::known() const
 {
-    return dpiOf(m_range.maximum) > 0;
+    return dpiOf(m_sensor.range.maximum) > 0;
 }
 
 int DpiScale::codeOf(int dpi) const
 {
-    for (int code = m_range.minimum; code <= m_range.maximum; ++code) {
+    for (int code = m_sensor.range.minimum; code <= m_sensor.range.maximum; ++code) {
         if (dpiOf(code) == dpi)
             return code;
     }
@@ -28,7 +25,7 @@ QString DpiScale::describe(int dpi) const
     // Runs of equal steps, as the formulas make them; an irregular scale is named by its ends only.
     QStringList runs;
     int step = 0;
-    for (int code = m_range.minimum + 1; code <= m_range.maximum; ++code) {
+    for (int code = m_sensor.range.minimum + 1; code <= m_sensor.range.maximum; ++code) {
         const int here = dpiOf(code) - dpiOf(code - 1);
         if (here == step)
             continue;
@@ -38,12 +35,12 @@ QString DpiScale::describe(int dpi) const
     }
     if (step != 0)
         runs << QString::number(step);
-    QString text = QStringLiteral("%1 to %2").arg(dpiOf(m_range.minimum)).arg(dpiOf(m_range.maximum));
+    QString text = QStringLiteral("%1 to %2").arg(dpiOf(m_sensor.range.minimum)).arg(dpiOf(m_sensor.range.maximum));
     if (!runs.isEmpty() && runs.size() <= 4)
         text += QStringLiteral(" in steps of ") + runs.join(QStringLiteral(", then "));
     int below = -1;
     int above = -1;
-    for (int code = m_range.minimum; code <= m_range.maximum; ++code) {
+    for (int code = m_sensor.range.minimum; code <= m_sensor.range.maximum; ++code) {
         const int value = dpiOf(code);
         if (value < dpi)
             below = value;

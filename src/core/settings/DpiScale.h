@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/upload/DpiRules.h"
+#include "sensors/SensorSpec.h"
 
 #include <QString>
 
@@ -9,22 +9,21 @@
 class DpiScale
 {
 public:
-    // The scale of `sensor` on the current product.
-    explicit DpiScale(int sensor);
+    // The scale of `sensor`.
+    explicit DpiScale(const SensorSpec &sensor);
 
     // True when the formulas know the sensor.
     bool known() const;
     // The DPI of slider position `code`.
-    int dpiOf(int code) const { return DpiFromCode(code, m_sensor); }
+    int dpiOf(int code) const { return m_sensor.dpiOf(code); }
     // The slider position that stands for exactly `dpi`; -1 when none does.
     int codeOf(int dpi) const;
     // True when X and Y of a stage may differ.
-    bool linkOffered() const { return m_range.linkOffered; }
+    bool linkOffered() const { return m_sensor.range.linkOffered; }
     // One line naming the offered values: "100 to 26000 in steps of 50 up to 16000, then 100", and
     // for `dpi` the nearest offered values below and above it.
     QString describe(int dpi) const;
 
 private:
-    int m_sensor;
-    DpiSliderRange m_range;
+    SensorSpec m_sensor;
 };

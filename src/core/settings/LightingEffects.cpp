@@ -1,7 +1,6 @@
 #include "core/settings/LightingEffects.h"
 
 #include "storage/ConfigData.h"
-#include "storage/UploadSlots.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -56,10 +55,10 @@ QVector<int> LightingMenuOrder()
     return { 1, 2, 3, 4, 9, 11, 10, 12, 13, 0 };
 }
 
-void LightingEditor::attach(ConfigData &config, int currentSlot)
+void LightingEditor::attach(ConfigData &config, int lightingSlot)
 {
     m_config = &config;
-    m_lightingSlot = LightingSlotIndex(currentSlot);
+    m_lightingSlot = qBound(0, lightingSlot, ProfileSlots - 1);
 }
 
 int LightingEditor::effect() const

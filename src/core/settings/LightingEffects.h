@@ -34,8 +34,8 @@ public:
     // Edits nothing until attach().
     LightingEditor() = default;
 
-    // Edits `config` (kept by reference) with `currentSlot` current.
-    void attach(ConfigData &config, int currentSlot);
+    // Edits the lighting of slot `lightingSlot` (LightingSlotIndex) of `config`, kept by reference.
+    void attach(ConfigData &config, int lightingSlot);
     // True once attached.
     bool isAttached() const { return m_config != nullptr; }
     // The index of the lighting slot.

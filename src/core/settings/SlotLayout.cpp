@@ -1,38 +1,35 @@
 #include "core/settings/SlotLayout.h"
 
 #include "device/upload/DpiBlock.h"
-#include "storage/ProductDefinition.h"
-
-#include <algorithm>
+#include "storage/Product.h"
 
 namespace SlotLayout {
 
-int stageCount()
+int stageCount(const Product &product)
 {
-    return DpiStageCountForDevice(DpiStageCount());
+    return DpiStageCountForDevice(product.dpiStageCount);
 }
 
-QVector<int> shownButtons()
+QVector<int> shownButtons(const Product &product)
 {
-    qint8 matrix[ButtonMatrixSize];
-    std::fill(std::begin(matrix), std::end(matrix), qint8(-1));
-    const int count = LoadButtonMatrix2(matrix);
     QVector<int> records;
-    for (int i = 0; i < qMin(count, int(ButtonMatrixSize)); ++i) {
-        if (matrix[i] != -1)
+    if (!product.definitionFound)
+        return records;
+    for (int i = 0; i < product.buttonCount; ++i) {
+        if (product.buttonMatrix2[size_t(i)] != -1)
             records << i;
     }
     return records;
 }
 
-bool syncOffered()
+bool syncOffered(const Product &product)
 {
-    return SyncMode() == 1;
+    return product.syncMode == 1;
 }
 
-bool filtersOffered()
+bool filtersOffered(const Product &product)
 {
-    return SyncMode() != 0;
+    return product.syncMode != 0;
 }
 
 QString sensorModeName(int mode)

@@ -5,8 +5,8 @@
 #include "core/settings/LightingEffects.h"
 #include "core/settings/SettingRanges.h"
 #include "core/settings/SlotLayout.h"
-#include "storage/AppSettings.h"
-#include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
+#include "storage/Product.h"
 
 #include <QColor>
 #include <QRegularExpression>
@@ -60,12 +60,13 @@ QString rangeText(int minimum, int maximum)
 class Setter
 {
 public:
-    Setter(ConfigData &config, int slot, const QString &key, const QString &value)
+    Setter(ConfigData &config, int slot, const QString &key, const QString &value, const Product &product)
         : m_config(config)
         , m_profile(config.profiles[slot])
         , m_slot(slot)
         , m_key(key)
         , m_value(value)
+        , m_product(product)
     { }
 
     // Empty when stored, else the refusal.
@@ -88,6 +89,7 @@ private:
     int m_slot;
     QString m_key;
     QString m_value;
+    const Product &m_product;
 };
 
 QString Setter::setSwitch(quint8 &field, quint8 onValue, quint8 offValue)
@@ -113,7 +115,7 @@ QString Setter::setStage(int stage, const QString &part)
     DpiStage &target = m_profile.stages[stage];
     if (part == QLatin1String("enabled"))
         return setSwitch(target.used, 1, 0);
-    const DpiScale scale(SensorVariant());
+    const DpiScale scale(m_product.sensor);
     if (part == QLatin1String("link")) {
         if (!scale.linkOffered())
             return QStringLiteral("%1: this mouse's sensor keeps X and Y together").arg(m_key);
@@ -129,7 +131,7 @@ QString Setter::setStage(int stage, const QString &part)
     if (!scale.known())
         return QStringLiteral("%1: the resolutions of this mouse's sensor (%2) are unknown")
             .arg(m_key)
-            .arg(SensorVariant());
+            .arg(m_product.sensorCode);
     bool ok = false;
     const int dpi = m_value.toInt(&ok);
     const int code = ok ? scale.codeOf(dpi) : -1;
@@ -163,7 +165,7 @@ QString effectsWith(bool LightingControls::*control)
 bool Setter::setLighting(const QString &part, QString &error)
 {
     LightingEditor editor;
-    editor.attach(m_config, m_slot);
+    editor.attach(m_config, LightingSlotIndex(m_slot, m_product.name));
     // A value the current effect does not show would reach no byte the mouse uses.
     const LightingControls shown = LightingControlsOf(editor.effect());
     const auto lacks = [&](bool LightingControls::*control, const char *what) {
@@ -218,8 +220,7 @@ bool Setter::setLighting(const QString &part, QString &error)
         return true;
     }
     if (part == QLatin1String("sleep")) {
-        int minimum = 1, maximum = 9;
-        SleepRange(minimum, maximum);
+        const int minimum = m_product.sleepMin, maximum = m_product.sleepMax;
         if (!readNumber(m_value, minimum, maximum, number)) {
             error = refuse(rangeText(minimum, maximum));
             return true;
@@ -249,16 +250,16 @@ bool Setter::setSensor(const QString &part, QString &error)
         error = setSwitch(m_config.Wake, 0, 1);
         return true;
     }
-    if (part == QLatin1String("sync") && syncOffered()) {
+    if (part == QLatin1String("sync") && syncOffered(m_product)) {
         error = setSwitch(m_config.Sync, 1, 0);
         return true;
     }
     // The two filters are on when stored as 0.
-    if (part == QLatin1String("angle-snapping") && filtersOffered()) {
+    if (part == QLatin1String("angle-snapping") && filtersOffered(m_product)) {
         error = setSwitch(m_config.AngleValue, 0, 1);
         return true;
     }
-    if (part == QLatin1String("jitter") && filtersOffered()) {
+    if (part == QLatin1String("jitter") && filtersOffered(m_product)) {
         error = setSwitch(m_config.Jitter, 0, 1);
         return true;
     }
@@ -285,12 +286,12 @@ QString Setter::run()
 
     if (m_key == QLatin1String("dpi.stage")) {
         int stage = 0;
-        if (!readNumber(m_value, 1, stageCount(), stage))
-            return refuse(rangeText(1, stageCount()));
+        if (!readNumber(m_value, 1, stageCount(m_product), stage))
+            return refuse(rangeText(1, stageCount(m_product)));
         m_profile.dpi = quint8(stage - 1);
         return QString();
     }
-    if (head == QLatin1String("dpi") && isNumber && index >= 1 && index <= stageCount()
+    if (head == QLatin1String("dpi") && isNumber && index >= 1 && index <= stageCount(m_product)
         && parts.size() <= 3) {
         const QString part = parts.value(2);
         if (part.isEmpty() || part == QLatin1String("x") || part == QLatin1String("y")
@@ -300,17 +301,17 @@ QString Setter::run()
     if (head == QLatin1String("dpi") && isNumber)
         return QStringLiteral("%1: this mouse has DPI stages 1 to %2, each with .x, .y, .enabled and .link")
             .arg(m_key)
-            .arg(stageCount());
+            .arg(stageCount(m_product));
     if (head == QLatin1String("button") && isNumber && parts.size() == 2) {
-        const QVector<int> shown = shownButtons();
+        const QVector<int> shown = shownButtons(m_product);
         if (index < 1 || index > shown.size())
             return QStringLiteral("%1: this mouse has buttons 1 to %2").arg(m_key).arg(shown.size());
-        const QString error = StoreButtonText(m_profile, shown.at(index - 1), ButtonPlace::Button, m_value);
+        const QString error = StoreButtonText(m_profile, shown.at(index - 1), ButtonPlace::Button, m_value, m_product);
         return error.isEmpty() ? error : m_key + QStringLiteral(": ") + error;
     }
     if (m_key == QLatin1String("wheel.up") || m_key == QLatin1String("wheel.down")) {
         const int record = m_key == QLatin1String("wheel.up") ? WheelUpRecord : WheelDownRecord;
-        const QString error = StoreButtonText(m_profile, record, ButtonPlace::Wheel, m_value);
+        const QString error = StoreButtonText(m_profile, record, ButtonPlace::Wheel, m_value, m_product);
         return error.isEmpty() ? error : m_key + QStringLiteral(": ") + error;
     }
     QString error;
@@ -340,7 +341,8 @@ QString Setter::run()
 
 } // namespace
 
-QString SetSlotSetting(ConfigData &config, int slot, const QString &key, const QString &value)
+QString SetSlotSetting(ConfigData &config, int slot, const QString &key, const QString &value,
+                       const Product &product)
 {
-    return Setter(config, slot, key, value).run();
+    return Setter(config, slot, key, value, product).run();
 }

@@ -6,8 +6,8 @@
 #include "core/settings/LightingEffects.h"
 #include "core/settings/SettingRanges.h"
 #include "core/settings/SlotLayout.h"
+#include "storage/UploadSlots.h"
 #include "core/settings/SlotSetter.h"
-#include "storage/AppSettings.h"
 
 #include <QColor>
 #include <QJsonArray>
@@ -43,7 +43,7 @@ QStringList boundMacros(const ProfileData &profile)
 
 } // namespace
 
-QVector<Value> read(const ConfigData &source, int slot)
+QVector<Value> read(const ConfigData &source, int slot, const Product &product)
 {
     // The lighting rules edit through a reference; reading works on a copy.
     ConfigData config = source;
@@ -54,9 +54,9 @@ QVector<Value> read(const ConfigData &source, int slot)
         values.append({ key, value });
     };
 
-    const DpiScale scale(SensorVariant());
+    const DpiScale scale(product.sensor);
     add(QStringLiteral("dpi.stage"), int(profile.dpi) + 1);
-    for (int i = 0; i < stageCount(); ++i) {
+    for (int i = 0; i < stageCount(product); ++i) {
         const DpiStage &stage = profile.stages[i];
         const QString key = QStringLiteral("dpi.%1").arg(i + 1);
         add(key, scale.dpiOf(int(qMin<quint32>(stage.y, INT_MAX))));
@@ -65,14 +65,14 @@ QVector<Value> read(const ConfigData &source, int slot)
         add(key + QStringLiteral(".enabled"), stage.used != 0);
         add(key + QStringLiteral(".link"), stage.link != 0);
     }
-    const QVector<int> shown = shownButtons();
+    const QVector<int> shown = shownButtons(product);
     for (int i = 0; i < shown.size(); ++i)
         add(QStringLiteral("button.%1").arg(i + 1), ButtonText(profile.buttons[shown.at(i)]));
     add(QStringLiteral("wheel.up"), ButtonText(profile.buttons[WheelUpRecord]));
     add(QStringLiteral("wheel.down"), ButtonText(profile.buttons[WheelDownRecord]));
 
     LightingEditor lighting;
-    lighting.attach(config, slot);
+    lighting.attach(config, LightingSlotIndex(slot, product.name));
     add(QStringLiteral("lighting.effect"), effectName(lighting.effect()));
     add(QStringLiteral("lighting.colour"),
         lighting.colour().isValid() ? lighting.colour().name() : QString());
@@ -84,9 +84,9 @@ QVector<Value> read(const ConfigData &source, int slot)
     add(QStringLiteral("rate"), rateValue(profile.pollrate));
     add(QStringLiteral("lift"), int(config.LiftHigh));
     add(QStringLiteral("sensor.key-response"), int(config.Debounce));
-    if (syncOffered())
+    if (syncOffered(product))
         add(QStringLiteral("sensor.sync"), config.Sync == 1);
-    if (filtersOffered()) {
+    if (filtersOffered(product)) {
         add(QStringLiteral("sensor.angle-snapping"), config.AngleValue == 0);
         add(QStringLiteral("sensor.jitter"), config.Jitter == 0);
     }
@@ -100,10 +100,10 @@ QVector<Value> read(const ConfigData &source, int slot)
     return values;
 }
 
-QJsonObject toJson(const ConfigData &config, int slot)
+QJsonObject toJson(const ConfigData &config, int slot, const Product &product)
 {
     QJsonObject object;
-    for (const Value &value : read(config, slot))
+    for (const Value &value : read(config, slot, product))
         object.insert(value.key, value.value);
     return object;
 }
@@ -126,10 +126,10 @@ QString text(const QJsonValue &value)
     }
 }
 
-QStringList keys()
+QStringList keys(const Product &product)
 {
     QStringList names;
-    for (const Value &value : read(ConfigData(), 0))
+    for (const Value &value : read(ConfigData(), 0, product))
         names << value.key;
     return names;
 }
@@ -154,7 +154,8 @@ bool isKeptOnComputer(const QString &key)
     return false;
 }
 
-SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values)
+SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values,
+              const Product &product)
 {
     SetResult result;
     if (slot < 0 || slot >= ProfileSlots) {
@@ -163,7 +164,8 @@ SetResult set(ConfigData &config, int slot, const QString &key, const QStringLis
         return result;
     }
     ConfigData edited = config;
-    result.error = SetSlotSetting(edited, slot, key.trimmed(), values.join(QLatin1Char(' ')).trimmed());
+    result.error
+        = SetSlotSetting(edited, slot, key.trimmed(), values.join(QLatin1Char(' ')).trimmed(), product);
     result.ok = result.error.isEmpty();
     if (result.ok)
         config = edited;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/ConfigData.h"
+#include "storage/Product.h"
 
 #include <QJsonObject>
 #include <QJsonValue>
@@ -28,15 +29,16 @@ struct SetResult
 };
 
 // Every setting of slot `slot`, in stable order: DPI, buttons, lighting, rate and sensor, speeds, macros.
-QVector<Value> read(const ConfigData &config, int slot);
+QVector<Value> read(const ConfigData &config, int slot, const Product &product);
 // The same as one JSON object.
-QJsonObject toJson(const ConfigData &config, int slot);
+QJsonObject toJson(const ConfigData &config, int slot, const Product &product);
 // A value as the text form shows it and set() reads it: switches "on"/"off", lists joined by ", ".
 QString text(const QJsonValue &value);
 // Every key of the current product, in the order read() gives them; read-only keys included.
-QStringList keys();
+QStringList keys(const Product &product);
 // Sets `key` of slot `slot` from `values` (joined by spaces); `config` is unchanged when refused.
-SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values);
+SetResult set(ConfigData &config, int slot, const QString &key, const QStringList &values,
+              const Product &product);
 
 // A key whose value the mouse never receives, and why it stays on this computer.
 struct LocalKey

@@ -63,11 +63,14 @@ struct PinnedHandle;
 // current device, the HID backend they belong to and the verified report transport. Discovery,
 // opening, closing and notices run in the GUI thread; the command-handle I/O may be used from worker
 // threads at the same time. The program's session owns the one instance.
+struct Product;
+
 class DeviceLink
 {
 public:
-    // Talks through `backend` (null: the system hidapi); the caller keeps ownership.
-    explicit DeviceLink(HidBackend *backend = nullptr);
+    // Looks for `product` (which must outlive the link) through `backend` (null: the system hidapi);
+    // the caller keeps ownership of both.
+    explicit DeviceLink(const Product &product, HidBackend *backend = nullptr);
     // Closes the handles.
     ~DeviceLink();
     DeviceLink(const DeviceLink &) = delete;

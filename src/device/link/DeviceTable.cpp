@@ -4,7 +4,7 @@
 #include "platform/HidrawNode.h"
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 
 #include <QDebug>
 #include <QHash>
@@ -66,8 +66,8 @@ bool storePath(char (&slot)[PathSize], const QByteArray &path)
 
 } // namespace DeviceTable
 
-DeviceLink::DeviceLink(HidBackend *backend)
-    : d(std::make_unique<State>())
+DeviceLink::DeviceLink(const Product &product, HidBackend *backend)
+    : d(std::make_unique<State>(product))
 {
     d->backend = backend;
 }
@@ -90,8 +90,9 @@ quint32 DeviceLink::entryCount() const
 void DeviceLink::BuildDeviceTable()
 {
     using namespace DeviceTable;
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
+    const Product &product = d->product;
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
 
     Table &t = d->table;
     t.count = 0;
@@ -109,7 +110,7 @@ void DeviceLink::BuildDeviceTable()
         entry.usagePage[which] = 1;
     }
     // The name is compared byte for byte with the Latin-1 product name; one that does not fit is cut.
-    d->tableName = MouseListName();
+    d->tableName = product.mouseListName;
     const QByteArray name = d->tableName.toLatin1().left(NameSize - 1);
     std::memcpy(entry.name, name.constData(), size_t(name.size()));
     qCDebug(lcDevice) << d->tableName;

@@ -69,6 +69,10 @@ struct PinnedHandle
 // What one DeviceLink keeps: its table, handles and backend.
 struct DeviceLink::State
 {
+    explicit State(const Product &p)
+        : product(p)
+    { }
+    const Product &product;
     SystemHidBackend system;
     HidBackend *backend = nullptr; // null: the system hidapi
     DeviceTable::Table table {};

@@ -4,7 +4,7 @@
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceTable.h"
 #include "storage/AppSettings.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -125,18 +125,16 @@ QString describeOpen(const HardwareProbe::Node &node)
 void HardwareProbe::run(bool all)
 {
     using namespace DeviceTable;
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
-    m_vendorId[Receiver] = quint16(vid1);
-    m_productId[Receiver] = quint16(pid1);
-    m_vendorId[Cable] = quint16(vid2);
-    m_productId[Cable] = quint16(pid2);
+    m_vendorId[Receiver] = quint16(m_product.receiverVid);
+    m_productId[Receiver] = quint16(m_product.receiverPid);
+    m_vendorId[Cable] = quint16(m_product.cableVid);
+    m_productId[Cable] = quint16(m_product.cablePid);
     m_currentProduct = CurrentProduct();
     m_all = all;
 
     // The table as the program fills it: the same rules choose the same collections.
     {
-        DeviceLink link;
+        DeviceLink link(m_product);
         link.BuildDeviceTable();
         m_hidStarted = link.EnumerateDevices() == 0;
         m_tableName = link.DeviceTableName();
@@ -301,7 +299,7 @@ QStringList HardwareProbe::lines(bool withSerials) const
     QStringList out;
     out << QStringLiteral("mousecfg-cli probe: read only, nothing is written to the mouse");
     const QString product = !m_tableName.isEmpty() ? m_tableName
-        : !ProductName().isEmpty()                 ? ProductName()
+        : !m_product.name.isEmpty()                 ? m_product.name
                                                    : QStringLiteral("(no name)");
     out << QStringLiteral("product: %1 (receiver %2, cable %3)")
                .arg(product, ids(m_vendorId[0], m_productId[0]), ids(m_vendorId[1], m_productId[1]));

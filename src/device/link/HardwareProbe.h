@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+struct Product;
+
 // What a first owner of a real mouse can send in when something differs: every hidraw node of the
 // product's vendor (or every node), its collections and report sizes, which node the program would
 // use for commands and status and why, whether this user may open each node, and the udev properties
@@ -25,10 +27,17 @@ public:
         QString rule; // whether the installed udev rule matches it
     };
 
+    // Probes for `product`, which must outlive the probe.
+    explicit HardwareProbe(const Product &product)
+        : m_product(product)
+    { }
+
     // Looks at the system now: the device table as the program builds it, and udev's nodes.
     // Without `all`, only the nodes of the receiver's and the cable's vendor are kept.
     void run(bool all);
 
+    // The product looked for.
+    const Product &product() const { return m_product; }
     const QVector<Node> &nodes() const { return m_nodes; }
     // The node and collection commands would go to ("/dev/hidraw3&col04"); empty when none.
     QByteArray commandPath() const { return m_commandPath; }
@@ -40,6 +49,7 @@ public:
 private:
     void describeUse(Node &node) const;
 
+    const Product &m_product;
     QVector<Node> m_nodes;
     bool m_all = false;
     int m_otherNodes = 0; // nodes left out without `all`

@@ -1,7 +1,7 @@
 #include "device/link/ProbeReport.h"
 
 #include "device/link/HardwareProbe.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -29,8 +29,9 @@ QString withoutUserPaths(QString text)
 QString text(const HardwareProbe &probe, const QStringList &doctorLines, const QString &version,
              bool withSerials)
 {
-    int vid1 = 0, pid1 = 0, vid2 = 0, pid2 = 0;
-    UsbIds(vid1, pid1, vid2, pid2);
+    const Product &product = probe.product();
+    const int vid1 = product.receiverVid, pid1 = product.receiverPid;
+    const int vid2 = product.cableVid, pid2 = product.cablePid;
     const auto ids = [](int vendor, int product) {
         return QStringLiteral("%1:%2")
             .arg(vendor, 4, 16, QLatin1Char('0'))
@@ -51,8 +52,8 @@ QString text(const HardwareProbe &probe, const QStringList &doctorLines, const Q
     lines << QStringLiteral("hidapi: %1").arg(QString::fromLatin1(hid_version_str()));
     lines << QStringLiteral("kernel: %1").arg(kernel);
     lines << QStringLiteral("product definition: %1, version %2, receiver %3, cable %4")
-                 .arg(ProductName().isEmpty() ? QStringLiteral("(no name)") : ProductName(),
-                      Version().isEmpty() ? QStringLiteral("(none)") : Version(), ids(vid1, pid1),
+                 .arg(product.name.isEmpty() ? QStringLiteral("(no name)") : product.name,
+                      product.version.isEmpty() ? QStringLiteral("(none)") : product.version, ids(vid1, pid1),
                       ids(vid2, pid2));
     lines << (withSerials ? QStringLiteral("privacy: serial numbers and paths are included (--with-serials)")
                           : QStringLiteral("privacy: serial numbers and paths in your home folder were left "

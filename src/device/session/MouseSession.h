@@ -3,13 +3,14 @@
 #include "device/link/DeviceLink.h"
 #include "device/link/StatusThreadControl.h"
 #include "device/upload/DeviceUpload.h"
+#include "storage/Product.h"
 
 #include <memory>
 
 class HidBackend;
 class StatusThreadRunner;
 
-// Everything one program keeps about its mouse: the device link (table, handles, HID backend), the
+// Everything one program keeps about its mouse: the product it is, the device link (table, handles, HID backend), the
 // upload state and command set, and the background status thread. Each program's main creates one
 // and hands it (or the one part a class needs) to whoever talks to the mouse.
 //
@@ -25,12 +26,15 @@ public:
     enum StatusThread { NoStatusThread, WithStatusThread };
 
     // Talks through `backend` (null: the system hidapi), which must outlive the session's use of it.
+    // Reads the product definition and the installation data once, here.
     explicit MouseSession(HidBackend *backend = nullptr, StatusThread status = NoStatusThread);
     // Stops the status thread, then closes the handles.
     ~MouseSession();
     MouseSession(const MouseSession &) = delete;
     MouseSession &operator=(const MouseSession &) = delete;
 
+    // What the installation knows of its mouse, read when the session started.
+    const Product &product() const { return m_product; }
     // The device table, handles and report transport.
     DeviceLink &link() { return m_link; }
     // The hooks through which uploads and hot-plug handling pause the status thread.
@@ -41,6 +45,7 @@ public:
     StatusThreadRunner *statusRunner() { return m_statusRunner.get(); }
 
 private:
+    const Product m_product;
     DeviceLink m_link;
     StatusThreadControl m_statusControl;
     DeviceUpload m_upload;

@@ -6,11 +6,12 @@
 #include <QThread>
 
 StatusThreadRunner::StatusThreadRunner(DeviceLink &link, UploadState &upload, StatusThreadControl &control,
-                                       QObject *parent)
+                                       int fullMillivolts, QObject *parent)
     : QObject(parent)
     , m_link(link)
     , m_upload(upload)
     , m_control(control)
+    , m_fullMillivolts(fullMillivolts)
 {
     m_control.SetStatusThreadControl([this] { stop(); }, [this] { start(); });
 }
@@ -35,7 +36,7 @@ void StatusThreadRunner::start()
     }
     if (m_thread)
         return;
-    m_thread = new TarnGetBatteryThread(m_link, m_upload);
+    m_thread = new TarnGetBatteryThread(m_link, m_upload, m_fullMillivolts);
     connect(m_thread, &TarnGetBatteryThread::RefreshBatteryStatus, this,
             &StatusThreadRunner::RefreshBatteryStatus);
     connect(m_thread, &TarnGetBatteryThread::RefreshStatus, this, &StatusThreadRunner::RefreshStatus);

@@ -19,8 +19,9 @@ class StatusThreadRunner : public QObject
 {
     Q_OBJECT
 public:
-    // Runs threads on `link` that record into `upload`; installs itself in `control`.
-    StatusThreadRunner(DeviceLink &link, UploadState &upload, StatusThreadControl &control,
+    // Runs threads on `link` that record into `upload`, with battery levels against `fullMillivolts`;
+    // installs itself in `control`.
+    StatusThreadRunner(DeviceLink &link, UploadState &upload, StatusThreadControl &control, int fullMillivolts,
                        QObject *parent = nullptr);
     // Stops the thread and uninstalls the control.
     ~StatusThreadRunner() override;
@@ -44,6 +45,7 @@ private:
     DeviceLink &m_link;
     UploadState &m_upload;
     StatusThreadControl &m_control;
+    const int m_fullMillivolts;
     mutable std::mutex m_mutex;
     TarnGetBatteryThread *m_thread = nullptr;
 };

@@ -17,11 +17,12 @@ constexpr int ReadTimeoutMs = 50;
 const quint8 BatteryQuery[ReportLength] = { 0x05, 0x24, 0xFA, CmdBattery };
 } // namespace
 
-TarnGetBatteryThread::TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent)
+TarnGetBatteryThread::TarnGetBatteryThread(DeviceLink &link, UploadState &upload, int fullMillivolts,
+                                           QObject *parent)
     : QThread(parent)
     , m_link(link)
     , m_upload(upload)
-    , m_fullMillivolts(BatteryFull())
+    , m_fullMillivolts(fullMillivolts)
 {
     qRegisterMetaType<BatteryReport>();
     qRegisterMetaType<StatusReport>();

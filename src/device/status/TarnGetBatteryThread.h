@@ -19,8 +19,8 @@ class TarnGetBatteryThread : public QThread
     Q_OBJECT
 public:
     // Talks through `link`; records the device type byte of battery reports in `upload`. Battery
-    // levels are worked out against "Config/BatteryFull", read here.
-    TarnGetBatteryThread(DeviceLink &link, UploadState &upload, QObject *parent = nullptr);
+    // levels are worked out against `fullMillivolts` ("Config/BatteryFull").
+    TarnGetBatteryThread(DeviceLink &link, UploadState &upload, int fullMillivolts, QObject *parent = nullptr);
 
     // Asks the loop to end at its next check; pauses end at once.
     void requestStop();

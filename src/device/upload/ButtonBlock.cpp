@@ -1,11 +1,9 @@
 #include "device/upload/ButtonBlock.h"
 
 #include "device/upload/CommandSet.h"
-#include "device/upload/DpiTables.h"
-#include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
 #include "storage/KeyTable.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 #include "storage/UploadSlots.h"
 
 namespace {
@@ -116,29 +114,9 @@ SlotBytes encodeCombination(const ButtonInfo &button)
     return { 0x8F, quint8(modifiers >> 1), key, 0 };
 }
 
-quint8 sniperCode(int sensor, quint8 step)
-{
-    switch (sensor) {
-    case 3325:
-        return RegisterB(step);
-    case 3327:
-        return RegisterC(step);
-    case 3335:
-        return RegisterA(step);
-    case 3360:
-        return quint8(step - 1);
-    case 3104:
-    case 3212:
-    case 3389:
-        return step;
-    default:
-        return 0x04;
-    }
-}
-
 } // namespace
 
-std::array<quint8, 4> EncodeButton(ButtonInfo &button, int sensor, MacroIndexMap &macros,
+std::array<quint8, 4> EncodeButton(ButtonInfo &button, const SensorSpec &sensor, MacroIndexMap &macros,
                                    const SlotBytes &previous)
 {
     switch (button.Fun) {
@@ -157,7 +135,7 @@ std::array<quint8, 4> EncodeButton(ButtonInfo &button, int sensor, MacroIndexMap
             return { 0x99, 0x81, 0x03, 0x00 };
         return { 0x99, button.Res1, quint8(button.LoopNumber & 0xFF), quint8(button.KeyNumber / 10) };
     case 55: {
-        const quint8 code = sniperCode(sensor, button.Res1);
+        const quint8 code = sensor.sniperCode(button.Res1);
         return { 0x9A, 0x01, code, code };
     }
     default:
@@ -173,17 +151,15 @@ int ButtonSlotOfPosition(int position, int scrollRev, const ButtonMatrix &matrix
     return slot >= 0 && slot < ButtonTableSlots ? slot : -1;
 }
 
-quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableBytes &table,
-                    MacroIndexMap &macros)
+quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, const Product &product,
+                    ButtonTableBytes &table, MacroIndexMap &macros)
 {
     macros.clear();
     table[0] = 0x0A;
     table[1] = 0x00;
-    const int sensor = SensorVariant();
-    const int scrollRev = ScrollRev();
-    // Read afresh for every upload: the product definition is the one place it lives.
-    ButtonMatrix matrix {};
-    LoadButtonMatrix(matrix.data());
+    const SensorSpec &sensor = product.sensor;
+    const int scrollRev = product.scrollRev;
+    const ButtonMatrix &matrix = product.buttonMatrix;
     ButtonInfo *buttons = deviceSide.profiles[UploadSlot(deviceSide)].buttons;
 
     auto encodeAt = [&](int position, ButtonInfo &button) {
@@ -195,7 +171,7 @@ quint8 WriteButtons(CommandSet &commands, ConfigData &deviceSide, ButtonTableByt
             = EncodeButton(button, sensor, macros, { bytes[0], bytes[1], bytes[2], bytes[3] });
         std::copy(encoded.begin(), encoded.end(), bytes);
     };
-    const int count = ButtonCount();
+    const int count = product.buttonCount;
     for (int b = 0; b < count; ++b)
         encodeAt(b, buttons[b]);
     encodeAt(22, buttons[40]);

@@ -10,9 +10,10 @@
 #include "storage/ConfigRecords.h"
 #include "storage/UploadSlots.h"
 
-DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status)
+DeviceUpload::DeviceUpload(DeviceLink &link, StatusThreadControl &status, const Product &product)
     : m_commands(link)
     , m_status(status)
+    , m_product(product)
 { }
 
 quint8 DeviceUpload::WriteProfileToDevice(const ConfigData &snapshot, int groups)
@@ -34,13 +35,13 @@ quint8 DeviceUpload::writeProfile(const ConfigData &snapshot, int groups)
 
     quint8 result = m_commands.BeginWrite();
     if (!result)
-        result = WriteGeneralSettings(m_commands, copy);
+        result = WriteGeneralSettings(m_commands, copy, m_product);
     if (!result && (groups & GroupButtons))
-        result = WriteButtons(m_commands, copy, m_state.ButtonTable(), m_state.MacroIndices());
+        result = WriteButtons(m_commands, copy, m_product, m_state.ButtonTable(), m_state.MacroIndices());
     if (!result && (groups & GroupDpi))
-        result = WriteDpiStages(m_commands, copy, UploadSlot(copy), m_state.DeviceTypeByte());
+        result = WriteDpiStages(m_commands, copy, UploadSlot(copy), m_product, m_state.DeviceTypeByte());
     if (!result && (groups & GroupLighting))
-        result = WriteLighting(m_commands, copy);
+        result = WriteLighting(m_commands, copy, m_product);
     if (!result && (groups & AllGroups))
         result = m_commands.ApplyAll();
     if (!result)

@@ -5,14 +5,16 @@
 
 class DeviceLink;
 class StatusThreadControl;
+struct Product;
 
 // The upload side of one program's mouse: its command set, what the uploads remember, and the
 // upload of a whole snapshot, which pauses the status thread for its duration.
 class DeviceUpload
 {
 public:
-    // Sends through `link`; pauses the status thread through `status`.
-    DeviceUpload(DeviceLink &link, StatusThreadControl &status);
+    // Sends through `link`; pauses the status thread through `status`; encodes for `product`, which
+    // must outlive the upload side.
+    DeviceUpload(DeviceLink &link, StatusThreadControl &status, const Product &product);
 
     // The command set on the link.
     CommandSet &commands() { return m_commands; }
@@ -29,4 +31,5 @@ private:
     CommandSet m_commands;
     UploadState m_state;
     StatusThreadControl &m_status;
+    const Product &m_product;
 };

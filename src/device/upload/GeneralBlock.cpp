@@ -1,7 +1,7 @@
 #include "device/upload/GeneralBlock.h"
 
 #include "device/upload/CommandSet.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 #include "storage/UploadSlots.h"
 
 quint8 DeviceEffectNumber(int effect)
@@ -13,11 +13,11 @@ quint8 DeviceEffectNumber(int effect)
     return quint8(slots[effect] + 1);
 }
 
-std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &config, int syncMode)
+std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &config, int syncMode, int lightingSlot)
 {
     std::array<quint8, GeneralBlockSize> block {};
     // The LED timing bytes belong to the lighting slot, like the effects of the lighting block.
-    const ProfileData &lighting = config.profiles[UploadLightingSlot(config)];
+    const ProfileData &lighting = config.profiles[qBound(0, lightingSlot, ProfileSlots - 1)];
     const ProfileData &current = CurrentProfile(config);
     for (int p = 0; p < ProfileSlots; ++p) {
         block[size_t(p)] = config.profiles[p].scrollspeed;
@@ -44,8 +44,9 @@ std::array<quint8, GeneralBlockSize> GeneralSettingsBlock(const ConfigData &conf
     return block;
 }
 
-quint8 WriteGeneralSettings(CommandSet &commands, const ConfigData &deviceSide)
+quint8 WriteGeneralSettings(CommandSet &commands, const ConfigData &deviceSide, const Product &product)
 {
-    const auto block = GeneralSettingsBlock(deviceSide, SyncMode());
+    const auto block
+        = GeneralSettingsBlock(deviceSide, product.syncMode, UploadLightingSlot(deviceSide, product.name));
     return commands.SendBlock(CmdGeneralBlock, block.data(), int(block.size()), int(block.size()));
 }

@@ -1,6 +1,7 @@
 #include "device/upload/LightingBlock.h"
 
 #include "device/upload/CommandSet.h"
+#include "storage/Product.h"
 #include "storage/UploadSlots.h"
 
 namespace {
@@ -47,8 +48,8 @@ std::array<quint8, LightingBlockSize> LightingBlock(const ProfileData &profile)
     return block;
 }
 
-quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide)
+quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide, const Product &product)
 {
-    const auto block = LightingBlock(deviceSide.profiles[UploadLightingSlot(deviceSide)]);
+    const auto block = LightingBlock(deviceSide.profiles[UploadLightingSlot(deviceSide, product.name)]);
     return commands.SendBlock(CmdLightingBlock, block.data(), int(block.size()), 24);
 }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+struct Product;
+
 constexpr int LightingBlockSize = 80;
 
 // The ten 8-byte effect slot records the mouse keeps, built from a profile's fourteen effects.
@@ -12,4 +14,4 @@ class CommandSet;
 
 // Sends the lighting block of the lighting slot of `deviceSide` through `commands`; returns the
 // result code.
-quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide);
+quint8 WriteLighting(CommandSet &commands, const ConfigData &deviceSide, const Product &product);

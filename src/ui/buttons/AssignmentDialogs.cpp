@@ -2,6 +2,7 @@
 
 #include "core/settings/ButtonAssignment.h"
 #include "storage/AppSettings.h"
+#include "storage/ProductDefinition.h"
 #include "ui/buttons/MacroChooser.h"
 #include "ui/buttons/TarnComboKeyWindow.h"
 #include "ui/buttons/TarnFireKeyWindow.h"
@@ -49,7 +50,7 @@ bool askFireKey(QWidget *owner, ButtonInfo &button)
 
 bool askSniper(QWidget *owner, ButtonInfo &button)
 {
-    TarnSniperWindow dialog(SensorVariant(), owner);
+    TarnSniperWindow dialog(SensorSpecFor(SensorVariant(), ProductName(), Flag33254()), owner);
     dialog.preset(button.Fun == FunSniper ? button.Res1 : 0);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -1,21 +1,18 @@
 #include "ui/buttons/TarnSniperWindow.h"
 
-#include "device/upload/DpiRules.h"
-
-#include "device/upload/SniperRules.h"
 #include "ui/widgets/Theme.h"
 
 #include <QLabel>
 #include <QSlider>
 
-TarnSniperWindow::TarnSniperWindow(int sensor, QWidget *parent)
+TarnSniperWindow::TarnSniperWindow(const SensorSpec &sensor, QWidget *parent)
     : KeyDialogFrame(tr("Sniper Setting"), parent)
     , m_sensor(sensor)
     , m_slider(new QSlider(Qt::Horizontal, this))
     , m_resolution(new QLabel(this))
 {
     setObjectName(QStringLiteral("TarnSniperWindow"));
-    const SniperRange range = SniperRangeOf(sensor);
+    const SniperRange range = sensor.sniper;
     m_slider->setRange(range.minimum, range.maximum);
     m_slider->setSingleStep(1);
     m_slider->setPageStep(1);
@@ -46,7 +43,7 @@ TarnSniperWindow::TarnSniperWindow(int sensor, QWidget *parent)
 
 void TarnSniperWindow::preset(int stored)
 {
-    const int step = SniperPreset(m_sensor, stored);
+    const int step = m_sensor.sniperStepFor(stored);
     m_slider->setValue(step);
     showResolution(m_slider->value());
     emit SetSniperValue(m_slider->value());
@@ -64,5 +61,5 @@ QString TarnSniperWindow::resolutionText() const
 
 void TarnSniperWindow::showResolution(int step)
 {
-    m_resolution->setText(tr("%1 DPI").arg(DpiFromCode(step, m_sensor)));
+    m_resolution->setText(tr("%1 DPI").arg(m_sensor.dpiOf(step)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sensors/SensorSpec.h"
+
 #include "ui/buttons/KeyDialogFrame.h"
 
 class QLabel;
@@ -11,7 +13,7 @@ class TarnSniperWindow : public KeyDialogFrame
     Q_OBJECT
 public:
     // A dialog for the sensor of the current product (range and resolutions follow it).
-    explicit TarnSniperWindow(int sensor, QWidget *parent = nullptr);
+    explicit TarnSniperWindow(const SensorSpec &sensor, QWidget *parent = nullptr);
 
     // Opens at a stored step; a value outside the sensor's range is replaced by its usual step.
     void preset(int stored);
@@ -29,7 +31,7 @@ signals:
 private:
     void showResolution(int step);
 
-    int m_sensor;
+    SensorSpec m_sensor;
     QSlider *m_slider;
     QLabel *m_resolution;
 };

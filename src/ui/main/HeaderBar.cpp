@@ -1,7 +1,6 @@
 #include "ui/main/HeaderBar.h"
 
-#include "storage/AppSettings.h"
-#include "storage/ProductDefinition.h"
+#include "storage/Product.h"
 #include "ui/main/LanguageButton.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/TarnLabel.h"
@@ -22,13 +21,15 @@ QString labelStyle(const QColor &color)
 }
 } // namespace
 
-HeaderBar::HeaderBar(QWidget *parent)
+HeaderBar::HeaderBar(const Product &product, QWidget *parent)
     : QWidget(parent)
     , m_logo(new QLabel(this))
     , m_model(new QLabel(this))
     , m_version(new TarnLabel(QString(), this))
     , m_firmware(new TarnPushButton(QString(), this))
     , m_language(new LanguageButton(this))
+    , m_productModel(product.model)
+    , m_productVersion(product.version)
     , m_modelButton(new TarnPushButton(QString(), this))
     , m_modelMenu(new QMenu(this))
     , m_minimise(new TarnPushButton(QString(), this))
@@ -83,10 +84,10 @@ void HeaderBar::setModelButtonText(const QString &name)
 
 void HeaderBar::refreshLabels()
 {
-    m_model->setText(Model());
-    m_model->setAccessibleName(Model());
-    m_version->setText(Version());
-    m_version->setAccessibleName(Version());
+    m_model->setText(m_productModel);
+    m_model->setAccessibleName(m_productModel);
+    m_version->setText(m_productVersion);
+    m_version->setAccessibleName(m_productVersion);
     placeVersionAndFirmware();
 }
 
@@ -151,7 +152,7 @@ void HeaderBar::placeVersionAndFirmware()
 void HeaderBar::openVersionUrl()
 {
     // Only a full address with a scheme is opened; a plain version text is not a place to go.
-    const QUrl url(Version(), QUrl::StrictMode);
+    const QUrl url(m_productVersion, QUrl::StrictMode);
     if (url.isValid() && !url.scheme().isEmpty())
         QDesktopServices::openUrl(url);
 }

@@ -12,6 +12,8 @@ class LanguageButton;
 class TarnLabel;
 class TarnPushButton;
 
+struct Product;
+
 // The window's header: logo, model and version labels, "Firmware Update", the model menu, the language
 // button, minimise and close.
 class HeaderBar : public QWidget
@@ -19,7 +21,7 @@ class HeaderBar : public QWidget
     Q_OBJECT
 public:
     // The header across the top of the window.
-    explicit HeaderBar(QWidget *parent = nullptr);
+    explicit HeaderBar(const Product &product, QWidget *parent = nullptr);
 
     // Builds one action per connected model; the button shows only with more than one model.
     void rebuildMouseList(const QStringList &models, const QString &current);
@@ -65,6 +67,8 @@ private:
     TarnLabel *m_version;
     TarnPushButton *m_firmware;
     LanguageButton *m_language;
+    const QString m_productModel;
+    const QString m_productVersion;
     TarnPushButton *m_modelButton;
     QMenu *m_modelMenu;
     TarnPushButton *m_minimise;

@@ -30,12 +30,14 @@ void LanguageButton::setLanguages(const LanguageList &languages, int current)
     qDeleteAll(m_actions);
     m_actions.clear();
     m_files.clear();
+    m_fonts.clear();
     for (int index = 0; index < languages.count && index < languages.entries.size(); ++index) {
         auto *action = new TarnAction(languages.entries[index].name, index, m_group);
         action->setCheckable(true);
         m_menu->addAction(action);
         m_actions.append(action);
         m_files.append(languages.entries[index].file);
+        m_fonts.append(languages.entries[index].font);
     }
     setCurrent(current);
     setVisible(m_actions.size() > 1);
@@ -69,7 +71,7 @@ void LanguageButton::restyle()
                               .arg(Scaled(20))
                               .arg(AccentColorCss()));
     for (TarnAction *action : qAsConst(m_actions)) {
-        const LanguageFont font = LoadLanguageFont(action->value());
+        const LanguageFont font = m_fonts.value(action->value());
         action->setFont(FontWithFallback(font.family, LanguageCodeOfFile(m_files.value(action->value()))));
     }
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "storage/AppSettings.h"
 #include "ui/widgets/TarnPushButton.h"
 
 class QActionGroup;
 class QMenu;
 class TarnAction;
-struct LanguageList;
 
 // The header's language button: shows the current language and opens the menu of the languages
 // offered, one TarnAction each. Hidden when there is nothing to choose.
@@ -37,4 +37,5 @@ private:
     QList<TarnAction *> m_actions;
     // Translation file of each action, for the language code its name is shown in.
     QStringList m_files;
+    QVector<LanguageFont> m_fonts;
 };

@@ -22,12 +22,12 @@ int storedLanguage(const LanguageList &languages)
 
 } // namespace
 
-LanguageSwitch::LanguageSwitch(QObject *parent)
+LanguageSwitch::LanguageSwitch(const Product &product, QObject *parent)
     : QObject(parent)
-    , m_languages(LoadLanguageList())
+    , m_languages(product.languages)
     , m_current(storedLanguage(m_languages))
 {
-    SetFrenchLanguage(French());
+    SetFrenchLanguage(product.french);
     makeCurrent(m_current);
 }
 
@@ -80,11 +80,13 @@ bool LanguageSwitch::loadTranslation(int index)
 
 void LanguageSwitch::makeCurrent(int index)
 {
-    SetCurrentLanguage(index);
+    const LanguageFont font = index >= 0 && index < m_languages.entries.size() ? m_languages.entries[index].font
+                                                                                : LanguageFont();
+    SetCurrentLanguage(index, font);
     // The language's font and the application's (menus, the tray) take the glyphs they lack from
     // the language's CJK faces.
     const QString code = index >= 0 && index < m_languages.entries.size()
         ? LanguageCodeOfFile(m_languages.entries[index].file)
         : QString();
-    InstallFontFallback({ LoadLanguageFont(index).family, QGuiApplication::font().family() }, code);
+    InstallFontFallback({ font.family, QGuiApplication::font().family() }, code);
 }

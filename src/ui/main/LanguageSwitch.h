@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/AppSettings.h"
+#include "storage/Product.h"
 
 #include <QObject>
 
@@ -14,7 +14,7 @@ class LanguageSwitch : public QObject
     Q_OBJECT
 public:
     // Reads the list and the saved choice, and makes the saved language current (fonts, key names).
-    explicit LanguageSwitch(QObject *parent = nullptr);
+    explicit LanguageSwitch(const Product &product, QObject *parent = nullptr);
     // Removes its translator from the application.
     ~LanguageSwitch() override;
 

@@ -10,7 +10,6 @@
 #include "storage/AppPaths.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "storage/UploadSlots.h"
 #include "ui/buttons/TarnBtnWindow.h"
@@ -65,6 +64,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     QuietFocusStyle::quieten(this);
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
+    UseAccentColor(m_mouse.product().accentColorIndex);
 
     m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
     const int firstStep = WindowScale::stepForRatio(logicalDpiRatio(QGuiApplication::primaryScreen()));
@@ -77,7 +77,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     // The device table, enumeration and hot-plug notices.
     m_session = new DeviceSession(m_mouse.link(), m_mouse.statusControl(), notices, this);
 
-    m_languages = new LanguageSwitch(this);
+    m_languages = new LanguageSwitch(m_mouse.product(), this);
     buildWidgets();
     rebuildMouseList();
     m_languages->installCurrent();
@@ -104,12 +104,12 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     m_profileBar->refresh();
     const QIcon icon = FileIconEngine::icon(AppPaths::skinFile(QStringLiteral("/icon.ico")));
     setWindowIcon(icon);
-    m_tray = new TrayIcon(icon, ProductName(), this);
+    m_tray = new TrayIcon(icon, m_mouse.product().name, this);
     connect(m_tray, &TrayIcon::showRequested, this, &MousecfgWidget::showAndWarn);
     connect(m_tray, &TrayIcon::activated, this, &MousecfgWidget::iconActivated);
 
     // The lowest level until the first real report.
-    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, BatteryFull()));
+    slotRefreshBatteryStatus(BatteryReport::fromBytes(0, 1, 1, m_mouse.product().batteryFullMillivolts));
     setUpServices();
     watchMouseReturn();
     // What the first sight of the window does not need waits until it has been painted once; a
@@ -150,13 +150,13 @@ MousecfgWidget::~MousecfgWidget()
 
 void MousecfgWidget::buildWidgets()
 {
-    m_header = new HeaderBar(this);
+    m_header = new HeaderBar(m_mouse.product(), this);
     m_tabs = new TabBar(this);
     m_profileBar = new ProfileBar(this, this);
     m_connection = new ConnectionDisplay(m_mouse.link(), this);
     m_slots = new SlotIndicators(this);
     m_picture = new MousePicture(this);
-    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setProduct(m_mouse.product().name, m_mouse.product().buttonCount);
     m_picture->setSelected(0, 0);
 }
 
@@ -215,7 +215,7 @@ int MousecfgWidget::connectedCount() const
 
 int MousecfgWidget::lightingSlot() const
 {
-    return LightingSlotIndex(m_config.ProfileID);
+    return LightingSlotIndex(m_config.ProfileID, m_mouse.product().name);
 }
 
 void MousecfgWidget::refreshPages()
@@ -242,12 +242,12 @@ void MousecfgWidget::retranslateWindow()
 void MousecfgWidget::showFirstTab()
 {
     switchTab(0);
-    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setProduct(m_mouse.product().name, m_mouse.product().buttonCount);
 }
 
 void MousecfgWidget::switchTab(int index)
 {
-    if (index == 0 && LedDisable() != 0)
+    if (index == 0 && m_mouse.product().ledDisable != 0)
         index = 1;
     m_tabs->setCurrent(index);
     m_pages->showTab(index);

@@ -9,7 +9,6 @@
 #include "platform/LogCategories.h"
 #include "storage/AppSettings.h"
 #include "storage/ConfigStore.h"
-#include "storage/ProductDefinition.h"
 #include "storage/ProfileFile.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/ConnectionDisplay.h"
@@ -24,7 +23,6 @@
 #include "ui/main/UploadRecovery.h"
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
-#include "device/upload/DpiRules.h"
 #include "ui/pages/TarnReportRate.h"
 #include "ui/widgets/Theme.h"
 
@@ -49,7 +47,7 @@ void MousecfgWidget::onDeviceReady()
 {
     // The session has opened the current product and started the status thread for it.
     m_frontView = true;
-    m_picture->setProduct(ProductName(), ButtonCount());
+    m_picture->setProduct(m_mouse.product().name, m_mouse.product().buttonCount);
     LoadConfig(m_config);
     m_profileBar->operations()->loadLibraryList();
     m_profileBar->refresh();
@@ -105,7 +103,7 @@ void MousecfgWidget::slotRefreshBatteryStatus(const BatteryReport &report)
     m_connection->showBatteryReport(report);
     // Created after the placeholder report of the constructor, which says nothing of the battery.
     if (m_alerts)
-        m_alerts->takeReport(m_connection->state(), ProductName());
+        m_alerts->takeReport(m_connection->state(), m_mouse.product().name);
     refreshTrayToolTip();
 }
 
@@ -148,7 +146,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
     m_pages->setCurrentStage(stage);
     SaveCurrentStage(m_config.profileNames[m_config.ProfileID], stage);
     // The resolution as the stage's row shows it.
-    const int dpi = DpiFromCode(int(slot.stages[stage].y), SensorVariant());
+    const int dpi = m_mouse.product().sensor.dpiOf(int(slot.stages[stage].y));
     showOsdText(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
 }
 
@@ -218,5 +216,5 @@ void MousecfgWidget::retranslateAll()
     m_pages->retranslate();
     if (m_tray)
         m_tray->retranslate();
-    setAccessibleName(ProductName());
+    setAccessibleName(m_mouse.product().name);
 }

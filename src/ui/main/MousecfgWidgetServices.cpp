@@ -7,7 +7,6 @@
 #include "platform/DesktopNotifications.h"
 #include "platform/OsdClient.h"
 #include "storage/AppPaths.h"
-#include "storage/ProductDefinition.h"
 #include "ui/main/AppSwitching.h"
 #include "ui/main/BatteryAlerts.h"
 #include "ui/main/ConnectionDisplay.h"
@@ -77,5 +76,5 @@ void MousecfgWidget::onLanguageChanged(int)
 void MousecfgWidget::refreshTrayToolTip()
 {
     if (m_tray)
-        m_tray->icon()->setToolTip(BatteryAlerts::toolTip(m_connection->state(), ProductName()));
+        m_tray->icon()->setToolTip(BatteryAlerts::toolTip(m_connection->state(), m_mouse.product().name));
 }

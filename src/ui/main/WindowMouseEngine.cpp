@@ -118,7 +118,7 @@ OperationResult WindowMouseEngine::exportProfile(int slot, const QString &path)
 
 QJsonObject WindowMouseEngine::settings(int slot)
 {
-    return SlotSettings::toJson(m_window->workingConfig(), slot);
+    return SlotSettings::toJson(m_window->workingConfig(), slot, m_window->mouseSession().product());
 }
 
 OperationResult WindowMouseEngine::setSetting(int slot, const QString &key, const QString &value)
@@ -126,7 +126,7 @@ OperationResult WindowMouseEngine::setSetting(int slot, const QString &key, cons
     if (operations()->isUploading())
         return OperationResult::busy();
     ConfigData &config = m_window->workingConfig();
-    const SlotSettings::SetResult set = SlotSettings::set(config, slot, key, { value });
+    const SlotSettings::SetResult set = SlotSettings::set(config, slot, key, { value }, m_window->mouseSession().product());
     if (!set.ok)
         return OperationResult::badValue(set.error);
     QString failed;

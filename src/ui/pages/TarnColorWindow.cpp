@@ -4,6 +4,7 @@
 #include "platform/LogCategories.h"
 #include "storage/ConfigData.h"
 #include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
 #include "ui/pages/ColorChooser.h"
 #include "ui/pages/DefaultColorArea.h"
 #include "ui/pages/PageStyle.h"
@@ -97,7 +98,7 @@ TarnColorWindow::TarnColorWindow(QWidget *parent)
 
 void TarnColorWindow::refreshFrom(ConfigData &config, int slot)
 {
-    m_editor.attach(config, slot);
+    m_editor.attach(config, LightingSlotIndex(slot, ProductName()));
     showEffect(m_editor.effect());
     showEffectValues();
     setQuietly(m_sleepSlider, m_editor.sleepTime());

@@ -3,6 +3,7 @@
 #include "device/upload/DpiBlock.h"
 #include "storage/AppSettings.h"
 #include "storage/ProductDefinition.h"
+#include "storage/UploadSlots.h"
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnSingleDPI.h"
 #include "ui/widgets/Theme.h"
@@ -66,11 +67,11 @@ void TarnDPIWindow::refreshFrom(ConfigData &config, int slot)
 {
     m_config = &config;
     m_slot = qBound(0, slot, ProfileSlots - 1);
-    m_lighting.attach(config, m_slot);
-    m_sensor = SensorVariant();
+    m_lighting.attach(config, LightingSlotIndex(m_slot, ProductName()));
+    const SensorSpec sensor = SensorSpecFor(SensorVariant(), ProductName(), Flag33254());
     m_profile = config.profiles[m_slot];
     for (TarnSingleDPI *row : m_rows) {
-        row->setSensor(m_sensor);
+        row->setSensor(sensor);
         row->setStage(m_profile.stages[row->stage()]);
     }
     highlightCurrent();

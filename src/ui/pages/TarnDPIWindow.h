@@ -70,7 +70,6 @@ private:
 
     ConfigData *m_config = nullptr;
     int m_slot = 0;
-    int m_sensor = 0;
     ProfileData m_profile;
     LightingEditor m_lighting;
 

@@ -2,7 +2,6 @@
 
 #include "platform/LogCategories.h"
 #include "storage/ProductDefinition.h"
-#include "device/upload/DpiRules.h"
 #include "ui/pages/PageStyle.h"
 #include "ui/pages/TarnTwoBarSlider.h"
 #include "ui/widgets/TarnLabel.h"
@@ -62,13 +61,13 @@ TarnSingleDPI::TarnSingleDPI(quint8 stage, QWidget *parent)
     showLinkMode();
 }
 
-void TarnSingleDPI::setSensor(int sensor)
+void TarnSingleDPI::setSensor(const SensorSpec &sensor)
 {
     m_sensor = sensor;
-    const DpiSliderRange range = DpiRangeFor(sensor, ProductName(), Flag33254());
+    const DpiSliderRange range = sensor.range;
     m_slider->setRange(range.minimum, range.maximum);
-    m_minLabel->setText(QString::number(DpiFromCode(range.minimum, sensor)));
-    m_maxLabel->setText(QString::number(DpiFromCode(range.maximum, sensor)));
+    m_minLabel->setText(QString::number(sensor.dpiOf(range.minimum)));
+    m_maxLabel->setText(QString::number(sensor.dpiOf(range.maximum)));
     m_linkOffered = range.linkOffered;
     m_linkBox->setVisible(m_linkOffered);
     showValues();
@@ -177,9 +176,9 @@ bool TarnSingleDPI::eventFilter(QObject *watched, QEvent *event)
 
 void TarnSingleDPI::showValues()
 {
-    m_xLabel->setText(QStringLiteral("X:%1").arg(DpiFromCode(m_x, m_sensor)));
-    m_yLabel->setText(QStringLiteral("Y:%1").arg(DpiFromCode(m_y, m_sensor)));
-    m_dpiLabel->setText(QStringLiteral("DPI : %1").arg(DpiFromCode(m_y, m_sensor)));
+    m_xLabel->setText(QStringLiteral("X:%1").arg(m_sensor.dpiOf(m_x)));
+    m_yLabel->setText(QStringLiteral("Y:%1").arg(m_sensor.dpiOf(m_y)));
+    m_dpiLabel->setText(QStringLiteral("DPI : %1").arg(m_sensor.dpiOf(m_y)));
 }
 
 void TarnSingleDPI::showLinkMode()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sensors/SensorSpec.h"
+
 #include "storage/ConfigData.h"
 
 #include <QWidget>
@@ -18,7 +20,7 @@ public:
     explicit TarnSingleDPI(quint8 stage, QWidget *parent = nullptr);
 
     // Takes the sensor's slider range, range-end labels and "Link XY" offer.
-    void setSensor(int sensor);
+    void setSensor(const SensorSpec &sensor);
     // Shows a stored stage: link mode, positions and labels, enable box; emits nothing.
     void setStage(const DpiStage &stage);
     // Current stage: the texts take the accent colour; otherwise white.
@@ -73,7 +75,7 @@ private:
     void showLinkMode();
 
     quint8 m_stage;
-    int m_sensor = 0;
+    SensorSpec m_sensor;
     int m_x = 0;
     int m_y = 0;
     quint8 m_link = 0;

@@ -2,7 +2,9 @@
 
 #include "storage/AppSettings.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QWidget>
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 // Both are read and written on the user-interface thread only.
 double g_uiScale = 1.0;
 int g_language = 0;
+LanguageFont g_languageFont;
 
 const QColor AccentTable[] = {
     QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),   QColor(219, 200, 182),
@@ -52,15 +55,27 @@ int CurrentLanguage()
     return g_language;
 }
 
-void SetCurrentLanguage(int language)
+void SetCurrentLanguage(int language, const LanguageFont &font)
 {
     g_language = language;
+    g_languageFont = font;
+}
+
+QColor AccentColorOf(int index)
+{
+    return AccentTable[index >= 0 && index < AccentCount ? index : 0];
+}
+
+void UseAccentColor(int index)
+{
+    QPalette palette = QGuiApplication::palette();
+    palette.setColor(QPalette::Highlight, AccentColorOf(index));
+    QGuiApplication::setPalette(palette);
 }
 
 QColor AccentColor()
 {
-    const int index = AccentColorIndex();
-    return AccentTable[index >= 0 && index < AccentCount ? index : 0];
+    return QGuiApplication::palette().color(QPalette::Highlight);
 }
 
 QString AccentColorCss()
@@ -93,7 +108,7 @@ void RescaleWidget(QWidget *widget, double factor)
 
 QFont CurrentLanguageFont()
 {
-    const LanguageFont settings = LoadLanguageFont(CurrentLanguage());
+    const LanguageFont &settings = g_languageFont;
     QFont font;
     if (!settings.family.isEmpty())
         font.setFamily(settings.family);

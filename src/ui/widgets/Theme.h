@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/AppSettings.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -17,10 +19,15 @@ void SetUiScale(double scale);
 
 // Index of the interface language whose font every widget uses; 0 until the main window sets it.
 int CurrentLanguage();
-// Sets the interface language index (the main window, on start and on a language change).
-void SetCurrentLanguage(int language);
+// Sets the interface language index and its font (the main window, on start and on a language change).
+void SetCurrentLanguage(int language, const LanguageFont &font);
 
-// The accent colour picked by "Config/GColorID"; an index outside the table reads as 0 (red).
+// The accent colour of index `index` ("Config/GColorID"); an index outside the table gives red.
+QColor AccentColorOf(int index);
+// Makes the accent colour of `index` the one every widget draws with (the application palette's
+// highlight, which style sheets and list selections follow too).
+void UseAccentColor(int index);
+// The accent colour in use: the application palette's highlight.
 QColor AccentColor();
 // The accent colour as "rgb(r,g,b)" for style sheets.
 QString AccentColorCss();
@@ -34,7 +41,7 @@ void PlaceWidget(QWidget *widget, int x, int y, int width, int height);
 // Multiplies the current left, top, width and height of `widget` by `factor`.
 void RescaleWidget(QWidget *widget, double factor);
 
-// The current language's font from Config.ini, its pixel size multiplied by the scale.
+// The current language's font, its pixel size multiplied by the scale.
 QFont CurrentLanguageFont();
 // `family` at a design pixel size multiplied by the scale; monospace fallback where the family is missing.
 QFont ScaledFont(const QString &family, int designPixelSize);

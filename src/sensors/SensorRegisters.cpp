@@ -1,4 +1,4 @@
-#include "device/upload/DpiTables.h"
+#include "sensors/SensorRegisters.h"
 
 #include <iterator>
 
