@@ -101,7 +101,7 @@ void LocalSocket::write(const QByteArray &bytes)
     if (m_fd < 0)
         return;
     m_outgoing += bytes;
-    if (flush())
+    if (flush() && m_fd >= 0)
         m_writeNotifier->setEnabled(!m_outgoing.isEmpty());
 }
 
@@ -198,14 +198,15 @@ bool LocalSocket::waitForReadyRead(int timeoutMs)
 
 bool LocalSocket::waitForBytesWritten(int timeoutMs)
 {
+    // A closed socket has written nothing more: what was still queued is lost.
+    if (m_fd < 0)
+        return false;
     const QDeadlineTimer deadline(timeoutMs);
-    while (m_fd >= 0 && !m_outgoing.isEmpty()) {
-        if (!pollUntil(m_fd, POLLOUT, deadline))
-            return false;
-        if (!flush())
+    while (!m_outgoing.isEmpty()) {
+        if (!pollUntil(m_fd, POLLOUT, deadline) || !flush())
             return false;
     }
-    return m_outgoing.isEmpty();
+    return true;
 }
 
 void LocalSocket::disconnectFromServer()
