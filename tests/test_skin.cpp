@@ -1,7 +1,10 @@
 #include "SkinGenerator.h"
+#include "ui/widgets/FileIconEngine.h"
 #include "ui/widgets/Theme.h"
 
+#include <QIcon>
 #include <QImageReader>
+#include <QPainter>
 #include <QMovie>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -14,6 +17,9 @@ private slots:
     void everyNamedPictureLoads();
     void mainBackgroundGivesTheWindowItsOutline();
     void compiledInPictures();
+    void iconReadOnDemandMatchesLoadedIcon_data();
+    void iconReadOnDemandMatchesLoadedIcon();
+    void iconOfMissingFileIsNull();
 };
 
 void TestSkin::everyNamedPictureLoads()
@@ -115,6 +121,65 @@ void TestSkin::compiledInPictures()
     // Transparent around the spinner, so the progress dialog's own background shows.
     QCOMPARE(qAlpha(frame.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(frame.pixel(64, 64)), 0);
+}
+
+void TestSkin::iconReadOnDemandMatchesLoadedIcon_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<int>("mode");
+
+    const QSize square(256, 256);
+    const QSize wide(64, 40);
+    QTest::newRow("tray size") << square << QSize(22, 22) << int(QIcon::Normal);
+    QTest::newRow("own size") << square << square << int(QIcon::Normal);
+    QTest::newRow("larger than the picture") << square << QSize(300, 300) << int(QIcon::Normal);
+    QTest::newRow("not square") << square << QSize(48, 20) << int(QIcon::Normal);
+    QTest::newRow("disabled") << square << QSize(32, 32) << int(QIcon::Disabled);
+    QTest::newRow("selected") << square << QSize(32, 32) << int(QIcon::Selected);
+    QTest::newRow("active") << square << QSize(32, 32) << int(QIcon::Active);
+    QTest::newRow("wide picture, square box") << wide << QSize(32, 32) << int(QIcon::Normal);
+    QTest::newRow("wide picture, own size") << wide << wide << int(QIcon::Disabled);
+}
+
+void TestSkin::iconReadOnDemandMatchesLoadedIcon()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, asked);
+    QFETCH(int, mode);
+
+    // A picture with colour, gradients and transparency, so that scaling and the modes show.
+    QImage image(picture, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, picture.width(), picture.height());
+    gradient.setColorAt(0, QColor(255, 40, 0));
+    gradient.setColorAt(1, QColor(0, 90, 255, 128));
+    painter.setBrush(gradient);
+    painter.drawEllipse(QRect(QPoint(0, 0), picture).adjusted(2, 2, -2, -2));
+    painter.end();
+    QTemporaryDir dir;
+    const QString file = dir.filePath("icon.png");
+    QVERIFY(image.save(file));
+
+    const QIcon loaded(file);
+    const QIcon onDemand = FileIconEngine::icon(file);
+    QVERIFY(!onDemand.isNull());
+    QCOMPARE(onDemand.availableSizes(), loaded.availableSizes());
+    const auto iconMode = QIcon::Mode(mode);
+    QCOMPARE(onDemand.actualSize(asked, iconMode), loaded.actualSize(asked, iconMode));
+    const QImage expected = loaded.pixmap(asked, iconMode).toImage();
+    const QImage drawn = onDemand.pixmap(asked, iconMode).toImage();
+    QCOMPARE(drawn.size(), expected.size());
+    QCOMPARE(drawn.convertToFormat(QImage::Format_ARGB32), expected.convertToFormat(QImage::Format_ARGB32));
+}
+
+void TestSkin::iconOfMissingFileIsNull()
+{
+    const QIcon icon = FileIconEngine::icon(QStringLiteral("/nonexistent/icon.ico"));
+    QVERIFY(icon.isNull());
+    QVERIFY(icon.availableSizes().isEmpty());
+    QVERIFY(icon.pixmap(32).isNull());
 }
 
 QTEST_MAIN(TestSkin)

@@ -11,11 +11,11 @@
 #include "ui/main/FirstPaintWatch.h"
 #include "ui/main/MousecfgWidget.h"
 #include "ui/main/WindowMouseEngine.h"
+#include "ui/widgets/FileIconEngine.h"
 #include "virtualmouse/HidBackendSelection.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 
 #include <cstdio>
 #include <cstring>
@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
     if (iconFile.exists()
         && iconFile.canonicalFilePath()
             != QFileInfo(AppPaths::skinFile(QStringLiteral("/icon.ico"))).canonicalFilePath())
-        window->setWindowIcon(QIcon(iconFile.filePath()));
+        window->setWindowIcon(FileIconEngine::icon(iconFile.filePath()));
     window->setWindowTitle(productName);
     phases.mark("window shown");
     QObject::connect(new FirstPaintWatch(window), &FirstPaintWatch::painted,

@@ -1,7 +1,9 @@
 #include "osd/OsdServer.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "platform/LocalServer.h"
+#include "platform/LocalSocket.h"
+
+#include <QVariant>
 
 namespace {
 // Property of each connection holding the bytes of an incomplete notice.
@@ -10,18 +12,17 @@ const char PartialProperty[] = "osdPartial";
 
 OsdServer::OsdServer(QObject *parent)
     : QObject(parent)
-    , m_server(new QLocalServer(this))
+    , m_server(new LocalServer(this))
 {
     qRegisterMetaType<OsdMessage>();
-    connect(m_server, &QLocalServer::newConnection, this, &OsdServer::accept);
+    connect(m_server, &LocalServer::newConnection, this, &OsdServer::accept);
 }
 
 bool OsdServer::listen(const QString &name)
 {
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (m_server->listen(name))
         return true;
-    QLocalServer::removeServer(name);
+    LocalServer::removeServer(name);
     return m_server->listen(name);
 }
 
@@ -32,15 +33,15 @@ QString OsdServer::serverName() const
 
 void OsdServer::accept()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    while (LocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &LocalSocket::readyRead, this, [this, socket] { read(socket); });
+        connect(socket, &LocalSocket::disconnected, socket, &QObject::deleteLater);
         // A client may write before the server sees the connection.
         read(socket);
     }
 }
 
-void OsdServer::read(QLocalSocket *socket)
+void OsdServer::read(LocalSocket *socket)
 {
     // Whole notices are taken as they complete; only the start of the next one is kept, so a client
     // cannot make the buffer grow.

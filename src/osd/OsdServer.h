@@ -4,8 +4,8 @@
 
 #include <QObject>
 
-class QLocalServer;
-class QLocalSocket;
+class LocalServer;
+class LocalSocket;
 
 // The companion's end of the display link: listens on the display's local socket and reads the
 // fixed-size notices that clients write.
@@ -28,7 +28,7 @@ signals:
 
 private:
     void accept();
-    void read(QLocalSocket *socket);
+    void read(LocalSocket *socket);
 
-    QLocalServer *m_server;
+    LocalServer *m_server;
 };

@@ -5,8 +5,9 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include "platform/LocalServer.h"
+#include "platform/LocalSocket.h"
+
 
 namespace {
 const QByteArray Request = QByteArrayLiteral("activate\n");
@@ -23,13 +24,12 @@ InstanceActivation::InstanceActivation(AppBusName *busName, const QString &lockP
     }
     if (lockPath.isEmpty())
         return;
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    m_server = new LocalServer(this);
     // The lock is ours: a socket left by a program that died is stale.
     const QString path = socketPath(lockPath);
-    QLocalServer::removeServer(path);
+    LocalServer::removeServer(path);
     if (m_server->listen(path))
-        connect(m_server, &QLocalServer::newConnection, this, &InstanceActivation::answerSocket);
+        connect(m_server, &LocalServer::newConnection, this, &InstanceActivation::answerSocket);
 }
 
 QString InstanceActivation::socketPath(const QString &lockPath)
@@ -48,9 +48,9 @@ void InstanceActivation::requestLater()
 
 void InstanceActivation::answerSocket()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+    while (LocalSocket *socket = m_server->nextPendingConnection()) {
+        connect(socket, &LocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &LocalSocket::readyRead, this, [this, socket] {
             // Anything but the one request is ignored; the folder is the user's own in any case.
             if (socket->bytesAvailable() < Request.size())
                 return;
@@ -81,9 +81,8 @@ bool InstanceActivation::requestActivation(const QDBusConnection &bus, qint64 ho
     }
     if (lockPath.isEmpty())
         return false;
-    QLocalSocket socket;
-    socket.connectToServer(socketPath(lockPath));
-    if (!socket.waitForConnected(timeoutMs))
+    LocalSocket socket;
+    if (!socket.connectTo(socketPath(lockPath)))
         return false;
     socket.write(Request);
     if (!socket.waitForBytesWritten(timeoutMs))

@@ -4,7 +4,7 @@
 #include <QObject>
 
 class AppBusName;
-class QLocalServer;
+class LocalServer;
 
 // How a second start reaches the running program: "Activate" of org.freedesktop.Application on the
 // program's bus name, or, without a session bus, a local socket beside the single-instance lock.
@@ -31,5 +31,5 @@ private:
     void answerSocket();
     void requestLater();
 
-    QLocalServer *m_server = nullptr;
+    LocalServer *m_server = nullptr;
 };

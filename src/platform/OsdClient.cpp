@@ -1,7 +1,8 @@
 #include "platform/OsdClient.h"
 
+#include "platform/LocalSocket.h"
+
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QProcess>
 
 OsdClient::OsdClient(const QString &program, const QString &serverName, QObject *parent)
@@ -32,19 +33,18 @@ void OsdClient::send(const OsdMessage &message)
 void OsdClient::connectToCompanion()
 {
     // A fresh socket per attempt: a finished one may still be flushing the last notice.
-    auto *socket = new QLocalSocket(this);
-    m_attempt = socket;
-    connect(socket, &QLocalSocket::connected, this, [this, socket] { onConnected(socket); });
-    connect(socket, &QLocalSocket::errorOccurred, this, [this, socket] { onFailed(socket); });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    socket->connectToServer(m_serverName);
+    auto *socket = new LocalSocket(this);
+    if (!socket->connectTo(m_serverName)) {
+        delete socket;
+        onFailed();
+        return;
+    }
+    connect(socket, &LocalSocket::disconnected, socket, &QObject::deleteLater);
+    deliver(socket);
 }
 
-void OsdClient::onConnected(QLocalSocket *socket)
+void OsdClient::deliver(LocalSocket *socket)
 {
-    if (socket != m_attempt)
-        return;
-    m_attempt = nullptr;
     socket->write(m_pending);
     m_pending.clear();
     m_waiting = false;
@@ -53,15 +53,8 @@ void OsdClient::onConnected(QLocalSocket *socket)
     emit delivered();
 }
 
-void OsdClient::onFailed(QLocalSocket *socket)
+void OsdClient::onFailed()
 {
-    // Errors of a socket that already delivered (the companion closing first) change nothing.
-    if (socket != m_attempt) {
-        socket->deleteLater();
-        return;
-    }
-    m_attempt = nullptr;
-    socket->deleteLater();
     if (m_starts < MaxStarts) {
         ++m_starts;
         m_starter(m_program);

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-class QLocalSocket;
+class LocalSocket;
 
 // Hands notices to the on-screen display companion over its local socket without ever waiting for
 // it: when the companion is not listening it is started, and looked for again every 500 ms, at most
@@ -43,15 +43,14 @@ signals:
 
 private:
     void connectToCompanion();
-    void onConnected(QLocalSocket *socket);
-    void onFailed(QLocalSocket *socket);
+    void deliver(LocalSocket *socket);
+    void onFailed();
 
     QString m_program;
     QString m_serverName;
     Starter m_starter;
     QTimer m_retry;
     QByteArray m_pending;
-    QLocalSocket *m_attempt = nullptr;
-    int m_starts = 0;
+        int m_starts = 0;
     bool m_waiting = false;
 };

@@ -1,15 +1,13 @@
 #include "platform/SwayActiveWindowWatcher.h"
 
+#include "platform/LocalSocket.h"
 #include "platform/LogCategories.h"
 #include "platform/SwayIpc.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QLocalSocket>
 
 namespace {
-
-constexpr int ConnectTimeoutMs = 2000;
 
 qint64 containerId(const QJsonObject &container)
 {
@@ -78,9 +76,8 @@ bool SwayActiveWindowWatcher::start()
         return true;
     if (m_socketPath.isEmpty())
         return false;
-    m_socket = new QLocalSocket(this);
-    m_socket->connectToServer(m_socketPath);
-    if (!m_socket->waitForConnected(ConnectTimeoutMs)) {
+    m_socket = new LocalSocket(this);
+    if (!m_socket->connectTo(m_socketPath)) {
         qCWarning(lcPlatform) << "cannot reach sway at" << m_socketPath << m_socket->errorString();
         delete m_socket;
         m_socket = nullptr;
@@ -89,8 +86,8 @@ bool SwayActiveWindowWatcher::start()
     m_buffer.clear();
     m_focusedId = -1;
     m_last = ActiveWindow();
-    connect(m_socket, &QLocalSocket::readyRead, this, &SwayActiveWindowWatcher::readMessages);
-    connect(m_socket, &QLocalSocket::disconnected, this, [this] {
+    connect(m_socket, &LocalSocket::readyRead, this, &SwayActiveWindowWatcher::readMessages);
+    connect(m_socket, &LocalSocket::disconnected, this, [this] {
         qCWarning(lcPlatform) << "sway closed its IPC connection";
     });
     // Subscribed first, so that no change falls between the tree's answer and the first event.

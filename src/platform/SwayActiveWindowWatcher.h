@@ -4,7 +4,7 @@
 
 #include <QJsonObject>
 
-class QLocalSocket;
+class LocalSocket;
 
 // The sway watcher: a connection of its own to sway's IPC socket subscribes to window events; the
 // focused container's app_id (Wayland windows) or X11 instance and class (XWayland windows) and its
@@ -33,7 +33,7 @@ private:
     void report(const QJsonObject &container);
 
     QString m_socketPath;
-    QLocalSocket *m_socket = nullptr;
+    LocalSocket *m_socket = nullptr;
     QByteArray m_buffer;
     qint64 m_focusedId = -1;
     ActiveWindow m_last;

@@ -1,7 +1,8 @@
 #include "platform/SwayIpc.h"
 
+#include "platform/LocalSocket.h"
+
 #include <QDeadlineTimer>
-#include <QLocalSocket>
 
 #include <cstring>
 
@@ -54,9 +55,8 @@ QJsonDocument request(const QString &socketPath, quint32 type, const QByteArray 
     if (socketPath.isEmpty())
         return {};
     QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(int(deadline.remainingTime())))
+    LocalSocket socket;
+    if (!socket.connectTo(socketPath))
         return {};
     socket.write(encode(type, payload));
     QByteArray buffer;

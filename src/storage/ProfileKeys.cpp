@@ -267,40 +267,74 @@ struct KeyRecorder
     }
 };
 
-// The profile keys in the order the INI writer emits them (by name), each already written as in a file.
+// The profile keys in the order the INI writer emits them (by name): for each, its index in the order
+// the profile writer sets them, and its name as written in a file. Neighbours in that order share most
+// of their name, so each name is kept as the length it shares with the one before (one byte) and the
+// rest (its length in two bytes, then the bytes): a tenth of the names in full.
 struct FileOrder
 {
-    std::vector<int> order;
-    // Every key as written in the file, one after the other (one block, not 8453 small ones).
-    QByteArray writtenKeys;
-    std::vector<int> keyStarts; // where key i starts; one more entry marks the end
-
-    const char *key(int i) const { return writtenKeys.constData() + keyStarts[size_t(i)]; }
-    int keySize(int i) const { return keyStarts[size_t(i) + 1] - keyStarts[size_t(i)]; }
+    std::vector<quint16> order;
+    QByteArray sharedNames;
 
     FileOrder()
     {
         KeyRecorder recorder;
         recorder.withKeys = true;
         WriteProfileKeys(recorder, QString(), ProfileData(), SleepKeys::Included);
-        order.resize(recorder.keys.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
-        keyStarts.reserve(recorder.keys.size() + 1);
-        for (const QString &key : recorder.keys) {
-            keyStarts.push_back(writtenKeys.size());
-            IniText::appendKey(key, writtenKeys);
+        std::vector<int> sorted(recorder.keys.size());
+        std::iota(sorted.begin(), sorted.end(), 0);
+        std::sort(sorted.begin(), sorted.end(), [&](int a, int b) { return recorder.keys[a] < recorder.keys[b]; });
+        order.assign(sorted.begin(), sorted.end());
+        QByteArray previous;
+        QByteArray name;
+        for (const int i : sorted) {
+            name.clear();
+            IniText::appendKey(recorder.keys[size_t(i)], name);
+            int shared = 0;
+            const int most = qMin(qMin(name.size(), previous.size()), 255);
+            while (shared < most && name[shared] == previous[shared])
+                ++shared;
+            const int rest = name.size() - shared;
+            sharedNames += char(shared);
+            sharedNames += char(rest & 0xFF);
+            sharedNames += char(rest >> 8);
+            sharedNames.append(name.constData() + shared, rest);
+            previous.swap(name);
         }
-        keyStarts.push_back(writtenKeys.size());
-        writtenKeys.squeeze();
+        sharedNames.squeeze();
     }
 };
+static_assert(ButtonSlots * KeyInfoSlots * 3 < 0xFFFF, "the key indexes fit in 16 bits");
 
 const FileOrder &fileOrder()
 {
     static const FileOrder order;
     return order;
 }
+
+// Reads the names of a FileOrder one after the other.
+class NameWalk
+{
+public:
+    explicit NameWalk(const FileOrder &order)
+        : m_data(order.sharedNames.constData())
+    { }
+
+    // The next name as written in a file.
+    const QByteArray &next()
+    {
+        const int shared = quint8(m_data[0]);
+        const int rest = quint8(m_data[1]) | quint8(m_data[2]) << 8;
+        m_name.truncate(shared);
+        m_name.append(m_data + 3, rest);
+        m_data += 3 + rest;
+        return m_name;
+    }
+
+private:
+    const char *m_data;
+    QByteArray m_name;
+};
 
 } // namespace
 
@@ -312,8 +346,9 @@ QByteArray ProfileFileText(const ProfileData &profile)
     WriteProfileKeys(recorder, QString(), profile, SleepKeys::Included);
     QByteArray text("[PROFILE]\n");
     text.reserve(256 * 1024);
+    NameWalk names(order);
     for (const int i : order.order) {
-        text.append(order.key(i), order.keySize(i));
+        text += names.next();
         text += '=';
         const QVariant &value = recorder.values[size_t(i)];
         if (value.userType() == QMetaType::Int)
@@ -333,9 +368,11 @@ bool IsProfileFileText(const QByteArray &text)
     const FileOrder &order = fileOrder();
     const char *data = text.constData();
     int pos = header.size();
-    for (const int i : order.order) {
-        const int keySize = order.keySize(i);
-        if (pos + keySize >= text.size() || std::memcmp(data + pos, order.key(i), size_t(keySize)) != 0
+    NameWalk names(order);
+    for (size_t n = 0; n < order.order.size(); ++n) {
+        const QByteArray &key = names.next();
+        const int keySize = key.size();
+        if (pos + keySize >= text.size() || std::memcmp(data + pos, key.constData(), size_t(keySize)) != 0
             || data[pos + keySize] != '=')
             return false;
         const char *end = static_cast<const char *>(std::memchr(data + pos, '\n', size_t(text.size() - pos)));

@@ -17,7 +17,8 @@ class HidDevice;
 // Internals of the device link shared by its source files.
 namespace DeviceTable {
 
-constexpr quint32 Capacity = 200;
+// One product per program: its receiver and cable are the two groups of the one entry.
+constexpr quint32 Capacity = 1;
 constexpr int PathSize = 255;
 constexpr int NameSize = 256;
 

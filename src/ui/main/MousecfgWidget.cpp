@@ -31,6 +31,8 @@
 #include "ui/main/WindowBackground.h"
 #include "ui/main/WindowScale.h"
 #include "ui/widgets/AccessibleSkin.h"
+#include "ui/widgets/FileIconEngine.h"
+#include "ui/widgets/QuietFocusStyle.h"
 #include "ui/widgets/TarnPushButton.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/UserPrompts.h"
@@ -60,10 +62,10 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     , m_mouse(mouse)
 {
     InstallAccessibleSkin();
+    // Before the children exist, so that each is polished once.
+    QuietFocusStyle::quieten(this);
     setObjectName(QStringLiteral("MousecfgWidget"));
     setWindowTitle(QStringLiteral("MousecfgWidget"));
-    // Set before the children exist, so that each is styled once.
-    setStyleSheet(QStringLiteral("*{outline:0px;}"));
     UseAccentColor(m_mouse.product().accentColorIndex);
 
     m_background = new WindowBackground(QStringLiteral("/cfgMainback.png"), this);
@@ -102,7 +104,7 @@ MousecfgWidget::MousecfgWidget(MouseSession &mouse, DeviceNoticeSource *notices,
     refreshPages();
     retranslateAll();
     m_profileBar->refresh();
-    setWindowIcon(QIcon(AppPaths::skinFile(QStringLiteral("/icon.ico"))));
+    setWindowIcon(FileIconEngine::icon(AppPaths::skinFile(QStringLiteral("/icon.ico"))));
     createTrayWhenHostComes();
 
     // The lowest level until the first real report.
