@@ -101,6 +101,8 @@ void TestWayland::initTestCase()
         QSKIP("weston or Qt's Wayland plugin is not installed (scripts/install-deps.sh)");
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
     m_dir.reset(new TestAppDir(TestAppDir::Installed));
+    // The window and tray icon come from the skin, as in an installation.
+    QVERIFY(QFile::link(QStringLiteral(MOUSECFG_APPDIR "/skin"), m_dir->path() + "/skin"));
 }
 
 void TestWayland::windowTabsAndKeyDialog()
